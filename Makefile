@@ -1,0 +1,45 @@
+# Velno: two commands do everything on a fresh Debian 12 machine.
+#   make run   installs what is missing, builds, starts the program
+#   make test  installs what is missing, builds, runs every test offscreen
+
+BUILD ?= build
+CMAKE_TYPE ?= RelWithDebInfo
+
+PACKAGES = cmake ninja-build g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev \
+           qt6-translations-l10n fonts-urw-base35 fonts-dejavu-core libzip-dev \
+           libbenchmark-dev xvfb poppler-utils
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: deps configure build run test bench screenshots clean
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	    echo "Installing: $$missing"; \
+	    $(SUDO) apt-get update && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y $$missing; \
+	fi
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(CMAKE_TYPE)
+
+configure: deps $(BUILD)/build.ninja
+
+build: configure
+	cmake --build $(BUILD)
+
+run: build
+	./$(BUILD)/velno
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
+
+bench: build
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/velno-bench
+
+screenshots: build
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/velno-screenshot docs
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,47 @@
+#include "doppi.h"
+#include "pienoportafoglio.h"
+#include "portfolio/frmazioni.h"
+#include "shared/modulovelno.h"
+#include "shell/finestre.h"
+
+#include <QApplication>
+#include <QScrollBar>
+#include <benchmark/benchmark.h>
+
+// The grid scrolled end to end at full scale: every row position, then every column position.
+static void BM_RidisegnoGriglia(benchmark::State& state)
+{
+    ModuloVelno modulo;
+    riempiportafoglio(modulo.portafoglio);
+    MessaggiRegistrati messaggi;
+    DialoghiRegistrati dialoghi;
+    Finestre finestre(modulo, messaggi, dialoghi);
+    frmAzioni& a = finestre.azioni();
+    a.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        for (int v = 1; v <= 91; ++v)
+            a.VScroll1->setValue(v);
+        for (int v = 1; v <= 296; ++v)
+            a.HScroll1->setValue(v);
+        a.VScroll1->setValue(1);
+        a.HScroll1->setValue(1);
+    }
+    state.counters["ridisegni"] = benchmark::Counter(91 + 296 + 2, benchmark::Counter::kIsIterationInvariantRate);
+}
+BENCHMARK(BM_RidisegnoGriglia)->Unit(benchmark::kMillisecond);
+
+// From nothing to the Azioni window shown and painted.
+static void BM_AvvioAzioni(benchmark::State& state)
+{
+    for (auto _ : state) {
+        ModuloVelno modulo;
+        MessaggiRegistrati messaggi;
+        DialoghiRegistrati dialoghi;
+        Finestre finestre(modulo, messaggi, dialoghi);
+        finestre.mostraazioni();
+        QApplication::processEvents();
+        benchmark::DoNotOptimize(finestre.azioni().grab());
+    }
+}
+BENCHMARK(BM_AvvioAzioni)->Unit(benchmark::kMillisecond);

@@ -1,0 +1,27 @@
+#include "shared/dialoghiqt.h"
+#include "shared/messaggiqt.h"
+#include "shared/modulovelno.h"
+#include "shell/finestre.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Velno"));
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    QTranslator qtbase;
+    if (qtbase.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtbase);
+
+    ModuloVelno modulo;
+    MessaggiQt messaggi;
+    DialoghiQt dialoghi;
+    Finestre finestre(modulo, messaggi, dialoghi);
+    finestre.mostraazioni();
+    return app.exec();
+}

@@ -1,0 +1,737 @@
+#include "portfolio/frmazioni.h"
+#include "portfolio/portfolio.h"
+#include "shared/cancella.h"
+#include "shared/dialoghi.h"
+#include "shared/messaggi.h"
+#include "shared/modulovelno.h"
+#include "shared/numeri.h"
+#include "shell/finestre.h"
+#include "shell/immagini.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyle>
+#include <QToolBar>
+
+namespace {
+
+// Design of the inner area in twips (15 twips = 1 pixel).
+constexpr int larghezzaprogetto = 9600;
+constexpr int altezzaprogetto = 5895;
+
+const char* const nomiazioni[] = {
+    "Aem", "Alitalia", "Alleanza Assicurazioni", "Autogrill", "Autostrade", "Banca MPS",
+    "Bca Pop. Italiana", "Bca Pop. Milano", "Bp Verona e Novara", "Bulgari", "Buzzi Unicem",
+    "Capitalia", "Enel", "Eni", "Fastweb", "Fiat", "Finmeccanica", "Fondiaria-Sai",
+    "Generali Ass.", "Gr. Edit. l'Espresso", "Intesa Sanpaolo", "Italcementi", "Lottomatica",
+    "Luxottica Group", "Mediaset", "Mediobanca", "Mediolanum", "Mondadori Edit.", "Parmalat",
+    "Pirelli e C.", "Saipem", "Seat Pagine Gialle", "Snam rete gas", "ATMicroelectronics",
+    "Telecom Italia", "Tenaris", "Terna", "Ubi Banca", "Unicredito Italiano", "Unipol"};
+
+// Places a control at a design position given in pixels of the design (x 15 = twips).
+void metti(QWidget* w, int x, int y, int larghezza, int altezza)
+{
+    w->setGeometry(x, y, larghezza, altezza);
+}
+
+QLabel* etichetta(QWidget* area, const char* nomeoggetto, const QString& testo, int x, int y, int l,
+                  int a, Qt::Alignment allinea = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto* e = new QLabel(testo, area);
+    e->setObjectName(QString::fromLatin1(nomeoggetto));
+    e->setAlignment(allinea);
+    metti(e, x, y, l, a);
+    return e;
+}
+
+// Column positions of the grid, in design pixels.
+constexpr int xcmd = 4, lcmd = 26;
+constexpr int xnome = 32, lnome = 122;
+constexpr int xna = 156, lna = 48;
+constexpr int xprezzo = 206, lprezzo = 52;
+constexpr int xdata = 260, ldata = 54;
+constexpr int xvalore = 320, lvalore = 54, passovalore = 56;
+constexpr int yriga = 42, altriga = 20, passoriga = 21;
+
+} // namespace
+
+frmAzioni::frmAzioni(Finestre& finestre)
+    : m_finestre(finestre), m_modulo(finestre.modulo()), m_resize(std::make_unique<clsResize>())
+{
+    setObjectName(QStringLiteral("frmAzioni"));
+    setWindowTitle(QStringLiteral("Velno: dati sui titoli"));
+    costruiscicontrolli();
+    costruiscimenu();
+    costruiscitoolbar();
+
+    // Fit to the screen, then take the design size; controls follow through clsResize.
+    m_resize->setSourceForm(this);
+    m_resize->SizeFormToScreen(75);
+    resize(larghezzaprogetto / clsResize::twip, 6825 / clsResize::twip);
+
+    primotitolo = primacolonna = 1;
+    m_modulo.primotitolografico = m_modulo.primacolonnagrafico = 1;
+    m_modulo.impostatitoli();
+}
+
+frmAzioni::~frmAzioni() = default;
+
+Portfolio& frmAzioni::p() { return m_modulo.portafoglio; }
+
+void frmAzioni::costruiscicontrolli()
+{
+    m_area = new QWidget(this);
+    m_area->setObjectName(QStringLiteral("area"));
+    m_area->setMouseTracking(true);
+    m_area->installEventFilter(this);
+    QFont f(QStringLiteral("Nimbus Sans"), 8);
+    m_area->setFont(f);
+    m_area->resize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
+    setCentralWidget(m_area);
+    QWidget* a = m_area;
+
+    // Headings
+    etichetta(a, "nomeazioni", QStringLiteral("nomi delle azioni"), xnome, 20, lnome, 18);
+    etichetta(a, "numeroambiente", QStringLiteral(" n."), xcmd, 20, lcmd, 18);
+    etichetta(a, "prezz", QStringLiteral("quantità"), xna, 20, lna, 18);
+    etichetta(a, "Label4", QStringLiteral("prezzo"), xprezzo, 20, lprezzo, 18);
+    etichetta(a, "Label1", QStringLiteral("data"), xdata, 4, ldata, 16)
+        ->setToolTip(QStringLiteral("data dell'acquisto nella forma gg/mm/aa"));
+    etichetta(a, "Label6", QStringLiteral("acquisto"), xdata, 20, ldata, 18);
+    etichetta(a, "Label3", QStringLiteral("Quotazioni titoli"), xvalore, 2, 120, 16);
+    Label2 = etichetta(a, "Label2", QString(), xvalore + 124, 2, 160, 16);
+
+    for (int j = 1; j <= 5; ++j) {
+        auto* g = new QLineEdit(a);
+        g->setObjectName(QStringLiteral("giorno_%1").arg(j));
+        g->setToolTip(QStringLiteral("data delle quotazioni sottoriportate"));
+        metti(g, xvalore + (j - 1) * passovalore, 20, lvalore, altriga);
+        giorno[j] = g;
+        connect(g, &QLineEdit::textChanged, this, [this, j] { giorno_Change(j); });
+    }
+
+    for (int i = 1; i <= 10; ++i) {
+        const int y = yriga + (i - 1) * passoriga;
+        auto* c = new QPushButton(QString::number(i), a);
+        c->setObjectName(QStringLiteral("cmdazione_%1").arg(i));
+        c->setToolTip(QStringLiteral("cliccare per visualizzare i guadagni del singolo titolo"));
+        metti(c, xcmd, y, lcmd, altriga);
+        cmdazione[i] = c;
+        connect(c, &QPushButton::clicked, this, [this, i] { cmdazione_Click(i); });
+
+        auto* n = new QComboBox(a);
+        n->setObjectName(QStringLiteral("nome_%1").arg(i));
+        n->setEditable(true);
+        n->setInsertPolicy(QComboBox::NoInsert);
+        n->setCompleter(nullptr);   // what is typed stays as typed
+        n->setMaxVisibleItems(20);
+        for (const char* s : nomiazioni)
+            n->addItem(QString::fromUtf8(s));
+        n->setCurrentIndex(-1);
+        n->setEditText(QString());
+        n->setToolTip(QStringLiteral("cliccare sulla freccia per visualizzare la lista delle azioni del MIB30"));
+        metti(n, xnome, y, lnome, altriga);
+        nome[i] = n;
+        connect(n, &QComboBox::editTextChanged, this, [this, i] { nome_Change(i); });
+
+        auto casella = [&](const QString& base, int x, int l) {
+            auto* e = new QLineEdit(a);
+            e->setObjectName(QStringLiteral("%1_%2").arg(base).arg(i));
+            metti(e, x, y, l, altriga);
+            return e;
+        };
+        na[i] = casella(QStringLiteral("na"), xna, lna);
+        prezzo[i] = casella(QStringLiteral("prezzo"), xprezzo, lprezzo);
+        dataacquisto[i] = casella(QStringLiteral("dataacquisto"), xdata, ldata);
+        connect(na[i], &QLineEdit::textChanged, this, [this, i] { na_Change(i); });
+        connect(prezzo[i], &QLineEdit::textChanged, this, [this, i] { prezzo_Change(i); });
+        connect(dataacquisto[i], &QLineEdit::textChanged, this, [this, i] { dataacquisto_Change(i); });
+        for (int K = 1; K <= 5; ++K) {
+            valore[K][i] = casella(QStringLiteral("valore%1").arg(K), xvalore + (K - 1) * passovalore, lvalore);
+            connect(valore[K][i], &QLineEdit::textChanged, this, [this, K, i] { valore_Change(K, i); });
+        }
+    }
+
+    VScroll1 = new QScrollBar(Qt::Vertical, a);
+    VScroll1->setObjectName(QStringLiteral("VScroll1"));
+    VScroll1->setRange(1, 91);
+    VScroll1->setSingleStep(1);
+    VScroll1->setPageStep(10);
+    metti(VScroll1, xvalore + 5 * passovalore - 2, yriga, 16, 10 * passoriga - 1);
+    connect(VScroll1, &QScrollBar::valueChanged, this, &frmAzioni::VScroll1_Change);
+
+    const int ybasso = yriga + 10 * passoriga + 2;   // 254
+    HScroll1 = new QScrollBar(Qt::Horizontal, a);
+    HScroll1->setObjectName(QStringLiteral("HScroll1"));
+    HScroll1->setRange(1, 296);
+    HScroll1->setSingleStep(1);
+    HScroll1->setPageStep(5);
+    metti(HScroll1, xvalore, ybasso, 5 * passovalore - 2, 14);
+    connect(HScroll1, &QScrollBar::valueChanged, this, &frmAzioni::HScroll1_Change);
+
+    ProgressBar1 = new QProgressBar(a);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setTextVisible(false);
+    metti(ProgressBar1, xcmd, ybasso, xdata + ldata - xcmd, 14);
+    ProgressBar1->hide();
+
+    const int ysaldo = ybasso + 18;   // 272
+    for (int K = 1; K <= 5; ++K) {
+        auto* s = new QPushButton(QStringLiteral("saldo n.%1").arg(K), a);
+        s->setObjectName(QStringLiteral("saldo_%1").arg(K));
+        s->setToolTip(QStringLiteral("cliccare per avere il resoconto virtuale alla data soprariportata"));
+        metti(s, xvalore + (K - 1) * passovalore, ysaldo, lvalore, altriga);
+        saldo[K] = s;
+        connect(s, &QPushButton::clicked, this, [this, K] { saldo_Click(K); });
+
+        auto* g = new QLabel(a);
+        g->setObjectName(QStringLiteral("guadagno_%1").arg(K));
+        g->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        g->setAutoFillBackground(true);
+        metti(g, xvalore + (K - 1) * passovalore, ysaldo + 24, lvalore, 18);
+        g->hide();
+        guadagno[K] = g;
+    }
+
+    const int lsx = 226, xval = 232, lval = 82;
+    totale = etichetta(a, "totale", QStringLiteral("totale costo iniziale azioni.............euro"), xcmd, ysaldo, lsx, 18);
+    totaleiniziale = etichetta(a, "totaleiniziale", QString(), xval, ysaldo, lval, 18, Qt::AlignRight | Qt::AlignVCenter);
+    totaleiniziale->setToolTip(QStringLiteral("totale in automatico durante l'immissione dati"));
+    Label5 = etichetta(a, "Label5", QStringLiteral("guadagni o perdite virtuali totali....euro"), xcmd + 60, ysaldo + 24, 250, 18,
+                       Qt::AlignRight | Qt::AlignVCenter);
+    Label5->setToolTip(QStringLiteral("considerate computando i soli titoli posseduti alla data del saldo richiesto"));
+    totaleal = etichetta(a, "totaleal", QStringLiteral("quotazioni al"), xcmd, ysaldo + 46, lsx, 18);
+    totaledatato = etichetta(a, "totaledatato", QString(), xval, ysaldo + 46, lval, 18, Qt::AlignRight | Qt::AlignVCenter);
+    totinvestito = etichetta(a, "totinvestito", QStringLiteral("investimento al"), xcmd, ysaldo + 66, lsx, 18);
+    totalecorrente = etichetta(a, "totalecorrente", QString(), xval, ysaldo + 66, lval, 18, Qt::AlignRight | Qt::AlignVCenter);
+    for (QLabel* t : {totaleiniziale, totaledatato, totalecorrente}) {
+        t->setFrameShape(QFrame::Panel);
+        t->setFrameShadow(QFrame::Sunken);
+    }
+
+    const int ybottoni = ysaldo + 92;   // 364
+    auto bottone = [&](const char* nomeoggetto, const QString& testo, int x, int l) {
+        auto* b = new QPushButton(testo, a);
+        b->setObjectName(QString::fromLatin1(nomeoggetto));
+        metti(b, x, ybottoni, l, 24);
+        return b;
+    };
+    avanti = bottone("avanti", QStringLiteral("finestra Graf&ici"), xcmd, 96);
+    aiuto = bottone("aiuto", QStringLiteral("&AIUTO"), 104, 56);
+    Command1 = bottone("Command1", QStringLiteral("&Guida in linea"), 164, 90);
+    cmdesci = bottone("cmdesci", QStringLiteral("US&CITA"), 258, 60);
+    connect(avanti, &QPushButton::clicked, this, &frmAzioni::avanti_Click);
+    connect(aiuto, &QPushButton::clicked, this, &frmAzioni::aiuto_Click);
+    connect(Command1, &QPushButton::clicked, this, &frmAzioni::Command1_Click);
+    connect(cmdesci, &QPushButton::clicked, this, &frmAzioni::cmdesci_Click);
+
+    strategia = new QPlainTextEdit(a);
+    strategia->setObjectName(QStringLiteral("strategia"));
+    strategia->setToolTip(QStringLiteral("appunti generici"));
+    strategia->setPlainText(p().strategia);
+    metti(strategia, xvalore, ysaldo + 46, 180, 70);
+    connect(strategia, &QPlainTextEdit::textChanged, this, [this] { p().strategia = strategia->toPlainText(); });
+
+    // Pictures: the idle form is shown; the mouse over it brings up the highlighted one.
+    const int ximg = xvalore + 188, yimg = ysaldo + 50;
+    auto immagine = [&](const char* nomeoggetto, Immagine::Tipo t, bool evid, int x, const QString& suggerimento) {
+        auto* im = new Immagine(t, evid, a);
+        im->setObjectName(QString::fromLatin1(nomeoggetto));
+        metti(im, x, yimg, 36, 36);
+        if (!suggerimento.isEmpty())
+            im->setToolTip(suggerimento);
+        return im;
+    };
+    bil = immagine("bil", Immagine::Tipo::Bilancio, false, ximg, QString());
+    Image3 = immagine("Image3", Immagine::Tipo::Graduatoria, false, ximg + 40, QString());
+    Image5 = immagine("Image5", Immagine::Tipo::Piano, false, ximg + 80, QString());
+    Image1 = immagine("Image1", Immagine::Tipo::Bilancio, true, ximg,
+                      QStringLiteral("cliccare per visualizzare la finestra 'Bilancio'"));
+    Image2 = immagine("Image2", Immagine::Tipo::Graduatoria, true, ximg + 40,
+                      QStringLiteral("cliccare per visualizzare la finestra 'Graduatoria' degli incrementi periodici"));
+    Image4 = immagine("Image4", Immagine::Tipo::Piano, true, ximg + 80,
+                      QStringLiteral("cliccare per visualizzare la finestra 'Piano strategico'"));
+    Image1->hide();
+    Image2->hide();
+    Image4->hide();
+    connect(bil, &Immagine::passaggio, this, [this] { pictureover(bil); });
+    connect(Image3, &Immagine::passaggio, this, [this] { pictureover(Image3); });
+    connect(Image5, &Immagine::passaggio, this, [this] { pictureover(Image5); });
+    connect(Image1, &Immagine::clic, this, &frmAzioni::Image1_Click);
+    connect(Image2, &Immagine::clic, this, &frmAzioni::Image2_Click);
+    connect(Image4, &Immagine::clic, this, &frmAzioni::Image4_Click);
+}
+
+void frmAzioni::costruiscimenu()
+{
+    QMenuBar* mb = menuBar();
+    auto voce = [this](QMenu* m, const char* nomeoggetto, const QString& testo, auto gestore) {
+        QAction* a = m->addAction(testo);
+        a->setObjectName(QString::fromLatin1(nomeoggetto));
+        if constexpr (!std::is_same_v<decltype(gestore), std::nullptr_t>)
+            connect(a, &QAction::triggered, this, gestore);
+        return a;
+    };
+    auto menu = [&](const char* nomeoggetto, const QString& testo) {
+        QMenu* m = mb->addMenu(testo);
+        m->setObjectName(QString::fromLatin1(nomeoggetto));
+        m->menuAction()->setObjectName(QString::fromLatin1(nomeoggetto));
+        return m;
+    };
+
+    QMenu* file = menu("file", QStringLiteral("&File"));
+    voce(file, "apri", QStringLiteral("&Apri..."), nullptr);
+    voce(file, "salva", QStringLiteral("&Salva"), nullptr);
+    voce(file, "salvanome", QStringLiteral("Salva con &nome..."), nullptr);
+    voce(file, "eliminare", QStringLiteral("E&limina..."), nullptr);
+    file->addSeparator();
+    voce(file, "solodati", QStringLiteral("S&tampa"), nullptr);
+    file->addSeparator();
+    voce(file, "esci", QStringLiteral("&Esci"), &frmAzioni::esci_Click);
+
+    QMenu* modif = menu("modif", QStringLiteral("&Modifica"));
+    voce(modif, "ordinamentoazioni", QStringLiteral("&Ordina azioni alfabeticamente "), nullptr);
+    voce(modif, "ordinamentoquotazioni", QStringLiteral("Ordina quotazioni &temporalmente"), nullptr);
+    modif->addSeparator();
+    voce(modif, "colorare", QStringLiteral("&Colore di sfondo"), &frmAzioni::colorare_Click);
+    modif->addSeparator();
+    voce(modif, "contr", QStringLiteral("Controllo &dati immessi"), &frmAzioni::contr_Click);
+    voce(modif, "canc", QStringLiteral("C&ancella dati immessi"), &frmAzioni::canc_Click);
+
+    QMenu* visu = menu("visu", QStringLiteral("&Visualizza"));
+    m_fin1 = voce(visu, "fin1", QStringLiteral("Finestra Azioni"), &frmAzioni::fin1_Click);
+    m_fin1->setCheckable(true);
+    m_fin1->setChecked(true);
+    connect(m_fin1, &QAction::triggered, m_fin1, [a = m_fin1] { a->setChecked(true); });
+    voce(visu, "fin2", QStringLiteral("Finestra Schede"), &frmAzioni::fin2_Click);
+    voce(visu, "fin3", QStringLiteral("Finestra Graduatoria"), &frmAzioni::fin3_Click);
+    voce(visu, "fin4", QStringLiteral("Finestra Bilancio"), &frmAzioni::fin4_Click);
+    voce(visu, "fin5", QStringLiteral("Finestra Grafici"), &frmAzioni::fin5_Click);
+    visu->addSeparator();
+    voce(visu, "prima", QStringLiteral("Riga precedente di azioni"), &frmAzioni::prima_Click);
+    voce(visu, "dopo", QStringLiteral("Riga successiva di azioni"), &frmAzioni::dopo_click);
+    visu->addSeparator();
+    voce(visu, "sinistra", QStringLiteral("Colonna precedente di quotazioni"), &frmAzioni::sinistra_click);
+    voce(visu, "destra", QStringLiteral("Colonna successiva di quotazioni"), &frmAzioni::destra_click);
+    const char* tasti = "ABCDEFGHI";
+    int k = 0;
+    for (QAction* a : visu->actions())
+        if (!a->isSeparator())
+            a->setShortcut(QKeySequence(QStringLiteral("Ctrl+") + QChar::fromLatin1(tasti[k++])));
+
+    QMenu* help = menu("help", QStringLiteral("&?"));
+    voce(help, "guida", QStringLiteral("&Guida in linea"), &frmAzioni::Command1_Click);
+    voce(help, "suggerimenti", QStringLiteral("&Suggerimenti..."), nullptr);
+    help->addSeparator();
+    voce(help, "supporto", QStringLiteral("Supporto &prodotto"), nullptr);
+    help->addSeparator();
+    voce(help, "informazioni", QStringLiteral("&Informazioni su Velno"), nullptr);
+
+    // The window-number item sits at the right end of the menu bar.
+    auto* destra = new QMenuBar(mb);
+    QAction* finestra = destra->addAction(QStringLiteral("Fi&nestra n.1 di 7"));
+    finestra->setObjectName(QStringLiteral("finestra"));
+    mb->setCornerWidget(destra, Qt::TopRightCorner);
+}
+
+void frmAzioni::costruiscitoolbar()
+{
+    Toolbar1 = addToolBar(QStringLiteral("Toolbar1"));
+    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1->setMovable(false);
+    Toolbar1->setIconSize(QSize(16, 16));
+    struct Pulsante { const char* suggerimento; const char* tema; QStyle::StandardPixmap riserva; };
+    static const Pulsante pulsanti[22] = {
+        {"apri file", "document-open", QStyle::SP_DialogOpenButton},
+        {"salva file", "document-save", QStyle::SP_DialogSaveButton},
+        {"salva file con nome", "document-save-as", QStyle::SP_DriveFDIcon},
+        {"elimina file", "edit-delete", QStyle::SP_TrashIcon},
+        {"stampa dati finestra", "document-print", QStyle::SP_FileIcon},
+        {"visualizza finestra Azioni", "go-home", QStyle::SP_ComputerIcon},
+        {"visualizza finestra Schede", "x-office-address-book", QStyle::SP_FileDialogInfoView},
+        {"visualizza finestra Bilancio", "accessories-calculator", QStyle::SP_DriveHDIcon},
+        {"visualizza finestra Grafici", "x-office-spreadsheet", QStyle::SP_FileDialogContentsView},
+        {"ordina azioni alfabeticamente", "view-sort-ascending", QStyle::SP_TitleBarShadeButton},
+        {"visualizza precedente riga di azioni", "go-up", QStyle::SP_ArrowUp},
+        {"visualizza successiva riga di azioni", "go-down", QStyle::SP_ArrowDown},
+        {"visualizza precedente colonna di quotazioni", "go-previous", QStyle::SP_ArrowLeft},
+        {"visualizza successiva colonna di quotazioni", "go-next", QStyle::SP_ArrowRight},
+        {"ordina quotazioni cronologicamente", "view-sort-descending", QStyle::SP_BrowserReload},
+        {"colore di sfondo", "preferences-desktop-theme", QStyle::SP_DesktopIcon},
+        {"guida in linea", "help-contents", QStyle::SP_DialogHelpButton},
+        {"supporto prodotto", "help-faq", QStyle::SP_MessageBoxQuestion},
+        {"informazioni su Velno", "help-about", QStyle::SP_MessageBoxInformation},
+        {"controllo dati immessi", "dialog-ok", QStyle::SP_DialogApplyButton},
+        {"cancella dati finestra", "edit-clear", QStyle::SP_DialogResetButton},
+        {"uscita da Velno", "application-exit", QStyle::SP_DialogCloseButton},
+    };
+    for (int k = 1; k <= 22; ++k) {
+        const Pulsante& d = pulsanti[k - 1];
+        const QIcon icona = QIcon::fromTheme(QString::fromLatin1(d.tema), style()->standardIcon(d.riserva));
+        QAction* a = Toolbar1->addAction(icona, QString::fromUtf8(d.suggerimento));
+        a->setToolTip(QString::fromUtf8(d.suggerimento));
+        a->setObjectName(QStringLiteral("Toolbar1_%1").arg(k));
+        pulsante[k] = a;
+        connect(a, &QAction::triggered, this, [this, k] { Toolbar1_ButtonClick(k); });
+        if (k == 5 || k == 9 || k == 15 || k == 16 || k == 19)
+            Toolbar1->addSeparator();
+    }
+}
+
+// ---- Messages ------------------------------------------------------------------------
+
+void frmAzioni::mostra(const Messaggio& m)
+{
+    m_finestre.messaggi().mostra(m);
+}
+
+Messaggio frmAzioni::avviso(const QString& testo, Icona icona) const
+{
+    return Messaggio{testo, m_modulo.titolocontrollo, icona};
+}
+
+// ---- Redraws -------------------------------------------------------------------------
+
+void frmAzioni::aggiornatitoli()
+{
+    // The first visible row and column never let the grid leave the tables.
+    primotitolo = std::clamp(primotitolo, 1, Portfolio::maxtitoli - 9);
+    primacolonna = std::clamp(primacolonna, 1, Portfolio::maxcolonne - 4);
+    ProgressBar1->show();
+    for (int i = 1; i <= 10; ++i) {
+        const int n = primotitolo + i - 1;
+        ProgressBar1->setValue(9 * i);
+        cmdazione[i]->setText(QString::number(n));
+        nome[i]->setEditText(p().nomititoli[n]);
+        na[i]->setText(p().quantitatitoli[n]);
+        dataacquisto[i]->setText(p().dateacquisto[n]);
+        prezzo[i]->setText(p().prezzititoli[n]);
+        for (int K = 1; K <= 5; ++K)
+            valore[K][i]->setText(p().quotazioni(primacolonna + K - 1, n));
+    }
+    for (int j = 1; j <= 5; ++j)
+        giorno[j]->setText(p().datequotazioni[primacolonna + j - 1]);
+    ProgressBar1->hide();
+}
+
+void frmAzioni::aggiornaquotazioni()
+{
+    primotitolo = std::clamp(primotitolo, 1, Portfolio::maxtitoli - 9);
+    primacolonna = std::clamp(primacolonna, 1, Portfolio::maxcolonne - 4);
+    ProgressBar1->show();
+    for (int i = 1; i <= 10; ++i) {
+        const int n = primotitolo + i - 1;
+        for (int K = 1; K <= 5; ++K)
+            valore[K][i]->setText(p().quotazioni(primacolonna + K - 1, n));
+        ProgressBar1->setValue(9 * i);
+    }
+    for (int j = 1; j <= 5; ++j)
+        giorno[j]->setText(p().datequotazioni[primacolonna + j - 1]);
+    ProgressBar1->hide();
+}
+
+void frmAzioni::nascondimarcatori()
+{
+    for (int K = 1; K <= 5; ++K)
+        guadagno[K]->setVisible(false);
+}
+
+void frmAzioni::azzeravisualizzazione()
+{
+    nascondimarcatori();
+    totaleiniziale->clear();
+    totaledatato->clear();
+    totalecorrente->clear();
+    for (int K = 1; K <= 5; ++K)
+        guadagno[K]->clear();
+    totaleal->setText(QStringLiteral("quotazioni al"));
+    totinvestito->setText(QStringLiteral("investimento al"));
+    VScroll1->setValue(1);
+    HScroll1->setValue(1);
+    // The scroll bars may have been at 1 already: the grid must not keep the old texts.
+    primotitolo = primacolonna = 1;
+    aggiornatitoli();
+}
+
+// ---- Editing -------------------------------------------------------------------------
+
+void frmAzioni::nome_Change(int i)
+{
+    const int n = primotitolo + i - 1;
+    if (!Portfolio::titolovalido(n))
+        return;
+    p().nomititoli[n] = nome[i]->currentText();
+}
+
+void frmAzioni::na_Change(int i)
+{
+    const int n = primotitolo + i - 1;
+    if (!Portfolio::titolovalido(n))
+        return;
+    p().quantitatitoli[n] = na[i]->text();
+}
+
+void frmAzioni::prezzo_Change(int i)
+{
+    const int n = primotitolo + i - 1;
+    if (!Portfolio::titolovalido(n))
+        return;
+    p().prezzititoli[n] = prezzo[i]->text();
+}
+
+void frmAzioni::dataacquisto_Change(int i)
+{
+    const int n = primotitolo + i - 1;
+    if (!Portfolio::titolovalido(n))
+        return;
+    p().dateacquisto[n] = dataacquisto[i]->text();
+}
+
+void frmAzioni::valore_Change(int K, int i)
+{
+    const int n = primotitolo + i - 1;
+    const int c = primacolonna + K - 1;
+    if (!Portfolio::titolovalido(n) || !Portfolio::colonnavalida(c))
+        return;
+    p().quotazioni(c, n) = valore[K][i]->text();
+}
+
+void frmAzioni::giorno_Change(int j)
+{
+    const int c = primacolonna + j - 1;
+    if (!Portfolio::colonnavalida(c))
+        return;
+    p().datequotazioni[c] = giorno[j]->text();
+}
+
+void frmAzioni::saldo_Click(int K)
+{
+    Q_UNUSED(K);
+}
+
+// ---- Scrolling -----------------------------------------------------------------------
+
+void frmAzioni::VScroll1_Change()
+{
+    primotitolo = VScroll1->value();
+    aggiornatitoli();
+}
+
+void frmAzioni::HScroll1_Change()
+{
+    const int v = HScroll1->value();
+    primacolonna = v;
+    aggiornaquotazioni();
+    Label2->setText(QStringLiteral("Quotazioni dal n.") + str(v) + QStringLiteral(" al n.") + str(v + 4));
+}
+
+void frmAzioni::prima_Click()
+{
+    if (cmdazione[1]->text() == u"1" || primotitolo <= 1) {
+        mostra(avviso(QStringLiteral("Impossibile procedere a ritroso: sono visualizzate le prime azioni disponibili."),
+                      Icona::Critica));
+        return;
+    }
+    --primotitolo;
+    aggiornatitoli();
+}
+
+void frmAzioni::dopo_click()
+{
+    if (nome[10]->currentText().isEmpty() || primotitolo + 9 >= Portfolio::maxtitoli) {
+        mostra(avviso(QStringLiteral("Non vi sono altre azioni da visualizzare."), Icona::Informativa));
+        return;
+    }
+    ++primotitolo;
+    aggiornatitoli();
+}
+
+void frmAzioni::sinistra_click()
+{
+    if (primacolonna <= 1 || p().datequotazioni[primacolonna - 1].isEmpty()) {
+        mostra(avviso(QStringLiteral("Non sono state registrate altre quotazioni precedenti."), Icona::Informativa));
+        return;
+    }
+    --primacolonna;
+    aggiornaquotazioni();
+}
+
+void frmAzioni::destra_click()
+{
+    if (primacolonna + 4 >= Portfolio::maxcolonne || p().datequotazioni[primacolonna + 4].isEmpty()) {
+        mostra(avviso(QStringLiteral("Non sono state registrate altre quotazioni successive."), Icona::Informativa));
+        return;
+    }
+    ++primacolonna;
+    aggiornaquotazioni();
+}
+
+// ---- Other windows and commands ------------------------------------------------------
+
+void frmAzioni::cmdazione_Click(int i)
+{
+    const int n = primotitolo + i - 1;
+    if (!Portfolio::titolovalido(n))
+        return;
+    m_modulo.titoloscheda = n;
+    m_modulo.colonnascheda = 1;
+    if (p().nomititoli[n].isEmpty() || p().dateacquisto[n].isEmpty() || ::valore(p().quantitatitoli[n]) == 0) {
+        mostra(avviso(QStringLiteral("Non esistono dati da visualizzare."), Icona::Critica));
+        return;
+    }
+    // The stock card joins here when it exists.
+}
+
+void frmAzioni::contr_Click()
+{
+    solocontrollo = 1;
+    avanti_Click();
+}
+
+void frmAzioni::avanti_Click()
+{
+    // The input check and the charts window join here.
+}
+
+void frmAzioni::canc_Click()
+{
+    cancella& c = m_finestre.dialogocancella();
+    c.show();
+    c.raise();
+    c.activateWindow();
+}
+
+void frmAzioni::colorare_Click()
+{
+    const auto c = m_finestre.dialoghi().colore(this, m_modulo.colore.isValid() ? m_modulo.colore
+                                                                                : m_area->palette().color(QPalette::Window));
+    if (!c)
+        return;
+    m_modulo.colore = *c;
+    QPalette pal = m_area->palette();
+    pal.setColor(QPalette::Window, *c);
+    m_area->setPalette(pal);
+    m_area->setAutoFillBackground(true);
+}
+
+void frmAzioni::aiuto_Click()
+{
+    const QString righe[] = {
+        QStringLiteral("- Inserire i dati muovendo il cursore con il tasto TAB;"),
+        QStringLiteral("- cliccare sul tasto ABC per controllare la correttezza dei dati digitati;"),
+        QStringLiteral("- le voci di risposta elencate si scelgono con il mouse o con le frecce;"),
+        QStringLiteral("- aprire un file archiviato per prelevare, eventualmente, i dati registrati (Velno-azioni-...);"),
+        QStringLiteral("- non digitare nomi di azioni più lunghi di 30 spazi (per una stampa corretta);"),
+        QStringLiteral("- digitare le date delle quotazioni nella prima riga delle ultime 5 colonne;"),
+        QStringLiteral("- digitare le quotazioni periodiche sotto le rispettive date di rilevamento."),
+    };
+    QStringList testo;
+    for (const QString& r : righe)
+        testo << r;
+    mostra(Messaggio{testo.join(u'\r'), QStringLiteral("Velno: aiuto"), Icona::Informativa});
+}
+
+void frmAzioni::cmdesci_Click() { m_finestre.confermauscita(); }
+void frmAzioni::esci_Click() { m_finestre.confermauscita(); }
+void frmAzioni::Command1_Click() { /* the help contents window joins here */ }
+
+void frmAzioni::fin1_Click()
+{
+    mostra(Messaggio{QStringLiteral("E' questa la finestra Azioni."), m_modulo.titolocontrollo, Icona::Esclamativa});
+}
+
+void frmAzioni::fin2_Click() { /* the stock card joins here */ }
+void frmAzioni::fin3_Click() { /* the ranking window joins here */ }
+void frmAzioni::fin4_Click() { /* the balance window joins here */ }
+void frmAzioni::fin5_Click() { /* the charts window joins here */ }
+
+void frmAzioni::Image1_Click()
+{
+    Image1->hide();
+}
+
+void frmAzioni::Image2_Click()
+{
+    if (p().numerotitoli == 0) {
+        mostra(avviso(QStringLiteral("Non esistono titoli da controllare: prelevarli dall'archivio."), Icona::Critica));
+        return;
+    }
+    Image2->hide();
+    Image3->show();
+}
+
+void frmAzioni::Image4_Click()
+{
+    Image4->hide();
+    Image5->show();
+}
+
+void frmAzioni::pictureover(QWidget* sopra)
+{
+    if (sopra == bil) {
+        Image1->show();
+        Image1->raise();
+    } else if (sopra == Image3) {
+        Image2->show();
+        Image2->raise();
+        Image3->hide();
+    } else if (sopra == Image5) {
+        Image4->show();
+        Image4->raise();
+        Image5->hide();
+    } else {
+        Image1->hide();
+        Image2->hide();
+        Image4->hide();
+        Image3->show();
+        Image5->show();
+    }
+}
+
+void frmAzioni::Toolbar1_ButtonClick(int indice)
+{
+    switch (indice) {
+    case 6: fin1_Click(); break;
+    case 7: fin2_Click(); break;
+    case 8: fin4_Click(); break;
+    case 9: fin5_Click(); break;
+    case 11: prima_Click(); break;
+    case 12: dopo_click(); break;
+    case 13: sinistra_click(); break;
+    case 14: destra_click(); break;
+    case 16: colorare_Click(); break;
+    case 17: Command1_Click(); break;
+    case 20: solocontrollo = 1; break;
+    case 21: canc_Click(); break;
+    case 22: m_finestre.confermauscita(); break;
+    default: break;   // archive, report, sorts and the other windows join with their code
+    }
+}
+
+void frmAzioni::closeEvent(QCloseEvent* e)
+{
+    // Closing the window is leaving the program: ask, as the exit button does.
+    e->ignore();
+    m_finestre.confermauscita();
+}
+
+bool frmAzioni::eventFilter(QObject* o, QEvent* e)
+{
+    if (o == m_area) {
+        if (e->type() == QEvent::Resize)
+            m_resize->ResizeControls();
+        else if (e->type() == QEvent::MouseMove)
+            pictureover(nullptr);
+    }
+    return QMainWindow::eventFilter(o, e);
+}

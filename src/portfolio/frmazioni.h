@@ -1,0 +1,137 @@
+#pragma once
+#include "shared/messaggio.h"
+#include "shell/clsresize.h"
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QScrollBar;
+class QToolBar;
+class Finestre;
+class ModuloVelno;
+class Immagine;
+struct Portfolio;
+
+// The Azioni window: the Portfolio's editor, a grid of 10 holdings by 5 quotation columns
+// that writes every keystroke into the tables and redraws from them when scrolled.
+class frmAzioni : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmAzioni(Finestre& finestre);
+    ~frmAzioni() override;
+
+    // Controls (arrays are 1-based: element 0 is unused).
+    std::array<QPushButton*, 11> cmdazione{};
+    std::array<QComboBox*, 11> nome{};
+    std::array<QLineEdit*, 11> na{};
+    std::array<QLineEdit*, 11> prezzo{};
+    std::array<QLineEdit*, 11> dataacquisto{};
+    std::array<QLineEdit*, 6> giorno{};
+    // valore[K][i]: visible column K = 1..5, row i = 1..10 (valore1 .. valore5).
+    std::array<std::array<QLineEdit*, 11>, 6> valore{};
+    std::array<QPushButton*, 6> saldo{};
+    std::array<QLabel*, 6> guadagno{};
+    QLabel* totaleiniziale = nullptr;
+    QLabel* totaledatato = nullptr;
+    QLabel* totalecorrente = nullptr;
+    QLabel* totaleal = nullptr;
+    QLabel* totinvestito = nullptr;
+    QLabel* totale = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label5 = nullptr;
+    QScrollBar* VScroll1 = nullptr;
+    QScrollBar* HScroll1 = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QPlainTextEdit* strategia = nullptr;
+    QPushButton* cmdesci = nullptr;
+    QPushButton* avanti = nullptr;
+    QPushButton* aiuto = nullptr;
+    QPushButton* Command1 = nullptr;
+    Immagine* Image1 = nullptr;   // highlighted pictures (respond to clicks)
+    Immagine* Image2 = nullptr;
+    Immagine* Image4 = nullptr;
+    Immagine* bil = nullptr;      // their idle forms
+    Immagine* Image3 = nullptr;
+    Immagine* Image5 = nullptr;
+    QToolBar* Toolbar1 = nullptr;
+    std::array<QAction*, 23> pulsante{};   // toolbar buttons 1..22
+
+    // Window state
+    int primotitolo = 1;
+    int primacolonna = 1;
+    int solocontrollo = 0;
+    int esitocontrollo = 0;
+    int saldorichiesto = 0;
+    int ultimosaldo = 0;
+    double costototale = 0;
+    double valoredatato = 0;
+    double investitodatato = 0;
+    QString nomefile;
+
+    // Redraws
+    void aggiornatitoli();
+    void aggiornaquotazioni();
+    void nascondimarcatori();
+    // Clears the totals and scroll bars after everything was deleted.
+    void azzeravisualizzazione();
+
+public slots:
+    void nome_Change(int i);
+    void na_Change(int i);
+    void prezzo_Change(int i);
+    void dataacquisto_Change(int i);
+    void valore_Change(int K, int i);
+    void giorno_Change(int j);
+    void saldo_Click(int K);
+    void VScroll1_Change();
+    void HScroll1_Change();
+    void prima_Click();
+    void dopo_click();
+    void sinistra_click();
+    void destra_click();
+    void cmdazione_Click(int i);
+    void contr_Click();
+    void avanti_Click();
+    void canc_Click();
+    void colorare_Click();
+    void aiuto_Click();
+    void cmdesci_Click();
+    void esci_Click();
+    void Command1_Click();
+    void fin1_Click();
+    void fin2_Click();
+    void fin3_Click();
+    void fin4_Click();
+    void fin5_Click();
+    void Image1_Click();
+    void Image2_Click();
+    void Image4_Click();
+    void Toolbar1_ButtonClick(int indice);
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void costruiscicontrolli();
+    void costruiscimenu();
+    void costruiscitoolbar();
+    void mostra(const Messaggio& m);
+    Messaggio avviso(const QString& testo, Icona icona) const;
+    void pictureover(QWidget* sopra);
+    Portfolio& p();
+
+    Finestre& m_finestre;
+    ModuloVelno& m_modulo;
+    std::unique_ptr<clsResize> m_resize;
+    QWidget* m_area = nullptr;
+    QAction* m_fin1 = nullptr;
+};

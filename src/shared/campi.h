@@ -1,0 +1,46 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+// The comma-separated "Write"/"Input" convention of the old program's files: texts in
+// double quotes (a quote inside doubled, as comma-separated files do), bare numbers with
+// "." as decimal separator, an empty cell as nothing, records ended by CR LF.
+
+class ScrittoreCampi {
+public:
+    void testo(const QString& t);        // a quoted text
+    void numero(double n);               // a bare number, ".5" for a half as the old Write did
+    void vuoto();                        // a never-typed cell: nothing between the commas
+    void fineriga();                     // CR LF
+    const QString& risultato() const { return m_testo; }
+
+private:
+    void separa();
+    QString m_testo;
+    bool m_iniziorecord = true;
+};
+
+struct Campo {
+    QString testo;          // the text without quotes; an unquoted field trimmed of blanks
+    bool virgolette = false;
+};
+
+class LettoreCampi {
+public:
+    explicit LettoreCampi(QString testo) : m_t(std::move(testo)) {}
+    // The next field, or nothing when the data are over.
+    std::optional<Campo> leggi();
+    bool finito();
+
+private:
+    void saltaspazi();
+    QString m_t;
+    qsizetype m_i = 0;
+};
+
+// Windows-1252, as the old program wrote its files, whenever every character fits;
+// otherwise UTF-8 with its byte-order mark, so that nothing typed is lost.
+QByteArray codificaarchivio(const QString& testo);
+// Either of the two above: UTF-8 when marked or valid as UTF-8, Windows-1252 otherwise.
+QString decodificaarchivio(const QByteArray& dati);

@@ -1,0 +1,104 @@
+#include "shared/cancella.h"
+#include "portfolio/frmazioni.h"
+#include "portfolio/portfolio.h"
+#include "shared/modulovelno.h"
+#include "shell/finestre.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+cancella::cancella(Finestre& finestre) : QWidget(nullptr, Qt::Dialog), m_finestre(finestre)
+{
+    setObjectName(QStringLiteral("cancella"));
+    setWindowTitle(QStringLiteral("Velno: cancellazione dati"));
+    QFont f = font();
+    f.setPointSize(9);
+    setFont(f);
+    resize(470, 210);
+
+    const char* didascalie[] = {nullptr, "cancellazione di tutti i &dati visualizzati nella finestra",
+                                "cancellazione di un &titolo con tutti i relativi dati",
+                                "cancellazione di tutte le &quotazioni di una data"};
+    for (int k = 1; k <= 3; ++k) {
+        auto* o = new QRadioButton(QString::fromUtf8(didascalie[k]), this);
+        o->setObjectName(QStringLiteral("Option1_%1").arg(k));
+        o->setGeometry(16, 14 + (k - 1) * 44, 300, 22);
+        Option1[k] = o;
+        connect(o, &QRadioButton::clicked, this, [this, k] { Option1_Click(k); });
+    }
+    Combo1 = new QComboBox(this);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setGeometry(320, 58, 134, 22);
+    Combo2 = new QComboBox(this);
+    Combo2->setObjectName(QStringLiteral("Combo2"));
+    Combo2->setGeometry(320, 102, 134, 22);
+    Combo1->setEnabled(false);
+    Combo2->setEnabled(false);
+
+    avanti = new QPushButton(QStringLiteral("&Avanti"), this);
+    avanti->setObjectName(QStringLiteral("avanti"));
+    avanti->setGeometry(250, 164, 96, 28);
+    cmdannulla = new QPushButton(QStringLiteral("A&nnulla"), this);
+    cmdannulla->setObjectName(QStringLiteral("cmdannulla"));
+    cmdannulla->setGeometry(358, 164, 96, 28);
+    connect(avanti, &QPushButton::clicked, this, &cancella::avanti_Click);
+    connect(cmdannulla, &QPushButton::clicked, this, &cancella::cmdannulla_Click);
+}
+
+void cancella::Option1_Click(int indice)
+{
+    const Portfolio& p = m_finestre.modulo().portafoglio;
+    Combo1->clear();
+    Combo2->clear();
+    // The names typed since the last check count too, not only the checked ones.
+    const int quanti = std::max(p.numerotitoli, p.ultimotitoloconnome());
+    for (int i = 1; i <= quanti; ++i)
+        Combo1->addItem(p.nomititoli[i]);
+    for (int c = 1; c <= Portfolio::maxcolonne && !p.datequotazioni[c].isEmpty(); ++c)
+        Combo2->addItem(p.datequotazioni[c]);
+    Combo1->setCurrentIndex(-1);
+    Combo2->setCurrentIndex(-1);
+    scelta = indice;
+    Combo1->setEnabled(indice == 2);
+    Combo2->setEnabled(indice == 3);
+}
+
+void cancella::avanti_Click()
+{
+    Portfolio& p = m_finestre.modulo().portafoglio;
+    frmAzioni& azioni = m_finestre.azioni();
+    switch (scelta) {
+    case 1:
+        cancellatutto(p);
+        azioni.azzeravisualizzazione();
+        break;
+    case 2:
+        cancellatitolo(p, Combo1->currentText());
+        azioni.aggiornatitoli();
+        break;
+    case 3:
+        cancelladata(p, Combo2->currentText());
+        azioni.aggiornaquotazioni();
+        break;
+    default:
+        break;
+    }
+    if (scelta != 0) {
+        QRadioButton* o = Option1[scelta];
+        o->setAutoExclusive(false);
+        o->setChecked(false);
+        o->setAutoExclusive(true);
+        scelta = 0;
+    }
+    hide();
+    m_finestre.mostraazioni();
+}
+
+void cancella::cmdannulla_Click()
+{
+    scelta = 0;
+    hide();
+    m_finestre.mostraazioni();
+}

@@ -1,0 +1,16 @@
+#pragma once
+#include <QString>
+
+// A message box as a value: rules return it, the window hands it to Messaggi.
+enum class Icona { Critica, Esclamativa, Informativa, Domanda };
+enum class Pulsanti { Ok, SiNo };
+enum class Risposta { Ok, Si, No };
+
+struct Messaggio {
+    QString testo;
+    QString titolo;
+    Icona icona = Icona::Informativa;
+    Pulsanti pulsanti = Pulsanti::Ok;   // SiNo always has No as the default button
+
+    bool operator==(const Messaggio&) const = default;
+};

@@ -1,0 +1,25 @@
+#include "shared/messaggiqt.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+Risposta MessaggiQt::mostra(const Messaggio& m)
+{
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(m.titolo);
+    box.setText(m.testo);
+    switch (m.icona) {
+    case Icona::Critica: box.setIcon(QMessageBox::Critical); break;
+    case Icona::Esclamativa: box.setIcon(QMessageBox::Warning); break;
+    case Icona::Informativa: box.setIcon(QMessageBox::Information); break;
+    case Icona::Domanda: box.setIcon(QMessageBox::Question); break;
+    }
+    if (m.pulsanti == Pulsanti::SiNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes ? Risposta::Si : Risposta::No;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return Risposta::Ok;
+}

@@ -1,0 +1,73 @@
+#include "shared/modulovelno.h"
+#include "shared/campi.h"
+#include "shared/numeri.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+ModuloVelno::ModuloVelno()
+{
+    impostaidentita();
+    impostatitoli();
+}
+
+void ModuloVelno::impostaidentita()
+{
+    nomeprogramma = QStringLiteral("Velno");
+    descrizione = QStringLiteral("programma per la gestione dei titoli di velno");
+    versione = QStringLiteral("2.04.08");
+    datarilascio = QStringLiteral("07/1998");
+}
+
+void ModuloVelno::impostatitoli()
+{
+    titolocontrollo = nomeprogramma + QStringLiteral(": controllo dati immessi nella finestra attiva");
+    titoloaiuto = nomeprogramma + QStringLiteral(": aiuto in linea");
+    titoloelimina = QStringLiteral("Elimina: seleziona il file desiderato e clicca su Apri per cancellarlo");
+}
+
+QString ModuloVelno::nometotali(int anno)
+{
+    return QStringLiteral("Velno-totali-") + str(anno);
+}
+
+namespace {
+QString percorso(const QString& cartella, const QString& nome)
+{
+    return cartella.isEmpty() ? nome : QDir(cartella).filePath(nome);
+}
+} // namespace
+
+bool ModuloVelno::leggitotali(int anno, const QString& cartella)
+{
+    if (anno < primoanno || anno > ultimoanno)
+        return false;
+    QFile f(percorso(cartella, nometotali(anno)));
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    LettoreCampi l(decodificaarchivio(f.read(64 * 1024)));
+    const auto a = l.leggi(), b = l.leggi(), c = l.leggi();
+    if (!a || !b || !c)
+        return false;
+    const int k = anno - primoanno;
+    totalepagato[k] = a->testo;
+    totaleguadagno[k] = b->testo;
+    mediepercento[k] = c->testo;
+    return true;
+}
+
+bool ModuloVelno::scrivitotali(int anno, const QString& pagato, const QString& guadagno,
+                               const QString& media, const QString& cartella)
+{
+    ScrittoreCampi s;
+    s.testo(pagato);
+    s.testo(guadagno);
+    s.testo(media);
+    s.fineriga();
+    QSaveFile f(percorso(cartella, nometotali(anno)));
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    f.write(codificaarchivio(s.risultato()));
+    return f.commit();
+}

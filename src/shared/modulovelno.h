@@ -1,0 +1,60 @@
+#pragma once
+#include "portfolio/portfolio.h"
+
+#include <QColor>
+#include <QString>
+#include <array>
+
+// The program's shared data: identity, message titles, the Portfolio, the yearly totals,
+// the card state and the chart positions. main creates one and hands it to every window.
+class ModuloVelno {
+public:
+    ModuloVelno();
+
+    void impostaidentita();
+    void impostatitoli();
+
+    // Identity
+    QString nomeprogramma;
+    QString descrizione;
+    QString versione;
+    QString datarilascio;
+
+    // Standard titles
+    QString titolocontrollo;   // every input-validation message box
+    QString titoloaiuto;
+    QString titoloelimina;     // the open dialog used to delete an archive file
+
+    Portfolio portafoglio;
+
+    // Yearly totals, index = year - 1994 (1994..2044): the texts of the balance labels.
+    static constexpr int primoanno = 1994;
+    static constexpr int ultimoanno = 2044;
+    std::array<QString, ultimoanno - primoanno + 1> totalepagato;
+    std::array<QString, ultimoanno - primoanno + 1> totaleguadagno;
+    std::array<QString, ultimoanno - primoanno + 1> mediepercento;
+
+    // "Velno-totali-" followed by the year with its leading blank: "Velno-totali- 1998".
+    static QString nometotali(int anno);
+    // Reads the totals file of `anno` from `cartella` (the current folder when empty).
+    // A year outside 1994..2044, a missing or unreadable file leave the totals as they were.
+    bool leggitotali(int anno, const QString& cartella = QString());
+    // Writes the totals file of `anno`: one line of three quoted texts. False on failure.
+    static bool scrivitotali(int anno, const QString& pagato, const QString& guadagno,
+                             const QString& media, const QString& cartella = QString());
+
+    // Card state: the holding and quotation column the stock card shows.
+    int titoloscheda = 1;
+    int colonnascheda = 1;
+    int quotazionemancante = 0;
+
+    // Chart positions
+    int primotitolografico = 1;
+    int primacolonnagrafico = 1;
+
+    // The background colour last chosen in a window's colour dialog.
+    QColor colore;
+
+    // Save flag: set by the archive writer before the input check, cleared by a passed check.
+    int salvataggio = 0;
+};

@@ -1,0 +1,152 @@
+#include "shared/numeri.h"
+
+#include <cmath>
+
+namespace {
+
+bool spazio(QChar c) { return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r'; }
+
+// Length of the leading numeric part after position i (sign, digits, one ".", exponent).
+qsizetype lunghezzanumero(QStringView t, qsizetype i, bool* cifre)
+{
+    const qsizetype inizio = i;
+    *cifre = false;
+    if (i < t.size() && (t[i] == u'+' || t[i] == u'-'))
+        ++i;
+    while (i < t.size() && t[i].isDigit() && t[i].unicode() < 128) { ++i; *cifre = true; }
+    if (i < t.size() && t[i] == u'.') {
+        ++i;
+        while (i < t.size() && t[i].isDigit() && t[i].unicode() < 128) { ++i; *cifre = true; }
+    }
+    if (*cifre && i < t.size() && (t[i] == u'e' || t[i] == u'E' || t[i] == u'd' || t[i] == u'D')) {
+        qsizetype j = i + 1;
+        if (j < t.size() && (t[j] == u'+' || t[j] == u'-'))
+            ++j;
+        const qsizetype k = j;
+        while (j < t.size() && t[j].isDigit() && t[j].unicode() < 128)
+            ++j;
+        if (j > k)
+            i = j;
+    }
+    return i - inizio;
+}
+
+} // namespace
+
+double valore(QStringView testo)
+{
+    qsizetype i = 0;
+    while (i < testo.size() && spazio(testo[i]))
+        ++i;
+    bool cifre = false;
+    const qsizetype n = lunghezzanumero(testo, i, &cifre);
+    if (!cifre)
+        return 0.0;
+    QString parte = testo.mid(i, n).toString();
+    parte.replace(u'd', u'e').replace(u'D', u'e');
+    bool ok = false;
+    const double v = parte.toDouble(&ok);
+    if (!ok || !std::isfinite(v))
+        return 0.0;
+    return v;
+}
+
+bool iniziaconnumero(QStringView testo)
+{
+    qsizetype i = 0;
+    while (i < testo.size() && spazio(testo[i]))
+        ++i;
+    bool cifre = false;
+    lunghezzanumero(testo, i, &cifre);
+    return cifre;
+}
+
+QString formatta(double numero, QStringView formato)
+{
+    const qsizetype punto = formato.indexOf(u'.');
+    const QStringView intera = punto < 0 ? formato : formato.left(punto);
+    int decimali = 0;
+    if (punto >= 0)
+        for (QChar c : formato.mid(punto + 1))
+            if (c == u'0' || c == u'#')
+                ++decimali;
+    const bool migliaia = intera.contains(u',');
+    int cifreminime = 0;
+    for (QChar c : intera)
+        if (c == u'0')
+            ++cifreminime;
+
+    if (!std::isfinite(numero))
+        numero = 0.0;
+    // Round half away from zero on the decimal value, as the old Format did.
+    const double scala = std::pow(10.0, decimali);
+    double arrotondato = std::round(std::fabs(numero) * scala) / scala;
+    QString cifre = QString::number(arrotondato, 'f', decimali);
+    QString parteintera = cifre.section(u'.', 0, 0);
+    QString partedecimale = decimali > 0 ? cifre.section(u'.', 1, 1) : QString();
+
+    while (parteintera.size() > 1 && parteintera.startsWith(u'0'))
+        parteintera.remove(0, 1);
+    if (parteintera == u"0" && cifreminime == 0)
+        parteintera.clear();
+    while (parteintera.size() < cifreminime)
+        parteintera.prepend(u'0');
+
+    if (migliaia && parteintera.size() > 3) {
+        QString raggruppata;
+        const qsizetype n = parteintera.size();
+        for (qsizetype i = 0; i < n; ++i) {
+            if (i > 0 && (n - i) % 3 == 0)
+                raggruppata += u'.';
+            raggruppata += parteintera[i];
+        }
+        parteintera = raggruppata;
+    }
+    QString risultato = parteintera;
+    if (decimali > 0)
+        risultato += u',' + partedecimale;
+    const bool zero = arrotondato == 0.0;
+    if (numero < 0 && !zero)
+        risultato.prepend(u'-');
+    return risultato;
+}
+
+QString formattatesto(const QString& testo, QStringView formato)
+{
+    if (testo.isEmpty())
+        return testo;
+    // An Italian number: optional sign, digits grouped by ".", decimals after ",".
+    QString t = testo.trimmed();
+    QString normale;
+    bool cifre = false, virgola = false;
+    for (qsizetype i = 0; i < t.size(); ++i) {
+        const QChar c = t[i];
+        if (c.isDigit() && c.unicode() < 128) { normale += c; cifre = true; }
+        else if ((c == u'-' || c == u'+') && i == 0) normale += c;
+        else if (c == u'.' && !virgola) continue;
+        else if (c == u',' && !virgola) { normale += u'.'; virgola = true; }
+        else return testo;
+    }
+    if (!cifre)
+        return testo;
+    bool ok = false;
+    const double v = normale.toDouble(&ok);
+    return ok ? formatta(v, formato) : testo;
+}
+
+QString formattamigliaia(double valoredaformattare)
+{
+    return formatta(valoredaformattare, u"###,0");
+}
+
+QString virgoladecimale(const QString& testoconpunto)
+{
+    QString testoconvirgola = testoconpunto;
+    testoconvirgola.replace(u'.', u',');
+    return testoconvirgola;
+}
+
+QString str(long long n)
+{
+    return n >= 0 ? u' ' + QString::number(n) : QString::number(n);
+}

@@ -1,0 +1,46 @@
+#pragma once
+#include <QPointer>
+#include <QSize>
+#include <QWidget>
+#include <vector>
+
+// Keeps a window's controls in proportion when it is resized, and sizes a window to a
+// share of the screen. Positions are recorded once, in twips, and every pass scales the
+// recorded values, so repeated resizing never accumulates rounding. A control's "Tag"
+// property ("@L,T" and the like) selects which of left, top, width and height are scaled.
+class clsResize {
+public:
+    static constexpr int twip = 15;   // twips per logical pixel
+
+    clsResize() = default;            // nothing recorded, no window
+    ~clsResize() { m_record.clear(); }
+
+    QWidget* SourceForm() const { return m_form; }
+    void setSourceForm(QWidget* form) { m_form = form; }
+
+    void ReInitialise();
+    void SizeFormToScreen(quint8 percento);
+    void ResizeControls();
+
+    bool registrato() const { return !m_nonregistrato; }
+    // The screen in twips; the primary screen's size when not set.
+    void setSchermo(QSize twips) { m_schermo = twips; }
+
+    // The widget whose children are the controls and whose size is the inner area:
+    // the central widget of a main window, else the window itself.
+    QWidget* area() const;
+
+private:
+    struct Record {
+        QPointer<QWidget> controllo;
+        int l = 0, t = 0, w = 0, h = 0;
+    };
+    QSize schermo() const;
+
+    QPointer<QWidget> m_form;
+    int m_larghezza = 0;
+    int m_altezza = 0;
+    std::vector<Record> m_record;
+    bool m_nonregistrato = true;
+    QSize m_schermo;
+};

@@ -1,0 +1,33 @@
+#pragma once
+#include "shared/dialoghi.h"
+#include "shared/messaggi.h"
+
+#include <QList>
+#include <deque>
+
+// Records every message box and answers with the queued answers (No when none is queued).
+class MessaggiRegistrati : public Messaggi {
+public:
+    Risposta mostra(const Messaggio& m) override
+    {
+        registrati.push_back(m);
+        if (risposte.empty())
+            return m.pulsanti == Pulsanti::SiNo ? Risposta::No : Risposta::Ok;
+        const Risposta r = risposte.front();
+        risposte.pop_front();
+        return r;
+    }
+    QList<Messaggio> registrati;
+    std::deque<Risposta> risposte;
+};
+
+class DialoghiRegistrati : public Dialoghi {
+public:
+    std::optional<QColor> colore(QWidget*, const QColor& iniziale) override
+    {
+        colorichiesti.push_back(iniziale);
+        return prossimocolore;
+    }
+    QList<QColor> colorichiesti;
+    std::optional<QColor> prossimocolore;
+};

@@ -1,0 +1,429 @@
+#include "doppi.h"
+#include "portfolio/frmazioni.h"
+#include "shared/cancella.h"
+#include "shared/modulovelno.h"
+#include "shell/finestre.h"
+#include "shell/immagini.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolBar>
+#include <memory>
+
+namespace {
+const QString titolocontrollo = QStringLiteral("Velno: controllo dati immessi nella finestra attiva");
+
+struct Ambiente {
+    ModuloVelno modulo;
+    MessaggiRegistrati messaggi;
+    DialoghiRegistrati dialoghi;
+    Finestre finestre{modulo, messaggi, dialoghi};
+    int fine = 0;
+    Ambiente() { finestre.allafine = [this] { ++fine; }; }
+    frmAzioni& a() { return finestre.azioni(); }
+    Portfolio& p() { return modulo.portafoglio; }
+};
+
+void digita(QWidget* w, const QString& testo)
+{
+    w->setFocus();
+    QTest::keyClicks(w, testo);
+}
+} // namespace
+
+class TestFrmAzioni : public QObject {
+    Q_OBJECT
+private slots:
+    void allavvio()
+    {
+        Ambiente e;
+        frmAzioni& a = e.a();
+        QCOMPARE(a.windowTitle(), QStringLiteral("Velno: dati sui titoli"));
+        for (int i = 1; i <= 10; ++i)
+            QCOMPARE(a.cmdazione[i]->text(), QString::number(i));
+        QVERIFY(a.Label2->text().isEmpty());
+        QCOMPARE(a.nome[1]->count(), 40);
+        QCOMPARE(a.nome[7]->itemText(0), QStringLiteral("Aem"));
+        QCOMPARE(a.nome[7]->itemText(39), QStringLiteral("Unipol"));
+        QCOMPARE(a.saldo[3]->text(), QStringLiteral("saldo n.3"));
+        QCOMPARE(a.VScroll1->minimum(), 1);
+        QCOMPARE(a.VScroll1->maximum(), 91);
+        QCOMPARE(a.VScroll1->pageStep(), 10);
+        QCOMPARE(a.HScroll1->maximum(), 296);
+        QCOMPARE(a.HScroll1->pageStep(), 5);
+        for (int K = 1; K <= 5; ++K)
+            QVERIFY(a.guadagno[K]->isHidden());
+        QCOMPARE(a.size(), QSize(640, 455));
+        QCOMPARE(a.findChild<QLabel*>(QStringLiteral("Label5"))->toolTip(),
+                 QStringLiteral("considerate computando i soli titoli posseduti alla data del saldo richiesto"));
+    }
+
+    void menuetoolbar()
+    {
+        Ambiente e;
+        frmAzioni& a = e.a();
+        const QStringList visu{"fin1", "fin2", "fin3", "fin4", "fin5", "prima", "dopo", "sinistra", "destra"};
+        const char* tasti = "ABCDEFGHI";
+        for (int k = 0; k < visu.size(); ++k) {
+            auto* v = a.findChild<QAction*>(visu[k]);
+            QVERIFY2(v, qPrintable(visu[k]));
+            QCOMPARE(v->shortcut(), QKeySequence(QStringLiteral("Ctrl+") + QChar::fromLatin1(tasti[k])));
+        }
+        QCOMPARE(a.findChild<QAction*>(QStringLiteral("ordinamentoazioni"))->text(),
+                 QStringLiteral("&Ordina azioni alfabeticamente "));
+        QCOMPARE(a.findChild<QAction*>(QStringLiteral("canc"))->text(), QStringLiteral("C&ancella dati immessi"));
+        QVERIFY(a.findChild<QAction*>(QStringLiteral("fin1"))->isChecked());
+        QStringList menu;
+        for (QAction* m : a.menuBar()->actions())
+            menu << m->text();
+        QCOMPARE(menu, (QStringList{"&File", "&Modifica", "&Visualizza", "&?"}));
+        QCOMPARE(a.findChild<QMenu*>(QStringLiteral("file"))->actions().count(
+                     ), 8);   // six items and two separators
+
+        QCOMPARE(a.Toolbar1->actions().count() - 5, 22);   // five separators
+        QCOMPARE(a.pulsante[1]->toolTip(), QStringLiteral("apri file"));
+        QCOMPARE(a.pulsante[15]->toolTip(), QStringLiteral("ordina quotazioni cronologicamente"));
+        QCOMPARE(a.pulsante[22]->toolTip(), QStringLiteral("uscita da Velno"));
+        for (int k = 1; k <= 22; ++k)
+            QVERIFY(!a.pulsante[k]->icon().isNull());
+    }
+
+    void digitare_scrivenelletabelle()
+    {
+        Ambiente e;
+        frmAzioni& a = e.a();
+        a.show();
+        digita(a.nome[1]->lineEdit(), QStringLiteral("Fiat"));
+        digita(a.na[1], QStringLiteral("100"));
+        digita(a.prezzo[1], QStringLiteral("12,50"));
+        digita(a.dataacquisto[1], QStringLiteral("30/12/98"));
+        digita(a.giorno[2], QStringLiteral("15/01/99"));
+        digita(a.valore[2][1], QStringLiteral("13.4"));
+        digita(a.valore[5][10], QStringLiteral("7"));
+        QCOMPARE(e.p().nomititoli[1], QStringLiteral("Fiat"));
+        QCOMPARE(e.p().quantitatitoli[1], QStringLiteral("100"));
+        QCOMPARE(e.p().prezzititoli[1], QStringLiteral("12,50"));   // as typed
+        QCOMPARE(e.p().dateacquisto[1], QStringLiteral("30/12/98"));
+        QCOMPARE(e.p().datequotazioni[2], QStringLiteral("15/01/99"));
+        QCOMPARE(e.p().quotazioni(2, 1), QStringLiteral("13.4"));
+        QCOMPARE(e.p().quotazioni(5, 10), QStringLiteral("7"));
+        a.nome[3]->setCurrentIndex(13);   // picked from the list
+        QCOMPARE(e.p().nomititoli[3], QStringLiteral("Eni"));
+        a.strategia->setFocus();
+        QTest::keyClicks(a.strategia, QStringLiteral("comprare"));
+        QCOMPARE(e.p().strategia, QStringLiteral("comprare"));
+    }
+
+    void scorrere_ridisegna()
+    {
+        Ambiente e;
+        for (int i = 1; i <= 100; ++i)
+            e.p().nomititoli[i] = QStringLiteral("T%1").arg(i);
+        e.p().quantitatitoli[15] = QStringLiteral("150");
+        e.p().quotazioni(9, 15) = QStringLiteral("9.15");
+        e.p().datequotazioni[9] = QStringLiteral("09/09/99");
+        frmAzioni& a = e.a();
+        a.VScroll1->setValue(11);
+        QCOMPARE(a.primotitolo, 11);
+        QCOMPARE(a.cmdazione[1]->text(), QStringLiteral("11"));
+        QCOMPARE(a.nome[5]->currentText(), QStringLiteral("T15"));
+        QCOMPARE(a.na[5]->text(), QStringLiteral("150"));
+        a.HScroll1->setValue(7);
+        QCOMPARE(a.primacolonna, 7);
+        QCOMPARE(a.Label2->text(), QStringLiteral("Quotazioni dal n. 7 al n. 11"));
+        QCOMPARE(a.giorno[3]->text(), QStringLiteral("09/09/99"));
+        QCOMPARE(a.valore[3][5]->text(), QStringLiteral("9.15"));
+        // Typing now goes to the holding and column on screen.
+        a.valore[1][1]->setText(QStringLiteral("1.1"));
+        QCOMPARE(e.p().quotazioni(7, 11), QStringLiteral("1.1"));
+        a.HScroll1->setValue(1);
+        QCOMPARE(a.Label2->text(), QStringLiteral("Quotazioni dal n. 1 al n. 5"));
+    }
+
+    void spostamenti_rifiutati_data()
+    {
+        QTest::addColumn<QString>("comando");
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<int>("icona");
+        QTest::newRow("prima") << "prima"
+                               << "Impossibile procedere a ritroso: sono visualizzate le prime azioni disponibili."
+                               << int(Icona::Critica);
+        QTest::newRow("dopo") << "dopo" << "Non vi sono altre azioni da visualizzare." << int(Icona::Informativa);
+        QTest::newRow("sinistra") << "sinistra" << "Non sono state registrate altre quotazioni precedenti."
+                                  << int(Icona::Informativa);
+        QTest::newRow("destra") << "destra" << "Non sono state registrate altre quotazioni successive."
+                                << int(Icona::Informativa);
+    }
+    void spostamenti_rifiutati()
+    {
+        QFETCH(QString, comando);
+        QFETCH(QString, testo);
+        QFETCH(int, icona);
+        Ambiente e;
+        frmAzioni& a = e.a();
+        a.findChild<QAction*>(comando)->trigger();
+        QCOMPARE(e.messaggi.registrati.size(), 1);
+        QCOMPARE(e.messaggi.registrati[0], (Messaggio{testo, titolocontrollo, Icona(icona), Pulsanti::Ok}));
+        QCOMPARE(a.primotitolo, 1);
+        QCOMPARE(a.primacolonna, 1);
+    }
+
+    void spostamenti_diunpasso()
+    {
+        Ambiente e;
+        for (int i = 1; i <= 12; ++i)
+            e.p().nomititoli[i] = QStringLiteral("T%1").arg(i);
+        for (int c = 1; c <= 6; ++c)
+            e.p().datequotazioni[c] = QStringLiteral("%1/01/99").arg(c, 2, 10, QLatin1Char('0'));
+        frmAzioni& a = e.a();
+        a.aggiornatitoli();
+        a.dopo_click();
+        QCOMPARE(a.primotitolo, 2);
+        QCOMPARE(a.cmdazione[1]->text(), QStringLiteral("2"));
+        QCOMPARE(a.VScroll1->value(), 1);   // the scroll bar does not move
+        a.dopo_click();
+        a.dopo_click();
+        QCOMPARE(a.primotitolo, 4);
+        a.dopo_click();   // nome(10) is holding 13: empty
+        QCOMPARE(a.primotitolo, 4);
+        a.prima_Click();
+        QCOMPARE(a.primotitolo, 3);
+
+        a.destra_click();
+        QCOMPARE(a.primacolonna, 2);
+        QCOMPARE(a.giorno[5]->text(), QStringLiteral("06/01/99"));
+        a.destra_click();   // the fifth visible column (6) has a date: one empty column comes in
+        QCOMPARE(a.primacolonna, 3);
+        QVERIFY(a.giorno[5]->text().isEmpty());
+        a.destra_click();
+        QCOMPARE(a.primacolonna, 3);
+        a.sinistra_click();
+        QCOMPARE(a.primacolonna, 2);
+        QCOMPARE(e.messaggi.registrati.size(), 2);
+    }
+
+    void limiti_maicavalcati()
+    {
+        Ambiente e;
+        for (int i = 1; i <= 100; ++i)
+            e.p().nomititoli[i] = QStringLiteral("T%1").arg(i);
+        for (int c = 1; c <= 300; ++c)
+            e.p().datequotazioni[c] = QStringLiteral("01/01/99");
+        frmAzioni& a = e.a();
+        a.VScroll1->setValue(500);
+        QCOMPARE(a.primotitolo, 91);
+        QCOMPARE(a.cmdazione[10]->text(), QStringLiteral("100"));
+        a.dopo_click();   // nome(10) is filled, but it is holding 100
+        QCOMPARE(a.primotitolo, 91);
+        QCOMPARE(e.messaggi.registrati.last().testo, QStringLiteral("Non vi sono altre azioni da visualizzare."));
+        a.na[10]->setText(QStringLiteral("5"));
+        QCOMPARE(e.p().quantitatitoli[100], QStringLiteral("5"));
+
+        a.HScroll1->setValue(1000);
+        QCOMPARE(a.primacolonna, 296);
+        a.destra_click();   // column 300 has a date, but it is the last
+        QCOMPARE(a.primacolonna, 296);
+        QCOMPARE(e.messaggi.registrati.last().testo,
+                 QStringLiteral("Non sono state registrate altre quotazioni successive."));
+        a.valore[5][10]->setText(QStringLiteral("3"));
+        QCOMPARE(e.p().quotazioni(300, 100), QStringLiteral("3"));
+        a.giorno[5]->setText(QStringLiteral("31/12/99"));
+        QCOMPARE(e.p().datequotazioni[300], QStringLiteral("31/12/99"));
+
+        // Even a stray position is brought back inside the tables by the redraw.
+        a.primotitolo = 150;
+        a.primacolonna = 400;
+        a.aggiornatitoli();
+        QCOMPARE(a.primotitolo, 91);
+        QCOMPARE(a.primacolonna, 296);
+    }
+
+    void cancella_tutto()
+    {
+        Ambiente e;
+        frmAzioni& a = e.a();
+        a.nome[1]->setEditText(QStringLiteral("Fiat"));
+        a.giorno[1]->setText(QStringLiteral("01/01/99"));
+        a.valore[1][1]->setText(QStringLiteral("5"));
+        a.totaleiniziale->setText(QStringLiteral("1,00"));
+        a.guadagno[2]->setText(QStringLiteral("3,00"));
+        a.guadagno[2]->show();
+        e.p().numerotitoli = 1;
+        a.findChild<QAction*>(QStringLiteral("canc"))->trigger();
+        cancella& c = e.finestre.dialogocancella();
+        QVERIFY(c.isVisible());
+        c.Option1[1]->click();
+        QVERIFY(!c.Combo1->isEnabled() && !c.Combo2->isEnabled());
+        c.avanti->click();
+        QVERIFY(e.p().nomititoli[1].isEmpty());
+        QVERIFY(e.p().quotazioni(1, 1).isEmpty());
+        QCOMPARE(e.p().numerotitoli, 0);
+        QVERIFY(a.nome[1]->currentText().isEmpty());   // the grid shows it
+        QVERIFY(a.giorno[1]->text().isEmpty());
+        QVERIFY(a.totaleiniziale->text().isEmpty());
+        QVERIFY(a.guadagno[2]->text().isEmpty() && a.guadagno[2]->isHidden());
+        QCOMPARE(a.totaleal->text(), QStringLiteral("quotazioni al"));
+        QCOMPARE(a.totinvestito->text(), QStringLiteral("investimento al"));
+        QVERIFY(!c.Option1[1]->isChecked());
+        QVERIFY(a.isVisible());
+    }
+
+    void cancella_titoloedata()
+    {
+        Ambiente e;
+        const char* nomi[] = {"Aem", "Eni", "Fiat"};
+        for (int i = 1; i <= 3; ++i) {
+            e.p().nomititoli[i] = QString::fromLatin1(nomi[i - 1]);
+            for (int c = 1; c <= 3; ++c)
+                e.p().quotazioni(c, i) = QStringLiteral("%1%2").arg(i).arg(c);
+        }
+        for (int c = 1; c <= 3; ++c)
+            e.p().datequotazioni[c] = QStringLiteral("0%1/02/99").arg(c);
+        frmAzioni& a = e.a();
+        a.aggiornatitoli();
+        cancella& c = e.finestre.dialogocancella();
+
+        c.Option1[2]->click();
+        QVERIFY(c.Combo1->isEnabled() && !c.Combo2->isEnabled());
+        QCOMPARE(c.Combo1->count(), 3);
+        QVERIFY(c.Combo1->currentText().isEmpty());
+        c.Combo1->setCurrentIndex(1);
+        c.avanti->click();
+        QCOMPARE(e.p().nomititoli[2], QStringLiteral("Fiat"));
+        QCOMPARE(e.p().quotazioni(3, 2), QStringLiteral("33"));
+        QVERIFY(e.p().nomititoli[3].isEmpty());
+        QCOMPARE(a.nome[2]->currentText(), QStringLiteral("Fiat"));
+        QCOMPARE(a.valore[1][2]->text(), QStringLiteral("31"));
+
+        c.Option1[3]->click();
+        QCOMPARE(c.Combo2->count(), 3);
+        c.Combo2->setCurrentIndex(0);
+        c.avanti->click();
+        QCOMPARE(e.p().datequotazioni[1], QStringLiteral("02/02/99"));
+        QCOMPARE(e.p().quotazioni(1, 2), QStringLiteral("32"));
+        QVERIFY(e.p().datequotazioni[3].isEmpty());
+        QCOMPARE(a.giorno[1]->text(), QStringLiteral("02/02/99"));
+        QCOMPARE(a.valore[1][1]->text(), QStringLiteral("12"));
+
+        // Going on with no option chosen, or cancelling, deletes nothing.
+        c.avanti->click();
+        c.Option1[2]->click();
+        c.cmdannulla->click();
+        c.avanti->click();
+        QCOMPARE(e.p().nomititoli[1], QStringLiteral("Aem"));
+        QCOMPARE(e.p().nomititoli[2], QStringLiteral("Fiat"));
+    }
+
+    void uscita()
+    {
+        Ambiente e;
+        frmAzioni& a = e.a();
+        a.show();
+        e.finestre.dialogocancella().show();
+        a.cmdesci->click();
+        QCOMPARE(e.messaggi.registrati.size(), 1);
+        QCOMPARE(e.messaggi.registrati[0],
+                 (Messaggio{QStringLiteral("Vuoi uscire da Velno?"),
+                            QStringLiteral("Attenzione: i dati non archiviati andranno persi !"), Icona::Domanda,
+                            Pulsanti::SiNo}));
+        // No: every window stays as it was.
+        QVERIFY(a.isVisible());
+        QVERIFY(e.finestre.dialogocancella().isVisible());
+        QCOMPARE(e.fine, 0);
+
+        e.messaggi.risposte.push_back(Risposta::Si);
+        a.findChild<QAction*>(QStringLiteral("esci"))->trigger();
+        QVERIFY(!e.finestre.azionicaricata());
+        QVERIFY(!e.finestre.cancellacaricata());
+        QCOMPARE(e.fine, 1);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void chiudere_lafinestra_chiede()
+    {
+        Ambiente e;
+        frmAzioni& a = e.a();
+        a.show();
+        a.close();
+        QCOMPARE(e.messaggi.registrati.size(), 1);
+        QCOMPARE(e.messaggi.registrati[0].icona, Icona::Domanda);
+        QVERIFY(a.isVisible());
+    }
+
+    void coloredisfondo()
+    {
+        Ambiente e;
+        frmAzioni& a = e.a();
+        QWidget* area = a.centralWidget();
+        const QColor prima = area->palette().color(QPalette::Window);
+        a.colorare_Click();   // cancelled
+        QCOMPARE(area->palette().color(QPalette::Window), prima);
+        e.dialoghi.prossimocolore = QColor(10, 120, 200);
+        a.pulsante[16]->trigger();
+        QCOMPARE(area->palette().color(QPalette::Window), QColor(10, 120, 200));
+        QCOMPARE(e.modulo.colore, QColor(10, 120, 200));
+        QCOMPARE(e.dialoghi.colorichiesti.size(), 2);
+    }
+
+    void aiutoefinestra()
+    {
+        Ambiente e;
+        frmAzioni& a = e.a();
+        a.aiuto->click();
+        const Messaggio m = e.messaggi.registrati.last();
+        QCOMPARE(m.titolo, QStringLiteral("Velno: aiuto"));
+        QCOMPARE(m.icona, Icona::Informativa);
+        const QStringList righe = m.testo.split(u'\r');
+        QCOMPARE(righe.size(), 7);
+        QCOMPARE(righe[0], QStringLiteral("- Inserire i dati muovendo il cursore con il tasto TAB;"));
+        QCOMPARE(righe[4], QStringLiteral("- non digitare nomi di azioni più lunghi di 30 spazi (per una stampa corretta);"));
+        a.findChild<QAction*>(QStringLiteral("fin1"))->trigger();
+        QCOMPARE(e.messaggi.registrati.last(),
+                 (Messaggio{QStringLiteral("E' questa la finestra Azioni."), titolocontrollo, Icona::Esclamativa}));
+    }
+
+    void immagini_evidenziate()
+    {
+        Ambiente e;
+        frmAzioni& a = e.a();
+        a.show();
+        QTest::mouseMove(a.Image3);
+        emit a.Image3->passaggio();
+        QVERIFY(a.Image2->isVisible() && a.Image3->isHidden());
+        emit a.bil->passaggio();
+        QVERIFY(a.Image1->isVisible());
+        QTest::mouseMove(a.centralWidget(), QPoint(2, 2));
+        QMouseEvent fuori(QEvent::MouseMove, QPointF(2, 2), QPointF(2, 2), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(a.centralWidget(), &fuori);
+        QVERIFY(a.Image1->isHidden() && a.Image2->isHidden() && a.Image4->isHidden());
+        QVERIFY(a.Image3->isVisible() && a.Image5->isVisible());
+        // The ranking picture refuses an empty Portfolio.
+        emit a.Image3->passaggio();
+        QTest::mouseClick(a.Image2, Qt::LeftButton);
+        QCOMPARE(e.messaggi.registrati.last(),
+                 (Messaggio{QStringLiteral("Non esistono titoli da controllare: prelevarli dall'archivio."),
+                            titolocontrollo, Icona::Critica}));
+    }
+
+    void scheda_senzadati()
+    {
+        Ambiente e;
+        frmAzioni& a = e.a();
+        a.cmdazione[4]->click();
+        QCOMPARE(e.modulo.titoloscheda, 4);
+        QCOMPARE(e.messaggi.registrati.last(),
+                 (Messaggio{QStringLiteral("Non esistono dati da visualizzare."), titolocontrollo, Icona::Critica}));
+    }
+};
+
+QTEST_MAIN(TestFrmAzioni)
+#include "test_frmazioni.moc"
