@@ -1,5 +1,8 @@
 #include "portfolio/frmazioni.h"
+#include "portfolio/controllo.h"
+#include "portfolio/ordinamento.h"
 #include "portfolio/portfolio.h"
+#include "portfolio/totali.h"
 #include "shared/cancella.h"
 #include "shared/dialoghi.h"
 #include "shared/messaggi.h"
@@ -18,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QStyle>
 #include <QToolBar>
@@ -300,8 +304,9 @@ void frmAzioni::costruiscimenu()
     voce(file, "esci", QStringLiteral("&Esci"), &frmAzioni::esci_Click);
 
     QMenu* modif = menu("modif", QStringLiteral("&Modifica"));
-    voce(modif, "ordinamentoazioni", QStringLiteral("&Ordina azioni alfabeticamente "), nullptr);
-    voce(modif, "ordinamentoquotazioni", QStringLiteral("Ordina quotazioni &temporalmente"), nullptr);
+    voce(modif, "ordinamentoazioni", QStringLiteral("&Ordina azioni alfabeticamente "), &frmAzioni::ordinamentoazioni_click);
+    voce(modif, "ordinamentoquotazioni", QStringLiteral("Ordina quotazioni &temporalmente"),
+         &frmAzioni::ordinamentoquotazioni_click);
     modif->addSeparator();
     voce(modif, "colorare", QStringLiteral("&Colore di sfondo"), &frmAzioni::colorare_Click);
     modif->addSeparator();
@@ -407,37 +412,57 @@ void frmAzioni::aggiornatitoli()
     // The first visible row and column never let the grid leave the tables.
     primotitolo = std::clamp(primotitolo, 1, Portfolio::maxtitoli - 9);
     primacolonna = std::clamp(primacolonna, 1, Portfolio::maxcolonne - 4);
-    ProgressBar1->show();
-    for (int i = 1; i <= 10; ++i) {
-        const int n = primotitolo + i - 1;
-        ProgressBar1->setValue(9 * i);
-        cmdazione[i]->setText(QString::number(n));
-        nome[i]->setEditText(p().nomititoli[n]);
-        na[i]->setText(p().quantitatitoli[n]);
-        dataacquisto[i]->setText(p().dateacquisto[n]);
-        prezzo[i]->setText(p().prezzititoli[n]);
-        for (int K = 1; K <= 5; ++K)
-            valore[K][i]->setText(p().quotazioni(primacolonna + K - 1, n));
+    {
+        const QScopedValueRollback ridisegno(m_ridisegno, true);
+        m_saldoinsospeso = 0;
+        // The bar would repaint itself at every step, and the redraw is far quicker than one frame.
+        ProgressBar1->setUpdatesEnabled(false);
+        ProgressBar1->show();
+        for (int i = 1; i <= 10; ++i) {
+            const int n = primotitolo + i - 1;
+            ProgressBar1->setValue(9 * i);
+            cmdazione[i]->setText(QString::number(n));
+            nome[i]->setEditText(p().nomititoli[n]);
+            na[i]->setText(p().quantitatitoli[n]);
+            dataacquisto[i]->setText(p().dateacquisto[n]);
+            prezzo[i]->setText(p().prezzititoli[n]);
+            for (int K = 1; K <= 5; ++K)
+                valore[K][i]->setText(p().quotazioni(primacolonna + K - 1, n));
+        }
+        for (int j = 1; j <= 5; ++j)
+            giorno[j]->setText(p().datequotazioni[primacolonna + j - 1]);
+        ProgressBar1->hide();
+        ProgressBar1->setUpdatesEnabled(true);
     }
-    for (int j = 1; j <= 5; ++j)
-        giorno[j]->setText(p().datequotazioni[primacolonna + j - 1]);
-    ProgressBar1->hide();
+    // The totals cover holdings 1 .. last one on screen: they follow every redraw, even when
+    // no box on screen changed its text. A quotation box that changed asks for its own
+    // column's saldo, as typing in it would.
+    calcolacosto();
+    saldo_Click(m_saldoinsospeso ? m_saldoinsospeso : ultimosaldo);
 }
 
 void frmAzioni::aggiornaquotazioni()
 {
     primotitolo = std::clamp(primotitolo, 1, Portfolio::maxtitoli - 9);
     primacolonna = std::clamp(primacolonna, 1, Portfolio::maxcolonne - 4);
-    ProgressBar1->show();
-    for (int i = 1; i <= 10; ++i) {
-        const int n = primotitolo + i - 1;
-        for (int K = 1; K <= 5; ++K)
-            valore[K][i]->setText(p().quotazioni(primacolonna + K - 1, n));
-        ProgressBar1->setValue(9 * i);
+    {
+        const QScopedValueRollback ridisegno(m_ridisegno, true);
+        m_saldoinsospeso = 0;
+        ProgressBar1->setUpdatesEnabled(false);
+        ProgressBar1->show();
+        for (int i = 1; i <= 10; ++i) {
+            const int n = primotitolo + i - 1;
+            for (int K = 1; K <= 5; ++K)
+                valore[K][i]->setText(p().quotazioni(primacolonna + K - 1, n));
+            ProgressBar1->setValue(9 * i);
+        }
+        for (int j = 1; j <= 5; ++j)
+            giorno[j]->setText(p().datequotazioni[primacolonna + j - 1]);
+        ProgressBar1->hide();
+        ProgressBar1->setUpdatesEnabled(true);
     }
-    for (int j = 1; j <= 5; ++j)
-        giorno[j]->setText(p().datequotazioni[primacolonna + j - 1]);
-    ProgressBar1->hide();
+    if (m_saldoinsospeso)
+        saldo_Click(m_saldoinsospeso);
 }
 
 void frmAzioni::nascondimarcatori()
@@ -448,6 +473,11 @@ void frmAzioni::nascondimarcatori()
 
 void frmAzioni::azzeravisualizzazione()
 {
+    VScroll1->setValue(1);
+    HScroll1->setValue(1);
+    // The scroll bars may have been at 1 already: the grid must not keep the old texts.
+    primotitolo = primacolonna = 1;
+    aggiornatitoli();
     nascondimarcatori();
     totaleiniziale->clear();
     totaledatato->clear();
@@ -456,11 +486,6 @@ void frmAzioni::azzeravisualizzazione()
         guadagno[K]->clear();
     totaleal->setText(QStringLiteral("quotazioni al"));
     totinvestito->setText(QStringLiteral("investimento al"));
-    VScroll1->setValue(1);
-    HScroll1->setValue(1);
-    // The scroll bars may have been at 1 already: the grid must not keep the old texts.
-    primotitolo = primacolonna = 1;
-    aggiornatitoli();
 }
 
 // ---- Editing -------------------------------------------------------------------------
@@ -468,9 +493,15 @@ void frmAzioni::azzeravisualizzazione()
 void frmAzioni::nome_Change(int i)
 {
     const int n = primotitolo + i - 1;
-    if (!Portfolio::titolovalido(n))
+    const QString testo = nome[i]->currentText();
+    bool memorizza = false;
+    const auto m = controllonome(n, testo, m_modulo.titolocontrollo, &memorizza);
+    // A redraw stores back what the table holds: a long name is not told again at every scroll.
+    if (m && (!memorizza || !m_ridisegno))
+        mostra(*m);
+    if (!memorizza || !Portfolio::titolovalido(n))
         return;
-    p().nomititoli[n] = nome[i]->currentText();
+    p().nomititoli[n] = testo;
 }
 
 void frmAzioni::na_Change(int i)
@@ -479,6 +510,10 @@ void frmAzioni::na_Change(int i)
     if (!Portfolio::titolovalido(n))
         return;
     p().quantitatitoli[n] = na[i]->text();
+    if (m_ridisegno)
+        return;   // the redraw computes once at its end
+    calcolacosto();
+    saldo_Click(ultimosaldo);
 }
 
 void frmAzioni::prezzo_Change(int i)
@@ -487,6 +522,10 @@ void frmAzioni::prezzo_Change(int i)
     if (!Portfolio::titolovalido(n))
         return;
     p().prezzititoli[n] = prezzo[i]->text();
+    if (m_ridisegno)
+        return;
+    calcolacosto();
+    saldo_Click(ultimosaldo);
 }
 
 void frmAzioni::dataacquisto_Change(int i)
@@ -501,22 +540,106 @@ void frmAzioni::valore_Change(int K, int i)
 {
     const int n = primotitolo + i - 1;
     const int c = primacolonna + K - 1;
-    if (!Portfolio::titolovalido(n) || !Portfolio::colonnavalida(c))
+    if (const auto m = controlloquotazione(c, m_modulo.titolocontrollo)) {
+        mostra(*m);
+        return;
+    }
+    if (!Portfolio::titolovalido(n))
         return;
     p().quotazioni(c, n) = valore[K][i]->text();
+    if (m_ridisegno) {
+        m_saldoinsospeso = K;
+        return;
+    }
+    saldo_Click(K);
 }
 
 void frmAzioni::giorno_Change(int j)
 {
     const int c = primacolonna + j - 1;
-    if (!Portfolio::colonnavalida(c))
+    if (const auto m = controllodataquotazione(c, m_modulo.titolocontrollo)) {
+        mostra(*m);
         return;
+    }
     p().datequotazioni[c] = giorno[j]->text();
+}
+
+// ---- Totals --------------------------------------------------------------------------
+
+void frmAzioni::calcolacosto()
+{
+    costototale = ::calcolacosto(p(), primotitolo + 9);
+    totaleiniziale->setText(formatta(costototale, u"##,##0.00"));
 }
 
 void frmAzioni::saldo_Click(int K)
 {
-    Q_UNUSED(K);
+    if (K <= 0)
+        return;
+    saldorichiesto = ultimosaldo = std::min(K, 5);
+    const int c = saldorichiesto + primacolonna - 1;
+    const auto s = calcolasaldo(p(), c, primotitolo + 9);
+    if (!s) {
+        saldorichiesto = 0;
+        return;
+    }
+    valoredatato = s->valoredatato;
+    totaledatato->setText(formatta(valoredatato, u"##,##0.00"));
+    nascondimarcatori();
+    investitodatato = s->investitodatato;
+    totalecorrente->setText(formatta(investitodatato, u"##,##0.00"));
+    totaleal->setText(QStringLiteral("quotazioni al...") + s->data + QStringLiteral("..............euro"));
+    totinvestito->setText(QStringLiteral("investimento al ") + s->data + QStringLiteral("............euro"));
+    QLabel* g = guadagno[saldorichiesto];
+    g->setText(formatta(s->guadagno, u"##,##0.00"));
+    QPalette pal = g->palette();
+    pal.setColor(QPalette::Window, s->guadagno < 0 ? QColor(255, 0, 0) : QColor(0, 128, 0));
+    g->setPalette(pal);
+    g->setVisible(true);
+    saldorichiesto = 0;
+}
+
+// ---- Checks and sorts ----------------------------------------------------------------
+
+bool frmAzioni::controlloinput()
+{
+    const EsitoControllo e = ::controlloinput(p(), primacolonna, m_modulo.titolocontrollo);
+    if (e.primacolonna != primacolonna) {
+        primacolonna = e.primacolonna;
+        aggiornaquotazioni();
+    }
+    if (!e.superato) {
+        if (e.messaggio)
+            mostra(*e.messaggio);
+        // Whoever asked is answered now: no flag is left for the next caller to trip on.
+        solocontrollo = 0;
+        m_modulo.salvataggio = 0;
+        esitocontrollo = 0;
+        return false;
+    }
+    if (solocontrollo == 1) {
+        solocontrollo = 0;
+        mostra(avviso(QStringLiteral("I dati sono stati immessi correttamente."), Icona::Informativa));
+    } else if (m_modulo.salvataggio == 1) {
+        m_modulo.salvataggio = 0;
+    } else {
+        esitocontrollo = 0;
+    }
+    return true;
+}
+
+void frmAzioni::ordinamentoazioni_click()
+{
+    controlloinput();   // its messages are shown, the sort goes on
+    ordinaazioni(p());
+    aggiornatitoli();
+}
+
+void frmAzioni::ordinamentoquotazioni_click()
+{
+    p().numerotitoli = contatitoli(p());
+    ordinaquotazioni(p());
+    aggiornaquotazioni();
 }
 
 // ---- Scrolling -----------------------------------------------------------------------
@@ -600,7 +723,13 @@ void frmAzioni::contr_Click()
 
 void frmAzioni::avanti_Click()
 {
-    // The input check and the charts window join here.
+    esitocontrollo = 1;
+    const bool superato = controlloinput();
+    if (!superato || esitocontrollo == 1) {
+        esitocontrollo = 0;
+        return;
+    }
+    emit aprigrafici();
 }
 
 void frmAzioni::canc_Click()
@@ -711,7 +840,12 @@ void frmAzioni::Toolbar1_ButtonClick(int indice)
     case 14: destra_click(); break;
     case 16: colorare_Click(); break;
     case 17: Command1_Click(); break;
-    case 20: solocontrollo = 1; break;
+    case 10: ordinamentoazioni_click(); break;
+    case 15: ordinamentoquotazioni_click(); break;
+    case 20:
+        solocontrollo = 1;
+        controlloinput();
+        break;
     case 21: canc_Click(); break;
     case 22: m_finestre.confermauscita(); break;
     default: break;   // archive, report, sorts and the other windows join with their code

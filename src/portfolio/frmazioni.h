@@ -80,6 +80,8 @@ public:
     void aggiornatitoli();
     void aggiornaquotazioni();
     void nascondimarcatori();
+    // The whole-Portfolio check with the flags of its callers; true when it passed.
+    bool controlloinput();
     // Clears the totals and scroll bars after everything was deleted.
     void azzeravisualizzazione();
 
@@ -91,6 +93,8 @@ public slots:
     void valore_Change(int K, int i);
     void giorno_Change(int j);
     void saldo_Click(int K);
+    void ordinamentoazioni_click();
+    void ordinamentoquotazioni_click();
     void VScroll1_Change();
     void HScroll1_Change();
     void prima_Click();
@@ -116,12 +120,17 @@ public slots:
     void Image4_Click();
     void Toolbar1_ButtonClick(int indice);
 
+signals:
+    // A passed check asked for the charts window.
+    void aprigrafici();
+
 protected:
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     void costruiscicontrolli();
+    void calcolacosto();
     void costruiscimenu();
     void costruiscitoolbar();
     void mostra(const Messaggio& m);
@@ -134,4 +143,6 @@ private:
     std::unique_ptr<clsResize> m_resize;
     QWidget* m_area = nullptr;
     QAction* m_fin1 = nullptr;
+    bool m_ridisegno = false;
+    int m_saldoinsospeso = 0;   // the last quotation column whose box a redraw changed
 };

@@ -1,20 +1,46 @@
 #include "shared/date.h"
 #include "shared/numeri.h"
 
-#include <QRegularExpression>
 #include <cmath>
+
+namespace {
+// Reads 1..massimo ASCII digits at i; the count read, 0 when none.
+int cifre(const QString& t, qsizetype& i, int massimo, int* valore)
+{
+    int n = 0;
+    *valore = 0;
+    while (i < t.size() && n < massimo + 1 && t[i] >= u'0' && t[i] <= u'9') {
+        *valore = *valore * 10 + (t[i].unicode() - u'0');
+        ++i;
+        ++n;
+    }
+    return n;
+}
+} // namespace
 
 std::optional<QDate> convertidata(const QString& testo)
 {
-    static const QRegularExpression forma(
-        QStringLiteral("^\\s*(\\d{1,2})([/.-])(\\d{1,2})\\2(\\d{1,2}|\\d{4})\\s*$"));
-    const auto m = forma.match(testo);
-    if (!m.hasMatch())
+    qsizetype i = 0;
+    while (i < testo.size() && testo[i].isSpace())
+        ++i;
+    int giorno = 0, mese = 0, anno = 0;
+    const int ng = cifre(testo, i, 2, &giorno);
+    if (ng < 1 || ng > 2 || i >= testo.size())
         return std::nullopt;
-    const int giorno = m.captured(1).toInt();
-    const int mese = m.captured(3).toInt();
-    int anno = m.captured(4).toInt();
-    if (m.captured(4).size() <= 2)
+    const QChar separatore = testo[i++];
+    if (separatore != u'/' && separatore != u'-' && separatore != u'.')
+        return std::nullopt;
+    const int nm = cifre(testo, i, 2, &mese);
+    if (nm < 1 || nm > 2 || i >= testo.size() || testo[i++] != separatore)
+        return std::nullopt;
+    const int na = cifre(testo, i, 4, &anno);
+    if (na < 1 || na == 3 || na > 4)
+        return std::nullopt;
+    while (i < testo.size() && testo[i].isSpace())
+        ++i;
+    if (i != testo.size())
+        return std::nullopt;
+    if (na <= 2)
         anno += anno <= 44 ? 2000 : 1900;
     const QDate d(anno, mese, giorno);
     if (!d.isValid())

@@ -1,5 +1,6 @@
 #include "shared/numeri.h"
 
+#include <charconv>
 #include <cmath>
 
 namespace {
@@ -42,11 +43,19 @@ double valore(QStringView testo)
     const qsizetype n = lunghezzanumero(testo, i, &cifre);
     if (!cifre)
         return 0.0;
-    QString parte = testo.mid(i, n).toString();
-    parte.replace(u'd', u'e').replace(u'D', u'e');
-    bool ok = false;
-    const double v = parte.toDouble(&ok);
-    if (!ok || !std::isfinite(v))
+    // The numeric part is plain ASCII: read it without allocating, whatever the C locale.
+    char buffer[128];
+    qsizetype k = 0;
+    for (qsizetype j = i; j < i + n && k < qsizetype(sizeof buffer); ++j) {
+        char c = char(testo[j].unicode());
+        buffer[k++] = (c == 'd' || c == 'D') ? 'e' : c;
+    }
+    const char* inizio = buffer;
+    if (k > 0 && buffer[0] == '+')
+        ++inizio;
+    double v = 0.0;
+    const auto r = std::from_chars(inizio, buffer + k, v);
+    if (r.ec != std::errc() || !std::isfinite(v))
         return 0.0;
     return v;
 }

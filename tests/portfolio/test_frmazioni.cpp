@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolBar>
 #include <memory>
@@ -412,6 +413,160 @@ private slots:
         QCOMPARE(e.messaggi.registrati.last(),
                  (Messaggio{QStringLiteral("Non esistono titoli da controllare: prelevarli dall'archivio."),
                             titolocontrollo, Icona::Critica}));
+    }
+
+    void saldo_cliccato()
+    {
+        Ambiente e;
+        frmAzioni& a = e.a();
+        a.show();
+        digita(a.nome[1]->lineEdit(), QStringLiteral("Fiat"));
+        digita(a.dataacquisto[1], QStringLiteral("04/01/99"));
+        digita(a.na[1], QStringLiteral("10"));
+        digita(a.prezzo[1], QStringLiteral("10"));
+        QCOMPARE(a.totaleiniziale->text(), QStringLiteral("100,00"));
+        digita(a.giorno[3], QStringLiteral("15/03/99"));
+        digita(a.valore[3][1], QStringLiteral("12.5"));   // typing a quotation runs saldo(3) by itself
+        QVERIFY(a.guadagno[3]->isVisible());
+        a.saldo[3]->click();
+        QCOMPARE(a.totaledatato->text(), QStringLiteral("125,00"));
+        QCOMPARE(a.totalecorrente->text(), QStringLiteral("100,00"));
+        QCOMPARE(a.guadagno[3]->text(), QStringLiteral("25,00"));
+        QCOMPARE(a.guadagno[3]->palette().color(QPalette::Window), QColor(0, 128, 0));
+        QCOMPARE(a.totaleal->text(), QStringLiteral("quotazioni al...15/03/99..............euro"));
+        QCOMPARE(a.totinvestito->text(), QStringLiteral("investimento al 15/03/99............euro"));
+        a.valore[3][1]->clear();
+        digita(a.valore[3][1], QStringLiteral("9"));
+        QCOMPARE(a.guadagno[3]->text(), QStringLiteral("-10,00"));
+        QCOMPARE(a.guadagno[3]->palette().color(QPalette::Window), QColor(255, 0, 0));
+        // A quantity edit runs the last saldo again, and the total cost at once.
+        a.na[1]->clear();
+        digita(a.na[1], QStringLiteral("20"));
+        QCOMPARE(a.totaleiniziale->text(), QStringLiteral("200,00"));
+        QCOMPARE(a.guadagno[3]->text(), QStringLiteral("-20,00"));
+        // Another column's saldo hides the other marks; one without a date changes nothing.
+        digita(a.giorno[1], QStringLiteral("10/01/99"));
+        digita(a.valore[1][1], QStringLiteral("11"));
+        QVERIFY(a.guadagno[1]->isVisible() && a.guadagno[3]->isHidden());
+        a.saldo[5]->click();
+        QVERIFY(a.guadagno[1]->isVisible());
+        QCOMPARE(a.totaledatato->text(), QStringLiteral("220,00"));
+    }
+
+    void totali_siallarganoscorrendo()
+    {
+        Ambiente e;
+        e.p().datequotazioni[1] = QStringLiteral("15/03/99");
+        for (int i = 1; i <= 25; ++i) {
+            e.p().nomititoli[i] = QStringLiteral("T%1").arg(i);
+            e.p().quantitatitoli[i] = QStringLiteral("1");
+            e.p().prezzititoli[i] = QStringLiteral("1");
+            e.p().dateacquisto[i] = QStringLiteral("04/01/99");
+            e.p().quotazioni(1, i) = QStringLiteral("2");
+        }
+        frmAzioni& a = e.a();
+        a.aggiornatitoli();
+        a.saldo_Click(1);
+        QCOMPARE(a.totaleiniziale->text(), QStringLiteral("10,00"));
+        QCOMPARE(a.totaledatato->text(), QStringLiteral("20,00"));
+        a.VScroll1->setValue(16);
+        QCOMPARE(a.totaleiniziale->text(), QStringLiteral("25,00"));
+        QCOMPARE(a.totaledatato->text(), QStringLiteral("50,00"));
+        QCOMPARE(a.guadagno[1]->text(), QStringLiteral("25,00"));
+    }
+
+    void nome_troppolungo()
+    {
+        Ambiente e;
+        frmAzioni& a = e.a();
+        a.show();
+        digita(a.nome[2]->lineEdit(), QString(31, u'a'));
+        QCOMPARE(e.messaggi.registrati.size(), 1);
+        QCOMPARE(e.messaggi.registrati[0],
+                 (Messaggio{QStringLiteral("Per una stampa corretta non digitare nomi di azioni più lunghi di 30 caratteri."),
+                            titolocontrollo, Icona::Esclamativa}));
+        QCOMPARE(e.p().nomititoli[2], QString(31, u'a'));
+        // Scrolling over it does not tell it again.
+        a.VScroll1->setValue(2);
+        a.VScroll1->setValue(1);
+        QCOMPARE(e.messaggi.registrati.size(), 1);
+    }
+
+    void controllo_ogni_chiamanteilsuoesito()
+    {
+        Ambiente e;
+        frmAzioni& a = e.a();
+        QSignalSpy grafici(&a, &frmAzioni::aprigrafici);
+        // An empty Portfolio fails the check asked from the menu...
+        a.findChild<QAction*>(QStringLiteral("contr"))->trigger();
+        QCOMPARE(e.messaggi.registrati.last().testo,
+                 QStringLiteral("Impossibile proseguire: non è stato inserito nessun dato."));
+        QCOMPARE(a.solocontrollo, 0);
+        QCOMPARE(a.esitocontrollo, 0);
+        // ... and the save that follows, once the data are right, really gets to save.
+        e.p().nomititoli[1] = QStringLiteral("Fiat");
+        e.p().quantitatitoli[1] = QStringLiteral("10");
+        e.p().prezzititoli[1] = QStringLiteral("10");
+        e.p().dateacquisto[1] = QStringLiteral("04/01/99");
+        const int prima = e.messaggi.registrati.size();
+        e.modulo.salvataggio = 1;
+        QVERIFY(a.controlloinput());
+        QCOMPARE(e.modulo.salvataggio, 0);
+        QCOMPARE(e.messaggi.registrati.size(), prima);   // no "correttamente": the save goes on
+
+        // A failed save leaves no flag behind either.
+        e.p().prezzititoli[1] = QStringLiteral("1,5");
+        e.modulo.salvataggio = 1;
+        QVERIFY(!a.controlloinput());
+        QCOMPARE(e.modulo.salvataggio, 0);
+        e.p().prezzititoli[1] = QStringLiteral("1.5");
+
+        // The charts button opens the charts only after a passed check...
+        a.avanti->click();
+        QCOMPARE(grafici.count(), 1);
+        QCOMPARE(a.esitocontrollo, 0);
+        // ... the data check says so and opens nothing.
+        a.findChild<QAction*>(QStringLiteral("contr"))->trigger();
+        QCOMPARE(grafici.count(), 1);
+        QCOMPARE(e.messaggi.registrati.last(),
+                 (Messaggio{QStringLiteral("I dati sono stati immessi correttamente."), titolocontrollo, Icona::Informativa}));
+        a.pulsante[20]->trigger();
+        QCOMPARE(e.messaggi.registrati.last().testo, QStringLiteral("I dati sono stati immessi correttamente."));
+        QCOMPARE(a.solocontrollo, 0);
+        // A failing charts button opens nothing.
+        e.p().prezzititoli[1] = QStringLiteral("zero");
+        a.avanti->click();
+        QCOMPARE(grafici.count(), 1);
+    }
+
+    void ordinamenti_dalmenu()
+    {
+        Ambiente e;
+        const char* nomi[] = {"Fiat", "Aem", "Enel"};
+        for (int i = 1; i <= 3; ++i) {
+            e.p().nomititoli[i] = QString::fromLatin1(nomi[i - 1]);
+            e.p().quantitatitoli[i] = QString::number(i);
+            e.p().prezzititoli[i] = QStringLiteral("1");
+            e.p().dateacquisto[i] = QStringLiteral("04/01/99");
+            e.p().quotazioni(1, i) = QStringLiteral("q%1").arg(i);
+        }
+        frmAzioni& a = e.a();
+        a.findChild<QAction*>(QStringLiteral("ordinamentoazioni"))->trigger();
+        QCOMPARE(a.nome[1]->currentText(), QStringLiteral("Aem"));
+        QCOMPARE(a.nome[3]->currentText(), QStringLiteral("Fiat"));
+        QCOMPARE(a.na[3]->text(), QStringLiteral("1"));
+        QCOMPARE(a.valore[1][1]->text(), QStringLiteral("q2"));
+        // The check ran first and passed: with no flag set it says nothing.
+        QVERIFY(e.messaggi.registrati.isEmpty());
+        QCOMPARE(e.p().numerotitoli, 3);
+
+        e.p().datequotazioni[1] = QStringLiteral("15/03/98");
+        e.p().datequotazioni[2] = QStringLiteral("01/02/98");
+        e.p().quotazioni(2, 1) = QStringLiteral("feb");
+        a.pulsante[15]->trigger();
+        QCOMPARE(a.giorno[1]->text(), QStringLiteral("01/02/98"));
+        QCOMPARE(a.valore[1][1]->text(), QStringLiteral("feb"));
+        QCOMPARE(a.valore[2][1]->text(), QStringLiteral("q2"));
     }
 
     void scheda_senzadati()
