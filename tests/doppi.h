@@ -23,6 +23,21 @@ public:
 
 class DialoghiRegistrati : public Dialoghi {
 public:
+    QString apri(QWidget*, const RichiestaFile& r) override
+    {
+        filechiesti.push_back(r);
+        return prossimofile;
+    }
+    QString salva(QWidget*, const RichiestaFile& r) override
+    {
+        filechiesti.push_back(r);
+        salvataggichiesti++;
+        return prossimofile;
+    }
+    QList<RichiestaFile> filechiesti;
+    int salvataggichiesti = 0;
+    QString prossimofile;   // empty: the user cancels
+
     std::optional<QColor> colore(QWidget*, const QColor& iniziale) override
     {
         colorichiesti.push_back(iniziale);

@@ -23,6 +23,8 @@ public:
 };
 class NessunDialogo : public Dialoghi {
 public:
+    QString apri(QWidget*, const RichiestaFile&) override { return QString(); }
+    QString salva(QWidget*, const RichiestaFile&) override { return QString(); }
     std::optional<QColor> colore(QWidget*, const QColor&) override { return std::nullopt; }
 };
 

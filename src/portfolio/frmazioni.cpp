@@ -1,4 +1,5 @@
 #include "portfolio/frmazioni.h"
+#include "portfolio/archivio.h"
 #include "portfolio/controllo.h"
 #include "portfolio/ordinamento.h"
 #include "portfolio/portfolio.h"
@@ -14,6 +15,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFile>
+#include <QSignalBlocker>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -294,10 +297,10 @@ void frmAzioni::costruiscimenu()
     };
 
     QMenu* file = menu("file", QStringLiteral("&File"));
-    voce(file, "apri", QStringLiteral("&Apri..."), nullptr);
-    voce(file, "salva", QStringLiteral("&Salva"), nullptr);
-    voce(file, "salvanome", QStringLiteral("Salva con &nome..."), nullptr);
-    voce(file, "eliminare", QStringLiteral("E&limina..."), nullptr);
+    voce(file, "apri", QStringLiteral("&Apri..."), &frmAzioni::apri_Click);
+    voce(file, "salva", QStringLiteral("&Salva"), &frmAzioni::salva_Click);
+    voce(file, "salvanome", QStringLiteral("Salva con &nome..."), &frmAzioni::salvanome_Click);
+    voce(file, "eliminare", QStringLiteral("E&limina..."), &frmAzioni::eliminare_click);
     file->addSeparator();
     voce(file, "solodati", QStringLiteral("S&tampa"), nullptr);
     file->addSeparator();
@@ -699,6 +702,106 @@ void frmAzioni::destra_click()
     aggiornaquotazioni();
 }
 
+// ---- Archive -------------------------------------------------------------------------
+
+namespace {
+const QString filtroapri = QStringLiteral("Tutti i file (*.*)|*.*|File Velno-azioni- | Velno-azioni-*");
+const QString filtrosalva = QStringLiteral("File Velno-azioni- | Velno-azioni-*");
+} // namespace
+
+void frmAzioni::apri_Click()
+{
+    // The Portfolio in memory is replaced only by a whole archive: cancelling, or a file
+    // that cannot be read, leaves everything as it was.
+    const QString file = m_finestre.dialoghi().apri(this, RichiestaFile{QString(), filtroapri, 2});
+    if (file.isEmpty())
+        return;
+    QString errore;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    std::optional<Portfolio> letto = apriarchivio(file, &errore);
+    QApplication::restoreOverrideCursor();
+    if (!letto) {
+        mostra(avviso(QStringLiteral("Impossibile aprire il file \"%1\": %2. I dati in memoria non sono stati modificati.")
+                          .arg(file, errore),
+                      Icona::Critica));
+        return;
+    }
+    nomefile = file;
+    p() = std::move(*letto);
+    mostraportafoglio();
+}
+
+void frmAzioni::mostraportafoglio()
+{
+    const QString testo = p().strategia;
+    strategia->setPlainText(testo);
+    p().strategia = testo;   // the box may have normalised its line ends
+    primotitolo = 1;
+    {
+        const QSignalBlocker blocco(VScroll1);
+        VScroll1->setValue(1);
+    }
+    saldo_Click(1);
+    const int colonna = std::clamp(p().numerocolonne, 1, Portfolio::maxcolonne - 4);
+    if (HScroll1->value() != colonna)
+        HScroll1->setValue(colonna);
+    else
+        HScroll1_Change();
+    aggiornatitoli();
+}
+
+bool frmAzioni::scriviarchivio()
+{
+    m_modulo.salvataggio = 1;
+    const bool superato = controlloinput();
+    if (!superato || m_modulo.salvataggio == 1) {
+        m_modulo.salvataggio = 0;
+        return false;
+    }
+    if (nomefile.isEmpty()) {
+        nomefile = m_finestre.dialoghi().salva(this, RichiestaFile{m_titolodialogo, filtrosalva, 1});
+        if (nomefile.isEmpty())
+            return false;
+    }
+    QString errore;
+    if (!salvaarchivio(p(), nomefile, &errore)) {
+        mostra(avviso(QStringLiteral("Impossibile salvare il file \"%1\": %2. Il file precedente non è stato modificato.")
+                          .arg(nomefile, errore),
+                      Icona::Critica));
+        return false;
+    }
+    HScroll1_Change();
+    return true;
+}
+
+void frmAzioni::salva_Click()
+{
+    m_titolodialogo = QStringLiteral("Salva file");
+    scriviarchivio();
+}
+
+void frmAzioni::salvanome_Click()
+{
+    m_titolodialogo = QStringLiteral("Salva file con nome");
+    const QString prima = nomefile;
+    nomefile.clear();
+    // Cancelled or failed, the file in use stays the one "Salva" writes to.
+    if (!scriviarchivio())
+        nomefile = prima;
+}
+
+void frmAzioni::eliminare_click()
+{
+    const QString file = m_finestre.dialoghi().apri(this, RichiestaFile{m_modulo.titoloelimina, filtroapri, 2});
+    if (file.isEmpty())
+        return;
+    nomefile = file;
+    QFile f(file);
+    if (!f.remove())
+        mostra(avviso(QStringLiteral("Impossibile eliminare il file \"%1\": %2.").arg(file, f.errorString()),
+                      Icona::Critica));
+}
+
 // ---- Other windows and commands ------------------------------------------------------
 
 void frmAzioni::cmdazione_Click(int i)
@@ -830,6 +933,10 @@ void frmAzioni::pictureover(QWidget* sopra)
 void frmAzioni::Toolbar1_ButtonClick(int indice)
 {
     switch (indice) {
+    case 1: apri_Click(); break;
+    case 2: salva_Click(); break;
+    case 3: salvanome_Click(); break;
+    case 4: eliminare_click(); break;
     case 6: fin1_Click(); break;
     case 7: fin2_Click(); break;
     case 8: fin4_Click(); break;

@@ -94,6 +94,10 @@ public slots:
     void giorno_Change(int j);
     void saldo_Click(int K);
     void ordinamentoazioni_click();
+    void apri_Click();
+    void salva_Click();
+    void salvanome_Click();
+    void eliminare_click();
     void ordinamentoquotazioni_click();
     void VScroll1_Change();
     void HScroll1_Change();
@@ -131,6 +135,8 @@ protected:
 private:
     void costruiscicontrolli();
     void calcolacosto();
+    bool scriviarchivio();
+    void mostraportafoglio();
     void costruiscimenu();
     void costruiscitoolbar();
     void mostra(const Messaggio& m);
@@ -144,5 +150,6 @@ private:
     QWidget* m_area = nullptr;
     QAction* m_fin1 = nullptr;
     bool m_ridisegno = false;
+    QString m_titolodialogo;
     int m_saldoinsospeso = 0;   // the last quotation column whose box a redraw changed
 };

@@ -111,8 +111,10 @@ std::optional<Campo> LettoreCampi::leggi()
             ++m_i;
         c.testo = m_t.mid(inizio, m_i - inizio).trimmed();
     }
+    c.finerecord = true;
     if (m_i < m_t.size()) {
         if (m_t[m_i] == u',') {
+            c.finerecord = false;
             ++m_i;
         } else if (m_t[m_i] == u'\r') {
             ++m_i;

@@ -24,6 +24,7 @@ private:
 struct Campo {
     QString testo;          // the text without quotes; an unquoted field trimmed of blanks
     bool virgolette = false;
+    bool finerecord = false; // ended by a line end (or the end of the data), not by a comma
 };
 
 class LettoreCampi {

@@ -1,13 +1,25 @@
 #pragma once
 #include <QColor>
+#include <QString>
 #include <optional>
 
 class QWidget;
+
+// What a file dialog is asked for. The filter is written as pairs "description|pattern|...".
+struct RichiestaFile {
+    QString titolo;          // empty: the dialog's own
+    QString filtro;
+    int indicefiltro = 1;    // from 1
+    bool operator==(const RichiestaFile&) const = default;
+};
 
 // The seam for the common dialogs.
 class Dialoghi {
 public:
     virtual ~Dialoghi() = default;
+    // The file chosen to open, or to save to; empty when the user cancels.
+    virtual QString apri(QWidget* genitore, const RichiestaFile& r) = 0;
+    virtual QString salva(QWidget* genitore, const RichiestaFile& r) = 0;
     // The colour dialog, starting from `iniziale`; nothing when the user cancels.
     virtual std::optional<QColor> colore(QWidget* genitore, const QColor& iniziale) = 0;
 };

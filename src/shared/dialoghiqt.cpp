@@ -1,6 +1,50 @@
 #include "shared/dialoghiqt.h"
 
 #include <QColorDialog>
+#include <QFileDialog>
+#include <QStringList>
+
+namespace {
+
+// "Tutti i file (*.*)|*.*|File Velno-azioni- | Velno-azioni-*" as Qt's name filters.
+QStringList filtri(const QString& filtro)
+{
+    const QStringList parti = filtro.split(u'|');
+    QStringList r;
+    for (qsizetype k = 0; k + 1 < parti.size(); k += 2) {
+        QString modello = parti[k + 1].trimmed();
+        if (modello == u"*.*")
+            modello = QStringLiteral("*");   // every file, with or without a dot
+        r << parti[k].trimmed() + QStringLiteral(" (") + modello + u')';
+    }
+    return r;
+}
+
+QString mostra(QWidget* genitore, const RichiestaFile& r, QFileDialog::AcceptMode modo)
+{
+    QFileDialog d(genitore, r.titolo);
+    d.setAcceptMode(modo);
+    d.setFileMode(modo == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    const QStringList f = filtri(r.filtro);
+    d.setNameFilters(f);
+    if (r.indicefiltro >= 1 && r.indicefiltro <= f.size())
+        d.selectNameFilter(f[r.indicefiltro - 1]);
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
+        return QString();
+    return d.selectedFiles().constFirst();
+}
+
+} // namespace
+
+QString DialoghiQt::apri(QWidget* genitore, const RichiestaFile& r)
+{
+    return mostra(genitore, r, QFileDialog::AcceptOpen);
+}
+
+QString DialoghiQt::salva(QWidget* genitore, const RichiestaFile& r)
+{
+    return mostra(genitore, r, QFileDialog::AcceptSave);
+}
 
 std::optional<QColor> DialoghiQt::colore(QWidget* genitore, const QColor& iniziale)
 {

@@ -4,9 +4,14 @@
 #include "shared/modulovelno.h"
 #include "shell/finestre.h"
 #include "shell/immagini.h"
+#include "portfolio/archivio.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -567,6 +572,155 @@ private slots:
         QCOMPARE(a.giorno[1]->text(), QStringLiteral("01/02/98"));
         QCOMPARE(a.valore[1][1]->text(), QStringLiteral("feb"));
         QCOMPARE(a.valore[2][1]->text(), QStringLiteral("q2"));
+    }
+
+    void archivio_salvaapriaelimina()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("Velno-azioni-prova"));
+        const QString filtroapri = QStringLiteral("Tutti i file (*.*)|*.*|File Velno-azioni- | Velno-azioni-*");
+        const QString filtrosalva = QStringLiteral("File Velno-azioni- | Velno-azioni-*");
+        Ambiente e;
+        frmAzioni& a = e.a();
+        a.nome[1]->setEditText(QStringLiteral("Fiat"));
+        a.dataacquisto[1]->setText(QStringLiteral("04/01/99"));
+        a.na[1]->setText(QStringLiteral("10"));
+        a.prezzo[1]->setText(QStringLiteral("10"));
+        for (int j = 1; j <= 3; ++j) {
+            a.giorno[j]->setText(QStringLiteral("0%1/02/99").arg(j));
+            a.valore[j][1]->setText(QStringLiteral("1%1").arg(j));
+        }
+        a.strategia->setPlainText(QStringLiteral("tenere, per ora"));
+        e.p().notepiano[5] = QStringLiteral("maggio");
+
+        // Save asks for a name the first time...
+        e.dialoghi.prossimofile = file;
+        a.pulsante[2]->trigger();
+        QCOMPARE(e.dialoghi.filechiesti.size(), 1);
+        QCOMPARE(e.dialoghi.filechiesti[0], (RichiestaFile{QStringLiteral("Salva file"), filtrosalva, 1}));
+        QCOMPARE(a.nomefile, file);
+        QVERIFY(QFile::exists(file));
+        // ... and not again.
+        a.findChild<QAction*>(QStringLiteral("salva"))->trigger();
+        QCOMPARE(e.dialoghi.filechiesti.size(), 1);
+        // Save As always asks.
+        const QString altro = dir.filePath(QStringLiteral("Velno-azioni-altro"));
+        e.dialoghi.prossimofile = altro;
+        a.findChild<QAction*>(QStringLiteral("salvanome"))->trigger();
+        QCOMPARE(e.dialoghi.filechiesti.last(), (RichiestaFile{QStringLiteral("Salva file con nome"), filtrosalva, 1}));
+        QCOMPARE(a.nomefile, altro);
+        // Cancelled, Save As leaves the file in use as it was.
+        e.dialoghi.prossimofile.clear();
+        a.salvanome_Click();
+        QCOMPARE(a.nomefile, altro);
+
+        // Open into a fresh window state.
+        Ambiente f;
+        frmAzioni& b = f.a();
+        b.HScroll1->setValue(20);
+        b.VScroll1->setValue(30);
+        f.dialoghi.prossimofile = file;
+        b.pulsante[1]->trigger();
+        QCOMPARE(f.dialoghi.filechiesti.last(), (RichiestaFile{QString(), filtroapri, 2}));
+        QCOMPARE(b.nomefile, file);
+        QCOMPARE(f.p().numerotitoli, 1);
+        QCOMPARE(f.p().numerocolonne, 3);
+        QCOMPARE(b.strategia->toPlainText(), QStringLiteral("tenere, per ora"));
+        QCOMPARE(f.p().notepiano[5], QStringLiteral("maggio"));
+        QCOMPARE(b.primotitolo, 1);
+        QCOMPARE(b.cmdazione[1]->text(), QStringLiteral("1"));
+        QCOMPARE(b.nome[1]->currentText(), QStringLiteral("Fiat"));
+        QCOMPARE(b.primacolonna, 3);
+        QCOMPARE(b.Label2->text(), QStringLiteral("Quotazioni dal n. 3 al n. 7"));
+        QCOMPARE(b.giorno[1]->text(), QStringLiteral("03/02/99"));
+        QCOMPARE(b.valore[1][1]->text(), QStringLiteral("13"));
+        QVERIFY(b.giorno[2]->text().isEmpty());
+        QCOMPARE(b.totaleiniziale->text(), QStringLiteral("100,00"));
+
+        // Delete: no confirmation, the Portfolio stays, the name stays in use.
+        f.dialoghi.prossimofile = file;
+        b.pulsante[4]->trigger();
+        QCOMPARE(f.dialoghi.filechiesti.last(), (RichiestaFile{f.modulo.titoloelimina, filtroapri, 2}));
+        QVERIFY(!QFile::exists(file));
+        QCOMPARE(b.nomefile, file);
+        QCOMPARE(f.p().nomititoli[1], QStringLiteral("Fiat"));
+        b.salva_Click();   // recreates it
+        QVERIFY(QFile::exists(file));
+    }
+
+    void archivio_salvataggiorifiutato()
+    {
+        QTemporaryDir dir;
+        Ambiente e;
+        frmAzioni& a = e.a();
+        a.nome[1]->setEditText(QStringLiteral("Fiat"));   // no purchase date: the check fails
+        e.dialoghi.prossimofile = dir.filePath(QStringLiteral("Velno-azioni-x"));
+        a.salva_Click();
+        QCOMPARE(e.messaggi.registrati.size(), 1);
+        QCOMPARE(e.messaggi.registrati[0].testo,
+                 QStringLiteral("Impossibile proseguire: non è stato inserito nessun dato."));
+        QVERIFY(e.dialoghi.filechiesti.isEmpty());
+        QVERIFY(!QFile::exists(e.dialoghi.prossimofile));
+        QCOMPARE(e.modulo.salvataggio, 0);
+
+        // A target that cannot be written is told, naming it.
+        a.dataacquisto[1]->setText(QStringLiteral("04/01/99"));
+        a.prezzo[1]->setText(QStringLiteral("1"));
+        const QString cartella = dir.filePath(QStringLiteral("Velno-azioni-cartella"));
+        QVERIFY(QDir().mkdir(cartella));
+        e.dialoghi.prossimofile = cartella;
+        a.salva_Click();
+        QCOMPARE(e.messaggi.registrati.last().icona, Icona::Critica);
+        QCOMPARE(e.messaggi.registrati.last().titolo, titolocontrollo);
+        QVERIFY(e.messaggi.registrati.last().testo.startsWith(QStringLiteral("Impossibile salvare il file \"") + cartella));
+        QVERIFY(QFileInfo(cartella).isDir());
+    }
+
+    void archivio_aperturarifiutata_data()
+    {
+        QTest::addColumn<QByteArray>("contenuto");   // empty: no such file
+        QTest::addColumn<bool>("annulla");
+        QTest::newRow("dialogo annullato") << QByteArray() << true;
+        QTest::newRow("file mancante") << QByteArray() << false;
+        QTest::newRow("troncato") << QByteArray("2,\"x\",3\r\n\"Fiat\",\"1\"") << false;
+        QTest::newRow("conteggi fuori misura") << QByteArray("500,\"x\",3\r\n") << false;
+        QTest::newRow("binario") << QByteArray("\x7f" "ELF\x02\x01\x01\0\0\0", 10) << false;
+    }
+    void archivio_aperturarifiutata()
+    {
+        QFETCH(QByteArray, contenuto);
+        QFETCH(bool, annulla);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("Velno-azioni-rotto"));
+        if (!contenuto.isEmpty()) {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(contenuto);
+        }
+        Ambiente e;
+        frmAzioni& a = e.a();
+        a.nome[1]->setEditText(QStringLiteral("Non salvato"));
+        a.valore[2][1]->setText(QStringLiteral("7"));
+        a.strategia->setPlainText(QStringLiteral("appunti"));
+        e.p().notetitoli[1] = QStringLiteral("nota");
+        a.nomefile = QStringLiteral("Velno-azioni-prima");
+        e.dialoghi.prossimofile = annulla ? QString() : file;
+        a.apri_Click();
+        QCOMPARE(e.p().nomititoli[1], QStringLiteral("Non salvato"));
+        QCOMPARE(e.p().quotazioni(2, 1), QStringLiteral("7"));
+        QCOMPARE(e.p().notetitoli[1], QStringLiteral("nota"));
+        QCOMPARE(e.p().strategia, QStringLiteral("appunti"));
+        QCOMPARE(a.nome[1]->currentText(), QStringLiteral("Non salvato"));
+        QCOMPARE(a.nomefile, QStringLiteral("Velno-azioni-prima"));
+        if (annulla) {
+            QVERIFY(e.messaggi.registrati.isEmpty());
+            return;
+        }
+        QCOMPARE(e.messaggi.registrati.size(), 1);
+        const Messaggio m = e.messaggi.registrati[0];
+        QCOMPARE(m.icona, Icona::Critica);
+        QCOMPARE(m.titolo, titolocontrollo);
+        QVERIFY2(m.testo.contains(file), qPrintable(m.testo));
     }
 
     void scheda_senzadati()

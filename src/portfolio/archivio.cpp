@@ -1,0 +1,172 @@
+#include "portfolio/archivio.h"
+#include "shared/campi.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+constexpr qint64 dimensionemassima = 64 * 1024 * 1024;
+
+void cella(ScrittoreCampi& s, const QString& t)
+{
+    if (t.isEmpty())
+        s.vuoto();   // a never-typed cell: nothing between the commas
+    else
+        s.testo(t);
+}
+
+// A bare number of an old file as the text a user would type: "." decimal, no exponent.
+QString testonumero(const QString& campo)
+{
+    bool ok = false;
+    const double v = campo.toDouble(&ok);
+    if (!ok)
+        return campo;
+    QString t = QString::number(v, 'f', 10);
+    while (t.contains(u'.') && (t.endsWith(u'0') || t.endsWith(u'.')))
+        t.chop(1);
+    return t == u"-0" ? QStringLiteral("0") : t;
+}
+
+class Lettura {
+public:
+    explicit Lettura(const QString& testo) : m_l(testo) {}
+
+    // The next field, which must close its record when `ultimo` (and must not otherwise).
+    bool campo(bool ultimo, QString* testo)
+    {
+        const auto c = m_l.leggi();
+        if (!c) {
+            m_errore = QStringLiteral("il file finisce prima del previsto");
+            return false;
+        }
+        if (c->finerecord != ultimo) {
+            m_errore = QStringLiteral("la riga %1 non ha la forma attesa").arg(m_riga);
+            return false;
+        }
+        if (ultimo)
+            ++m_riga;
+        *testo = c->virgolette ? c->testo : testonumero(c->testo);
+        return true;
+    }
+    bool conteggio(bool ultimo, int massimo, const QString& cosa, int* n)
+    {
+        QString t;
+        if (!campo(ultimo, &t))
+            return false;
+        bool ok = false;
+        *n = t.toInt(&ok);
+        if (!ok || *n < 0 || *n > massimo) {
+            m_errore = QStringLiteral("il numero di %1 (%2) non è tra 0 e %3").arg(cosa, t).arg(massimo);
+            return false;
+        }
+        return true;
+    }
+    bool finito() { return m_l.finito(); }
+    QString errore() const { return m_errore; }
+
+private:
+    LettoreCampi m_l;
+    QString m_errore;
+    int m_riga = 1;
+};
+
+} // namespace
+
+QString testoarchivio(const Portfolio& p)
+{
+    const int H = std::clamp(p.numerotitoli, 0, Portfolio::maxtitoli);
+    const int C = std::clamp(p.numerocolonne, 0, Portfolio::maxcolonne);
+    ScrittoreCampi s;
+    s.numero(H);
+    s.testo(p.strategia);
+    s.numero(C);
+    s.fineriga();
+    for (int i = 1; i <= H; ++i) {
+        for (const QString* t : {&p.nomititoli[i], &p.quantitatitoli[i], &p.prezzititoli[i], &p.dateacquisto[i],
+                                 &p.notetitoli[i], &p.datestacco[i], &p.dividendi[i]})
+            cella(s, *t);
+        s.fineriga();
+        for (int c = 1; c <= C; ++c) {
+            cella(s, p.quotazioni(c, i));
+            s.fineriga();
+        }
+    }
+    for (int c = 1; c <= C; ++c) {
+        cella(s, p.datequotazioni[c]);
+        s.fineriga();
+    }
+    for (const QString& nota : p.notepiano) {
+        cella(s, nota);
+        s.fineriga();
+    }
+    return s.risultato();
+}
+
+std::optional<Portfolio> leggiarchivio(const QString& testo, QString* errore)
+{
+    auto rifiuta = [&](const QString& perche) -> std::optional<Portfolio> {
+        if (errore)
+            *errore = perche;
+        return std::nullopt;
+    };
+    if (testo.contains(QChar(0)))
+        return rifiuta(QStringLiteral("contiene dati che non sono testo"));
+
+    Lettura l(testo);
+    Portfolio p;
+    int H = 0, C = 0;
+    if (!l.conteggio(false, Portfolio::maxtitoli, QStringLiteral("titoli"), &H) || !l.campo(false, &p.strategia)
+        || !l.conteggio(true, Portfolio::maxcolonne, QStringLiteral("colonne"), &C))
+        return rifiuta(l.errore());
+    for (int i = 1; i <= H; ++i) {
+        QString* campi[] = {&p.nomititoli[i], &p.quantitatitoli[i], &p.prezzititoli[i], &p.dateacquisto[i],
+                            &p.notetitoli[i], &p.datestacco[i], &p.dividendi[i]};
+        for (int k = 0; k < 7; ++k)
+            if (!l.campo(k == 6, campi[k]))
+                return rifiuta(l.errore());
+        for (int c = 1; c <= C; ++c)
+            if (!l.campo(true, &p.quotazioni(c, i)))
+                return rifiuta(l.errore());
+    }
+    for (int c = 1; c <= C; ++c)
+        if (!l.campo(true, &p.datequotazioni[c]))
+            return rifiuta(l.errore());
+    for (QString& nota : p.notepiano)
+        if (!l.campo(true, &nota))
+            return rifiuta(l.errore());
+    if (!l.finito())
+        return rifiuta(QStringLiteral("dopo le note del piano strategico vi sono altri dati"));
+    p.numerotitoli = H;
+    p.numerocolonne = C;
+    return p;
+}
+
+bool salvaarchivio(const Portfolio& p, const QString& file, QString* errore)
+{
+    QSaveFile f(file);
+    const QByteArray dati = codificaarchivio(testoarchivio(p));
+    if (!f.open(QIODevice::WriteOnly) || f.write(dati) != dati.size() || !f.commit()) {
+        if (errore)
+            *errore = f.errorString();
+        return false;
+    }
+    return true;
+}
+
+std::optional<Portfolio> apriarchivio(const QString& file, QString* errore)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (errore)
+            *errore = f.errorString();
+        return std::nullopt;
+    }
+    if (f.size() > dimensionemassima) {
+        if (errore)
+            *errore = QStringLiteral("il file è troppo grande per essere un archivio");
+        return std::nullopt;
+    }
+    return leggiarchivio(decodificaarchivio(f.readAll()), errore);
+}
