@@ -11,7 +11,7 @@ PACKAGES = cmake ninja-build g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev l
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps configure build run test bench screenshots clean
+.PHONY: deps configure build run test bench screenshots asan fuzz clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -41,5 +41,24 @@ bench: build
 screenshots: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/velno-screenshot docs
 
+# The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+asan: deps
+	[ -f build-asan/build.ninja ] || cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELNO_SANITIZE=ON
+	cmake --build build-asan
+	cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	    ctest --output-on-failure -j2
+
+# libFuzzer on the archive reader, FUZZ_SECONDS long (clang with its sanitizer runtime).
+FUZZ_SECONDS ?= 600
+fuzz: deps
+	@dpkg-query -W -f='$${Status}' clang libclang-rt-14-dev 2>/dev/null | grep -q 'install ok installed' || \
+	    (DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y clang libclang-rt-14-dev)
+	[ -f build-fuzz/build.ninja ] || CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja \
+	    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELNO_FUZZ=ON
+	cmake --build build-fuzz --target fuzz_archivio
+	mkdir -p fuzz-out
+	./build-fuzz/fuzz_archivio -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -timeout=10 \
+	    -artifact_prefix=fuzz-out/ fuzz-out fuzz/corpus
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-asan build-fuzz

@@ -1,0 +1,51 @@
+#include "pienoportafoglio.h"
+#include "portfolio/archivio.h"
+
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+// Full scale with the texts a user writes: accents, commas, line breaks in the notes.
+Portfolio realistico()
+{
+    Portfolio p;
+    riempiportafoglio(p);
+    p.strategia = QStringLiteral("Incrementare i titoli bancari, ridurre gli industriali.\nRivedere a giugno: più liquidità.");
+    for (int i = 1; i <= Portfolio::maxtitoli; ++i) {
+        p.notetitoli[i] = QStringLiteral("Società solida, dividendo costante; \"buy\" secondo l'analista.\nTenere.");
+        p.datestacco[i] = QStringLiteral("20/05/99");
+        p.dividendi[i] = QStringLiteral("0.25");
+    }
+    for (QString& n : p.notepiano)
+        n = QStringLiteral("Obiettivi del mese: vendere, comprare, attendere.");
+    return p;
+}
+} // namespace
+
+static void BM_SalvaArchivio(benchmark::State& state)
+{
+    const Portfolio p = realistico();
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Velno-azioni-bench"));
+    for (auto _ : state) {
+        QString errore;
+        if (!salvaarchivio(p, file, &errore))
+            state.SkipWithError(qPrintable(errore));
+    }
+}
+BENCHMARK(BM_SalvaArchivio)->Unit(benchmark::kMillisecond);
+
+static void BM_ApriArchivio(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Velno-azioni-bench"));
+    salvaarchivio(realistico(), file, nullptr);
+    for (auto _ : state) {
+        QString errore;
+        auto p = apriarchivio(file, &errore);
+        if (!p)
+            state.SkipWithError(qPrintable(errore));
+        benchmark::DoNotOptimize(p);
+    }
+}
+BENCHMARK(BM_ApriArchivio)->Unit(benchmark::kMillisecond);
