@@ -2,6 +2,8 @@
 //   velno-screenshot <folder>
 #include "portfolio/frmazioni.h"
 #include "shared/cancella.h"
+#include "shared/documentotesto.h"
+#include "shared/frmdocumento.h"
 #include "shared/dialoghi.h"
 #include "shared/messaggi.h"
 #include "shared/modulovelno.h"
@@ -74,6 +76,17 @@ int main(int argc, char** argv)
     a.HScroll1_Change();
     a.saldo_Click(4);
     salva(a, cartella, QStringLiteral("azioni"));
+
+    // The report of the same Portfolio, on screen and as PDF.
+    a.controlloinput();
+    a.solodati_Click();
+    if (!finestre.documenti().isEmpty()) {
+        frmDocumento* d = finestre.documenti().constLast();
+        salva(*d, cartella, QStringLiteral("documento"));
+        QString errore;
+        if (salvapdf(d->documento(), cartella.filePath(QStringLiteral("stampa-azioni.pdf")), &errore))
+            QTextStream(stdout) << cartella.filePath(QStringLiteral("stampa-azioni.pdf")) << '\n';
+    }
 
     cancella& c = finestre.dialogocancella();
     c.Option1[2]->click();

@@ -3,6 +3,8 @@
 #include "portfolio/controllo.h"
 #include "portfolio/ordinamento.h"
 #include "portfolio/portfolio.h"
+#include "portfolio/stampaazioni.h"
+#include "shared/documento.h"
 #include "portfolio/totali.h"
 #include "shared/cancella.h"
 #include "shared/dialoghi.h"
@@ -302,7 +304,7 @@ void frmAzioni::costruiscimenu()
     voce(file, "salvanome", QStringLiteral("Salva con &nome..."), &frmAzioni::salvanome_Click);
     voce(file, "eliminare", QStringLiteral("E&limina..."), &frmAzioni::eliminare_click);
     file->addSeparator();
-    voce(file, "solodati", QStringLiteral("S&tampa"), nullptr);
+    voce(file, "solodati", QStringLiteral("S&tampa"), &frmAzioni::solodati_Click);
     file->addSeparator();
     voce(file, "esci", QStringLiteral("&Esci"), &frmAzioni::esci_Click);
 
@@ -802,6 +804,38 @@ void frmAzioni::eliminare_click()
                       Icona::Critica));
 }
 
+// ---- Report --------------------------------------------------------------------------
+
+void frmAzioni::solodati_Click()
+{
+    if (p().numerotitoli == 0) {
+        mostra(Messaggio{QStringLiteral("Immettere prima i dati."),
+                         m_modulo.nomeprogramma + QStringLiteral(": stampa dati finestra"), Icona::Esclamativa});
+        return;
+    }
+    // From the last holding on, the totals the redraw computes cover every holding.
+    const int v = std::min(p().numerotitoli, VScroll1->maximum());
+    if (VScroll1->value() != v)
+        VScroll1->setValue(v);
+    else
+        VScroll1_Change();
+
+    StampaAzioni s;
+    s.nomeprogramma = m_modulo.nomeprogramma;
+    s.descrizione = m_modulo.descrizione;
+    s.primacolonna = primacolonna;
+    for (int K = 1; K <= 5; ++K)
+        s.guadagni[std::size_t(K)] = guadagno[K]->text();
+    s.totale = totale->text();
+    s.totaleiniziale = totaleiniziale->text();
+    s.totaleal = totaleal->text();
+    s.totaledatato = totaledatato->text();
+    s.totinvestito = totinvestito->text();
+    s.totalecorrente = totalecorrente->text();
+    const auto documento = m_finestre.elaboratore();
+    stampaazioni(*documento, p(), s);
+}
+
 // ---- Other windows and commands ------------------------------------------------------
 
 void frmAzioni::cmdazione_Click(int i)
@@ -937,6 +971,7 @@ void frmAzioni::Toolbar1_ButtonClick(int indice)
     case 2: salva_Click(); break;
     case 3: salvanome_Click(); break;
     case 4: eliminare_click(); break;
+    case 5: solodati_Click(); break;
     case 6: fin1_Click(); break;
     case 7: fin2_Click(); break;
     case 8: fin4_Click(); break;

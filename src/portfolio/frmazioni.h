@@ -98,6 +98,7 @@ public slots:
     void salva_Click();
     void salvanome_Click();
     void eliminare_click();
+    void solodati_Click();
     void ordinamentoquotazioni_click();
     void VScroll1_Change();
     void HScroll1_Change();

@@ -1,6 +1,8 @@
 #include "shell/finestre.h"
 #include "portfolio/frmazioni.h"
 #include "shared/cancella.h"
+#include "shared/documentotesto.h"
+#include "shared/frmdocumento.h"
 #include "shared/messaggi.h"
 #include "shared/modulovelno.h"
 
@@ -16,6 +18,30 @@ Finestre::~Finestre()
 {
     delete m_azioni.data();
     delete m_cancella.data();
+    for (const auto& d : m_documenti)
+        delete d.data();
+}
+
+std::unique_ptr<Documento> Finestre::elaboratore()
+{
+    auto d = std::make_unique<DocumentoTesto>();
+    d->mostra = [this](DocumentoTesto& dt) {
+        auto* w = new frmDocumento(*this, dt.cedi());
+        w->setAttribute(Qt::WA_DeleteOnClose);
+        m_documenti.append(w);
+        w->show();
+        w->raise();
+    };
+    return d;
+}
+
+QList<frmDocumento*> Finestre::documenti() const
+{
+    QList<frmDocumento*> r;
+    for (const auto& d : m_documenti)
+        if (d)
+            r.append(d.data());
+    return r;
 }
 
 frmAzioni& Finestre::azioni()
@@ -55,7 +81,10 @@ void Finestre::confermauscita()
 void Finestre::scaricatutto()
 {
     // The caller may be a handler of one of these windows: they go once it has returned.
-    for (QWidget* w : {static_cast<QWidget*>(m_azioni.data()), static_cast<QWidget*>(m_cancella.data())}) {
+    QList<QWidget*> finestre{m_azioni.data(), m_cancella.data()};
+    for (const auto& d : m_documenti)
+        finestre.append(d.data());
+    for (QWidget* w : finestre) {
         if (!w)
             continue;
         w->hide();
@@ -63,4 +92,5 @@ void Finestre::scaricatutto()
     }
     m_azioni.clear();
     m_cancella.clear();
+    m_documenti.clear();
 }

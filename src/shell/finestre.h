@@ -1,12 +1,16 @@
 #pragma once
+#include <QList>
 #include <QPointer>
 #include <functional>
+#include <memory>
 
 class ModuloVelno;
 class Messaggi;
 class Dialoghi;
 class frmAzioni;
 class cancella;
+class Documento;
+class frmDocumento;
 
 // Creates every window on first use, keeps it until the exit confirmation unloads them
 // all, and is how windows reach each other.
@@ -25,6 +29,9 @@ public:
     bool cancellacaricata() const { return !m_cancella.isNull(); }
 
     void mostraazioni();
+    // The report channel: each document it adds opens in a window of its own.
+    std::unique_ptr<Documento> elaboratore();
+    QList<frmDocumento*> documenti() const;
     // Asks whether to leave; on Yes unloads every window and ends the program.
     void confermauscita();
     void scaricatutto();
@@ -38,4 +45,5 @@ private:
     Dialoghi& m_dialoghi;
     QPointer<frmAzioni> m_azioni;
     QPointer<cancella> m_cancella;
+    QList<QPointer<frmDocumento>> m_documenti;
 };

@@ -1,0 +1,33 @@
+#pragma once
+#include <QString>
+
+// The report channel: the operations every printed report uses, in the order it uses them.
+// Tables and cells are numbered from 1; a carriage return in typed text ends a paragraph and
+// a form feed (character 12) starts a new page.
+class Documento {
+public:
+    enum class Allineamento { Sinistra = 0, Centro = 1, Destra = 2, Giustificato = 3 };
+    // A place in the document; every report asks only for the end of it.
+    struct Intervallo {
+        int posizione = -1;
+    };
+
+    virtual ~Documento() = default;
+
+    virtual void avvia() = 0;                                     // 1 create the application
+    virtual void visibile(bool si) = 0;                           // 2 make it visible
+    virtual void aggiungidocumento() = 0;                         // 3 add a document, now current
+    virtual void carattere(const QString& nome, double punti) = 0; // 4 font of the insertion point
+    virtual void scrivi(const QString& testo) = 0;                // 5 type at the insertion point
+    virtual Intervallo finedocumento() = 0;                       // 6 the "\endofdoc" range
+    virtual void aggiungiparagrafo(Intervallo i) = 0;             // 7
+    virtual int aggiungitabella(Intervallo i, int righe, int colonne) = 0; // 8 -> table number
+    virtual void dimensionetabella(int tabella, double punti) = 0; // 9
+    virtual void testocella(int tabella, int riga, int colonna, const QString& testo) = 0; // 10
+    virtual void testointervallo(Intervallo i, double punti, const QString& testo) = 0;   // 11
+    virtual void allineacolonna(int tabella, int colonna, Allineamento a) = 0;           // 12
+    virtual void allineatutto(Allineamento a) = 0;                // 12, the whole document
+    virtual void immagine(const QString& percorso) = 0;           // 13 inline picture
+    virtual void formatotabella(int tabella, int formato) = 0;    // 14 automatic table format
+    virtual bool salva(const QString& file, QString* errore) = 0; // 15
+};

@@ -1,0 +1,335 @@
+#include "shared/documentotesto.h"
+#include "shared/docx.h"
+
+#include <QFileInfo>
+#include <QFont>
+#include <QImage>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocumentWriter>
+#include <QTextTable>
+#include <QUrl>
+
+namespace {
+
+// "Century Gothic" is not on a Debian desktop: URW Gothic is its look-alike.
+void sostituzioni()
+{
+    static const bool fatto = [] {
+        QFont::insertSubstitution(QStringLiteral("Century Gothic"), QStringLiteral("URW Gothic"));
+        QFont::insertSubstitution(QStringLiteral("Times New Roman"), QStringLiteral("Nimbus Roman"));
+        QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"));
+        return true;
+    }();
+    Q_UNUSED(fatto);
+}
+
+Qt::Alignment allineamento(Documento::Allineamento a)
+{
+    switch (a) {
+    case Documento::Allineamento::Centro: return Qt::AlignHCenter;
+    case Documento::Allineamento::Destra: return Qt::AlignRight;
+    case Documento::Allineamento::Giustificato: return Qt::AlignJustify;
+    case Documento::Allineamento::Sinistra: break;
+    }
+    return Qt::AlignLeft;
+}
+
+// Types text at the cursor: CR (or CR LF, or LF) ends a paragraph, a form feed starts a page.
+void digita(QTextCursor& c, const QString& testo, const QTextCharFormat& f)
+{
+    QString t = testo;
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\r")).replace(u'\n', u'\r');
+    QString pezzo;
+    auto svuota = [&] {
+        if (!pezzo.isEmpty())
+            c.insertText(pezzo, f);
+        pezzo.clear();
+    };
+    for (QChar ch : t) {
+        if (ch == u'\r') {
+            svuota();
+            QTextBlockFormat b = c.blockFormat();
+            b.setPageBreakPolicy(QTextFormat::PageBreak_Auto);
+            c.insertBlock(b, f);
+        } else if (ch == QChar(12)) {
+            svuota();
+            QTextBlockFormat b = c.blockFormat();
+            b.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            c.insertBlock(b, f);
+        } else if (ch == QChar(11)) {
+            pezzo += QChar::LineSeparator;
+        } else {
+            pezzo += ch;
+        }
+    }
+    svuota();
+}
+
+QTextCursor allafine(QTextDocument* d)
+{
+    QTextCursor c(d);
+    c.movePosition(QTextCursor::End);
+    return c;
+}
+
+} // namespace
+
+DocumentoTesto::DocumentoTesto()
+{
+    sostituzioni();
+    m_carattere.setFontFamilies({QStringLiteral("Times New Roman")});
+    m_carattere.setFontPointSize(12);
+}
+
+DocumentoTesto::~DocumentoTesto()
+{
+    if (m_proprio)
+        delete m_documento.data();
+}
+
+void DocumentoTesto::visibile(bool si)
+{
+    m_visibile = si;
+    if (si && m_documento && m_proprio && mostra)
+        mostra(*this);
+}
+
+void DocumentoTesto::aggiungidocumento()
+{
+    if (m_proprio)
+        delete m_documento.data();
+    m_documento = new QTextDocument;
+    m_proprio = true;
+    m_documento->setDocumentMargin(0);
+    // A word is never cut in two to fit a narrow column: the column grows instead.
+    QTextOption opzioni = m_documento->defaultTextOption();
+    opzioni.setWrapMode(QTextOption::WordWrap);
+    m_documento->setDefaultTextOption(opzioni);
+    QFont base(QStringLiteral("Times New Roman"));
+    base.setPointSizeF(12);
+    m_documento->setDefaultFont(base);
+    m_tabelle.clear();
+    m_dimensionitabelle.clear();
+    if (m_visibile && mostra)
+        mostra(*this);
+}
+
+QTextDocument* DocumentoTesto::cedi()
+{
+    m_proprio = false;
+    return m_documento;
+}
+
+void DocumentoTesto::assicuradocumento()
+{
+    if (!m_documento)
+        aggiungidocumento();
+}
+
+void DocumentoTesto::carattere(const QString& nome, double punti)
+{
+    m_carattere.setFontFamilies({nome});
+    m_carattere.setFontPointSize(punti);
+}
+
+void DocumentoTesto::scrivi(const QString& testo)
+{
+    assicuradocumento();
+    QTextCursor c = allafine(m_documento);
+    digita(c, testo, m_carattere);
+}
+
+Documento::Intervallo DocumentoTesto::finedocumento()
+{
+    assicuradocumento();
+    return Intervallo{m_documento->characterCount() - 1};
+}
+
+void DocumentoTesto::aggiungiparagrafo(Intervallo)
+{
+    assicuradocumento();
+    QTextCursor c = allafine(m_documento);
+    c.insertBlock(QTextBlockFormat(), m_carattere);
+}
+
+int DocumentoTesto::aggiungitabella(Intervallo, int righe, int colonne)
+{
+    assicuradocumento();
+    QTextCursor c = allafine(m_documento);
+    QTextTableFormat f;
+    f.setBorder(1);
+    f.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+    f.setBorderBrush(Qt::black);
+    f.setCellPadding(2);
+    f.setCellSpacing(0);
+    f.setWidth(QTextLength(QTextLength::PercentageLength, 100));
+    QTextTable* t = c.insertTable(std::max(1, righe), std::max(1, colonne), f);
+    // A table takes the font of the paragraph it is added at.
+    QTextCursor tutta(m_documento);
+    tutta.setPosition(t->firstPosition());
+    tutta.setPosition(t->lastPosition(), QTextCursor::KeepAnchor);
+    tutta.mergeCharFormat(m_carattere);
+    for (int r = 0; r < t->rows(); ++r)
+        for (int k = 0; k < t->columns(); ++k) {
+            QTextTableCell cella = t->cellAt(r, k);
+            QTextCharFormat cf = cella.format();
+            cf.merge(m_carattere);
+            cella.setFormat(cf);
+        }
+    m_tabelle.push_back(t);
+    m_dimensionitabelle.push_back(m_carattere.fontPointSize());
+    return int(m_tabelle.size());
+}
+
+QTextTable* DocumentoTesto::tabella(int n) const
+{
+    return n >= 1 && n <= int(m_tabelle.size()) ? m_tabelle[std::size_t(n - 1)] : nullptr;
+}
+
+void DocumentoTesto::dimensionetabella(int tabella, double punti)
+{
+    QTextTable* t = this->tabella(tabella);
+    if (!t)
+        return;
+    m_dimensionitabelle[std::size_t(tabella - 1)] = punti;
+    QTextCharFormat f;
+    f.setFontPointSize(punti);
+    for (int r = 0; r < t->rows(); ++r)
+        for (int k = 0; k < t->columns(); ++k) {
+            QTextTableCell cella = t->cellAt(r, k);
+            QTextCursor c = cella.firstCursorPosition();
+            c.setPosition(cella.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+            c.mergeCharFormat(f);
+            c.mergeBlockCharFormat(f);
+        }
+}
+
+void DocumentoTesto::testocella(int tabella, int riga, int colonna, const QString& testo)
+{
+    QTextTable* t = this->tabella(tabella);
+    if (!t || riga < 1 || colonna < 1 || riga > t->rows() || colonna > t->columns())
+        return;
+    QTextTableCell cella = t->cellAt(riga - 1, colonna - 1);
+    QTextCursor c = cella.firstCursorPosition();
+    c.setPosition(cella.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+    c.removeSelectedText();
+    QTextCharFormat f = m_carattere;
+    f.setFontPointSize(m_dimensionitabelle[std::size_t(tabella - 1)]);
+    digita(c, testo, f);
+}
+
+void DocumentoTesto::testointervallo(Intervallo, double punti, const QString& testo)
+{
+    assicuradocumento();
+    QTextCursor c = allafine(m_documento);
+    QTextCharFormat f = m_carattere;
+    f.setFontPointSize(punti);
+    digita(c, testo, f);
+}
+
+void DocumentoTesto::allineacolonna(int tabella, int colonna, Allineamento a)
+{
+    QTextTable* t = this->tabella(tabella);
+    if (!t || colonna < 1 || colonna > t->columns())
+        return;
+    QTextBlockFormat b;
+    b.setAlignment(allineamento(a));
+    for (int r = 0; r < t->rows(); ++r) {
+        QTextTableCell cella = t->cellAt(r, colonna - 1);
+        QTextCursor c = cella.firstCursorPosition();
+        c.setPosition(cella.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+        c.mergeBlockFormat(b);
+    }
+}
+
+void DocumentoTesto::allineatutto(Allineamento a)
+{
+    assicuradocumento();
+    QTextCursor c(m_documento);
+    c.select(QTextCursor::Document);
+    QTextBlockFormat b;
+    b.setAlignment(allineamento(a));
+    c.mergeBlockFormat(b);
+}
+
+void DocumentoTesto::immagine(const QString& percorso)
+{
+    assicuradocumento();
+    const QImage img(percorso);
+    if (img.isNull())
+        return;
+    const QUrl nome(QStringLiteral("velno-immagine-%1").arg(m_documento->characterCount()));
+    m_documento->addResource(QTextDocument::ImageResource, nome, img);
+    QTextImageFormat f;
+    f.setName(nome.toString());
+    f.setWidth(img.width());
+    f.setHeight(img.height());
+    QTextCursor c = allafine(m_documento);
+    c.insertImage(f);
+}
+
+void DocumentoTesto::formatotabella(int tabella, int formato)
+{
+    QTextTable* t = this->tabella(tabella);
+    if (!t)
+        return;
+    QTextTableFormat f = t->format();
+    f.setBorder(formato == 0 ? 0 : 1);
+    t->setFormat(f);
+    if (formato == 0)
+        return;
+    // A heading row in bold on a grey ground, as the automatic formats give.
+    for (int k = 0; k < t->columns(); ++k) {
+        QTextTableCell cella = t->cellAt(0, k);
+        QTextCharFormat cf = cella.format();
+        cf.setBackground(QColor(217, 217, 217));
+        cella.setFormat(cf);
+        QTextCursor c = cella.firstCursorPosition();
+        c.setPosition(cella.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+        QTextCharFormat grassetto;
+        grassetto.setFontWeight(QFont::Bold);
+        c.mergeCharFormat(grassetto);
+    }
+}
+
+bool DocumentoTesto::salva(const QString& file, QString* errore)
+{
+    assicuradocumento();
+    const QString estensione = QFileInfo(file).suffix().toLower();
+    if (estensione == u"pdf")
+        return salvapdf(m_documento, file, errore);
+    if (estensione == u"odt") {
+        QTextDocumentWriter w(file, "odf");
+        if (w.write(m_documento))
+            return true;
+        if (errore)
+            *errore = w.device() ? w.device()->errorString() : QStringLiteral("scrittura non riuscita");
+        return false;
+    }
+    return salvadocx(m_documento, file, errore);
+}
+
+bool salvapdf(QTextDocument* d, const QString& file, QString* errore)
+{
+    // QPdfWriter says nothing of a file it cannot create: try it first.
+    {
+        QSaveFile prova(file);
+        if (!prova.open(QIODevice::WriteOnly)) {
+            if (errore)
+                *errore = prova.errorString();
+            return false;
+        }
+        prova.cancelWriting();
+    }
+    QPdfWriter w(file);
+    w.setPageSize(QPageSize(QPageSize::A4));
+    // QTextDocument::print adds its own 2 cm margin to the page.
+    w.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    w.setCreator(QStringLiteral("Velno"));
+    d->print(&w);
+    return true;
+}

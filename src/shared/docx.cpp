@@ -1,0 +1,337 @@
+#include "shared/docx.h"
+
+#include <QSaveFile>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
+#include <QXmlStreamWriter>
+#include <zip.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <memory>
+
+namespace {
+
+const char* const W = "http://schemas.openxmlformats.org/wordprocessingml/2006/main";
+
+QString jc(Qt::Alignment a)
+{
+    if (a & Qt::AlignRight)
+        return QStringLiteral("right");
+    if (a & Qt::AlignHCenter)
+        return QStringLiteral("center");
+    if (a & Qt::AlignJustify)
+        return QStringLiteral("both");
+    return QString();
+}
+
+QString famiglia(const QTextCharFormat& f)
+{
+    const QStringList fam = f.fontFamilies().toStringList();
+    return fam.isEmpty() ? QString() : fam.constFirst();
+}
+
+void proprietacarattere(QXmlStreamWriter& x, const QTextCharFormat& f)
+{
+    x.writeStartElement(QStringLiteral("w:rPr"));
+    const QString nome = famiglia(f);
+    if (!nome.isEmpty()) {
+        x.writeEmptyElement(QStringLiteral("w:rFonts"));
+        x.writeAttribute(QStringLiteral("w:ascii"), nome);
+        x.writeAttribute(QStringLiteral("w:hAnsi"), nome);
+        x.writeAttribute(QStringLiteral("w:cs"), nome);
+    }
+    if (f.fontWeight() >= QFont::Bold)
+        x.writeEmptyElement(QStringLiteral("w:b"));
+    if (f.fontItalic())
+        x.writeEmptyElement(QStringLiteral("w:i"));
+    if (f.fontPointSize() > 0) {
+        const QString mezzipunti = QString::number(qRound(f.fontPointSize() * 2));
+        x.writeEmptyElement(QStringLiteral("w:sz"));
+        x.writeAttribute(QStringLiteral("w:val"), mezzipunti);
+        x.writeEmptyElement(QStringLiteral("w:szCs"));
+        x.writeAttribute(QStringLiteral("w:val"), mezzipunti);
+    }
+    x.writeEndElement();
+}
+
+void paragrafo(QXmlStreamWriter& x, const QTextBlock& b)
+{
+    x.writeStartElement(QStringLiteral("w:p"));
+    x.writeStartElement(QStringLiteral("w:pPr"));
+    if (b.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
+        x.writeEmptyElement(QStringLiteral("w:pageBreakBefore"));
+    x.writeEmptyElement(QStringLiteral("w:spacing"));
+    x.writeAttribute(QStringLiteral("w:before"), QStringLiteral("0"));
+    x.writeAttribute(QStringLiteral("w:after"), QStringLiteral("0"));
+    if (const QString a = jc(b.blockFormat().alignment()); !a.isEmpty()) {
+        x.writeEmptyElement(QStringLiteral("w:jc"));
+        x.writeAttribute(QStringLiteral("w:val"), a);
+    }
+    proprietacarattere(x, b.charFormat());   // the paragraph mark: an empty line keeps its size
+    x.writeEndElement();
+    for (auto it = b.begin(); !it.atEnd(); ++it) {
+        const QTextFragment fr = it.fragment();
+        if (!fr.isValid() || fr.charFormat().isImageFormat())
+            continue;
+        x.writeStartElement(QStringLiteral("w:r"));
+        proprietacarattere(x, fr.charFormat());
+        const QStringList righe = fr.text().split(QChar::LineSeparator);
+        for (qsizetype k = 0; k < righe.size(); ++k) {
+            if (k > 0)
+                x.writeEmptyElement(QStringLiteral("w:br"));
+            x.writeStartElement(QStringLiteral("w:t"));
+            x.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));
+            x.writeCharacters(righe[k]);
+            x.writeEndElement();
+        }
+        x.writeEndElement();
+    }
+    x.writeEndElement();
+}
+
+void bordo(QXmlStreamWriter& x, const QString& lato, bool visibile)
+{
+    x.writeEmptyElement(QStringLiteral("w:") + lato);
+    x.writeAttribute(QStringLiteral("w:val"), visibile ? QStringLiteral("single") : QStringLiteral("nil"));
+    x.writeAttribute(QStringLiteral("w:sz"), QStringLiteral("4"));
+    x.writeAttribute(QStringLiteral("w:space"), QStringLiteral("0"));
+    x.writeAttribute(QStringLiteral("w:color"), QStringLiteral("000000"));
+}
+
+void tabella(QXmlStreamWriter& x, QTextTable* t)
+{
+    x.writeStartElement(QStringLiteral("w:tbl"));
+    x.writeStartElement(QStringLiteral("w:tblPr"));
+    x.writeEmptyElement(QStringLiteral("w:tblW"));
+    x.writeAttribute(QStringLiteral("w:w"), QStringLiteral("5000"));
+    x.writeAttribute(QStringLiteral("w:type"), QStringLiteral("pct"));
+    x.writeStartElement(QStringLiteral("w:tblBorders"));
+    const bool bordi = t->format().border() > 0;
+    for (const char* lato : {"top", "left", "bottom", "right", "insideH", "insideV"})
+        bordo(x, QString::fromLatin1(lato), bordi);
+    x.writeEndElement();
+    x.writeEmptyElement(QStringLiteral("w:tblLayout"));
+    x.writeAttribute(QStringLiteral("w:type"), QStringLiteral("autofit"));
+    x.writeEndElement();
+    x.writeStartElement(QStringLiteral("w:tblGrid"));
+    for (int k = 0; k < t->columns(); ++k) {
+        x.writeEmptyElement(QStringLiteral("w:gridCol"));
+        x.writeAttribute(QStringLiteral("w:w"), QString::number(9638 / t->columns()));
+    }
+    x.writeEndElement();
+    for (int r = 0; r < t->rows(); ++r) {
+        x.writeStartElement(QStringLiteral("w:tr"));
+        for (int k = 0; k < t->columns(); ++k) {
+            const QTextTableCell cella = t->cellAt(r, k);
+            x.writeStartElement(QStringLiteral("w:tc"));
+            x.writeStartElement(QStringLiteral("w:tcPr"));
+            x.writeEmptyElement(QStringLiteral("w:tcW"));
+            x.writeAttribute(QStringLiteral("w:w"), QStringLiteral("0"));
+            x.writeAttribute(QStringLiteral("w:type"), QStringLiteral("auto"));
+            const QBrush fondo = cella.format().background();
+            if (fondo.style() != Qt::NoBrush) {
+                x.writeEmptyElement(QStringLiteral("w:shd"));
+                x.writeAttribute(QStringLiteral("w:val"), QStringLiteral("clear"));
+                x.writeAttribute(QStringLiteral("w:color"), QStringLiteral("auto"));
+                x.writeAttribute(QStringLiteral("w:fill"), fondo.color().name().mid(1).toUpper());
+            }
+            x.writeEndElement();
+            bool scritto = false;
+            for (auto it = cella.begin(); !it.atEnd(); ++it) {
+                if (it.currentBlock().isValid()) {
+                    paragrafo(x, it.currentBlock());
+                    scritto = true;
+                }
+            }
+            if (!scritto)
+                x.writeEmptyElement(QStringLiteral("w:p"));   // every cell needs a paragraph
+            x.writeEndElement();
+        }
+        x.writeEndElement();
+    }
+    x.writeEndElement();
+}
+
+void cornice(QXmlStreamWriter& x, QTextFrame* f)
+{
+    for (auto it = f->begin(); !it.atEnd(); ++it) {
+        if (QTextFrame* figlia = it.currentFrame()) {
+            if (auto* t = qobject_cast<QTextTable*>(figlia))
+                tabella(x, t);
+            else
+                cornice(x, figlia);
+        } else if (it.currentBlock().isValid()) {
+            paragrafo(x, it.currentBlock());
+        }
+    }
+}
+
+QByteArray xml(const std::function<void(QXmlStreamWriter&)>& corpo)
+{
+    QByteArray b;
+    QXmlStreamWriter x(&b);
+    x.writeStartDocument(QStringLiteral("1.0"), true);
+    corpo(x);
+    x.writeEndDocument();
+    return b;
+}
+
+const char* const tipicontenuto =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+    "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
+    "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
+    "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
+    "<Override PartName=\"/word/document.xml\" "
+    "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>"
+    "<Override PartName=\"/word/fontTable.xml\" "
+    "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.fontTable+xml\"/>"
+    "<Override PartName=\"/docProps/core.xml\" ContentType=\"application/vnd.openxmlformats-package.core-properties+xml\"/>"
+    "</Types>";
+
+const char* const relazioni =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+    "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+    "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\" "
+    "Target=\"word/document.xml\"/>"
+    "<Relationship Id=\"rId2\" Type=\"http://schemas.openxmlformats.org/package/2006/relationships/metadata/core-properties\" "
+    "Target=\"docProps/core.xml\"/>"
+    "</Relationships>";
+
+const char* const relazionidocumento =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+    "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+    "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/fontTable\" "
+    "Target=\"fontTable.xml\"/>"
+    "</Relationships>";
+
+const char* const proprieta =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+    "<cp:coreProperties xmlns:cp=\"http://schemas.openxmlformats.org/package/2006/metadata/core-properties\" "
+    "xmlns:dc=\"http://purl.org/dc/elements/1.1/\"><dc:creator>Velno</dc:creator></cp:coreProperties>";
+
+QByteArray tabellacaratteri()
+{
+    return xml([](QXmlStreamWriter& x) {
+        x.writeNamespace(QString::fromLatin1(W), QStringLiteral("w"));
+        x.writeStartElement(QString::fromLatin1(W), QStringLiteral("fonts"));
+        auto carattere = [&](const char* nome, const char* alternativo, const char* famiglia) {
+            x.writeStartElement(QStringLiteral("w:font"));
+            x.writeAttribute(QStringLiteral("w:name"), QString::fromLatin1(nome));
+            x.writeEmptyElement(QStringLiteral("w:altName"));
+            x.writeAttribute(QStringLiteral("w:val"), QString::fromLatin1(alternativo));
+            x.writeEmptyElement(QStringLiteral("w:family"));
+            x.writeAttribute(QStringLiteral("w:val"), QString::fromLatin1(famiglia));
+            x.writeEndElement();
+        };
+        carattere("Century Gothic", "URW Gothic", "swiss");
+        carattere("Times New Roman", "Nimbus Roman", "roman");
+        carattere("Arial", "Nimbus Sans", "swiss");
+        x.writeEndElement();
+    });
+}
+
+struct Zip {
+    zip_source_t* sorgente = nullptr;
+    zip_t* archivio = nullptr;
+    ~Zip()
+    {
+        if (archivio)
+            zip_discard(archivio);
+        if (sorgente)
+            zip_source_free(sorgente);
+    }
+};
+
+bool aggiungi(zip_t* z, const char* nome, const QByteArray& dati)
+{
+    // libzip copies nothing: the buffer is duplicated for it to free.
+    void* copia = std::malloc(std::size_t(dati.size()));
+    if (!copia)
+        return false;
+    std::memcpy(copia, dati.constData(), std::size_t(dati.size()));
+    zip_source_t* s = zip_source_buffer(z, copia, zip_uint64_t(dati.size()), 1);
+    if (!s) {
+        std::free(copia);
+        return false;
+    }
+    if (zip_file_add(z, nome, s, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE) < 0) {
+        zip_source_free(s);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+QByteArray documentoxml(const QTextDocument* d)
+{
+    return xml([d](QXmlStreamWriter& x) {
+        x.writeNamespace(QString::fromLatin1(W), QStringLiteral("w"));
+        x.writeStartElement(QString::fromLatin1(W), QStringLiteral("document"));
+        x.writeStartElement(QStringLiteral("w:body"));
+        cornice(x, d->rootFrame());
+        x.writeStartElement(QStringLiteral("w:sectPr"));
+        x.writeEmptyElement(QStringLiteral("w:pgSz"));
+        x.writeAttribute(QStringLiteral("w:w"), QStringLiteral("11906"));
+        x.writeAttribute(QStringLiteral("w:h"), QStringLiteral("16838"));
+        x.writeEmptyElement(QStringLiteral("w:pgMar"));
+        for (const char* lato : {"w:top", "w:right", "w:bottom", "w:left"})
+            x.writeAttribute(QString::fromLatin1(lato), QStringLiteral("1134"));
+        x.writeAttribute(QStringLiteral("w:header"), QStringLiteral("708"));
+        x.writeAttribute(QStringLiteral("w:footer"), QStringLiteral("708"));
+        x.writeAttribute(QStringLiteral("w:gutter"), QStringLiteral("0"));
+        x.writeEndElement();
+        x.writeEndElement();
+        x.writeEndElement();
+    });
+}
+
+bool salvadocx(const QTextDocument* d, const QString& file, QString* errore)
+{
+    auto fallisce = [&](const QString& perche) {
+        if (errore)
+            *errore = perche;
+        return false;
+    };
+    // Built in memory, then written through a temporary file: a failure never leaves half a file.
+    Zip z;
+    zip_error_t ze;
+    zip_error_init(&ze);
+    z.sorgente = zip_source_buffer_create(nullptr, 0, 0, &ze);
+    if (!z.sorgente)
+        return fallisce(QString::fromUtf8(zip_error_strerror(&ze)));
+    zip_source_keep(z.sorgente);
+    z.archivio = zip_open_from_source(z.sorgente, ZIP_TRUNCATE, &ze);
+    if (!z.archivio)
+        return fallisce(QString::fromUtf8(zip_error_strerror(&ze)));
+    const bool aggiunti = aggiungi(z.archivio, "[Content_Types].xml", QByteArray(tipicontenuto))
+        && aggiungi(z.archivio, "_rels/.rels", QByteArray(relazioni))
+        && aggiungi(z.archivio, "docProps/core.xml", QByteArray(proprieta))
+        && aggiungi(z.archivio, "word/_rels/document.xml.rels", QByteArray(relazionidocumento))
+        && aggiungi(z.archivio, "word/fontTable.xml", tabellacaratteri())
+        && aggiungi(z.archivio, "word/document.xml", documentoxml(d));
+    if (!aggiunti)
+        return fallisce(QString::fromUtf8(zip_strerror(z.archivio)));
+    if (zip_close(z.archivio) < 0)
+        return fallisce(QString::fromUtf8(zip_strerror(z.archivio)));
+    z.archivio = nullptr;
+
+    QByteArray dati;
+    zip_stat_t st;
+    if (zip_source_stat(z.sorgente, &st) < 0 || zip_source_open(z.sorgente) < 0)
+        return fallisce(QStringLiteral("archivio in memoria non leggibile"));
+    dati.resize(qsizetype(st.size));
+    const zip_int64_t letti = zip_source_read(z.sorgente, dati.data(), st.size);
+    zip_source_close(z.sorgente);
+    if (letti != zip_int64_t(st.size))
+        return fallisce(QStringLiteral("archivio in memoria non leggibile"));
+
+    QSaveFile f(file);
+    if (!f.open(QIODevice::WriteOnly) || f.write(dati) != dati.size() || !f.commit())
+        return fallisce(f.errorString());
+    return true;
+}

@@ -1,0 +1,132 @@
+#include "shared/frmdocumento.h"
+#include "shared/dialoghi.h"
+#include "shared/docx.h"
+#include "shared/documentotesto.h"
+#include "shared/messaggi.h"
+#include "shared/modulovelno.h"
+#include "shell/finestre.h"
+
+#include <QAction>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QStyle>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QToolBar>
+#include <QUrl>
+
+frmDocumento::frmDocumento(Finestre& finestre, QTextDocument* documento)
+    : m_finestre(finestre), m_documento(documento)
+{
+    setObjectName(QStringLiteral("frmDocumento"));
+    setWindowTitle(finestre.modulo().nomeprogramma + QStringLiteral(": documento di stampa"));
+    m_documento->setParent(this);
+    testo = new QTextEdit(this);
+    testo->setObjectName(QStringLiteral("testo"));
+    testo->setReadOnly(true);
+    testo->setDocument(m_documento);
+    setCentralWidget(testo);
+    apriesterno = [](const QUrl& u) { return QDesktopServices::openUrl(u); };
+
+    QToolBar* barra = addToolBar(QStringLiteral("documento"));
+    barra->setObjectName(QStringLiteral("barra"));
+    barra->setMovable(false);
+    barra->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    auto voce = [&](const char* nome, const QString& testo, const QString& breve, const char* tema,
+                    QStyle::StandardPixmap riserva, void (frmDocumento::*gestore)()) {
+        QAction* a = new QAction(QIcon::fromTheme(QString::fromLatin1(tema), style()->standardIcon(riserva)), testo, this);
+        a->setIconText(breve);
+        a->setToolTip(QString(testo).remove(u'&'));
+        a->setObjectName(QString::fromLatin1(nome));
+        connect(a, &QAction::triggered, this, gestore);
+        barra->addAction(a);
+        file->addAction(a);
+        return a;
+    };
+    voce("stampa", QStringLiteral("&Stampa..."), QStringLiteral("Stampa"), "document-print", QStyle::SP_FileIcon, &frmDocumento::stampa_Click)
+        ->setShortcut(QKeySequence::Print);
+    voce("anteprima", QStringLiteral("&Anteprima di stampa..."), QStringLiteral("Anteprima"), "document-print-preview",
+         QStyle::SP_FileDialogContentsView, &frmDocumento::anteprima_Click);
+    voce("salvapdf", QStringLiteral("Salva come &PDF..."), QStringLiteral("PDF"), "document-save-as", QStyle::SP_DialogSaveButton,
+         &frmDocumento::salvapdf_Click);
+    voce("salvadocx", QStringLiteral("Salva per l'&elaboratore di testi (.docx)..."), QStringLiteral(".docx"),
+         "document-save",
+         QStyle::SP_DriveFDIcon, &frmDocumento::salvadocx_Click);
+    voce("elaboratore", QStringLiteral("&Apri nell'elaboratore di testi"), QStringLiteral("Apri nell'elaboratore di testi"),
+         "document-open", QStyle::SP_DialogOpenButton,
+         &frmDocumento::elaboratore_Click);
+    file->addSeparator();
+    QAction* chiudi = file->addAction(QStringLiteral("&Chiudi"), this, &QWidget::close);
+    chiudi->setObjectName(QStringLiteral("chiudi"));
+    chiudi->setShortcut(QKeySequence::Close);
+    resize(820, 640);
+}
+
+void frmDocumento::stampa_Click()
+{
+    QPrinter stampante(QPrinter::HighResolution);
+    QPrintDialog d(&stampante, this);
+    d.setWindowTitle(QStringLiteral("Stampa"));
+    if (d.exec() == QDialog::Accepted)
+        m_documento->print(&stampante);
+}
+
+void frmDocumento::anteprima_Click()
+{
+    QPrinter stampante(QPrinter::HighResolution);
+    QPrintPreviewDialog d(&stampante, this);
+    connect(&d, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { m_documento->print(p); });
+    d.exec();
+}
+
+bool frmDocumento::salvacome(const QString& filtro, const QString& estensione)
+{
+    QString file = m_finestre.dialoghi().salva(this, RichiestaFile{QStringLiteral("Salva documento"), filtro, 1});
+    if (file.isEmpty())
+        return false;
+    if (QFileInfo(file).suffix().compare(estensione, Qt::CaseInsensitive) != 0)
+        file += u'.' + estensione;
+    QString errore;
+    const bool fatto = estensione == u"pdf" ? salvapdf(m_documento, file, &errore) : salvadocx(m_documento, file, &errore);
+    if (!fatto)
+        m_finestre.messaggi().mostra(Messaggio{QStringLiteral("Impossibile salvare il documento \"%1\": %2.").arg(file, errore),
+                                               m_finestre.modulo().nomeprogramma + QStringLiteral(": stampa dati finestra"),
+                                               Icona::Critica});
+    return fatto;
+}
+
+void frmDocumento::salvapdf_Click()
+{
+    salvacome(QStringLiteral("Documento PDF|*.pdf"), QStringLiteral("pdf"));
+}
+
+void frmDocumento::salvadocx_Click()
+{
+    salvacome(QStringLiteral("Documento di Word|*.docx"), QStringLiteral("docx"));
+}
+
+void frmDocumento::elaboratore_Click()
+{
+    const QString cartella = QDir::temp().filePath(QStringLiteral("velno"));
+    QDir().mkpath(cartella);
+    const QString file = QDir(cartella).filePath(
+        QStringLiteral("Velno-stampa-%1.docx").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss-zzz"))));
+    QString errore;
+    const QString titolo = m_finestre.modulo().nomeprogramma + QStringLiteral(": stampa dati finestra");
+    if (!salvadocx(m_documento, file, &errore)) {
+        m_finestre.messaggi().mostra(
+            Messaggio{QStringLiteral("Impossibile preparare il documento \"%1\": %2.").arg(file, errore), titolo, Icona::Critica});
+        return;
+    }
+    if (!apriesterno || !apriesterno(QUrl::fromLocalFile(file)))
+        m_finestre.messaggi().mostra(Messaggio{
+            QStringLiteral("Nessun elaboratore di testi del desktop ha aperto il documento. È stato salvato in \"%1\".").arg(file),
+            titolo, Icona::Esclamativa});
+}
