@@ -1,7 +1,9 @@
 #include "shared/docx.h"
 
 #include <QSaveFile>
+#include <algorithm>
 #include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextTable>
@@ -12,6 +14,7 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -117,10 +120,29 @@ void tabella(QXmlStreamWriter& x, QTextTable* t)
     x.writeEmptyElement(QStringLiteral("w:tblLayout"));
     x.writeAttribute(QStringLiteral("w:type"), QStringLiteral("autofit"));
     x.writeEndElement();
-    x.writeStartElement(QStringLiteral("w:tblGrid"));
+    // Column widths after their content, so that a word processor that keeps the grid as
+    // given (LibreOffice does) does not break short words in narrow columns.
+    std::vector<double> pesi(std::size_t(t->columns()), 1.0);
     for (int k = 0; k < t->columns(); ++k) {
+        qsizetype parola = 0, testo = 0;
+        for (int r = 0; r < t->rows(); ++r) {
+            const QTextTableCell c = t->cellAt(r, k);
+            QTextCursor cur = c.firstCursorPosition();
+            cur.setPosition(c.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+            const QString contenuto = cur.selectedText();
+            testo = std::max(testo, contenuto.size());
+            for (const QString& w : contenuto.split(u' ', Qt::SkipEmptyParts))
+                parola = std::max(parola, w.size());
+        }
+        pesi[std::size_t(k)] = double(std::max({parola, std::min<qsizetype>(testo, 14), qsizetype(6)})) + 2;
+    }
+    double somma = 0;
+    for (double p : pesi)
+        somma += p;
+    x.writeStartElement(QStringLiteral("w:tblGrid"));
+    for (double p : pesi) {
         x.writeEmptyElement(QStringLiteral("w:gridCol"));
-        x.writeAttribute(QStringLiteral("w:w"), QString::number(9638 / t->columns()));
+        x.writeAttribute(QStringLiteral("w:w"), QString::number(qRound(9638 * p / somma)));
     }
     x.writeEndElement();
     for (int r = 0; r < t->rows(); ++r) {
