@@ -916,7 +916,7 @@ void frmAzioni::fin1_Click()
     mostra(Messaggio{QStringLiteral("E' questa la finestra Azioni."), m_modulo.titolocontrollo, Icona::Esclamativa});
 }
 
-void frmAzioni::fin2_Click() { /* the stock card joins here */ }
+void frmAzioni::fin2_Click() { m_finestre.aprischeda(); }
 void frmAzioni::fin3_Click() { /* the ranking window joins here */ }
 void frmAzioni::fin4_Click() { /* the balance window joins here */ }
 void frmAzioni::fin5_Click() { /* the charts window joins here */ }

@@ -66,6 +66,15 @@ void Finestre::mostraazioni()
     a.activateWindow();
 }
 
+void Finestre::aprischeda()
+{
+    if (m_modulo.portafoglio.numerotitoli >= 1) {
+        m_modulo.titoloscheda = 1;
+        m_modulo.colonnascheda = 1;
+    }
+    // The stock card window shows itself here when it exists.
+}
+
 void Finestre::confermauscita()
 {
     const Messaggio domanda{QStringLiteral("Vuoi uscire da ") + m_modulo.nomeprogramma + u'?',

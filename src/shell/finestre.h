@@ -29,6 +29,9 @@ public:
     bool cancellacaricata() const { return !m_cancella.isNull(); }
 
     void mostraazioni();
+    // The stock card from a menu or toolbar: with holdings in the Portfolio it starts at the
+    // first holding and the first quotation column.
+    void aprischeda();
     // The report channel: each document it adds opens in a window of its own.
     std::unique_ptr<Documento> elaboratore();
     QList<frmDocumento*> documenti() const;

@@ -723,6 +723,21 @@ private slots:
         QVERIFY2(m.testo.contains(file), qPrintable(m.testo));
     }
 
+    void aprischeda_provailportafoglio()
+    {
+        Ambiente e;
+        frmAzioni& a = e.a();
+        e.modulo.titoloscheda = 7;
+        e.modulo.colonnascheda = 9;
+        a.findChild<QAction*>(QStringLiteral("fin2"))->trigger();   // no holdings: left as it was
+        QCOMPARE(e.modulo.titoloscheda, 7);
+        QCOMPARE(e.modulo.colonnascheda, 9);
+        e.p().numerotitoli = 2;
+        a.pulsante[7]->trigger();
+        QCOMPARE(e.modulo.titoloscheda, 1);
+        QCOMPARE(e.modulo.colonnascheda, 1);
+    }
+
     void scheda_senzadati()
     {
         Ambiente e;
