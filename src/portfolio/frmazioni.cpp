@@ -412,33 +412,41 @@ Messaggio frmAzioni::avviso(const QString& testo, Icona icona) const
 
 // ---- Redraws -------------------------------------------------------------------------
 
-void frmAzioni::aggiornatitoli()
+void frmAzioni::ridisegna(const std::function<void()>& righe)
 {
     // The first visible row and column never let the grid leave the tables.
     primotitolo = std::clamp(primotitolo, 1, Portfolio::maxtitoli - 9);
     primacolonna = std::clamp(primacolonna, 1, Portfolio::maxcolonne - 4);
-    {
-        const QScopedValueRollback ridisegno(m_ridisegno, true);
-        m_saldoinsospeso = 0;
-        // The bar would repaint itself at every step, and the redraw is far quicker than one frame.
-        ProgressBar1->setUpdatesEnabled(false);
-        ProgressBar1->show();
+    const QScopedValueRollback ridisegno(m_ridisegno, true);
+    m_saldoinsospeso = 0;
+    // The bar would repaint itself at every step, and the redraw is far quicker than one frame.
+    ProgressBar1->setUpdatesEnabled(false);
+    ProgressBar1->show();
+    righe();
+    for (int i = 1; i <= 10; ++i) {
+        const int n = primotitolo + i - 1;
+        for (int K = 1; K <= 5; ++K)
+            valore[K][i]->setText(p().quotazioni(primacolonna + K - 1, n));
+        ProgressBar1->setValue(9 * i);
+    }
+    for (int j = 1; j <= 5; ++j)
+        giorno[j]->setText(p().datequotazioni[primacolonna + j - 1]);
+    ProgressBar1->hide();
+    ProgressBar1->setUpdatesEnabled(true);
+}
+
+void frmAzioni::aggiornatitoli()
+{
+    ridisegna([this] {
         for (int i = 1; i <= 10; ++i) {
             const int n = primotitolo + i - 1;
-            ProgressBar1->setValue(9 * i);
             cmdazione[i]->setText(QString::number(n));
             nome[i]->setEditText(p().nomititoli[n]);
             na[i]->setText(p().quantitatitoli[n]);
             dataacquisto[i]->setText(p().dateacquisto[n]);
             prezzo[i]->setText(p().prezzititoli[n]);
-            for (int K = 1; K <= 5; ++K)
-                valore[K][i]->setText(p().quotazioni(primacolonna + K - 1, n));
         }
-        for (int j = 1; j <= 5; ++j)
-            giorno[j]->setText(p().datequotazioni[primacolonna + j - 1]);
-        ProgressBar1->hide();
-        ProgressBar1->setUpdatesEnabled(true);
-    }
+    });
     // The totals cover holdings 1 .. last one on screen: they follow every redraw, even when
     // no box on screen changed its text. A quotation box that changed asks for its own
     // column's saldo, as typing in it would.
@@ -448,24 +456,7 @@ void frmAzioni::aggiornatitoli()
 
 void frmAzioni::aggiornaquotazioni()
 {
-    primotitolo = std::clamp(primotitolo, 1, Portfolio::maxtitoli - 9);
-    primacolonna = std::clamp(primacolonna, 1, Portfolio::maxcolonne - 4);
-    {
-        const QScopedValueRollback ridisegno(m_ridisegno, true);
-        m_saldoinsospeso = 0;
-        ProgressBar1->setUpdatesEnabled(false);
-        ProgressBar1->show();
-        for (int i = 1; i <= 10; ++i) {
-            const int n = primotitolo + i - 1;
-            for (int K = 1; K <= 5; ++K)
-                valore[K][i]->setText(p().quotazioni(primacolonna + K - 1, n));
-            ProgressBar1->setValue(9 * i);
-        }
-        for (int j = 1; j <= 5; ++j)
-            giorno[j]->setText(p().datequotazioni[primacolonna + j - 1]);
-        ProgressBar1->hide();
-        ProgressBar1->setUpdatesEnabled(true);
-    }
+    ridisegna([] {});
     if (m_saldoinsospeso)
         saldo_Click(m_saldoinsospeso);
 }
@@ -539,6 +530,12 @@ void frmAzioni::dataacquisto_Change(int i)
     if (!Portfolio::titolovalido(n))
         return;
     p().dateacquisto[n] = dataacquisto[i]->text();
+    // The date decides whether the holding counts and in which currency its price is: typed
+    // after the quantity and the price, as the grid's order has it, it must update the totals.
+    if (m_ridisegno)
+        return;
+    calcolacosto();
+    saldo_Click(ultimosaldo);
 }
 
 void frmAzioni::valore_Change(int K, int i)

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -136,6 +137,9 @@ protected:
 private:
     void costruiscicontrolli();
     void calcolacosto();
+    // Redraws the grid from the tables: `righe` fills the holding boxes, then the quotations
+    // and dates follow; the edits this raises are stored but computed once by the caller.
+    void ridisegna(const std::function<void()>& righe);
     bool scriviarchivio();
     void mostraportafoglio();
     void costruiscimenu();

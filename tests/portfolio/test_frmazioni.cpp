@@ -425,11 +425,16 @@ private slots:
         Ambiente e;
         frmAzioni& a = e.a();
         a.show();
+        // In the grid's order: quantity and price first, the purchase date last.
         digita(a.nome[1]->lineEdit(), QStringLiteral("Fiat"));
-        digita(a.dataacquisto[1], QStringLiteral("04/01/99"));
         digita(a.na[1], QStringLiteral("10"));
         digita(a.prezzo[1], QStringLiteral("10"));
+        QCOMPARE(a.totaleiniziale->text(), QStringLiteral("0,00"));
+        digita(a.dataacquisto[1], QStringLiteral("04/01/99"));
         QCOMPARE(a.totaleiniziale->text(), QStringLiteral("100,00"));
+        a.dataacquisto[1]->setText(QStringLiteral("04/01/98"));   // a lira purchase
+        QCOMPARE(a.totaleiniziale->text(), QStringLiteral("0,05"));
+        a.dataacquisto[1]->setText(QStringLiteral("04/01/99"));
         digita(a.giorno[3], QStringLiteral("15/03/99"));
         digita(a.valore[3][1], QStringLiteral("12.5"));   // typing a quotation runs saldo(3) by itself
         QVERIFY(a.guadagno[3]->isVisible());
