@@ -252,6 +252,18 @@ private slots:
         }
     }
 
+    void semidelfuzzer_sonoarchivi()
+    {
+        // The fuzzer starts from real archives: each seed must read.
+        const QDir semi(QStringLiteral(VELNO_SORGENTI "/fuzz/corpus"));
+        const QStringList file = semi.entryList(QDir::Files);
+        QVERIFY(file.size() >= 5);
+        for (const QString& f : file) {
+            QString errore;
+            QVERIFY2(apriarchivio(semi.filePath(f), &errore), qPrintable(f + QStringLiteral(": ") + errore));
+        }
+    }
+
     void filemancante()
     {
         QTemporaryDir dir;
