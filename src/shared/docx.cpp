@@ -1,6 +1,9 @@
 #include "shared/docx.h"
 
+#include <QBuffer>
+#include <QImage>
 #include <QSaveFile>
+#include <QUrl>
 #include <algorithm>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -19,6 +22,81 @@
 namespace {
 
 const char* const W = "http://schemas.openxmlformats.org/wordprocessingml/2006/main";
+const char* const WP = "http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing";
+const char* const A = "http://schemas.openxmlformats.org/drawingml/2006/main";
+const char* const PIC = "http://schemas.openxmlformats.org/drawingml/2006/picture";
+const char* const R = "http://schemas.openxmlformats.org/officeDocument/2006/relationships";
+
+// What the document part refers to outside itself: its pictures, as PNG files in word/media.
+struct Contesto {
+    const QTextDocument* documento = nullptr;
+    std::vector<QByteArray> immagini;
+};
+
+// An inline picture: the image resource as PNG, referred to as rIdN (N from 100: the fixed
+// relationships use small numbers).
+void immagine(QXmlStreamWriter& x, const QTextImageFormat& f, Contesto& ctx)
+{
+    const QVariant risorsa = ctx.documento->resource(QTextDocument::ImageResource, QUrl(f.name()));
+    const QImage img = risorsa.value<QImage>();
+    if (img.isNull())
+        return;
+    QByteArray png;
+    QBuffer b(&png);
+    b.open(QIODevice::WriteOnly);
+    img.save(&b, "PNG");
+    ctx.immagini.push_back(png);
+    const int n = int(ctx.immagini.size());
+    const double larghezza = f.width() > 0 ? f.width() : img.width();
+    const double altezza = f.height() > 0 ? f.height() : img.height();
+    const QString cx = QString::number(qRound64(larghezza * 9525)), cy = QString::number(qRound64(altezza * 9525));
+    x.writeStartElement(QStringLiteral("w:r"));
+    x.writeStartElement(QStringLiteral("w:drawing"));
+    x.writeStartElement(QString::fromLatin1(WP), QStringLiteral("inline"));
+    x.writeEmptyElement(QString::fromLatin1(WP), QStringLiteral("extent"));
+    x.writeAttribute(QStringLiteral("cx"), cx);
+    x.writeAttribute(QStringLiteral("cy"), cy);
+    x.writeEmptyElement(QString::fromLatin1(WP), QStringLiteral("docPr"));
+    x.writeAttribute(QStringLiteral("id"), QString::number(n));
+    x.writeAttribute(QStringLiteral("name"), QStringLiteral("Immagine %1").arg(n));
+    x.writeStartElement(QString::fromLatin1(A), QStringLiteral("graphic"));
+    x.writeStartElement(QString::fromLatin1(A), QStringLiteral("graphicData"));
+    x.writeAttribute(QStringLiteral("uri"), QString::fromLatin1(PIC));
+    x.writeStartElement(QString::fromLatin1(PIC), QStringLiteral("pic"));
+    x.writeStartElement(QString::fromLatin1(PIC), QStringLiteral("nvPicPr"));
+    x.writeEmptyElement(QString::fromLatin1(PIC), QStringLiteral("cNvPr"));
+    x.writeAttribute(QStringLiteral("id"), QString::number(n));
+    x.writeAttribute(QStringLiteral("name"), QStringLiteral("image%1.png").arg(n));
+    x.writeEmptyElement(QString::fromLatin1(PIC), QStringLiteral("cNvPicPr"));
+    x.writeEndElement();
+    x.writeStartElement(QString::fromLatin1(PIC), QStringLiteral("blipFill"));
+    x.writeEmptyElement(QString::fromLatin1(A), QStringLiteral("blip"));
+    x.writeAttribute(QString::fromLatin1(R), QStringLiteral("embed"), QStringLiteral("rId%1").arg(99 + n));
+    x.writeStartElement(QString::fromLatin1(A), QStringLiteral("stretch"));
+    x.writeEmptyElement(QString::fromLatin1(A), QStringLiteral("fillRect"));
+    x.writeEndElement();
+    x.writeEndElement();
+    x.writeStartElement(QString::fromLatin1(PIC), QStringLiteral("spPr"));
+    x.writeStartElement(QString::fromLatin1(A), QStringLiteral("xfrm"));
+    x.writeEmptyElement(QString::fromLatin1(A), QStringLiteral("off"));
+    x.writeAttribute(QStringLiteral("x"), QStringLiteral("0"));
+    x.writeAttribute(QStringLiteral("y"), QStringLiteral("0"));
+    x.writeEmptyElement(QString::fromLatin1(A), QStringLiteral("ext"));
+    x.writeAttribute(QStringLiteral("cx"), cx);
+    x.writeAttribute(QStringLiteral("cy"), cy);
+    x.writeEndElement();
+    x.writeStartElement(QString::fromLatin1(A), QStringLiteral("prstGeom"));
+    x.writeAttribute(QStringLiteral("prst"), QStringLiteral("rect"));
+    x.writeEmptyElement(QString::fromLatin1(A), QStringLiteral("avLst"));
+    x.writeEndElement();
+    x.writeEndElement();
+    x.writeEndElement();   // pic
+    x.writeEndElement();   // graphicData
+    x.writeEndElement();   // graphic
+    x.writeEndElement();   // inline
+    x.writeEndElement();   // drawing
+    x.writeEndElement();   // r
+}
 
 QString jc(Qt::Alignment a)
 {
@@ -61,7 +139,7 @@ void proprietacarattere(QXmlStreamWriter& x, const QTextCharFormat& f)
     x.writeEndElement();
 }
 
-void paragrafo(QXmlStreamWriter& x, const QTextBlock& b)
+void paragrafo(QXmlStreamWriter& x, const QTextBlock& b, Contesto& ctx)
 {
     x.writeStartElement(QStringLiteral("w:p"));
     x.writeStartElement(QStringLiteral("w:pPr"));
@@ -78,8 +156,12 @@ void paragrafo(QXmlStreamWriter& x, const QTextBlock& b)
     x.writeEndElement();
     for (auto it = b.begin(); !it.atEnd(); ++it) {
         const QTextFragment fr = it.fragment();
-        if (!fr.isValid() || fr.charFormat().isImageFormat())
+        if (!fr.isValid())
             continue;
+        if (fr.charFormat().isImageFormat()) {
+            immagine(x, fr.charFormat().toImageFormat(), ctx);
+            continue;
+        }
         x.writeStartElement(QStringLiteral("w:r"));
         proprietacarattere(x, fr.charFormat());
         const QStringList righe = fr.text().split(QChar::LineSeparator);
@@ -105,7 +187,7 @@ void bordo(QXmlStreamWriter& x, const QString& lato, bool visibile)
     x.writeAttribute(QStringLiteral("w:color"), QStringLiteral("000000"));
 }
 
-void tabella(QXmlStreamWriter& x, QTextTable* t)
+void tabella(QXmlStreamWriter& x, QTextTable* t, Contesto& ctx)
 {
     x.writeStartElement(QStringLiteral("w:tbl"));
     x.writeStartElement(QStringLiteral("w:tblPr"));
@@ -165,7 +247,7 @@ void tabella(QXmlStreamWriter& x, QTextTable* t)
             bool scritto = false;
             for (auto it = cella.begin(); !it.atEnd(); ++it) {
                 if (it.currentBlock().isValid()) {
-                    paragrafo(x, it.currentBlock());
+                    paragrafo(x, it.currentBlock(), ctx);
                     scritto = true;
                 }
             }
@@ -178,16 +260,16 @@ void tabella(QXmlStreamWriter& x, QTextTable* t)
     x.writeEndElement();
 }
 
-void cornice(QXmlStreamWriter& x, QTextFrame* f)
+void cornice(QXmlStreamWriter& x, QTextFrame* f, Contesto& ctx)
 {
     for (auto it = f->begin(); !it.atEnd(); ++it) {
         if (QTextFrame* figlia = it.currentFrame()) {
             if (auto* t = qobject_cast<QTextTable*>(figlia))
-                tabella(x, t);
+                tabella(x, t, ctx);
             else
-                cornice(x, figlia);
+                cornice(x, figlia, ctx);
         } else if (it.currentBlock().isValid()) {
-            paragrafo(x, it.currentBlock());
+            paragrafo(x, it.currentBlock(), ctx);
         }
     }
 }
@@ -207,6 +289,7 @@ const char* const tipicontenuto =
     "<Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\">"
     "<Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/>"
     "<Default Extension=\"xml\" ContentType=\"application/xml\"/>"
+    "<Default Extension=\"png\" ContentType=\"image/png\"/>"
     "<Override PartName=\"/word/document.xml\" "
     "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>"
     "<Override PartName=\"/word/fontTable.xml\" "
@@ -223,12 +306,22 @@ const char* const relazioni =
     "Target=\"docProps/core.xml\"/>"
     "</Relationships>";
 
-const char* const relazionidocumento =
-    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
-    "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
-    "<Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/fontTable\" "
-    "Target=\"fontTable.xml\"/>"
-    "</Relationships>";
+QByteArray relazionidocumento(const Contesto& ctx)
+{
+    QByteArray r = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+                   "<Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\">"
+                   "<Relationship Id=\"rId1\" "
+                   "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/fontTable\" "
+                   "Target=\"fontTable.xml\"/>";
+    for (std::size_t k = 1; k <= ctx.immagini.size(); ++k)
+        r += QStringLiteral("<Relationship Id=\"rId%1\" "
+                            "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/image\" "
+                            "Target=\"media/image%2.png\"/>")
+                 .arg(99 + k)
+                 .arg(k)
+                 .toUtf8();
+    return r + "</Relationships>";
+}
 
 const char* const proprieta =
     "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
@@ -289,13 +382,19 @@ bool aggiungi(zip_t* z, const char* nome, const QByteArray& dati)
 
 } // namespace
 
-QByteArray documentoxml(const QTextDocument* d)
+namespace {
+QByteArray documentoxml(const QTextDocument* d, Contesto& ctx)
 {
-    return xml([d](QXmlStreamWriter& x) {
+    ctx.documento = d;
+    return xml([d, &ctx](QXmlStreamWriter& x) {
         x.writeNamespace(QString::fromLatin1(W), QStringLiteral("w"));
+        x.writeNamespace(QString::fromLatin1(WP), QStringLiteral("wp"));
+        x.writeNamespace(QString::fromLatin1(A), QStringLiteral("a"));
+        x.writeNamespace(QString::fromLatin1(PIC), QStringLiteral("pic"));
+        x.writeNamespace(QString::fromLatin1(R), QStringLiteral("r"));
         x.writeStartElement(QString::fromLatin1(W), QStringLiteral("document"));
         x.writeStartElement(QStringLiteral("w:body"));
-        cornice(x, d->rootFrame());
+        cornice(x, d->rootFrame(), ctx);
         x.writeStartElement(QStringLiteral("w:sectPr"));
         x.writeEmptyElement(QStringLiteral("w:pgSz"));
         x.writeAttribute(QStringLiteral("w:w"), QStringLiteral("11906"));
@@ -310,6 +409,13 @@ QByteArray documentoxml(const QTextDocument* d)
         x.writeEndElement();
         x.writeEndElement();
     });
+}
+} // namespace
+
+QByteArray documentoxml(const QTextDocument* d)
+{
+    Contesto ctx;
+    return documentoxml(d, ctx);
 }
 
 bool salvadocx(const QTextDocument* d, const QString& file, QString* errore)
@@ -330,12 +436,17 @@ bool salvadocx(const QTextDocument* d, const QString& file, QString* errore)
     z.archivio = zip_open_from_source(z.sorgente, ZIP_TRUNCATE, &ze);
     if (!z.archivio)
         return fallisce(QString::fromUtf8(zip_error_strerror(&ze)));
-    const bool aggiunti = aggiungi(z.archivio, "[Content_Types].xml", QByteArray(tipicontenuto))
+    Contesto ctx;
+    const QByteArray corpo = documentoxml(d, ctx);
+    bool aggiunti = aggiungi(z.archivio, "[Content_Types].xml", QByteArray(tipicontenuto))
         && aggiungi(z.archivio, "_rels/.rels", QByteArray(relazioni))
         && aggiungi(z.archivio, "docProps/core.xml", QByteArray(proprieta))
-        && aggiungi(z.archivio, "word/_rels/document.xml.rels", QByteArray(relazionidocumento))
+        && aggiungi(z.archivio, "word/_rels/document.xml.rels", relazionidocumento(ctx))
         && aggiungi(z.archivio, "word/fontTable.xml", tabellacaratteri())
-        && aggiungi(z.archivio, "word/document.xml", documentoxml(d));
+        && aggiungi(z.archivio, "word/document.xml", corpo);
+    for (std::size_t k = 0; aggiunti && k < ctx.immagini.size(); ++k)
+        aggiunti = aggiungi(z.archivio, QStringLiteral("word/media/image%1.png").arg(k + 1).toUtf8().constData(),
+                            ctx.immagini[k]);
     if (!aggiunti)
         return fallisce(QString::fromUtf8(zip_strerror(z.archivio)));
     if (zip_close(z.archivio) < 0)

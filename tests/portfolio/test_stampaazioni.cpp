@@ -1,4 +1,5 @@
 #include "doppi.h"
+#include "leggizip.h"
 #include "portfolio/frmazioni.h"
 #include "portfolio/stampaazioni.h"
 #include "shared/documentotesto.h"
@@ -14,7 +15,6 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextTable>
-#include <zip.h>
 
 namespace {
 
@@ -69,24 +69,6 @@ QString cella(QTextTable* t, int r, int k)
 Qt::Alignment allineamento(QTextTable* t, int r, int k)
 {
     return t->cellAt(r - 1, k - 1).firstCursorPosition().blockFormat().alignment() & Qt::AlignHorizontal_Mask;
-}
-
-QByteArray parte(const QString& file, const char* nome)
-{
-    int e = 0;
-    zip_t* z = zip_open(file.toLocal8Bit().constData(), ZIP_RDONLY, &e);
-    if (!z)
-        return {};
-    QByteArray r;
-    zip_stat_t st;
-    if (zip_stat(z, nome, 0, &st) == 0) {
-        zip_file_t* f = zip_fopen(z, nome, 0);
-        r.resize(qsizetype(st.size));
-        zip_fread(f, r.data(), st.size);
-        zip_fclose(f);
-    }
-    zip_close(z);
-    return r;
 }
 
 QString esegui(const QString& programma, const QStringList& argomenti)
@@ -194,7 +176,7 @@ private slots:
         const QString docx = dir.filePath(QStringLiteral("azioni.docx"));
         QString errore;
         QVERIFY2(d.salva(docx, &errore), qPrintable(errore));
-        const QByteArray xml = parte(docx, "word/document.xml");
+        const QByteArray xml = partezip(docx, "word/document.xml");
         QVERIFY(!xml.isEmpty());
         QCOMPARE(xml.count("<w:tbl>"), 2);
         QCOMPARE(xml.count("<w:tr>"), 5 + 4);
@@ -203,8 +185,8 @@ private slots:
             QVERIFY2(xml.contains(testo), testo);
         QVERIFY(xml.contains("<w:jc w:val=\"right\"/>"));
         QVERIFY(xml.contains("<w:sz w:val=\"16\"/>"));   // 8 points
-        QVERIFY(parte(docx, "word/fontTable.xml").contains("URW Gothic"));
-        QVERIFY(!parte(docx, "[Content_Types].xml").isEmpty());
+        QVERIFY(partezip(docx, "word/fontTable.xml").contains("URW Gothic"));
+        QVERIFY(!partezip(docx, "[Content_Types].xml").isEmpty());
 
         const QString pdf = dir.filePath(QStringLiteral("azioni.pdf"));
         QVERIFY2(d.salva(pdf, &errore), qPrintable(errore));

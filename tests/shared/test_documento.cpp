@@ -1,0 +1,95 @@
+#include "leggizip.h"
+#include "shared/documentotesto.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextTable>
+
+class TestDocumento : public QObject {
+    Q_OBJECT
+private slots:
+    void testoeparagrafi()
+    {
+        DocumentoTesto d;
+        d.avvia();
+        d.visibile(true);
+        d.aggiungidocumento();
+        d.carattere(QStringLiteral("Century Gothic"), 20);
+        d.scrivi(QStringLiteral("primo\rsecondo\r\nterzo"));
+        d.carattere(QStringLiteral("Arial"), 9);
+        d.scrivi(QStringLiteral(" e fine") + QChar(12) + QStringLiteral("nuova pagina"));
+        QStringList righe;
+        for (QTextBlock b = d.documento()->begin(); b.isValid(); b = b.next())
+            righe << b.text();
+        QCOMPARE(righe, (QStringList{"primo", "secondo", "terzo e fine", "nuova pagina"}));
+        const QTextBlock terzo = d.documento()->findBlockByNumber(2);
+        QCOMPARE(terzo.begin().fragment().charFormat().fontPointSize(), 20.0);
+        auto it = terzo.begin();
+        ++it;
+        QCOMPARE(it.fragment().charFormat().fontPointSize(), 9.0);
+        QVERIFY(d.documento()->lastBlock().blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore);
+        d.allineatutto(Documento::Allineamento::Giustificato);
+        QCOMPARE(d.documento()->begin().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignJustify);
+    }
+
+    void tabelle()
+    {
+        DocumentoTesto d;
+        d.aggiungidocumento();
+        d.carattere(QStringLiteral("Century Gothic"), 12);
+        const Documento::Intervallo fine = d.finedocumento();
+        d.aggiungiparagrafo(fine);
+        const int t = d.aggiungitabella(d.finedocumento(), 2, 3);
+        QCOMPARE(t, 1);
+        d.dimensionetabella(t, 8);
+        d.testocella(t, 2, 3, QStringLiteral("ultima"));
+        d.testocella(t, 3, 1, QStringLiteral("fuori"));   // no such row: nothing happens
+        d.testocella(2, 1, 1, QStringLiteral("fuori"));   // no such table
+        QTextTable* tab = d.tabella(1);
+        const QTextTableCell c = tab->cellAt(1, 2);
+        QCOMPARE(c.firstCursorPosition().block().text(), QStringLiteral("ultima"));
+        const QTextCharFormat f = c.firstCursorPosition().block().begin().fragment().charFormat();
+        QCOMPARE(f.fontPointSize(), 8.0);
+        QCOMPARE(f.fontFamilies().toStringList().value(0), QStringLiteral("Century Gothic"));
+        d.formatotabella(t, 1);
+        QVERIFY(tab->cellAt(0, 0).format().background().style() != Qt::NoBrush);
+        d.testointervallo(d.finedocumento(), 14, QStringLiteral("\rdopo"));
+        QCOMPARE(d.documento()->lastBlock().text(), QStringLiteral("dopo"));
+        QCOMPARE(d.documento()->lastBlock().begin().fragment().charFormat().fontPointSize(), 14.0);
+    }
+
+    void immagine_nelloesportazioni()
+    {
+        QTemporaryDir dir;
+        QImage img(40, 20, QImage::Format_RGB32);
+        img.fill(Qt::red);
+        const QString png = dir.filePath(QStringLiteral("grafico.png"));
+        QVERIFY(img.save(png));
+        DocumentoTesto d;
+        d.aggiungidocumento();
+        d.scrivi(QStringLiteral("Grafico:\r"));
+        d.immagine(png);
+        d.immagine(dir.filePath(QStringLiteral("manca.png")));   // a missing picture adds nothing
+        const QString docx = dir.filePath(QStringLiteral("g.docx"));
+        QString errore;
+        QVERIFY2(d.salva(docx, &errore), qPrintable(errore));
+        const QByteArray xml = partezip(docx, "word/document.xml");
+        QCOMPARE(xml.count("<w:drawing>"), 1);
+        QVERIFY(xml.contains("r:embed=\"rId100\""));
+        QVERIFY(partezip(docx, "word/_rels/document.xml.rels").contains("media/image1.png"));
+        QImage letta;
+        QVERIFY(letta.loadFromData(partezip(docx, "word/media/image1.png"), "PNG"));
+        QCOMPARE(letta.size(), QSize(40, 20));
+        QVERIFY(partezip(docx, "[Content_Types].xml").contains("image/png"));
+
+        const QString odt = dir.filePath(QStringLiteral("g.odt"));
+        QVERIFY2(d.salva(odt, &errore), qPrintable(errore));
+        QVERIFY(partezip(odt, "content.xml").contains("Grafico:"));
+    }
+};
+
+QTEST_MAIN(TestDocumento)
+#include "test_documento.moc"
