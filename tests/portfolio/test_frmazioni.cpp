@@ -73,6 +73,25 @@ private slots:
                  QStringLiteral("considerate computando i soli titoli posseduti alla data del saldo richiesto"));
     }
 
+    void ridimensionare_scalaicontrolli()
+    {
+        Ambiente e;
+        frmAzioni& a = e.a();
+        a.show();
+        QCoreApplication::processEvents();
+        const QRect prima = a.nome[1]->geometry();
+        a.resize(1280, a.height());
+        QCoreApplication::processEvents();
+        QCOMPARE(a.centralWidget()->width(), 1280);
+        // Twice as wide: twice the left and the width, from the design's 32 and 122 pixels.
+        QCOMPARE(a.nome[1]->geometry().left(), 64);
+        QCOMPARE(a.nome[1]->geometry().width(), 244);
+        QCOMPARE(a.nome[1]->geometry().top(), prima.top());
+        a.resize(640, a.height());
+        QCoreApplication::processEvents();
+        QCOMPARE(a.nome[1]->geometry(), prima);
+    }
+
     void menuetoolbar()
     {
         Ambiente e;
