@@ -4,13 +4,19 @@
 
 #include <algorithm>
 
-double prezzoeuro(const Portfolio& p, int i)
+namespace {
+double prezzoeuro(const QString& prezzotesto, const std::optional<QDate>& acquisto)
 {
-    const double prezzo = valore(p.prezzititoli[i]);
-    const auto acquisto = convertidata(p.dateacquisto[i]);
+    const double prezzo = valore(prezzotesto);
     if (acquisto && giornitra(*acquisto, dataeuro) > 0)
         return prezzo / cambiolira;
     return prezzo;
+}
+} // namespace
+
+double prezzoeuro(const Portfolio& p, int i)
+{
+    return prezzoeuro(p.prezzititoli[i], convertidata(p.dateacquisto[i]));
 }
 
 double calcolacosto(Portfolio& p, int finoa)
@@ -49,7 +55,7 @@ std::optional<Saldo> calcolasaldo(const Portfolio& p, int colonna, int finoa)
             continue;
         const auto acquisto = convertidata(p.dateacquisto[i]);
         if (acquisto && giornitra(*acquisto, *data) >= 0)
-            s.investitodatato += valore(p.quantitatitoli[i]) * prezzoeuro(p, i);
+            s.investitodatato += valore(p.quantitatitoli[i]) * prezzoeuro(p.prezzititoli[i], acquisto);
     }
     // The gain is taken against the single-precision copy of the amount invested.
     s.guadagno = s.valoredatato - double(float(s.investitodatato));
