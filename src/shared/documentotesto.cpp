@@ -201,8 +201,7 @@ void DocumentoTesto::dimensionetabella(int tabella, double punti)
     for (int r = 0; r < t->rows(); ++r)
         for (int k = 0; k < t->columns(); ++k) {
             QTextTableCell cella = t->cellAt(r, k);
-            QTextCursor c = cella.firstCursorPosition();
-            c.setPosition(cella.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+            QTextCursor c = selezionacella(cella);
             c.mergeCharFormat(f);
             c.mergeBlockCharFormat(f);
         }
@@ -214,8 +213,7 @@ void DocumentoTesto::testocella(int tabella, int riga, int colonna, const QStrin
     if (!t || riga < 1 || colonna < 1 || riga > t->rows() || colonna > t->columns())
         return;
     QTextTableCell cella = t->cellAt(riga - 1, colonna - 1);
-    QTextCursor c = cella.firstCursorPosition();
-    c.setPosition(cella.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+    QTextCursor c = selezionacella(cella);
     c.removeSelectedText();
     QTextCharFormat f = m_carattere;
     f.setFontPointSize(m_dimensionitabelle[std::size_t(tabella - 1)]);
@@ -240,8 +238,7 @@ void DocumentoTesto::allineacolonna(int tabella, int colonna, Allineamento a)
     b.setAlignment(allineamento(a));
     for (int r = 0; r < t->rows(); ++r) {
         QTextTableCell cella = t->cellAt(r, colonna - 1);
-        QTextCursor c = cella.firstCursorPosition();
-        c.setPosition(cella.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+        QTextCursor c = selezionacella(cella);
         c.mergeBlockFormat(b);
     }
 }
@@ -288,8 +285,7 @@ void DocumentoTesto::formatotabella(int tabella, int formato)
         QTextCharFormat cf = cella.format();
         cf.setBackground(QColor(217, 217, 217));
         cella.setFormat(cf);
-        QTextCursor c = cella.firstCursorPosition();
-        c.setPosition(cella.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+        QTextCursor c = selezionacella(cella);
         QTextCharFormat grassetto;
         grassetto.setFontWeight(QFont::Bold);
         c.mergeCharFormat(grassetto);
@@ -311,6 +307,13 @@ bool DocumentoTesto::salva(const QString& file, QString* errore)
         return false;
     }
     return salvadocx(m_documento, file, errore);
+}
+
+QTextCursor selezionacella(const QTextTableCell& cella)
+{
+    QTextCursor c = cella.firstCursorPosition();
+    c.setPosition(cella.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+    return c;
 }
 
 bool salvapdf(QTextDocument* d, const QString& file, QString* errore)

@@ -3,11 +3,12 @@
 
 #include <QPointer>
 #include <QTextDocument>
+#include <QTextCursor>
 #include <QTextFormat>
+#include <QTextTable>
 #include <functional>
 #include <vector>
 
-class QTextTable;
 
 // The report channel over QTextDocument: the document Velno's own window shows, prints and
 // saves as PDF, .docx or .odt.
@@ -51,6 +52,9 @@ private:
     std::vector<QTextTable*> m_tabelle;
     std::vector<double> m_dimensionitabelle;
 };
+
+// A cursor selecting the whole content of a table cell.
+QTextCursor selezionacella(const QTextTableCell& cella);
 
 // PDF of a document, A4.
 bool salvapdf(QTextDocument* d, const QString& file, QString* errore);

@@ -1,4 +1,5 @@
 #include "shared/docx.h"
+#include "shared/documentotesto.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -209,9 +210,7 @@ void tabella(QXmlStreamWriter& x, QTextTable* t, Contesto& ctx)
         qsizetype parola = 0, testo = 0;
         for (int r = 0; r < t->rows(); ++r) {
             const QTextTableCell c = t->cellAt(r, k);
-            QTextCursor cur = c.firstCursorPosition();
-            cur.setPosition(c.lastCursorPosition().position(), QTextCursor::KeepAnchor);
-            const QString contenuto = cur.selectedText();
+            const QString contenuto = selezionacella(c).selectedText();
             testo = std::max(testo, contenuto.size());
             for (const QString& w : contenuto.split(u' ', Qt::SkipEmptyParts))
                 parola = std::max(parola, w.size());
