@@ -16,10 +16,21 @@ Finestre::Finestre(ModuloVelno& modulo, Messaggi& messaggi, Dialoghi& dialoghi)
 
 Finestre::~Finestre()
 {
-    delete m_azioni.data();
-    delete m_cancella.data();
     for (const auto& d : m_documenti)
         delete d.data();
+    // The windows go in the reverse order of their creation: later ones may refer to earlier.
+    for (auto i = m_ordine.rbegin(); i != m_ordine.rend(); ++i)
+        delete i->data();
+}
+
+void Finestre::portadavanti(QWidget& w)
+{
+    if (w.isMinimized())
+        w.showNormal();
+    else
+        w.show();
+    w.raise();
+    w.activateWindow();
 }
 
 std::unique_ptr<Documento> Finestre::elaboratore()
@@ -44,27 +55,12 @@ QList<frmDocumento*> Finestre::documenti() const
     return r;
 }
 
-frmAzioni& Finestre::azioni()
-{
-    if (!m_azioni)
-        m_azioni = new frmAzioni(*this);
-    return *m_azioni;
-}
+frmAzioni& Finestre::azioni() { return finestra<frmAzioni>(); }
+cancella& Finestre::dialogocancella() { return finestra<cancella>(); }
+bool Finestre::azionicaricata() const { return caricata<frmAzioni>(); }
+bool Finestre::cancellacaricata() const { return caricata<cancella>(); }
 
-cancella& Finestre::dialogocancella()
-{
-    if (!m_cancella)
-        m_cancella = new cancella(*this);
-    return *m_cancella;
-}
-
-void Finestre::mostraazioni()
-{
-    frmAzioni& a = azioni();
-    a.show();
-    a.raise();
-    a.activateWindow();
-}
+void Finestre::mostraazioni() { mostra<frmAzioni>(); }
 
 void Finestre::aprischeda()
 {
@@ -90,16 +86,21 @@ void Finestre::confermauscita()
 void Finestre::scaricatutto()
 {
     // The caller may be a handler of one of these windows: they go once it has returned.
-    QList<QWidget*> finestre{m_azioni.data(), m_cancella.data()};
+    // The Azioni window first, then the others in the order they were created.
+    QList<QWidget*> finestre;
+    if (caricata<frmAzioni>())
+        finestre.append(&azioni());
+    for (const auto& w : m_ordine)
+        if (w && !finestre.contains(w.data()))
+            finestre.append(w.data());
     for (const auto& d : m_documenti)
-        finestre.append(d.data());
+        if (d)
+            finestre.append(d.data());
     for (QWidget* w : finestre) {
-        if (!w)
-            continue;
         w->hide();
         w->deleteLater();
     }
-    m_azioni.clear();
-    m_cancella.clear();
+    m_finestre.clear();
+    m_ordine.clear();
     m_documenti.clear();
 }

@@ -1,8 +1,11 @@
 #pragma once
 #include <QList>
 #include <QPointer>
+#include <QWidget>
 #include <functional>
 #include <memory>
+#include <typeindex>
+#include <unordered_map>
 
 class ModuloVelno;
 class Messaggi;
@@ -13,7 +16,8 @@ class Documento;
 class frmDocumento;
 
 // Creates every window on first use, keeps it until the exit confirmation unloads them
-// all, and is how windows reach each other.
+// all, and is how windows reach each other: finestre.finestra<grafici>().cmdlinee_Click().
+// Every window class is constructed from a Finestre& alone.
 class Finestre {
 public:
     Finestre(ModuloVelno& modulo, Messaggi& messaggi, Dialoghi& dialoghi);
@@ -23,10 +27,37 @@ public:
     Messaggi& messaggi() { return m_messaggi; }
     Dialoghi& dialoghi() { return m_dialoghi; }
 
+    // The window of class T, created (not shown) when it is not loaded.
+    template <class T> T& finestra()
+    {
+        QPointer<QWidget>& w = m_finestre[std::type_index(typeid(T))];
+        if (!w) {
+            T* nuova = new T(*this);
+            w = nuova;
+            m_ordine.append(w);
+            return *nuova;
+        }
+        return *static_cast<T*>(w.data());
+    }
+    // Whether the window of class T is loaded.
+    template <class T> bool caricata() const
+    {
+        const auto i = m_finestre.find(std::type_index(typeid(T)));
+        return i != m_finestre.end() && !i->second.isNull();
+    }
+    // Shows the window of class T modeless, creating it if needed, and brings it to the front.
+    template <class T> T& mostra()
+    {
+        T& f = finestra<T>();
+        portadavanti(f);
+        return f;
+    }
+    static void portadavanti(QWidget& w);
+
     frmAzioni& azioni();
     cancella& dialogocancella();
-    bool azionicaricata() const { return !m_azioni.isNull(); }
-    bool cancellacaricata() const { return !m_cancella.isNull(); }
+    bool azionicaricata() const;
+    bool cancellacaricata() const;
 
     void mostraazioni();
     // The stock card from a menu or toolbar: with holdings in the Portfolio it starts at the
@@ -46,7 +77,7 @@ private:
     ModuloVelno& m_modulo;
     Messaggi& m_messaggi;
     Dialoghi& m_dialoghi;
-    QPointer<frmAzioni> m_azioni;
-    QPointer<cancella> m_cancella;
+    std::unordered_map<std::type_index, QPointer<QWidget>> m_finestre;
+    QList<QPointer<QWidget>> m_ordine;   // in order of creation: unloaded in that order
     QList<QPointer<frmDocumento>> m_documenti;
 };
