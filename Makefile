@@ -6,7 +6,7 @@ BUILD ?= build
 CMAKE_TYPE ?= RelWithDebInfo
 
 PACKAGES = cmake ninja-build g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev \
-           qt6-translations-l10n fonts-urw-base35 fonts-dejavu-core libzip-dev pkg-config \
+           qt6-translations-l10n tango-icon-theme fonts-urw-base35 fonts-dejavu-core libzip-dev pkg-config \
            libbenchmark-dev xvfb poppler-utils
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

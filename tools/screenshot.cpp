@@ -10,6 +10,7 @@
 #include "shell/finestre.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
@@ -43,6 +44,7 @@ void salva(QWidget& w, const QDir& cartella, const QString& nome)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    QIcon::setThemeName(QStringLiteral("Tango"));
     const QDir cartella(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     QDir().mkpath(cartella.path());
 

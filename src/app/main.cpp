@@ -4,6 +4,7 @@
 #include "shell/finestre.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -13,6 +14,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velno"));
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    // Velno installs the Tango icons and asks for them by name, whatever the desktop's theme.
+    QIcon::setThemeName(QStringLiteral("Tango"));
     QTranslator qtbase;
     if (qtbase.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

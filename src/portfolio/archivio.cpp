@@ -2,7 +2,7 @@
 #include "shared/campi.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include "shared/scritturasicura.h"
 
 namespace {
 
@@ -145,14 +145,7 @@ std::optional<Portfolio> leggiarchivio(const QString& testo, QString* errore)
 
 bool salvaarchivio(const Portfolio& p, const QString& file, QString* errore)
 {
-    QSaveFile f(file);
-    const QByteArray dati = codificaarchivio(testoarchivio(p));
-    if (!f.open(QIODevice::WriteOnly) || f.write(dati) != dati.size() || !f.commit()) {
-        if (errore)
-            *errore = f.errorString();
-        return false;
-    }
-    return true;
+    return scrivisicuro(file, codificaarchivio(testoarchivio(p)), errore);
 }
 
 std::optional<Portfolio> apriarchivio(const QString& file, QString* errore)

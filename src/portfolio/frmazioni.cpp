@@ -12,6 +12,8 @@
 #include "shared/modulovelno.h"
 #include "shared/numeri.h"
 #include "shell/finestre.h"
+#include "shell/arredo.h"
+#include "shell/casellatesto.h"
 #include "shell/immagini.h"
 
 #include <QAction>
@@ -244,7 +246,7 @@ void frmAzioni::costruiscicontrolli()
     connect(Command1, &QPushButton::clicked, this, &frmAzioni::Command1_Click);
     connect(cmdesci, &QPushButton::clicked, this, &frmAzioni::cmdesci_Click);
 
-    strategia = new QPlainTextEdit(a);
+    strategia = new CasellaTesto(a);
     strategia->setObjectName(QStringLiteral("strategia"));
     strategia->setToolTip(QStringLiteral("appunti generici"));
     strategia->setPlainText(p().strategia);
@@ -283,22 +285,12 @@ void frmAzioni::costruiscicontrolli()
 
 void frmAzioni::costruiscimenu()
 {
-    QMenuBar* mb = menuBar();
-    auto voce = [this](QMenu* m, const char* nomeoggetto, const QString& testo, auto gestore) {
-        QAction* a = m->addAction(testo);
-        a->setObjectName(QString::fromLatin1(nomeoggetto));
-        if constexpr (!std::is_same_v<decltype(gestore), std::nullptr_t>)
-            connect(a, &QAction::triggered, this, gestore);
-        return a;
-    };
-    auto menu = [&](const char* nomeoggetto, const QString& testo) {
-        QMenu* m = mb->addMenu(testo);
-        m->setObjectName(QString::fromLatin1(nomeoggetto));
-        m->menuAction()->setObjectName(QString::fromLatin1(nomeoggetto));
-        return m;
+    auto voce = [this](QMenu* m, const char* nomeoggetto, const QString& testo, void (frmAzioni::*gestore)()) {
+        return aggiungivoce(m, nomeoggetto, testo, gestore ? std::function<void()>([this, gestore] { (this->*gestore)(); })
+                                                           : std::function<void()>());
     };
 
-    QMenu* file = menu("file", QStringLiteral("&File"));
+    QMenu* file = aggiungimenu(this, "file", QStringLiteral("&File"));
     voce(file, "apri", QStringLiteral("&Apri..."), &frmAzioni::apri_Click);
     voce(file, "salva", QStringLiteral("&Salva"), &frmAzioni::salva_Click);
     voce(file, "salvanome", QStringLiteral("Salva con &nome..."), &frmAzioni::salvanome_Click);
@@ -308,7 +300,7 @@ void frmAzioni::costruiscimenu()
     file->addSeparator();
     voce(file, "esci", QStringLiteral("&Esci"), &frmAzioni::esci_Click);
 
-    QMenu* modif = menu("modif", QStringLiteral("&Modifica"));
+    QMenu* modif = aggiungimenu(this, "modif", QStringLiteral("&Modifica"));
     voce(modif, "ordinamentoazioni", QStringLiteral("&Ordina azioni alfabeticamente "), &frmAzioni::ordinamentoazioni_click);
     voce(modif, "ordinamentoquotazioni", QStringLiteral("Ordina quotazioni &temporalmente"),
          &frmAzioni::ordinamentoquotazioni_click);
@@ -318,7 +310,7 @@ void frmAzioni::costruiscimenu()
     voce(modif, "contr", QStringLiteral("Controllo &dati immessi"), &frmAzioni::contr_Click);
     voce(modif, "canc", QStringLiteral("C&ancella dati immessi"), &frmAzioni::canc_Click);
 
-    QMenu* visu = menu("visu", QStringLiteral("&Visualizza"));
+    QMenu* visu = aggiungimenu(this, "visu", QStringLiteral("&Visualizza"));
     m_fin1 = voce(visu, "fin1", QStringLiteral("Finestra Azioni"), &frmAzioni::fin1_Click);
     m_fin1->setCheckable(true);
     m_fin1->setChecked(true);
@@ -339,7 +331,7 @@ void frmAzioni::costruiscimenu()
         if (!a->isSeparator())
             a->setShortcut(QKeySequence(QStringLiteral("Ctrl+") + QChar::fromLatin1(tasti[k++])));
 
-    QMenu* help = menu("help", QStringLiteral("&?"));
+    QMenu* help = aggiungimenu(this, "help", QStringLiteral("&?"));
     voce(help, "guida", QStringLiteral("&Guida in linea"), &frmAzioni::Command1_Click);
     voce(help, "suggerimenti", QStringLiteral("&Suggerimenti..."), nullptr);
     help->addSeparator();
@@ -347,55 +339,39 @@ void frmAzioni::costruiscimenu()
     help->addSeparator();
     voce(help, "informazioni", QStringLiteral("&Informazioni su Velno"), nullptr);
 
-    // The window-number item sits at the right end of the menu bar.
-    auto* destra = new QMenuBar(mb);
-    QAction* finestra = destra->addAction(QStringLiteral("Fi&nestra n.1 di 7"));
-    finestra->setObjectName(QStringLiteral("finestra"));
-    mb->setCornerWidget(destra, Qt::TopRightCorner);
+    voceangolo(this, "finestra", QStringLiteral("Fi&nestra n.1 di 7"), {});
+    // Ctrl+A .. Ctrl+I move between windows even from a text box of the grid.
+    scorciatoiedimenu(this);
 }
 
 void frmAzioni::costruiscitoolbar()
 {
-    Toolbar1 = addToolBar(QStringLiteral("Toolbar1"));
-    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
-    Toolbar1->setMovable(false);
-    Toolbar1->setIconSize(QSize(16, 16));
-    struct Pulsante { const char* suggerimento; const char* tema; QStyle::StandardPixmap riserva; };
-    static const Pulsante pulsanti[22] = {
-        {"apri file", "document-open", QStyle::SP_DialogOpenButton},
-        {"salva file", "document-save", QStyle::SP_DialogSaveButton},
-        {"salva file con nome", "document-save-as", QStyle::SP_DriveFDIcon},
-        {"elimina file", "edit-delete", QStyle::SP_TrashIcon},
-        {"stampa dati finestra", "document-print", QStyle::SP_FileIcon},
-        {"visualizza finestra Azioni", "go-home", QStyle::SP_ComputerIcon},
-        {"visualizza finestra Schede", "x-office-address-book", QStyle::SP_FileDialogInfoView},
-        {"visualizza finestra Bilancio", "accessories-calculator", QStyle::SP_DriveHDIcon},
-        {"visualizza finestra Grafici", "x-office-spreadsheet", QStyle::SP_FileDialogContentsView},
-        {"ordina azioni alfabeticamente", "view-sort-ascending", QStyle::SP_TitleBarShadeButton},
-        {"visualizza precedente riga di azioni", "go-up", QStyle::SP_ArrowUp},
-        {"visualizza successiva riga di azioni", "go-down", QStyle::SP_ArrowDown},
-        {"visualizza precedente colonna di quotazioni", "go-previous", QStyle::SP_ArrowLeft},
-        {"visualizza successiva colonna di quotazioni", "go-next", QStyle::SP_ArrowRight},
-        {"ordina quotazioni cronologicamente", "view-sort-descending", QStyle::SP_BrowserReload},
-        {"colore di sfondo", "preferences-desktop-theme", QStyle::SP_DesktopIcon},
-        {"guida in linea", "help-contents", QStyle::SP_DialogHelpButton},
-        {"supporto prodotto", "help-faq", QStyle::SP_MessageBoxQuestion},
-        {"informazioni su Velno", "help-about", QStyle::SP_MessageBoxInformation},
-        {"controllo dati immessi", "dialog-ok", QStyle::SP_DialogApplyButton},
-        {"cancella dati finestra", "edit-clear", QStyle::SP_DialogResetButton},
-        {"uscita da Velno", "application-exit", QStyle::SP_DialogCloseButton},
+    const SuggerimentiBarra suggerimenti = {
+        QString(),
+        QStringLiteral("apri file"),
+        QStringLiteral("salva file"),
+        QStringLiteral("salva file con nome"),
+        QStringLiteral("elimina file"),
+        QStringLiteral("stampa dati finestra"),
+        QStringLiteral("visualizza finestra Azioni"),
+        QStringLiteral("visualizza finestra Schede"),
+        QStringLiteral("visualizza finestra Bilancio"),
+        QStringLiteral("visualizza finestra Grafici"),
+        QStringLiteral("ordina azioni alfabeticamente"),
+        QStringLiteral("visualizza precedente riga di azioni"),
+        QStringLiteral("visualizza successiva riga di azioni"),
+        QStringLiteral("visualizza precedente colonna di quotazioni"),
+        QStringLiteral("visualizza successiva colonna di quotazioni"),
+        QStringLiteral("ordina quotazioni cronologicamente"),
+        QStringLiteral("colore di sfondo"),
+        QStringLiteral("guida in linea"),
+        QStringLiteral("supporto prodotto"),
+        QStringLiteral("informazioni su Velno"),
+        QStringLiteral("controllo dati immessi"),
+        QStringLiteral("cancella dati finestra"),
+        QStringLiteral("uscita da Velno"),
     };
-    for (int k = 1; k <= 22; ++k) {
-        const Pulsante& d = pulsanti[k - 1];
-        const QIcon icona = QIcon::fromTheme(QString::fromLatin1(d.tema), style()->standardIcon(d.riserva));
-        QAction* a = Toolbar1->addAction(icona, QString::fromUtf8(d.suggerimento));
-        a->setToolTip(QString::fromUtf8(d.suggerimento));
-        a->setObjectName(QStringLiteral("Toolbar1_%1").arg(k));
-        pulsante[k] = a;
-        connect(a, &QAction::triggered, this, [this, k] { Toolbar1_ButtonClick(k); });
-        if (k == 5 || k == 9 || k == 15 || k == 16 || k == 19)
-            Toolbar1->addSeparator();
-    }
+    Toolbar1 = costruiscibarra(this, suggerimenti, [this](int k) { Toolbar1_ButtonClick(k); }, pulsante);
 }
 
 // ---- Messages ------------------------------------------------------------------------
@@ -874,18 +850,7 @@ void frmAzioni::canc_Click()
     c.activateWindow();
 }
 
-void frmAzioni::colorare_Click()
-{
-    const auto c = m_finestre.dialoghi().colore(this, m_modulo.colore.isValid() ? m_modulo.colore
-                                                                                : m_area->palette().color(QPalette::Window));
-    if (!c)
-        return;
-    m_modulo.colore = *c;
-    QPalette pal = m_area->palette();
-    pal.setColor(QPalette::Window, *c);
-    m_area->setPalette(pal);
-    m_area->setAutoFillBackground(true);
-}
+void frmAzioni::colorare_Click() { coloredisfondo(m_finestre, this, m_area); }
 
 void frmAzioni::aiuto_Click()
 {

@@ -6,7 +6,9 @@
 #include <QImage>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
+#include "shared/scritturasicura.h"
+
+#include <QBuffer>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocumentWriter>
@@ -318,21 +320,17 @@ QTextCursor selezionacella(const QTextTableCell& cella)
 
 bool salvapdf(QTextDocument* d, const QString& file, QString* errore)
 {
-    // QPdfWriter says nothing of a file it cannot create: try it first.
+    // Drawn in memory, then written whole: an existing PDF is replaced only by a complete one.
+    QByteArray dati;
     {
-        QSaveFile prova(file);
-        if (!prova.open(QIODevice::WriteOnly)) {
-            if (errore)
-                *errore = prova.errorString();
-            return false;
-        }
-        prova.cancelWriting();
+        QBuffer b(&dati);
+        b.open(QIODevice::WriteOnly);
+        QPdfWriter w(&b);
+        w.setPageSize(QPageSize(QPageSize::A4));
+        // QTextDocument::print adds its own 2 cm margin to the page.
+        w.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+        w.setCreator(QStringLiteral("Velno"));
+        d->print(&w);
     }
-    QPdfWriter w(file);
-    w.setPageSize(QPageSize(QPageSize::A4));
-    // QTextDocument::print adds its own 2 cm margin to the page.
-    w.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-    w.setCreator(QStringLiteral("Velno"));
-    d->print(&w);
-    return true;
+    return scrivisicuro(file, dati, errore);
 }

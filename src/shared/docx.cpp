@@ -1,9 +1,10 @@
 #include "shared/docx.h"
 #include "shared/documentotesto.h"
 
+#include "shared/scritturasicura.h"
+
 #include <QBuffer>
 #include <QImage>
-#include <QSaveFile>
 #include <QUrl>
 #include <algorithm>
 #include <QTextBlock>
@@ -462,8 +463,8 @@ bool salvadocx(const QTextDocument* d, const QString& file, QString* errore)
     if (letti != zip_int64_t(st.size))
         return fallisce(QStringLiteral("archivio in memoria non leggibile"));
 
-    QSaveFile f(file);
-    if (!f.open(QIODevice::WriteOnly) || f.write(dati) != dati.size() || !f.commit())
-        return fallisce(f.errorString());
+    QString perche;
+    if (!scrivisicuro(file, dati, &perche))
+        return fallisce(perche);
     return true;
 }

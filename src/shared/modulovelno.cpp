@@ -4,7 +4,7 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include "shared/scritturasicura.h"
 
 ModuloVelno::ModuloVelno()
 {
@@ -39,6 +39,11 @@ QString percorso(const QString& cartella, const QString& nome)
 }
 } // namespace
 
+QString ModuloVelno::percorsoutente(const QString& nome) const
+{
+    return percorso(cartella, nome);
+}
+
 bool ModuloVelno::leggitotali(int anno, const QString& cartella)
 {
     if (anno < primoanno || anno > ultimoanno)
@@ -65,9 +70,5 @@ bool ModuloVelno::scrivitotali(int anno, const QString& pagato, const QString& g
     s.testo(guadagno);
     s.testo(media);
     s.fineriga();
-    QSaveFile f(percorso(cartella, nometotali(anno)));
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    f.write(codificaarchivio(s.risultato()));
-    return f.commit();
+    return scrivisicuro(percorso(cartella, nometotali(anno)), codificaarchivio(s.risultato()), nullptr);
 }

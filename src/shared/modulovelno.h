@@ -52,6 +52,12 @@ public:
     int primotitolografico = 1;
     int primacolonnagrafico = 1;
 
+    // The user's Velno folder: the yearly totals files and the pictures of prints live
+    // there, and the file dialogs start there. Empty: the current folder.
+    QString cartella;
+    // `nome` inside that folder.
+    QString percorsoutente(const QString& nome) const;
+
     // The background colour last chosen in a window's colour dialog.
     QColor colore;
 

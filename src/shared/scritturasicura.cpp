@@ -1,0 +1,115 @@
+#include "shared/scritturasicura.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+QString erroresistema(int numero)
+{
+    switch (numero) {
+    case ENOSPC: return QStringLiteral("il disco è pieno");
+    case EDQUOT: return QStringLiteral("lo spazio concesso sul disco è esaurito");
+    case EACCES:
+    case EPERM: return QStringLiteral("non si hanno i permessi per scrivere in quella posizione");
+    case EROFS: return QStringLiteral("il disco è di sola lettura");
+    case ENOENT: return QStringLiteral("la cartella non esiste");
+    case ENOTDIR: return QStringLiteral("il percorso non è una cartella");
+    case EISDIR: return QStringLiteral("al posto del file c'è una cartella");
+    case EIO: return QStringLiteral("errore di lettura o scrittura sul dispositivo");
+    case ENAMETOOLONG: return QStringLiteral("il nome del file è troppo lungo");
+    case EMFILE:
+    case ENFILE: return QStringLiteral("troppi file aperti");
+    case EXDEV: return QStringLiteral("il file temporaneo è su un altro disco");
+    case EBUSY: return QStringLiteral("il file è in uso");
+    case ETXTBSY: return QStringLiteral("il file è in uso");
+    default: return QStringLiteral("errore di sistema n. %1").arg(numero);
+    }
+}
+
+bool scrivitutto(int fd, const QByteArray& dati, QString* errore)
+{
+    const char* p = dati.constData();
+    qsizetype resto = dati.size();
+    while (resto > 0) {
+        const ssize_t n = ::write(fd, p, size_t(resto));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            if (errore)
+                *errore = erroresistema(errno);
+            return false;
+        }
+        if (n == 0) {
+            if (errore)
+                *errore = erroresistema(ENOSPC);
+            return false;
+        }
+        p += n;
+        resto -= n;
+    }
+    // The data are on the disk only once fsync says so: a full disk can refuse them here.
+    if (::fsync(fd) != 0 && errno != EINVAL && errno != EROFS) {
+        if (errore)
+            *errore = erroresistema(errno);
+        return false;
+    }
+    return true;
+}
+
+bool scrivisicuro(const QString& file, const QByteArray& dati, QString* errore)
+{
+    const QFileInfo info(file);
+    if (info.isDir()) {
+        if (errore)
+            *errore = erroresistema(EISDIR);
+        return false;
+    }
+    const QString cartella = info.absolutePath();
+    const QByteArray modello = QFile::encodeName(QDir(cartella).filePath(QStringLiteral(".%1.XXXXXX").arg(info.fileName())));
+    QByteArray nome = modello;
+    const int fd = ::mkstemp(nome.data());
+    if (fd < 0) {
+        if (errore)
+            *errore = erroresistema(errno);
+        return false;
+    }
+    auto fallito = [&](int numero) {
+        if (errore && numero)
+            *errore = erroresistema(numero);
+        ::unlink(nome.constData());
+        return false;
+    };
+    if (!scrivitutto(fd, dati, errore)) {
+        ::close(fd);
+        return fallito(0);
+    }
+    // An existing file keeps its permissions; a new one gets the usual ones.
+    struct stat st {};
+    const QByteArray destinazione = QFile::encodeName(info.absoluteFilePath());
+    mode_t modo = 0;
+    if (::stat(destinazione.constData(), &st) == 0) {
+        modo = st.st_mode & 07777;
+    } else {
+        const mode_t maschera = ::umask(0);
+        ::umask(maschera);
+        modo = 0666 & ~maschera;
+    }
+    ::fchmod(fd, modo);
+    if (::close(fd) != 0)
+        return fallito(errno);
+    if (::rename(nome.constData(), destinazione.constData()) != 0)
+        return fallito(errno);
+    // The rename itself reaches the disk with the folder.
+    const int d = ::open(QFile::encodeName(cartella).constData(), O_RDONLY | O_DIRECTORY);
+    if (d >= 0) {
+        ::fsync(d);
+        ::close(d);
+    }
+    return true;
+}

@@ -1,0 +1,16 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+
+// Every file Velno writes goes through here. The data go to a temporary file beside the
+// target; every write is checked, the file is flushed and synced, closed, and only then
+// renamed over the target. On any failure the temporary file is removed, the target is
+// left exactly as it was, and `errore` says why, in Italian.
+bool scrivisicuro(const QString& file, const QByteArray& dati, QString* errore);
+
+// Writes all of `dati` to the open descriptor `fd`, then syncs it. False, with the reason,
+// when any byte did not reach the file (a full disk, a failing device).
+bool scrivitutto(int fd, const QByteArray& dati, QString* errore);
+
+// The Italian text of a system error number (ENOSPC, EACCES, ...).
+QString erroresistema(int numero);

@@ -1,0 +1,277 @@
+#include "shell/arredo.h"
+#include "shared/dialoghi.h"
+#include "shared/modulovelno.h"
+#include "shell/finestre.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPointer>
+#include <QStyle>
+#include <QToolBar>
+
+namespace {
+
+struct Icona {
+    const char* tema;
+    QStyle::StandardPixmap riserva;
+};
+
+// What each button does, said by its picture (the Tango theme is installed with Velno).
+const Icona iconeazioni[23] = {
+    {"", QStyle::SP_CustomBase},
+    {"document-open", QStyle::SP_DialogOpenButton},
+    {"document-save", QStyle::SP_DialogSaveButton},
+    {"document-save-as", QStyle::SP_DialogSaveButton},
+    {"edit-delete", QStyle::SP_TrashIcon},
+    {"document-print", QStyle::SP_FileIcon},
+    {"x-office-spreadsheet", QStyle::SP_FileDialogDetailedView},
+    {"x-office-address-book", QStyle::SP_FileDialogInfoView},
+    {"accessories-calculator", QStyle::SP_DriveHDIcon},
+    {"x-office-presentation", QStyle::SP_FileDialogContentsView},
+    {":ordinanomi", QStyle::SP_CustomBase},
+    {"go-up", QStyle::SP_ArrowUp},
+    {"go-down", QStyle::SP_ArrowDown},
+    {"go-previous", QStyle::SP_ArrowLeft},
+    {"go-next", QStyle::SP_ArrowRight},
+    {":ordinadate", QStyle::SP_CustomBase},
+    {"preferences-desktop-theme", QStyle::SP_DesktopIcon},
+    {"help-browser", QStyle::SP_DialogHelpButton},
+    {"internet-group-chat", QStyle::SP_MessageBoxQuestion},
+    {"dialog-information", QStyle::SP_MessageBoxInformation},
+    {":controllo", QStyle::SP_CustomBase},
+    {"edit-clear", QStyle::SP_DialogResetButton},
+    {"system-log-out", QStyle::SP_DialogCloseButton},
+};
+
+QPixmap tela(int lato)
+{
+    QPixmap pm(lato, lato);
+    pm.fill(Qt::transparent);
+    return pm;
+}
+
+void disegna(QPainter& p, const QString& nome, double u)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    QFont f(QStringLiteral("DejaVu Sans"));
+    f.setBold(true);
+    const QColor blu(32, 74, 135), verde(78, 154, 6), rosso(204, 0, 0), grigio(85, 87, 83);
+    auto freccia = [&](QPointF da, QPointF a, const QColor& c) {
+        p.setPen(QPen(c, 1.6 * u, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(da, a);
+        QPainterPath punta;
+        punta.moveTo(a + QPointF(-2.5 * u, -2.5 * u));
+        punta.lineTo(a);
+        punta.lineTo(a + QPointF(2.5 * u, -2.5 * u));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(punta);
+    };
+    if (nome == u":ordinanomi") {
+        f.setPixelSize(int(6.5 * u));
+        p.setFont(f);
+        p.setPen(blu);
+        p.drawText(QRectF(0, 0, 9 * u, 8 * u), Qt::AlignCenter, QStringLiteral("A"));
+        p.drawText(QRectF(0, 8 * u, 9 * u, 8 * u), Qt::AlignCenter, QStringLiteral("Z"));
+        freccia(QPointF(12 * u, 2 * u), QPointF(12 * u, 14 * u), verde);
+    } else if (nome == u":ordinadate") {
+        p.setPen(QPen(grigio, 0.8 * u));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(1 * u, 2.5 * u, 9 * u, 11 * u));
+        p.setBrush(rosso);
+        p.drawRect(QRectF(1 * u, 2.5 * u, 9 * u, 2.5 * u));
+        p.setPen(QPen(grigio, 0.8 * u));
+        for (int r = 0; r < 3; ++r)
+            for (int c = 0; c < 3; ++c)
+                p.drawPoint(QPointF((3 + 2.5 * c) * u, (7 + 2.3 * r) * u));
+        freccia(QPointF(13 * u, 2 * u), QPointF(13 * u, 14 * u), verde);
+    } else if (nome == u":controllo") {
+        f.setPixelSize(int(6 * u));
+        p.setFont(f);
+        p.setPen(blu);
+        p.drawText(QRectF(0, 0, 16 * u, 8 * u), Qt::AlignCenter, QStringLiteral("ABC"));
+        p.setPen(QPen(verde, 2.2 * u, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        QPainterPath spunta;
+        spunta.moveTo(4 * u, 11 * u);
+        spunta.lineTo(7 * u, 14 * u);
+        spunta.lineTo(13 * u, 8.5 * u);
+        p.drawPath(spunta);
+    } else if (nome == u":grafico1" || nome == u":grafico10") {
+        p.setPen(QPen(grigio, 1 * u));
+        p.drawLine(QPointF(1.5 * u, 1 * u), QPointF(1.5 * u, 14.5 * u));
+        p.drawLine(QPointF(1.5 * u, 14.5 * u), QPointF(15 * u, 14.5 * u));
+        auto linea = [&](const QColor& c, std::initializer_list<double> y) {
+            p.setPen(QPen(c, 1.6 * u, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            QPainterPath l;
+            double x = 3;
+            bool primo = true;
+            for (double v : y) {
+                if (primo)
+                    l.moveTo(x * u, v * u);
+                else
+                    l.lineTo(x * u, v * u);
+                primo = false;
+                x += 3;
+            }
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(l);
+        };
+        linea(blu, {11, 8, 9, 5, 3});
+        if (nome == u":grafico10") {
+            linea(rosso, {6, 7, 11, 10, 12});
+            linea(verde, {13, 11, 7, 8, 6});
+        }
+    }
+}
+
+class ScorciatoieMenu : public QObject {
+public:
+    explicit ScorciatoieMenu(QMainWindow* f) : QObject(f), m_finestra(f) {}
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() != QEvent::ShortcutOverride || !m_finestra)
+            return false;
+        auto* w = qobject_cast<QWidget*>(o);
+        if (!w || w->window() != m_finestra)
+            return false;
+        auto* k = static_cast<QKeyEvent*>(e);
+        const QKeySequence tasto(k->keyCombination());
+        for (QAction* a : m_finestra->findChildren<QAction*>())
+            if (a->isEnabled() && !a->shortcut().isEmpty() && a->shortcut() == tasto) {
+                // Left unaccepted, the key goes to the window's shortcut, not to the box.
+                k->ignore();
+                return true;
+            }
+        return false;
+    }
+
+private:
+    QPointer<QMainWindow> m_finestra;
+};
+
+} // namespace
+
+QIcon iconavelno(const QString& nome)
+{
+    QIcon i;
+    for (int lato : {16, 22, 32}) {
+        QPixmap pm = tela(lato);
+        QPainter p(&pm);
+        disegna(p, nome, lato / 16.0);
+        p.end();
+        i.addPixmap(pm);
+    }
+    return i;
+}
+
+QIcon icona(const QString& nome)
+{
+    if (nome.startsWith(u':'))
+        return iconavelno(nome);
+    return QIcon::fromTheme(nome);
+}
+
+QIcon iconabarra(int k)
+{
+    if (k < 1 || k > 22)
+        return {};
+    const Icona& d = iconeazioni[k];
+    const QString nome = QString::fromLatin1(d.tema);
+    if (nome.startsWith(u':'))
+        return iconavelno(nome);
+    const QIcon tema = QIcon::fromTheme(nome);
+    return tema.isNull() ? QApplication::style()->standardIcon(d.riserva) : tema;
+}
+
+QToolBar* costruiscibarra(QMainWindow* finestra, const SuggerimentiBarra& suggerimenti,
+                          std::function<void(int)> gestore, PulsantiBarra& pulsanti,
+                          const std::map<int, QString>& icone)
+{
+    QToolBar* barra = finestra->addToolBar(QStringLiteral("Toolbar1"));
+    barra->setObjectName(QStringLiteral("Toolbar1"));
+    barra->setMovable(false);
+    barra->setFloatable(false);
+    barra->setIconSize(QSize(16, 16));
+    barra->toggleViewAction()->setVisible(false);
+    pulsanti.fill(nullptr);
+    for (int k = 1; k <= 22; ++k) {
+        const QString& s = suggerimenti[std::size_t(k)];
+        if (s.isEmpty()) {
+            barra->addSeparator();
+            continue;
+        }
+        const auto altra = icone.find(k);
+        const QIcon i = altra != icone.end() ? icona(altra->second) : iconabarra(k);
+        QAction* a = barra->addAction(i, s);
+        a->setToolTip(s);
+        a->setObjectName(QStringLiteral("Toolbar1_%1").arg(k));
+        pulsanti[std::size_t(k)] = a;
+        QObject::connect(a, &QAction::triggered, finestra, [gestore, k] {
+            if (gestore)
+                gestore(k);
+        });
+        // The groups: files and print; windows; moves; look; help; data; exit.
+        if (k == 5 || k == 9 || k == 15 || k == 16 || k == 19)
+            barra->addSeparator();
+    }
+    return barra;
+}
+
+QMenu* aggiungimenu(QMainWindow* finestra, const char* nomeoggetto, const QString& testo)
+{
+    QMenu* m = finestra->menuBar()->addMenu(testo);
+    m->setObjectName(QString::fromLatin1(nomeoggetto));
+    m->menuAction()->setObjectName(QString::fromLatin1(nomeoggetto));
+    return m;
+}
+
+QAction* aggiungivoce(QMenu* menu, const char* nomeoggetto, const QString& testo, std::function<void()> gestore)
+{
+    QAction* a = menu->addAction(testo);
+    a->setObjectName(QString::fromLatin1(nomeoggetto));
+    if (gestore)
+        QObject::connect(a, &QAction::triggered, menu, [gestore] { gestore(); });
+    return a;
+}
+
+QAction* voceangolo(QMainWindow* finestra, const char* nomeoggetto, const QString& testo,
+                    std::function<void()> gestore)
+{
+    // A menu bar of its own in the corner: the old program pushed the item there with blanks.
+    auto* angolo = new QMenuBar(finestra->menuBar());
+    angolo->setObjectName(QStringLiteral("angolo"));
+    QAction* a = angolo->addAction(testo);
+    a->setObjectName(QString::fromLatin1(nomeoggetto));
+    if (gestore)
+        QObject::connect(a, &QAction::triggered, finestra, [gestore] { gestore(); });
+    finestra->menuBar()->setCornerWidget(angolo, Qt::TopRightCorner);
+    return a;
+}
+
+void scorciatoiedimenu(QMainWindow* finestra)
+{
+    qApp->installEventFilter(new ScorciatoieMenu(finestra));
+}
+
+void coloredisfondo(Finestre& finestre, QWidget* finestra, QWidget* area)
+{
+    ModuloVelno& m = finestre.modulo();
+    const auto c = finestre.dialoghi().colore(finestra, m.colore.isValid() ? m.colore
+                                                                            : area->palette().color(QPalette::Window));
+    if (!c || !c->isValid())
+        return;
+    m.colore = *c;
+    QPalette pal = area->palette();
+    pal.setColor(QPalette::Window, *c);
+    area->setPalette(pal);
+    area->setAutoFillBackground(true);
+}

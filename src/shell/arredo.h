@@ -1,0 +1,56 @@
+#pragma once
+#include <QString>
+#include <array>
+#include <functional>
+#include <map>
+
+class QAction;
+class QIcon;
+class QMainWindow;
+class QMenu;
+class QToolBar;
+class QWidget;
+class Finestre;
+
+// The furniture shared by the Azioni, card, charts and balance windows: the 22-button
+// toolbar, the menus, the window-number item at the right of the menu bar, the background
+// colour. Each window passes its own texts and handlers.
+
+// The 22 buttons, element 0 unused. An empty tool tip makes that button a separator that
+// keeps its index (the card's 10 and 15); pulsanti[k] is then null.
+using SuggerimentiBarra = std::array<QString, 23>;
+using PulsantiBarra = std::array<QAction*, 23>;
+
+// The toolbar "Toolbar1" of `finestra`: a click calls `gestore` with the button's index.
+// Icons come from iconabarra(k) unless `icone` names another theme icon for a button
+// (a name starting with ":" is one of Velno's own drawings, see iconavelno).
+QToolBar* costruiscibarra(QMainWindow* finestra, const SuggerimentiBarra& suggerimenti,
+                          std::function<void(int)> gestore, PulsantiBarra& pulsanti,
+                          const std::map<int, QString>& icone = {});
+
+// The icon of toolbar button k (1..22) as the Azioni window uses it.
+QIcon iconabarra(int k);
+// Velno's own drawings for the buttons no icon theme has: ":ordinanomi", ":ordinadate",
+// ":controllo" (ABC with a tick), ":grafico1" (one holding), ":grafico10" (a series).
+QIcon iconavelno(const QString& nome);
+// An icon by name: Velno's own drawing for ":" names, else the theme's.
+QIcon icona(const QString& nome);
+
+// A menu of the window's menu bar; the menu and its action get the object name.
+QMenu* aggiungimenu(QMainWindow* finestra, const char* nomeoggetto, const QString& testo);
+// An item of `menu` named `nomeoggetto`, calling `gestore` (nothing when empty).
+QAction* aggiungivoce(QMenu* menu, const char* nomeoggetto, const QString& testo,
+                      std::function<void()> gestore = {});
+// The window-number item ("Fi&nestra n.2 di 7") at the right end of the menu bar.
+QAction* voceangolo(QMainWindow* finestra, const char* nomeoggetto, const QString& testo,
+                    std::function<void()> gestore);
+
+// The menu shortcuts of `finestra` work from every control of it: a text box no longer
+// takes Ctrl+A, Ctrl+C and the like for itself when the menu defines them (its context
+// menu still copies and selects).
+void scorciatoiedimenu(QMainWindow* finestra);
+
+// The colour dialog for a window's background, starting from the colour last chosen
+// (or the area's own). The colour is kept in the shared module and applied to `area`.
+// Cancelling changes nothing.
+void coloredisfondo(Finestre& finestre, QWidget* finestra, QWidget* area);
