@@ -46,22 +46,49 @@ inline QStringList didascalietroncate(QWidget* finestra)
         const QString t = senzamnemonico(b->text());
         const QFontMetrics fm(b->font());
         int serve = fm.horizontalAdvance(t);
-        int posto = b->width();
-        if (qobject_cast<QRadioButton*>(b) || qobject_cast<QCheckBox*>(b)) {
-            QStyleOptionButton o;
-            o.initFrom(b);
-            const auto pm = qobject_cast<QRadioButton*>(b) ? QStyle::PM_ExclusiveIndicatorWidth : QStyle::PM_IndicatorWidth;
-            serve += b->style()->pixelMetric(pm, &o, b) + b->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, &o, b);
-        } else {
-            QStyleOptionButton o;
-            o.initFrom(b);
-            // The frame and the text's margins inside a push button.
-            posto -= 2 * b->style()->pixelMetric(QStyle::PM_ButtonMargin, &o, b) / 2 + 4;
-            if (!b->icon().isNull())
-                serve += b->iconSize().width() + 4;
-        }
-        if (serve > posto || fm.height() > b->height())
-            troncate << QStringLiteral("%1: %2 (%3 in %4)").arg(b->objectName(), t).arg(serve).arg(posto);
+        // The room the style gives the caption inside the control.
+        QStyleOptionButton o;
+        o.initFrom(b);
+        o.text = b->text();
+        o.rect = b->rect();
+        QStyle::SubElement parte = QStyle::SE_PushButtonContents;
+        if (qobject_cast<QRadioButton*>(b))
+            parte = QStyle::SE_RadioButtonContents;
+        else if (qobject_cast<QCheckBox*>(b))
+            parte = QStyle::SE_CheckBoxContents;
+        else if (!b->icon().isNull())
+            serve += b->iconSize().width() + 4;
+        const QRect posto = b->style()->subElementRect(parte, &o, b);
+        if (serve > posto.width() || fm.height() > posto.height() + 2)
+            troncate << QStringLiteral("%1: %2 (%3 in %4)").arg(b->objectName(), t).arg(serve).arg(posto.width());
     }
     return troncate;
+}
+
+// Fails the test with the list of the clipped captions.
+#define VERIFICA_DIDASCALIE(finestra)                                                         \
+    do {                                                                                      \
+        const QStringList troncate_ = didascalietroncate(finestra);                          \
+        QVERIFY2(troncate_.isEmpty(), qPrintable(troncate_.join(QStringLiteral("; "))));     \
+    } while (false)
+
+#include <QMenu>
+#include <QSet>
+
+// The items of a menu that share their Alt letter with an earlier one.
+inline QStringList mnemonicidoppi(const QMenu* menu)
+{
+    QStringList doppi;
+    QSet<QChar> viste;
+    for (const QAction* a : menu->actions()) {
+        const QString t = a->text();
+        const qsizetype i = t.indexOf(u'&');
+        if (i < 0 || i + 1 >= t.size() || t[i + 1] == u'&')
+            continue;
+        const QChar lettera = t[i + 1].toLower();
+        if (viste.contains(lettera))
+            doppi << t;
+        viste.insert(lettera);
+    }
+    return doppi;
 }

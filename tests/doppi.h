@@ -46,3 +46,16 @@ public:
     QList<QColor> colorichiesti;
     std::optional<QColor> prossimocolore;
 };
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+// The clipboard as X11 shows it when nothing owns it: data with no format at all (Qt 6.4
+// crashes pasting that into a bare multi-line box).
+inline void appuntivuoti()
+{
+    QGuiApplication::clipboard()->setMimeData(new QMimeData, QClipboard::Clipboard);
+    if (QGuiApplication::clipboard()->supportsSelection())
+        QGuiApplication::clipboard()->setMimeData(new QMimeData, QClipboard::Selection);
+}

@@ -3,10 +3,12 @@
 #include "portfolio/frmazioni.h"
 #include "shared/cancella.h"
 #include "shared/documentotesto.h"
+#include "shared/docx.h"
 #include "shared/frmdocumento.h"
 #include "shared/dialoghi.h"
 #include "shared/messaggi.h"
 #include "shared/modulovelno.h"
+#include "shell/arredo.h"
 #include "shell/finestre.h"
 
 #include <QApplication>
@@ -44,7 +46,7 @@ void salva(QWidget& w, const QDir& cartella, const QString& nome)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QIcon::setThemeName(QStringLiteral("Tango"));
+    impostaicone();
     const QDir cartella(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     QDir().mkpath(cartella.path());
 
@@ -88,6 +90,9 @@ int main(int argc, char** argv)
         QString errore;
         if (salvapdf(d->documento(), cartella.filePath(QStringLiteral("stampa-azioni.pdf")), &errore))
             QTextStream(stdout) << cartella.filePath(QStringLiteral("stampa-azioni.pdf")) << '\n';
+        // The same as a word-processor file, when asked (VELNO_DOCX=folder), to look at it in one.
+        if (const QString docx = qEnvironmentVariable("VELNO_DOCX"); !docx.isEmpty())
+            salvadocx(d->documento(), QDir(docx).filePath(QStringLiteral("stampa-azioni.docx")), &errore);
     }
 
     cancella& c = finestre.dialogocancella();

@@ -1,6 +1,7 @@
 #include "shared/dialoghiqt.h"
 #include "shared/messaggiqt.h"
 #include "shared/modulovelno.h"
+#include "shell/arredo.h"
 #include "shell/finestre.h"
 
 #include <QApplication>
@@ -14,8 +15,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velno"));
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    // Velno installs the Tango icons and asks for them by name, whatever the desktop's theme.
-    QIcon::setThemeName(QStringLiteral("Tango"));
+    impostaicone();
     QTranslator qtbase;
     if (qtbase.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

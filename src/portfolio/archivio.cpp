@@ -2,6 +2,9 @@
 #include "shared/campi.h"
 
 #include <QFile>
+
+#include <charconv>
+#include <cmath>
 #include "shared/scritturasicura.h"
 
 namespace {
@@ -16,16 +19,19 @@ void cella(ScrittoreCampi& s, const QString& t)
         s.testo(t);
 }
 
-// A bare number of an old file as the text a user would type: "." decimal, no exponent.
+// A bare number of an old file as the text a user would type: "." decimal, no exponent,
+// and the shortest such text that reads back as the same number.
 QString testonumero(const QString& campo)
 {
     bool ok = false;
     const double v = campo.toDouble(&ok);
-    if (!ok)
+    if (!ok || !std::isfinite(v))
         return campo;
-    QString t = QString::number(v, 'f', 10);
-    while (t.contains(u'.') && (t.endsWith(u'0') || t.endsWith(u'.')))
-        t.chop(1);
+    char buffer[400];
+    const auto r = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed);
+    if (r.ec != std::errc())
+        return campo;
+    const QString t = QString::fromLatin1(buffer, r.ptr - buffer);
     return t == u"-0" ? QStringLiteral("0") : t;
 }
 
@@ -42,11 +48,9 @@ public:
             return false;
         }
         if (c->finerecord != ultimo) {
-            m_errore = QStringLiteral("la riga %1 non ha la forma attesa").arg(m_riga);
+            m_errore = QStringLiteral("la riga %1 non ha la forma attesa").arg(c->riga);
             return false;
         }
-        if (ultimo)
-            ++m_riga;
         *testo = c->virgolette ? c->testo : testonumero(c->testo);
         return true;
     }
@@ -69,7 +73,6 @@ public:
 private:
     LettoreCampi m_l;
     QString m_errore;
-    int m_riga = 1;
 };
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "shared/numeri.h"
 
 #include <algorithm>
+#include <cmath>
 #include <array>
 
 int contatitoli(const Portfolio& p)
@@ -76,6 +77,10 @@ EsitoControllo controlloinput(Portfolio& p, int primacolonna, const QString& tit
             esito.messaggio = m;
             return esito;
         }
+        // "3O/12/98" passes the checks of its parts yet is no date: a passed check must
+        // mean that every date converts, or a lira price would be taken for euro.
+        if (!convertidata(d))
+            return fallisce(QStringLiteral("Correggere la data ") + messaggiodata, Icona::Critica);
     }
 
     // 5-6. Visible columns: one with no date and no quotation in holdings 1..10 does not count.
@@ -98,11 +103,13 @@ EsitoControllo controlloinput(Portfolio& p, int primacolonna, const QString& tit
         const QString& d = p.datequotazioni[primacolonna + K - 1];
         const QString messaggiodata = QStringLiteral(" delle quotazioni della colonna n.") + str(K);
         std::optional<Messaggio> m;
+        const Messaggio lunghezza{QStringLiteral("Correggere la data") + messaggiodata
+                                      + QStringLiteral(": usare il formato gg/mm/aa."),
+                                  titolo, Icona::Critica};
         if (d.size() != 8)
-            m = Messaggio{QStringLiteral("Correggere la data") + messaggiodata + QStringLiteral(": usare il formato gg/mm/aa."),
-                          titolo, Icona::Critica};
-        else
-            m = controllodata(spezzadata(d), messaggiodata, titolo);
+            m = lunghezza;
+        else if (!(m = controllodata(spezzadata(d), messaggiodata, titolo)) && !convertidata(d))
+            m = lunghezza;
         if (m) {
             esito.primacolonna = std::max(1, primacolonna - 5);
             esito.messaggio = m;
@@ -148,6 +155,26 @@ EsitoControllo controlloinput(Portfolio& p, int primacolonna, const QString& tit
             return fallisce(QStringLiteral("Inserire un valore numerico valido per la prezzo d'acquisto dell'azione n.")
                                 + str(i) + u'.',
                             Icona::Esclamativa);
+
+    // 11. A figure too large to compute with exactly: refused before it shows wrong digits.
+    auto grande = [](const QString& t) { return !(std::fabs(valore(t)) < valoremassimo); };
+    const QString troppo = QStringLiteral(": il numero è troppo grande.");
+    for (int i = 1; i <= p.numerotitoli; ++i) {
+        if (grande(p.quantitatitoli[i]))
+            return fallisce(QStringLiteral("Inserire un valore numerico valido per la quantità dell'azione n.") + str(i)
+                                + troppo,
+                            Icona::Esclamativa);
+        if (grande(p.prezzititoli[i]))
+            return fallisce(QStringLiteral("Inserire un valore numerico valido per il prezzo d'acquisto dell'azione n.")
+                                + str(i) + troppo,
+                            Icona::Esclamativa);
+    }
+    for (int j = 1; j <= p.numerocolonne; ++j)
+        for (int i = 1; i <= p.numerotitoli; ++i)
+            if (grande(p.quotazioni(j, i)))
+                return fallisce(QStringLiteral("Inserire un valore numerico valido per la quotazione del titolo n.") + str(i)
+                                    + QStringLiteral(" alla data del ") + p.datequotazioni[j] + troppo,
+                                Icona::Esclamativa);
 
     esito.superato = true;
     return esito;

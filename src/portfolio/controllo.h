@@ -11,6 +11,10 @@ struct EsitoControllo {
     int primacolonna = 1;                 // first visible column after the check's shifts
 };
 
+// Quantities, prices and quotations must stay below this (ten thousand million): a larger
+// one is surely a slip, and the totals would be too large to show every digit.
+constexpr double valoremassimo = 1e10;
+
 // The whole-Portfolio check. Establishes p.numerotitoli and p.numerocolonne, looks at the
 // five columns visible from `primacolonna` and may move that position back by five (the
 // caller redraws when it changed).

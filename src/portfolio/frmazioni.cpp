@@ -11,6 +11,8 @@
 #include "shared/messaggi.h"
 #include "shared/modulovelno.h"
 #include "shared/numeri.h"
+#include "shared/date.h"
+#include "shared/scritturasicura.h"
 #include "shell/finestre.h"
 #include "shell/arredo.h"
 #include "shell/casellatesto.h"
@@ -20,6 +22,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalBlocker>
 #include <QComboBox>
 #include <QLabel>
@@ -32,6 +35,9 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QToolBar>
+
+#include <cerrno>
+#include <unistd.h>
 
 namespace {
 
@@ -342,6 +348,7 @@ void frmAzioni::costruiscimenu()
     voceangolo(this, "finestra", QStringLiteral("Fi&nestra n.1 di 7"), {});
     // Ctrl+A .. Ctrl+I move between windows even from a text box of the grid.
     scorciatoiedimenu(this);
+    mostrainizio(this);
 }
 
 void frmAzioni::costruiscitoolbar()
@@ -526,7 +533,10 @@ void frmAzioni::valore_Change(int K, int i)
         return;
     p().quotazioni(c, n) = valore[K][i]->text();
     if (m_ridisegno) {
-        m_saldoinsospeso = K;
+        // As if each changed box ran its saldo in turn: one under a column without a date
+        // changes nothing, so the last changed column with a date holds the marker.
+        if (convertidata(p().datequotazioni[c]))
+            m_saldoinsospeso = K;
         return;
     }
     saldo_Click(K);
@@ -572,6 +582,8 @@ void frmAzioni::saldo_Click(int K)
     g->setText(formatta(s->guadagno, u"##,##0.00"));
     QPalette pal = g->palette();
     pal.setColor(QPalette::Window, s->guadagno < 0 ? QColor(255, 0, 0) : QColor(0, 128, 0));
+    // The figure in a colour readable on its background.
+    pal.setColor(QPalette::WindowText, s->guadagno < 0 ? Qt::black : Qt::white);
     g->setPalette(pal);
     g->setVisible(true);
     saldorichiesto = 0;
@@ -739,10 +751,12 @@ bool frmAzioni::scriviarchivio()
             return false;
     }
     QString errore;
+    const bool esisteva = QFileInfo::exists(nomefile);
     if (!salvaarchivio(p(), nomefile, &errore)) {
-        mostra(avviso(QStringLiteral("Impossibile salvare il file \"%1\": %2. Il file precedente non è stato modificato.")
-                          .arg(nomefile, errore),
-                      Icona::Critica));
+        QString testo = QStringLiteral("Impossibile salvare il file \"%1\": %2.").arg(nomefile, errore);
+        if (esisteva)
+            testo += QStringLiteral(" Il file precedente non è stato modificato.");
+        mostra(avviso(testo, Icona::Critica));
         return false;
     }
     HScroll1_Change();
@@ -771,9 +785,8 @@ void frmAzioni::eliminare_click()
     if (file.isEmpty())
         return;
     nomefile = file;
-    QFile f(file);
-    if (!f.remove())
-        mostra(avviso(QStringLiteral("Impossibile eliminare il file \"%1\": %2.").arg(file, f.errorString()),
+    if (::unlink(QFile::encodeName(file).constData()) != 0)
+        mostra(avviso(QStringLiteral("Impossibile eliminare il file \"%1\": %2.").arg(file, erroresistema(errno)),
                       Icona::Critica));
 }
 

@@ -35,6 +35,12 @@ void ScrittoreCampi::testo(const QString& t)
 {
     separa();
     QString doppio = t;
+    // Line breaks inside a text are CR LF in the file, whatever the box that holds it uses.
+    if (doppio.contains(u'\n') || doppio.contains(u'\r')) {
+        doppio.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        doppio.replace(u'\r', u'\n');
+        doppio.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
+    }
     doppio.replace(u'"', QStringLiteral("\"\""));
     m_testo += u'"' + doppio + u'"';
 }
@@ -77,12 +83,23 @@ bool LettoreCampi::finito()
     return j >= m_t.size();
 }
 
+int LettoreCampi::rigaa(qsizetype posizione)
+{
+    for (; m_contata < posizione && m_contata < m_t.size(); ++m_contata) {
+        const QChar ch = m_t[m_contata];
+        if (ch == u'\n' || (ch == u'\r' && (m_contata + 1 >= m_t.size() || m_t[m_contata + 1] != u'\n')))
+            ++m_riga;
+    }
+    return m_riga;
+}
+
 std::optional<Campo> LettoreCampi::leggi()
 {
     if (m_i >= m_t.size())
         return std::nullopt;
     saltaspazi();
     Campo c;
+    c.riga = rigaa(m_i);
     if (m_i < m_t.size() && m_t[m_i] == u'"') {
         c.virgolette = true;
         ++m_i;

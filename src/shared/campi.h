@@ -25,6 +25,7 @@ struct Campo {
     QString testo;          // the text without quotes; an unquoted field trimmed of blanks
     bool virgolette = false;
     bool finerecord = false; // ended by a line end (or the end of the data), not by a comma
+    int riga = 1;            // the line of the file where the field starts
 };
 
 class LettoreCampi {
@@ -36,8 +37,11 @@ public:
 
 private:
     void saltaspazi();
+    int rigaa(qsizetype posizione);
     QString m_t;
     qsizetype m_i = 0;
+    qsizetype m_contata = 0;   // line ends are counted up to here
+    int m_riga = 1;
 };
 
 // Windows-1252, as the old program wrote its files, whenever every character fits;

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 
 cancella::cancella(Finestre& finestre) : QWidget(nullptr, Qt::Dialog), m_finestre(finestre)
 {
@@ -16,7 +17,7 @@ cancella::cancella(Finestre& finestre) : QWidget(nullptr, Qt::Dialog), m_finestr
     QFont f = font();
     f.setPointSize(9);
     setFont(f);
-    resize(470, 210);
+    resize(580, 210);
 
     const char* didascalie[] = {nullptr, "cancellazione di tutti i &dati visualizzati nella finestra",
                                 "cancellazione di un &titolo con tutti i relativi dati",
@@ -24,27 +25,30 @@ cancella::cancella(Finestre& finestre) : QWidget(nullptr, Qt::Dialog), m_finestr
     for (int k = 1; k <= 3; ++k) {
         auto* o = new QRadioButton(QString::fromUtf8(didascalie[k]), this);
         o->setObjectName(QStringLiteral("Option1_%1").arg(k));
-        o->setGeometry(16, 14 + (k - 1) * 44, 300, 22);
+        o->setGeometry(16, 14 + (k - 1) * 44, 390, 22);
         Option1[k] = o;
         connect(o, &QRadioButton::clicked, this, [this, k] { Option1_Click(k); });
     }
     Combo1 = new QComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setGeometry(320, 58, 134, 22);
+    Combo1->setGeometry(412, 58, 152, 22);
     Combo2 = new QComboBox(this);
     Combo2->setObjectName(QStringLiteral("Combo2"));
-    Combo2->setGeometry(320, 102, 134, 22);
+    Combo2->setGeometry(412, 102, 152, 22);
     Combo1->setEnabled(false);
     Combo2->setEnabled(false);
 
     avanti = new QPushButton(QStringLiteral("&Avanti"), this);
     avanti->setObjectName(QStringLiteral("avanti"));
-    avanti->setGeometry(250, 164, 96, 28);
+    avanti->setGeometry(360, 164, 96, 28);
     cmdannulla = new QPushButton(QStringLiteral("A&nnulla"), this);
     cmdannulla->setObjectName(QStringLiteral("cmdannulla"));
-    cmdannulla->setGeometry(358, 164, 96, 28);
+    cmdannulla->setGeometry(468, 164, 96, 28);
     connect(avanti, &QPushButton::clicked, this, &cancella::avanti_Click);
     connect(cmdannulla, &QPushButton::clicked, this, &cancella::cmdannulla_Click);
+    // Escape answers as "Annulla" does.
+    auto* esc = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(esc, &QShortcut::activated, this, &cancella::cmdannulla_Click);
 }
 
 void cancella::Option1_Click(int indice)

@@ -23,18 +23,26 @@ QStringList filtri(const QString& filtro)
 QString mostra(QWidget* genitore, const RichiestaFile& r, QFileDialog::AcceptMode modo)
 {
     QFileDialog d(genitore, r.titolo);
-    d.setAcceptMode(modo);
-    d.setFileMode(modo == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    const QStringList f = filtri(r.filtro);
-    d.setNameFilters(f);
-    if (r.indicefiltro >= 1 && r.indicefiltro <= f.size())
-        d.selectNameFilter(f[r.indicefiltro - 1]);
+    impostadialogo(d, r, modo);
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
         return QString();
     return d.selectedFiles().constFirst();
 }
 
 } // namespace
+
+void impostadialogo(QFileDialog& d, const RichiestaFile& r, QFileDialog::AcceptMode modo)
+{
+    d.setAcceptMode(modo);
+    d.setFileMode(modo == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    // The filters read as their descriptions alone: "Tutti i file (*.*)" already says what
+    // it takes (every file, with or without a dot), without Qt adding "(*)" after it.
+    d.setOption(QFileDialog::HideNameFilterDetails, true);
+    const QStringList f = filtri(r.filtro);
+    d.setNameFilters(f);
+    if (r.indicefiltro >= 1 && r.indicefiltro <= f.size())
+        d.selectNameFilter(f[r.indicefiltro - 1]);
+}
 
 QString DialoghiQt::apri(QWidget* genitore, const RichiestaFile& r)
 {

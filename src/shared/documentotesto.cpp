@@ -155,6 +155,11 @@ void DocumentoTesto::aggiungiparagrafo(Intervallo)
 {
     assicuradocumento();
     QTextCursor c = allafine(m_documento);
+    // The block that closes a table is not shown: a paragraph added after a table needs one
+    // more, or a table added next would touch the first (a word processor shows one empty
+    // line between them).
+    if (const QTextBlock prima = c.block().previous(); prima.isValid() && QTextCursor(prima).currentTable())
+        c.insertBlock(QTextBlockFormat(), m_carattere);
     c.insertBlock(QTextBlockFormat(), m_carattere);
 }
 

@@ -6,6 +6,11 @@
 #include <QBuffer>
 #include <QImage>
 #include <QUrl>
+#include <QCoreApplication>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <numeric>
 #include <algorithm>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -111,10 +116,31 @@ QString jc(Qt::Alignment a)
     return QString();
 }
 
+// The font a run is written with: "Century Gothic" becomes URW Gothic, which is what
+// Velno draws it with and what a word processor on Linux finds (it knows no alias for it).
 QString famiglia(const QTextCharFormat& f)
 {
     const QStringList fam = f.fontFamilies().toStringList();
-    return fam.isEmpty() ? QString() : fam.constFirst();
+    if (fam.isEmpty())
+        return QString();
+    if (fam.constFirst().compare(QStringLiteral("Century Gothic"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("URW Gothic");
+    return fam.constFirst();
+}
+
+// Width in points of `testo` in the cell's font; an estimate when no fonts are at hand.
+double larghezzapunti(const QString& testo, const QTextCharFormat& f)
+{
+    const double punti = f.fontPointSize() > 0 ? f.fontPointSize() : 11;
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return testo.size() * punti * 0.62;
+    QFont font(famiglia(f).isEmpty() ? QStringLiteral("DejaVu Sans") : famiglia(f));
+    font.setPointSizeF(punti);
+    font.setBold(f.fontWeight() >= QFont::Bold);
+    // Measured at a fine size, so that hinting does not round the widths down.
+    QFont grande = font;
+    grande.setPointSizeF(punti * 10);
+    return QFontMetricsF(grande).horizontalAdvance(testo) / 10.0 * 72.0 / QFontMetricsF(grande).fontDpi();
 }
 
 void proprietacarattere(QXmlStreamWriter& x, const QTextCharFormat& f)
@@ -202,29 +228,58 @@ void tabella(QXmlStreamWriter& x, QTextTable* t, Contesto& ctx)
         bordo(x, QString::fromLatin1(lato), bordi);
     x.writeEndElement();
     x.writeEmptyElement(QStringLiteral("w:tblLayout"));
-    x.writeAttribute(QStringLiteral("w:type"), QStringLiteral("autofit"));
+    x.writeAttribute(QStringLiteral("w:type"), QStringLiteral("fixed"));
+    // The cell margins the widths below count on, the same in every word processor.
+    x.writeStartElement(QStringLiteral("w:tblCellMar"));
+    for (const char* lato : {"left", "right"}) {
+        x.writeEmptyElement(QStringLiteral("w:") + QString::fromLatin1(lato));
+        x.writeAttribute(QStringLiteral("w:w"), QStringLiteral("57"));
+        x.writeAttribute(QStringLiteral("w:type"), QStringLiteral("dxa"));
+    }
     x.writeEndElement();
-    // Column widths after their content, so that a word processor that keeps the grid as
-    // given (LibreOffice does) does not break short words in narrow columns.
-    std::vector<double> pesi(std::size_t(t->columns()), 1.0);
+    x.writeEndElement();
+    // Column widths after their content, measured in the cells' own font, so that a word
+    // processor that keeps the grid as given (LibreOffice does) never breaks a word or a
+    // figure: every column gets at least its widest word and the cell margins; what is
+    // left goes to the columns whose texts are longer than that.
+    constexpr double pagina = 9638;    // twips between the margins of an A4 page
+    constexpr double margine = 57;     // twips on each side of a cell's text (0.1 cm)
+    constexpr double gioco = 40;       // rounding, borders
+    std::vector<double> minimo(std::size_t(t->columns())), desiderato(std::size_t(t->columns()));
     for (int k = 0; k < t->columns(); ++k) {
-        qsizetype parola = 0, testo = 0;
+        double parola = 0, testo = 0;
         for (int r = 0; r < t->rows(); ++r) {
             const QTextTableCell c = t->cellAt(r, k);
-            const QString contenuto = selezionacella(c).selectedText();
-            testo = std::max(testo, contenuto.size());
-            for (const QString& w : contenuto.split(u' ', Qt::SkipEmptyParts))
-                parola = std::max(parola, w.size());
+            for (auto it = c.begin(); !it.atEnd(); ++it) {
+                const QTextBlock b = it.currentBlock();
+                if (!b.isValid())
+                    continue;
+                const QTextCharFormat f = b.begin().atEnd() ? b.charFormat() : b.begin().fragment().charFormat();
+                for (const QString& riga : b.text().split(QChar::LineSeparator)) {
+                    testo = std::max(testo, larghezzapunti(riga, f));
+                    for (const QString& w : riga.split(u' ', Qt::SkipEmptyParts))
+                        parola = std::max(parola, larghezzapunti(w, f));
+                }
+            }
         }
-        pesi[std::size_t(k)] = double(std::max({parola, std::min<qsizetype>(testo, 14), qsizetype(6)})) + 2;
+        minimo[std::size_t(k)] = parola * 20 + 2 * margine + gioco;
+        desiderato[std::size_t(k)] = std::max(testo * 20 + 2 * margine + gioco, minimo[std::size_t(k)]);
     }
-    double somma = 0;
-    for (double p : pesi)
-        somma += p;
+    const double summin = std::accumulate(minimo.begin(), minimo.end(), 0.0);
+    const double sumdes = std::accumulate(desiderato.begin(), desiderato.end(), 0.0);
+    std::vector<double> larghezze(minimo.size());
+    for (std::size_t k = 0; k < minimo.size(); ++k) {
+        if (sumdes <= pagina)
+            larghezze[k] = desiderato[k] * pagina / sumdes;
+        else if (summin <= pagina && sumdes > summin)
+            larghezze[k] = minimo[k] + (pagina - summin) * (desiderato[k] - minimo[k]) / (sumdes - summin);
+        else
+            larghezze[k] = minimo[k] * pagina / summin;   // too many columns: shrink them all alike
+    }
     x.writeStartElement(QStringLiteral("w:tblGrid"));
-    for (double p : pesi) {
+    for (double l : larghezze) {
         x.writeEmptyElement(QStringLiteral("w:gridCol"));
-        x.writeAttribute(QStringLiteral("w:w"), QString::number(qRound(9638 * p / somma)));
+        x.writeAttribute(QStringLiteral("w:w"), QString::number(qRound(l)));
     }
     x.writeEndElement();
     for (int r = 0; r < t->rows(); ++r) {
@@ -234,8 +289,8 @@ void tabella(QXmlStreamWriter& x, QTextTable* t, Contesto& ctx)
             x.writeStartElement(QStringLiteral("w:tc"));
             x.writeStartElement(QStringLiteral("w:tcPr"));
             x.writeEmptyElement(QStringLiteral("w:tcW"));
-            x.writeAttribute(QStringLiteral("w:w"), QStringLiteral("0"));
-            x.writeAttribute(QStringLiteral("w:type"), QStringLiteral("auto"));
+            x.writeAttribute(QStringLiteral("w:w"), QString::number(qRound(larghezze[std::size_t(k)])));
+            x.writeAttribute(QStringLiteral("w:type"), QStringLiteral("dxa"));
             const QBrush fondo = cella.format().background();
             if (fondo.style() != Qt::NoBrush) {
                 x.writeEmptyElement(QStringLiteral("w:shd"));
@@ -260,17 +315,30 @@ void tabella(QXmlStreamWriter& x, QTextTable* t, Contesto& ctx)
     x.writeEndElement();
 }
 
+// A document on screen does not show the empty block that holds a table's place, nor the
+// empty block that closes it: the file leaves them out too, so that the two agree (a last
+// paragraph stays, as every word-processor file ends with one).
 void cornice(QXmlStreamWriter& x, QTextFrame* f, Contesto& ctx)
 {
+    bool dopotabella = false;
     for (auto it = f->begin(); !it.atEnd(); ++it) {
         if (QTextFrame* figlia = it.currentFrame()) {
-            if (auto* t = qobject_cast<QTextTable*>(figlia))
+            if (auto* t = qobject_cast<QTextTable*>(figlia)) {
                 tabella(x, t, ctx);
-            else
-                cornice(x, figlia, ctx);
-        } else if (it.currentBlock().isValid()) {
-            paragrafo(x, it.currentBlock(), ctx);
+                dopotabella = true;
+                continue;
+            }
+            cornice(x, figlia, ctx);
+        } else if (const QTextBlock b = it.currentBlock(); b.isValid()) {
+            auto dopo = it;
+            ++dopo;
+            const bool ultimo = dopo.atEnd();
+            const bool primaditabella = !ultimo && qobject_cast<QTextTable*>(dopo.currentFrame());
+            const bool vuoto = b.text().isEmpty();
+            if (!(vuoto && primaditabella) && !(vuoto && dopotabella && !ultimo))
+                paragrafo(x, b, ctx);
         }
+        dopotabella = false;
     }
 }
 
@@ -342,7 +410,7 @@ QByteArray tabellacaratteri()
             x.writeAttribute(QStringLiteral("w:val"), QString::fromLatin1(famiglia));
             x.writeEndElement();
         };
-        carattere("Century Gothic", "URW Gothic", "swiss");
+        carattere("URW Gothic", "Century Gothic", "swiss");
         carattere("Times New Roman", "Nimbus Roman", "roman");
         carattere("Arial", "Nimbus Sans", "swiss");
         x.writeEndElement();

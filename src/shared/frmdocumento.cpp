@@ -59,7 +59,7 @@ frmDocumento::frmDocumento(Finestre& finestre, QTextDocument* documento)
     voce("salvadocx", QStringLiteral("Salva per l'&elaboratore di testi (.docx)..."), QStringLiteral(".docx"),
          "document-save",
          QStyle::SP_DriveFDIcon, &frmDocumento::salvadocx_Click);
-    voce("elaboratore", QStringLiteral("&Apri nell'elaboratore di testi"), QStringLiteral("Apri nell'elaboratore di testi"),
+    voce("elaboratore", QStringLiteral("Apri nell'elaboratore di &testi"), QStringLiteral("Apri nell'elaboratore di testi"),
          "document-open", QStyle::SP_DialogOpenButton,
          &frmDocumento::elaboratore_Click);
     file->addSeparator();

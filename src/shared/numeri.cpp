@@ -2,6 +2,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
+#include <string>
 
 namespace {
 
@@ -43,10 +45,17 @@ double valore(QStringView testo)
     const qsizetype n = lunghezzanumero(testo, i, &cifre);
     if (!cifre)
         return 0.0;
-    // The numeric part is plain ASCII: read it without allocating, whatever the C locale.
-    char buffer[128];
+    // The numeric part is plain ASCII: read it whatever the C locale, without allocating
+    // unless it is longer than any real figure.
+    char corto[128];
+    std::string lungo;
+    char* buffer = corto;
+    if (n > qsizetype(sizeof corto)) {
+        lungo.resize(std::size_t(n));
+        buffer = lungo.data();
+    }
     qsizetype k = 0;
-    for (qsizetype j = i; j < i + n && k < qsizetype(sizeof buffer); ++j) {
+    for (qsizetype j = i; j < i + n; ++j) {
         char c = char(testo[j].unicode());
         buffer[k++] = (c == 'd' || c == 'D') ? 'e' : c;
     }
@@ -55,7 +64,38 @@ double valore(QStringView testo)
         ++inizio;
     double v = 0.0;
     const auto r = std::from_chars(inizio, buffer + k, v);
-    if (r.ec != std::errc() || !std::isfinite(v))
+    if (r.ec == std::errc::result_out_of_range) {
+        // Too large for any figure: infinity, which every display shows as such, never a
+        // smaller number. Too small: zero. The power of ten of the first significant digit
+        // tells which.
+        const char* c = inizio;
+        const bool negativo = *c == '-';
+        if (*c == '-')
+            ++c;
+        long long interi = 0, zeri = 0;
+        bool significativo = false;
+        for (; c < buffer + k && *c != '.' && *c != 'e' && *c != 'E'; ++c)
+            if (significativo || *c != '0') {
+                significativo = true;
+                ++interi;
+            }
+        if (c < buffer + k && *c == '.')
+            for (++c; c < buffer + k && *c != 'e' && *c != 'E'; ++c) {
+                if (*c != '0')
+                    significativo = true;
+                else if (!significativo)
+                    ++zeri;
+            }
+        long long esponente = 0;
+        if (c + 1 < buffer + k
+            && std::from_chars(c + 1 + (c[1] == '+'), buffer + k, esponente).ec == std::errc::result_out_of_range)
+            esponente = c[1] == '-' ? -(1LL << 60) : (1LL << 60);
+        const long long primo = interi > 0 ? interi - 1 : -(zeri + 1);
+        if (!significativo || primo + esponente < 0)
+            return 0.0;
+        return negativo ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
+    }
+    if (r.ec != std::errc())
         return 0.0;
     return v;
 }
@@ -85,11 +125,13 @@ QString formatta(double numero, QStringView formato)
         if (c == u'0')
             ++cifreminime;
 
-    if (!std::isfinite(numero))
-        numero = 0.0;
     // Round half away from zero on the decimal value, as the old Format did.
     const double scala = std::pow(10.0, decimali);
     double arrotondato = std::round(std::fabs(numero) * scala) / scala;
+    // Beyond fifteen digits a double no longer holds every digit shown: such a figure must
+    // not look like a real one.
+    if (!std::isfinite(arrotondato) || arrotondato >= std::pow(10.0, 15 - decimali))
+        return fuorimisura();
     QString cifre = QString::number(arrotondato, 'f', decimali);
     QString parteintera = cifre.section(u'.', 0, 0);
     QString partedecimale = decimali > 0 ? cifre.section(u'.', 1, 1) : QString();
@@ -118,6 +160,11 @@ QString formatta(double numero, QStringView formato)
     if (numero < 0 && !zero)
         risultato.prepend(u'-');
     return risultato;
+}
+
+QString fuorimisura()
+{
+    return QStringLiteral("########");
 }
 
 QString formattatesto(const QString& testo, QStringView formato)

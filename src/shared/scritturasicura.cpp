@@ -18,7 +18,7 @@ QString erroresistema(int numero)
     case EACCES:
     case EPERM: return QStringLiteral("non si hanno i permessi per scrivere in quella posizione");
     case EROFS: return QStringLiteral("il disco è di sola lettura");
-    case ENOENT: return QStringLiteral("la cartella non esiste");
+    case ENOENT: return QStringLiteral("il file o la cartella non esiste");
     case ENOTDIR: return QStringLiteral("il percorso non è una cartella");
     case EISDIR: return QStringLiteral("al posto del file c'è una cartella");
     case EIO: return QStringLiteral("errore di lettura o scrittura sul dispositivo");

@@ -6,7 +6,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QIcon>
+#include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -158,7 +160,69 @@ private:
     QPointer<QMainWindow> m_finestra;
 };
 
+class InizioTesto : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() != QEvent::FocusOut)
+            return false;
+        // A combo box gets the focus events of its own box.
+        if (auto* c = qobject_cast<QComboBox*>(o)) {
+            if (QLineEdit* l = c->lineEdit())
+                QMetaObject::invokeMethod(
+                    l, [c, l] {
+                        if (!c->hasFocus())
+                            l->setCursorPosition(0);
+                    },
+                    Qt::QueuedConnection);
+            return false;
+        }
+        if (auto* l = qobject_cast<QLineEdit*>(o))
+                // After the box has handled the focus change itself.
+                QMetaObject::invokeMethod(
+                    l, [l] {
+                        if (!l->hasFocus())
+                            l->setCursorPosition(0);
+                    },
+                    Qt::QueuedConnection);
+        return false;
+    }
+};
+
 } // namespace
+
+void mostrainizio(QWidget* finestra)
+{
+    auto* filtro = new InizioTesto(finestra);
+    for (QComboBox* c : finestra->findChildren<QComboBox*>())
+        c->installEventFilter(filtro);
+    for (QLineEdit* l : finestra->findChildren<QLineEdit*>()) {
+        l->installEventFilter(filtro);
+        // Filled by the program (not typed): the box is not "modified".
+        QObject::connect(l, &QLineEdit::textChanged, l, [l] {
+            if (!l->isModified())
+                l->setCursorPosition(0);
+        });
+    }
+}
+
+void impostaicone()
+{
+    QStringList cartelle = QIcon::themeSearchPaths();
+    const QByteArray xdg = qgetenv("XDG_DATA_DIRS");
+    const QStringList dati = xdg.isEmpty() ? QStringList{QStringLiteral("/usr/local/share"), QStringLiteral("/usr/share")}
+                                           : QString::fromLocal8Bit(xdg).split(u':', Qt::SkipEmptyParts);
+    for (const QString& d : dati) {
+        const QString icone = d + QStringLiteral("/icons");
+        if (!cartelle.contains(icone))
+            cartelle << icone;
+    }
+    QIcon::setThemeSearchPaths(cartelle);
+    QIcon::setThemeName(QStringLiteral("Tango"));
+}
 
 QIcon iconavelno(const QString& nome)
 {

@@ -16,6 +16,10 @@ class Finestre;
 // toolbar, the menus, the window-number item at the right of the menu bar, the background
 // colour. Each window passes its own texts and handlers.
 
+// Velno's icons: the Tango theme, installed with Velno, asked for by name whatever the
+// desktop's theme (and found even where the platform names no icon folders).
+void impostaicone();
+
 // The 22 buttons, element 0 unused. An empty tool tip makes that button a separator that
 // keeps its index (the card's 10 and 15); pulsanti[k] is then null.
 using SuggerimentiBarra = std::array<QString, 23>;
@@ -49,6 +53,10 @@ QAction* voceangolo(QMainWindow* finestra, const char* nomeoggetto, const QStrin
 // takes Ctrl+A, Ctrl+C and the like for itself when the menu defines them (its context
 // menu still copies and selects).
 void scorciatoiedimenu(QMainWindow* finestra);
+
+// Every single-line box of `finestra` (combo boxes' included) shows the beginning of its
+// text when it is filled by the program or loses the focus, not the tail of a long name.
+void mostrainizio(QWidget* finestra);
 
 // The colour dialog for a window's background, starting from the colour last chosen
 // (or the area's own). The colour is kept in the shared module and applied to `area`.

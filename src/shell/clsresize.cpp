@@ -1,6 +1,8 @@
 #include "shell/clsresize.h"
 #include "shell/linea.h"
 
+#include <QFrame>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QScreen>
@@ -21,6 +23,28 @@ QSize clsResize::schermo() const
     return px * twip;
 }
 
+namespace {
+// Frames and group boxes hold controls of their own; a control's inner parts (a combo's
+// box, a text box's scroll bars) are its own business and are not recorded.
+bool contenitore(const QWidget* c)
+{
+    const QMetaObject* m = c->metaObject();
+    return m == &QWidget::staticMetaObject || m == &QFrame::staticMetaObject || qobject_cast<const QGroupBox*>(c)
+        || c->property("contenitore").toBool();
+}
+
+void controlli(QWidget* genitore, QList<QWidget*>& tutti)
+{
+    for (QWidget* c : genitore->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (c->isWindow())
+            continue;
+        tutti.append(c);
+        if (contenitore(c))
+            controlli(c, tutti);
+    }
+}
+} // namespace
+
 void clsResize::ReInitialise()
 {
     QWidget* a = area();
@@ -29,8 +53,10 @@ void clsResize::ReInitialise()
     m_larghezza = a->width() * twip;
     m_altezza = a->height() * twip;
     m_record.clear();
-    const auto figli = a->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    m_record.reserve(figli.size());
+    // Every control, those inside frames too, each at its position in its own parent.
+    QList<QWidget*> figli;
+    controlli(a, figli);
+    m_record.reserve(std::size_t(figli.size()));
     for (QWidget* c : figli) {
         Record r;
         r.controllo = c;

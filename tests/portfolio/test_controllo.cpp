@@ -65,6 +65,21 @@ private slots:
             << 7 << "Errore nella data delle quotazioni della colonna n. 2: usare il formato gg/mm/aa." << int(Icona::Critica);
         QTest::newRow("data fuori vista che non è una data")
             << 8 << "Correggere la data delle quotazioni della colonna n. 9: usare il formato gg/mm/aa." << int(Icona::Critica);
+        // Its parts pass the day, month and year checks, yet it is no date: a lira price
+        // would be taken for euro.
+        QTest::newRow("lettera O nella data d'acquisto") << 9 << "Correggere la data  d'acquisto del titolo n. 2"
+                                                        << int(Icona::Critica);
+        QTest::newRow("lettera O nella data di colonna")
+            << 10 << "Correggere la data delle quotazioni della colonna n. 2: usare il formato gg/mm/aa." << int(Icona::Critica);
+        QTest::newRow("quantità enorme") << 11
+                                         << "Inserire un valore numerico valido per la quantità dell'azione n. 1: il numero è troppo grande."
+                                         << int(Icona::Esclamativa);
+        QTest::newRow("prezzo di venti cifre")
+            << 12 << "Inserire un valore numerico valido per il prezzo d'acquisto dell'azione n. 2: il numero è troppo grande."
+            << int(Icona::Esclamativa);
+        QTest::newRow("quotazione enorme")
+            << 13 << "Inserire un valore numerico valido per la quotazione del titolo n. 2 alla data del 15/02/99: il numero è troppo grande."
+            << int(Icona::Esclamativa);
     }
     void rifiuti()
     {
@@ -86,6 +101,11 @@ private slots:
         case 8:
             p.datequotazioni[9] = QStringLiteral("ab/cd/ef");
             break;
+        case 9: p.dateacquisto[2] = QStringLiteral("3O/12/98"); break;
+        case 10: p.datequotazioni[2] = QStringLiteral("15/02/9O"); break;
+        case 11: p.quantitatitoli[1] = QStringLiteral("1e308"); break;
+        case 12: p.prezzititoli[2] = QStringLiteral("99999999999999999999"); break;
+        case 13: p.quotazioni(2, 2) = QString(400, u'9'); break;
         }
         const EsitoControllo e = controlloinput(p, 1, titolo);
         QVERIFY(!e.superato);

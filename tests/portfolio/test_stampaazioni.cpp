@@ -7,7 +7,10 @@
 #include "shared/modulovelno.h"
 #include "shell/finestre.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QFontMetricsF>
 #include <QLabel>
+#include <QStandardPaths>
 #include <QProcess>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -181,11 +184,11 @@ private slots:
         QCOMPARE(xml.count("<w:tbl>"), 2);
         QCOMPARE(xml.count("<w:tr>"), 5 + 4);
         for (const char* testo : {"Azioni acquistate e quotazioni periodiche", "12,5000", "1.500", "guadagno",
-                                  "dati generali", "Appunti di strategia:", "Century Gothic"})
+                                  "dati generali", "Appunti di strategia:", "URW Gothic"})
             QVERIFY2(xml.contains(testo), testo);
         QVERIFY(xml.contains("<w:jc w:val=\"right\"/>"));
         QVERIFY(xml.contains("<w:sz w:val=\"16\"/>"));   // 8 points
-        QVERIFY(partezip(docx, "word/fontTable.xml").contains("URW Gothic"));
+        QVERIFY(partezip(docx, "word/fontTable.xml").contains("Century Gothic"));   // its other name
         QVERIFY(!partezip(docx, "[Content_Types].xml").isEmpty());
 
         const QString pdf = dir.filePath(QStringLiteral("azioni.pdf"));
@@ -197,6 +200,56 @@ private slots:
         QVERIFY2(testo.contains(QStringLiteral("Azioni acquistate e quotazioni periodiche")), qPrintable(testo));
         QVERIFY(testo.contains(QStringLiteral("12,5000")));
         QVERIFY(esegui(QStringLiteral("pdffonts"), {pdf}).contains(QStringLiteral("URWGothic")));
+    }
+
+    void tabelle_staccate_comenelfile()
+    {
+        // On screen and in the file, one empty line between the two tables, none between the
+        // heading and the first.
+        DocumentoTesto d;
+        stampaazioni(d, tretitoli(), dati());
+        QTextDocument* doc = d.documento();
+        doc->setPageSize(QSizeF(800, 100000));
+        auto* layout = doc->documentLayout();
+        const QRectF t1 = layout->frameBoundingRect(d.tabella(1)), t2 = layout->frameBoundingRect(d.tabella(2));
+        const double riga = QFontMetricsF(doc->defaultFont()).height();
+        QVERIFY2(t2.top() - t1.bottom() >= riga * 0.8, qPrintable(QStringLiteral("%1 .. %2").arg(t1.bottom()).arg(t2.top())));
+        QTemporaryDir dir;
+        const QString docx = dir.filePath(QStringLiteral("azioni.docx"));
+        QString errore;
+        QVERIFY(d.salva(docx, &errore));
+        const QByteArray xml = partezip(docx, "word/document.xml");
+        const qsizetype fine1 = xml.indexOf("</w:tbl>"), inizio2 = xml.indexOf("<w:tbl>", fine1);
+        QCOMPARE(xml.mid(fine1, inizio2 - fine1).count("<w:p>"), 1);
+        const qsizetype inizio1 = xml.indexOf("<w:tbl>");
+        QVERIFY(xml.lastIndexOf("Azioni acquistate", inizio1) > xml.lastIndexOf("<w:p>", inizio1));
+    }
+
+    void docx_inlibreoffice()
+    {
+        // What a user sees opening the file in LibreOffice: URW Gothic, and no word or
+        // figure broken across lines in the narrow columns.
+        if (QStandardPaths::findExecutable(QStringLiteral("soffice")).isEmpty())
+            QSKIP("LibreOffice non è installato su questa macchina");
+        DocumentoTesto d;
+        stampaazioni(d, tretitoli(), dati());
+        QTemporaryDir dir;
+        const QString docx = dir.filePath(QStringLiteral("azioni.docx"));
+        QString errore;
+        QVERIFY(d.salva(docx, &errore));
+        QProcess lo;
+        lo.setWorkingDirectory(dir.path());
+        lo.start(QStringLiteral("soffice"), {QStringLiteral("-env:UserInstallation=file://") + dir.filePath(QStringLiteral("profilo")),
+                                              QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("pdf"),
+                                              QStringLiteral("--outdir"), dir.path(), docx});
+        QVERIFY(lo.waitForFinished(180000));
+        const QString pdf = dir.filePath(QStringLiteral("azioni.pdf"));
+        QVERIFY2(QFile::exists(pdf), lo.readAllStandardError().constData());
+        QVERIFY(esegui(QStringLiteral("pdffonts"), {pdf}).contains(QStringLiteral("URWGothic")));
+        const QString testo = esegui(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        for (const char* intero : {"quantità", "data d'acquisto", "prezzo d'acquisto", "12,5000", "1.500", "13/02/99",
+                                   "Generali Ass.", "-1.010,5000"})
+            QVERIFY2(testo.contains(QString::fromUtf8(intero)), intero);
     }
 
     void salvataggio_fallito()

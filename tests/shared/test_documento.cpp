@@ -1,7 +1,18 @@
+#include "didascalie.h"
+#include "doppi.h"
 #include "leggizip.h"
+#include "shared/dialoghiqt.h"
 #include "shared/documentotesto.h"
+#include "shared/frmdocumento.h"
+#include "shared/modulovelno.h"
+#include "shell/finestre.h"
 
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QImage>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -88,6 +99,42 @@ private slots:
         const QString odt = dir.filePath(QStringLiteral("g.odt"));
         QVERIFY2(d.salva(odt, &errore), qPrintable(errore));
         QVERIFY(partezip(odt, "content.xml").contains("Grafico:"));
+    }
+
+    void finestradeldocumento_letterediverse()
+    {
+        // Each item of the document window's menu has its own Alt letter.
+        ModuloVelno modulo;
+        MessaggiRegistrati messaggi;
+        DialoghiRegistrati dialoghi;
+        Finestre finestre(modulo, messaggi, dialoghi);
+        frmDocumento w(finestre, new QTextDocument);
+        for (const QMenu* m : w.menuBar()->findChildren<QMenu*>())
+            QCOMPARE(mnemonicidoppi(m), QStringList());
+    }
+
+    void filtri_comeliscrive()
+    {
+        // The open dialog lists its filters as written: "Tutti i file (*.*)", with nothing
+        // added by Qt after it.
+        QFileDialog d;
+        d.setOption(QFileDialog::DontUseNativeDialog);
+        impostadialogo(d, RichiestaFile{QString(), QStringLiteral("Tutti i file (*.*)|*.*|File Velno-azioni- | Velno-azioni-*"), 2},
+                       QFileDialog::AcceptOpen);
+        auto* tipi = d.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        QVERIFY(tipi);
+        QStringList voci;
+        for (int k = 0; k < tipi->count(); ++k)
+            voci << tipi->itemText(k);
+        QCOMPARE(voci, (QStringList{"Tutti i file (*.*)", "File Velno-azioni-"}));
+        QCOMPARE(tipi->currentIndex(), 1);
+        // "Every file" takes names without a dot, as archives are named.
+        QTemporaryDir dir;
+        QFile f(dir.filePath(QStringLiteral("Velno-azioni-casa")));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        QCOMPARE(QDir(dir.path()).entryList(d.nameFilters().constFirst().section(u'(', -1).chopped(1).split(u' '), QDir::Files),
+                 QStringList{"Velno-azioni-casa"});
     }
 };
 

@@ -9,24 +9,6 @@
 class TestModulo : public QObject {
     Q_OBJECT
 private slots:
-    void identitaetitoli()
-    {
-        ModuloVelno m;
-        QCOMPARE(m.nomeprogramma, QStringLiteral("Velno"));
-        QCOMPARE(m.descrizione, QStringLiteral("programma per la gestione dei titoli di velno"));
-        QCOMPARE(m.versione, QStringLiteral("2.04.08"));
-        QCOMPARE(m.datarilascio, QStringLiteral("07/1998"));
-        QCOMPARE(m.titolocontrollo, QStringLiteral("Velno: controllo dati immessi nella finestra attiva"));
-        QCOMPARE(m.titoloaiuto, QStringLiteral("Velno: aiuto in linea"));
-        QCOMPARE(m.titoloelimina,
-                 QStringLiteral("Elimina: seleziona il file desiderato e clicca su Apri per cancellarlo"));
-    }
-
-    void nometotali()
-    {
-        QCOMPARE(ModuloVelno::nometotali(1998), QStringLiteral("Velno-totali- 1998"));
-    }
-
     void totali_scrittiepoiletti()
     {
         QTemporaryDir dir;

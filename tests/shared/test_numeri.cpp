@@ -2,6 +2,9 @@
 
 #include <QTest>
 
+#include <cmath>
+#include <limits>
+
 class TestNumeri : public QObject {
     Q_OBJECT
 private slots:
@@ -23,7 +26,15 @@ private slots:
         QTest::newRow("solo segno") << "-" << 0.0;
         QTest::newRow("due punti") << "1.2.3" << 1.2;
         QTest::newRow("punto delle migliaia") << "1.500" << 1.5;
-        QTest::newRow("esponente enorme") << "1e999" << 0.0;
+        // A figure too large for a double is infinite, never a smaller number that looks real.
+        const double inf = std::numeric_limits<double>::infinity();
+        QTest::newRow("esponente enorme") << "1e999" << inf;
+        QTest::newRow("negativo enorme") << "-1e999" << -inf;
+        QTest::newRow("esponente minuscolo") << "1e-999" << 0.0;
+        QTest::newRow("decimali minuscoli") << "0.0000001e-400" << 0.0;
+        QTest::newRow("400 cifre") << QString(400, u'9') << inf;
+        QTest::newRow("200 cifre") << u'1' + QString(199, u'0') << 1e199;
+        QTest::newRow("200 cifre e decimali") << QString(200, u'0') + QStringLiteral("12.5") << 12.5;
     }
     void valore()
     {
@@ -51,6 +62,13 @@ private slots:
         QTest::newRow("centinaia senza gruppo") << 999.0 << "##,##0" << "999";
         QTest::newRow("mille") << 1000.0 << "##,##0" << "1.000";
         QTest::newRow("dodici e mezzo") << 12.5 << "##,##0.0000" << "12,5000";
+        // More digits than a double holds must not show wrong ones (nor a clipped tail).
+        QTest::newRow("infinito") << std::numeric_limits<double>::infinity() << "##,##0.00" << "########";
+        QTest::newRow("non un numero") << std::nan("") << "##,##0.00" << "########";
+        QTest::newRow("venti cifre") << 99999999999999999999.0 << "##,##0.00" << "########";
+        QTest::newRow("quindici cifre con i centesimi") << 9999999999999.99 << "##,##0.00" << "9.999.999.999.999,99";
+        QTest::newRow("sedici cifre con i centesimi") << 10000000000000.0 << "##,##0.00" << "########";
+        QTest::newRow("lire intere") << 999999999999999.0 << "###,0" << "999.999.999.999.999";
     }
     void formatta()
     {
@@ -76,24 +94,11 @@ private slots:
         QCOMPARE(::formattatesto(testo, u"##,##0.0000"), atteso);
     }
 
-    void formattamigliaia()
-    {
-        QCOMPARE(::formattamigliaia(1200000), QStringLiteral("1.200.000"));
-        QCOMPARE(::formattamigliaia(0), QStringLiteral("0"));
-    }
-
     void virgoladecimale()
     {
         QCOMPARE(::virgoladecimale(QStringLiteral("1.234.5a. b")), QStringLiteral("1,234,5a, b"));
         QCOMPARE(::virgoladecimale(QStringLiteral("senza punti, già")), QStringLiteral("senza punti, già"));
         QCOMPARE(::virgoladecimale(QString()), QString());
-    }
-
-    void str()
-    {
-        QCOMPARE(::str(5), QStringLiteral(" 5"));
-        QCOMPARE(::str(0), QStringLiteral(" 0"));
-        QCOMPARE(::str(-5), QStringLiteral("-5"));
     }
 };
 

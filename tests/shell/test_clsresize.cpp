@@ -1,7 +1,10 @@
 #include "shell/clsresize.h"
 #include "shell/linea.h"
 
+#include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTest>
 
 namespace {
@@ -76,6 +79,33 @@ private slots:
         QCOMPARE(f.b->geometry(), QRect(200, 100, 50, 40));
         QCOMPARE(f.l->X1(), 150);
         QCOMPARE(f.l->Y1(), 300);
+    }
+
+    void controlli_neiriquadri()
+    {
+        // A frame with controls of its own: they scale with it, each in its own parent,
+        // while the inner parts of a combo box are left to the combo.
+        QWidget form;
+        form.resize(400, 300);
+        auto* riquadro = new QGroupBox(QStringLiteral("graduatoria tra due date a scelta"), &form);
+        riquadro->setGeometry(100, 50, 200, 100);
+        auto* dentro = new QLabel(riquadro);
+        dentro->setGeometry(10, 20, 50, 30);
+        auto* combo = new QComboBox(&form);
+        combo->setEditable(true);
+        combo->setGeometry(10, 200, 120, 24);
+        clsResize r;
+        r.setSourceForm(&form);
+        r.ReInitialise();
+        form.resize(800, 600);
+        r.ResizeControls();
+        QCOMPARE(riquadro->geometry(), QRect(200, 100, 400, 200));
+        QCOMPARE(dentro->geometry(), QRect(20, 40, 100, 60));
+        QCOMPARE(combo->geometry(), QRect(20, 400, 240, 48));
+        QVERIFY(combo->lineEdit()->geometry().right() < 240);
+        form.resize(400, 300);
+        r.ResizeControls();
+        QCOMPARE(dentro->geometry(), QRect(10, 20, 50, 30));
     }
 
     void etichette_data()
