@@ -330,6 +330,7 @@ void singola::colori(bool perdita)
 void singola::riempischeda()
 {
     const int h = m_modulo.titoloscheda;
+    m_titolo = Portfolio::titolovalido(h) ? h : 0;
     const FigureScheda f = ::riempischeda(p(), h, m_modulo.colonnascheda);
     if (f.mancante)
         m_modulo.quotazionemancante = 1;
@@ -375,6 +376,7 @@ void singola::riempischeda()
 
 void singola::svuota()
 {
+    m_titolo = 0;
     for (QLabel* l : {Label1, lbl[1], datacq, quant, prez, lbl2, agg, valin, tot, corr, guad, migliore, mdata,
                       peggiore, pdata, perquot})
         l->clear();
@@ -447,6 +449,8 @@ void singola::HScroll1_Change()
         saltascroll = 0;
         return;
     }
+    if (m_titolo >= 1)
+        m_modulo.titoloscheda = m_titolo;
     const int v = HScroll1->value();
     m_modulo.colonnascheda = v;
     if (!p().datequotazioni[v].isEmpty()) {
@@ -469,33 +473,35 @@ void singola::HScroll1_Change()
 
 void singola::Text1_Change()
 {
-    if (m_riempimento)
+    if (m_riempimento || m_titolo == 0)
         return;
-    p().notetitoli[std::size_t(m_modulo.titoloscheda)] = text1->toPlainText();
+    p().notetitoli[std::size_t(m_titolo)] = text1->toPlainText();
 }
 
 void singola::stac_Change()
 {
-    if (m_riempimento)
+    if (m_riempimento || m_titolo == 0)
         return;
-    p().datestacco[std::size_t(m_modulo.titoloscheda)] = stac->text();
+    p().datestacco[std::size_t(m_titolo)] = stac->text();
 }
 
 void singola::divid_Change()
 {
     if (m_riempimento)
         return;
-    const int h = m_modulo.titoloscheda;
-    if (divid->isEnabled())
-        p().dividendi[std::size_t(h)] = divid->text();
-    perquot->setText(divid->isEnabled() ? testopercentualedividendo(p(), h, divid->text(), lbl2->text()) : QString());
+    if (m_titolo == 0) {
+        perquot->clear();
+        return;
+    }
+    p().dividendi[std::size_t(m_titolo)] = divid->text();
+    perquot->setText(testopercentualedividendo(p(), m_titolo, divid->text(), lbl2->text()));
 }
 
 void singola::cancelladati_Click()
 {
-    if (!text1->isEnabled())
+    if (m_titolo == 0)
         return;   // no holding on the card
-    const auto h = std::size_t(m_modulo.titoloscheda);
+    const auto h = std::size_t(m_titolo);
     p().notetitoli[h].clear();
     p().datestacco[h].clear();
     p().dividendi[h].clear();

@@ -123,4 +123,7 @@ private:
     std::unique_ptr<clsResize> m_resize;
     QWidget* m_area = nullptr;
     bool m_riempimento = false;   // the boxes are being filled from the tables
+    // The holding on screen: the three fields write into it, whatever the card state says
+    // after a row button was refused. 0 when the card shows none.
+    int m_titolo = 0;
 };

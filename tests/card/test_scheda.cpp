@@ -40,7 +40,6 @@ private slots:
         QTest::addColumn<bool>("negativa");
         QTest::newRow("guadagno") << "1500" << "12.5" << "15" << "18.750,00" << "22.500,00" << "3.750,00" << "20,00" << false;
         QTest::newRow("perdita") << "100" << "10" << "7.5" << "1.000,00" << "750,00" << "-250,00" << "-25,00" << true;
-        QTest::newRow("pari") << "100" << "10" << "10" << "1.000,00" << "1.000,00" << "0,00" << "0,00" << false;
         QTest::newRow("prezzo zero") << "10" << "0" << "3" << "0,00" << "30,00" << "30,00" << "tutto guadagno" << false;
         QTest::newRow("prezzo zero, perdita impossibile") << "10" << "" << "0" << "0,00" << "0,00" << "0,00"
                                                           << "tutto guadagno" << false;

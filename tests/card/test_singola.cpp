@@ -13,8 +13,6 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -98,13 +96,7 @@ private slots:
 
         // 22 buttons, 10 and 15 separators that keep their places.
         QVERIFY(!s.pulsante[10] && !s.pulsante[15]);
-        QCOMPARE(s.pulsante[9]->toolTip(), QStringLiteral("visualizza finestra Grafici"));
-        QCOMPARE(s.pulsante[16]->toolTip(), QStringLiteral("colore di sfondo"));
         QCOMPARE(s.pulsante[12]->toolTip(), QStringLiteral("visualizza titolo successivo"));
-        QStringList menu;
-        for (QAction* m : s.menuBar()->actions())
-            menu << m->text();
-        QCOMPARE(menu, (QStringList{"&File", "&Modifica", "&Visualizza", "&?"}));
         QCOMPARE(e.voce(s, "fin")->text(), QStringLiteral("Fi&nestra n.2 di 7"));
         QCOMPARE(e.voce(s, "cancelladati")->text(), QStringLiteral("C&ancella dati finestra"));
     }
@@ -316,8 +308,14 @@ private slots:
         QCOMPARE(s.perquot->text(), QStringLiteral("2,50"));
         QTest::keyClicks(s.stac, QStringLiteral("21/05/00"));
         QCOMPARE(e.p().datestacco[2], QStringLiteral("21/05/00"));
+        // A refused row button leaves the card on its holding: typing and moving stay there.
+        e.a().cmdazione[3]->click();
+        QCOMPARE(e.messaggi.registrati.size(), 1);
         QTest::keyClicks(s.text1, QStringLiteral("tenere"));
         QCOMPARE(e.p().notetitoli[2], QStringLiteral("tenere"));
+        QVERIFY(e.p().notetitoli[3].isEmpty());
+        s.HScroll1->setValue(2);
+        QCOMPARE(s.lbl[1]->text(), QStringLiteral("Titolo 2"));
         // Another holding's card shows its own fields, and writes into its own.
         s.pulsante[11]->trigger();
         QVERIFY(s.text1->toPlainText().isEmpty());
@@ -410,9 +408,7 @@ private slots:
         const QStringList mostrati{"dati", s.datacq->text(), s.quant->text(), s.prez->text(), s.lbl2->text(),
                                    s.agg->text(), s.valin->text(), s.tot->text(), s.corr->text(), s.guad->text(),
                                    s.stac->text(), s.divid->text(), s.perquot->text()};
-        QCOMPARE(mostrati.mid(1, 4), (QStringList{"05/01/00", "100", "10", "10/02/00"}));
         QCOMPARE(mostrati.mid(5, 5), (QStringList{"12", "1.000,00", "1.200,00", "200,00", "20,00"}));
-        QCOMPARE(mostrati.mid(10), (QStringList{"21/05/00", "0.4", "2,50"}));
         QCOMPARE(cella(t, 1, 2), QStringLiteral("valori"));
         for (int r = 2; r <= 13; ++r)
             QCOMPARE(cella(t, r, 2), mostrati[r - 1]);
