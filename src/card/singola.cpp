@@ -10,7 +10,9 @@
 #include "shell/finestre.h"
 #include "shell/immagini.h"
 
+#include <QCoreApplication>
 #include <QEvent>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -48,6 +50,15 @@ QLabel* figura(QWidget* area, const char* nomeoggetto, int x, int y, int l)
     e->setMargin(1);
     e->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return e;
+}
+
+// A message box opened while an arrow of a scroll bar is held takes the button's release:
+// the bar would go on stepping, and asking again, behind the box. Released first, it stops.
+void rilascia(QScrollBar* barra)
+{
+    QMouseEvent rilascio(QEvent::MouseButtonRelease, QPointF(), barra->mapToGlobal(QPointF()), Qt::LeftButton,
+                         Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(barra, &rilascio);
 }
 
 } // namespace
@@ -614,7 +625,12 @@ void singola::Toolbar1_ButtonClick(int indice)
 
 // ---- Furniture -----------------------------------------------------------------------
 
-void singola::mostra(const Messaggio& m) { m_finestre.messaggi().mostra(m); }
+void singola::mostra(const Messaggio& m)
+{
+    rilascia(VScroll1);
+    rilascia(HScroll1);
+    m_finestre.messaggi().mostra(m);
+}
 
 Messaggio singola::avviso(const QString& testo, Icona icona) const
 {

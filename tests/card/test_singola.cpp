@@ -220,6 +220,16 @@ private slots:
         QCOMPARE(s.lbl2->text(), QStringLiteral("10/02/00"));
         QCOMPARE(s.tot->text(), QStringLiteral("1.500,00"));
 
+        // The arrow held down past the last quotation: told once, not again at every repeat.
+        e.messaggi.registrati.clear();
+        s.show();
+        const QPoint freccia(s.HScroll1->width() - 4, s.HScroll1->height() / 2);
+        QTest::mousePress(s.HScroll1, Qt::LeftButton, {}, freccia);
+        QTest::mousePress(s.HScroll1, Qt::LeftButton, {}, freccia);
+        QTest::qWait(800);
+        QCOMPARE(s.HScroll1->value(), 3);
+        QCOMPARE(e.messaggi.registrati, (QList<Messaggio>{avviso(ultimaquotazione, Icona::Informativa)}));
+
         // Holding 12 of 8: holding 8, and told so.
         e.messaggi.registrati.clear();
         s.VScroll1->setValue(12);
