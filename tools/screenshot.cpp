@@ -1,6 +1,8 @@
 // Renders every window that exists to PNG, offscreen, with a small example Portfolio:
 //   velno-screenshot <folder>
+#include "card/singola.h"
 #include "portfolio/frmazioni.h"
+#include "shell/casellatesto.h"
 #include "shared/cancella.h"
 #include "shared/documentotesto.h"
 #include "shared/docx.h"
@@ -17,6 +19,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTextStream>
@@ -98,5 +101,19 @@ int main(int argc, char** argv)
     cancella& c = finestre.dialogocancella();
     c.Option1[2]->click();
     salva(c, cartella, QStringLiteral("cancella"));
+
+    // The stock card of Eni at the last quotation, with notes and a dividend (lire, in 1999).
+    a.VScroll1->setValue(1);
+    a.cmdazione[2]->click();
+    singola& s = finestre.finestra<singola>();
+    s.HScroll1->setValue(4);
+    s.text1->setPlainText(QStringLiteral("Tenere fino allo stacco di giugno.\nRivedere dopo la semestrale."));
+    s.stac->setText(QStringLiteral("20/06/99"));
+    s.divid->setText(QStringLiteral("520"));
+    salva(s, cartella, QStringLiteral("scheda"));
+    const int prima = finestre.documenti().size();
+    s.hardcopy_Click();
+    if (finestre.documenti().size() > prima)
+        salva(*finestre.documenti().constLast(), cartella, QStringLiteral("stampa-scheda"));
     return 0;
 }

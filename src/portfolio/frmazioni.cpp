@@ -1,4 +1,6 @@
 #include "portfolio/frmazioni.h"
+#include "card/scheda.h"
+#include "card/singola.h"
 #include "portfolio/archivio.h"
 #include "portfolio/controllo.h"
 #include "portfolio/ordinamento.h"
@@ -735,6 +737,9 @@ void frmAzioni::mostraportafoglio()
     else
         HScroll1_Change();
     aggiornatitoli();
+    // A card on screen must not go on showing the previous archive.
+    if (m_finestre.caricata<singola>())
+        m_finestre.finestra<singola>().ridisegna();
 }
 
 bool frmAzioni::scriviarchivio()
@@ -835,7 +840,16 @@ void frmAzioni::cmdazione_Click(int i)
         mostra(avviso(QStringLiteral("Non esistono dati da visualizzare."), Icona::Critica));
         return;
     }
-    // The stock card joins here when it exists.
+    // A holding with no quotation in any dated column has nothing to show on its card.
+    if (!schedacompleta(p(), n)) {
+        mostra(avviso(QStringLiteral("Impossibile visualizzare la scheda: i dati relativi al titolo sono incompleti."),
+                      Icona::Critica));
+        return;
+    }
+    // The card shows holding n, not the row's number, and fills even when it was on n.
+    singola& scheda = m_finestre.finestra<singola>();
+    scheda.portatitolo(n);
+    Finestre::portadavanti(scheda);
 }
 
 void frmAzioni::contr_Click()

@@ -1,4 +1,6 @@
 #include "shell/finestre.h"
+#include "card/scheda.h"
+#include "card/singola.h"
 #include "portfolio/frmazioni.h"
 #include "shared/cancella.h"
 #include "shared/documentotesto.h"
@@ -7,6 +9,8 @@
 #include "shared/modulovelno.h"
 
 #include <QCoreApplication>
+#include <QScrollBar>
+#include <QSignalBlocker>
 
 Finestre::Finestre(ModuloVelno& modulo, Messaggi& messaggi, Dialoghi& dialoghi)
     : m_modulo(modulo), m_messaggi(messaggi), m_dialoghi(dialoghi)
@@ -64,11 +68,20 @@ void Finestre::mostraazioni() { mostra<frmAzioni>(); }
 
 void Finestre::aprischeda()
 {
-    if (m_modulo.portafoglio.numerotitoli >= 1) {
+    singola& s = finestra<singola>();
+    if (titolischeda(m_modulo.portafoglio) >= 1) {
         m_modulo.titoloscheda = 1;
         m_modulo.colonnascheda = 1;
+        {
+            // The holding's fill picks its first column on or after the purchase.
+            const QSignalBlocker blocco(s.HScroll1);
+            s.HScroll1->setValue(1);
+        }
+        s.portatitolo(1);
+    } else {
+        s.svuota();
     }
-    // The stock card window shows itself here when it exists.
+    portadavanti(s);
 }
 
 void Finestre::confermauscita()

@@ -1,0 +1,645 @@
+#include "card/singola.h"
+#include "card/scheda.h"
+#include "card/stampascheda.h"
+#include "portfolio/frmazioni.h"
+#include "portfolio/portfolio.h"
+#include "shared/documento.h"
+#include "shared/messaggi.h"
+#include "shared/modulovelno.h"
+#include "shell/casellatesto.h"
+#include "shell/finestre.h"
+#include "shell/immagini.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QMouseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QToolBar>
+
+namespace {
+
+// Design of the inner area in twips (15 twips = 1 pixel); the window is 9600 x 6825.
+constexpr int larghezzaprogetto = 9600;
+constexpr int altezzaprogetto = 5895;
+
+// Rows of the figures, in design pixels.
+constexpr int xvoce = 8, lvoce = 128, xvalore = 140, lvalore = 96, altriga = 18;
+
+QLabel* etichetta(QWidget* area, const QString& nomeoggetto, const QString& testo, int x, int y, int l, int a,
+                  Qt::Alignment allinea = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto* e = new QLabel(testo, area);
+    e->setObjectName(nomeoggetto);
+    e->setAlignment(allinea);
+    e->setGeometry(x, y, l, a);
+    return e;
+}
+
+// A figure of the card: a sunken box, right-aligned, that the user reads but cannot edit.
+QLabel* figura(QWidget* area, const char* nomeoggetto, int x, int y, int l)
+{
+    QLabel* e = etichetta(area, QString::fromLatin1(nomeoggetto), QString(), x, y, l, altriga,
+                          Qt::AlignRight | Qt::AlignVCenter);
+    e->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    e->setMargin(1);
+    e->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return e;
+}
+
+// A message box opened while an arrow of a scroll bar is held takes the button's release:
+// the bar would go on stepping, and asking again, behind the box. Released first, it stops.
+void rilascia(QScrollBar* barra)
+{
+    QMouseEvent rilascio(QEvent::MouseButtonRelease, QPointF(), barra->mapToGlobal(QPointF()), Qt::LeftButton,
+                         Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(barra, &rilascio);
+}
+
+} // namespace
+
+singola::singola(Finestre& finestre)
+    : m_finestre(finestre), m_modulo(finestre.modulo()), m_resize(std::make_unique<clsResize>())
+{
+    setObjectName(QStringLiteral("singola"));
+    setWindowTitle(QStringLiteral("Velno: scheda del singolo titolo"));
+    costruiscicontrolli();
+    costruiscimenu();
+    costruiscitoolbar();
+
+    m_resize->setSourceForm(this);
+    m_resize->SizeFormToScreen(75);
+    resize(larghezzaprogetto / clsResize::twip, 6825 / clsResize::twip);
+    svuota();
+}
+
+singola::~singola() = default;
+
+Portfolio& singola::p() { return m_modulo.portafoglio; }
+
+void singola::costruiscicontrolli()
+{
+    m_area = new QWidget(this);
+    m_area->setObjectName(QStringLiteral("area"));
+    m_area->installEventFilter(this);
+    m_area->setFont(QFont(QStringLiteral("Nimbus Sans"), 8));
+    m_area->resize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
+    setCentralWidget(m_area);
+    QWidget* a = m_area;
+
+    // The holding: number and name, on green (red for a loss), with the bar that moves
+    // between holdings beside them.
+    Label1 = etichetta(a, QStringLiteral("Label1"), QString(), xvoce, 6, 44, 24, Qt::AlignCenter);
+    lbl[1] = etichetta(a, QStringLiteral("lbl_1"), QString(), 56, 6, 250, 24, Qt::AlignCenter);
+    lbl[1]->setToolTip(QStringLiteral("nome del titolo (come è stato archiviato)"));
+    for (QLabel* l : {Label1, lbl[1]}) {
+        QFont f = l->font();
+        f.setBold(true);
+        f.setPointSize(10);
+        l->setFont(f);
+        l->setAutoFillBackground(true);
+    }
+    VScroll1 = new QScrollBar(Qt::Vertical, a);
+    VScroll1->setObjectName(QStringLiteral("VScroll1"));
+    VScroll1->setRange(1, 100);
+    VScroll1->setSingleStep(1);
+    VScroll1->setPageStep(10);
+    // A value is taken when the thumb is let go, not at every step of a drag.
+    VScroll1->setTracking(false);
+    VScroll1->setToolTip(QStringLiteral("titolo precedente o successivo"));
+    VScroll1->setGeometry(312, 4, 16, 92);
+    connect(VScroll1, &QScrollBar::valueChanged, this, &singola::VScroll1_Change);
+
+    // Fixed data of the purchase.
+    const struct {
+        int indice;
+        const char* testo;
+        QLabel** valore;
+        const char* nome;
+        int y;
+    } acquisto[] = {
+        {8, "data d'acquisto", &datacq, "datacq", 36},
+        {7, "quantità", &quant, "quant", 56},
+        {6, "prezzo d'acquisto", &prez, "prez", 76},
+    };
+    for (const auto& r : acquisto) {
+        lbl[std::size_t(r.indice)] = etichetta(a, QStringLiteral("lbl_%1").arg(r.indice), QString::fromUtf8(r.testo),
+                                                xvoce, r.y, lvoce, altriga);
+        *r.valore = figura(a, r.nome, xvalore, r.y, lvalore);
+    }
+
+    moneta = etichetta(a, QStringLiteral("moneta"), QStringLiteral("moneta di riferimento: EURO"), xvoce, 100, 300, altriga);
+    moneta->setToolTip(QStringLiteral("tipo di moneta usato nei valori visualizzati (in automatico in base alla data)"));
+
+    // The quotation column and the bar that moves between columns.
+    etichetta(a, QStringLiteral("Label2"), QStringLiteral("data della quotazione"), xvoce, 124, lvoce, altriga);
+    lbl2 = figura(a, "lbl2", xvalore, 124, lvalore);
+    lbl2->setAlignment(Qt::AlignCenter);
+    lbl2->setToolTip(QStringLiteral("data di riferimento dei dati sottostanti"));
+    HScroll1 = new QScrollBar(Qt::Horizontal, a);
+    HScroll1->setObjectName(QStringLiteral("HScroll1"));
+    HScroll1->setRange(1, 300);
+    HScroll1->setSingleStep(1);
+    HScroll1->setPageStep(10);
+    HScroll1->setTracking(false);
+    HScroll1->setToolTip(QStringLiteral("quotazione precedente o successiva"));
+    HScroll1->setGeometry(xvalore + lvalore + 6, 125, 84, 16);
+    connect(HScroll1, &QScrollBar::valueChanged, this, &singola::HScroll1_Change);
+
+    const struct {
+        int indice;
+        const char* testo;
+        QLabel** valore;
+        const char* nome;
+        int y;
+        const char* suggerimento;
+    } cifre[] = {
+        {5, "quotazione aggiornata", &agg, "agg", 146, "quotazione registrata alla data visualizzata"},
+        {2, "totale valore investito", &valin, "valin", 168, nullptr},
+        {3, "totale valore attuale", &tot, "tot", 188, nullptr},
+        {4, "saldo corrente", &corr, "corr", 208, nullptr},
+        {9, "guadagno in %", &guad, "guad", 228, nullptr},
+    };
+    for (const auto& r : cifre) {
+        lbl[std::size_t(r.indice)] = etichetta(a, QStringLiteral("lbl_%1").arg(r.indice), QString::fromUtf8(r.testo),
+                                                xvoce, r.y, lvoce, altriga);
+        *r.valore = figura(a, r.nome, xvalore, r.y, lvalore);
+        if (r.suggerimento)
+            (*r.valore)->setToolTip(QString::fromUtf8(r.suggerimento));
+    }
+
+    // Best and worst quotation, each with its date.
+    etichetta(a, QStringLiteral("Label4"), QStringLiteral("quotazione migliore"), xvoce, 254, lvoce, altriga);
+    migliore = figura(a, "migliore", xvalore, 254, lvalore);
+    mdata = figura(a, "mdata", xvalore + lvalore + 6, 254, 84);
+    mdata->setAlignment(Qt::AlignCenter);
+    etichetta(a, QStringLiteral("Label5"), QStringLiteral("quotazione peggiore"), xvoce, 274, lvoce, altriga);
+    peggiore = figura(a, "peggiore", xvalore, 274, lvalore);
+    pdata = figura(a, "pdata", xvalore + lvalore + 6, 274, 84);
+    pdata->setAlignment(Qt::AlignCenter);
+
+    attenz = etichetta(a, QStringLiteral("attenz"),
+                       QStringLiteral("ATTENZIONE: alla data della presente quotazione il titolo non era ancora posseduto!"),
+                       xvoce, 300, 500, altriga);
+    {
+        QFont f = attenz->font();
+        f.setBold(true);
+        attenz->setFont(f);
+        QPalette pal = attenz->palette();
+        pal.setColor(QPalette::WindowText, QColor(192, 0, 0));
+        attenz->setPalette(pal);
+    }
+    attenz->hide();
+
+    // What the user keeps per holding.
+    const int xdx = 344, ldx = 288;
+    Label14 = etichetta(a, QStringLiteral("Label14"), QStringLiteral(" APPUNTI SUL TITOLO:"), xdx, 6, 200, altriga);
+    text1 = new CasellaTesto(a);
+    text1->setObjectName(QStringLiteral("text1"));
+    text1->setGeometry(xdx, 26, ldx, 148);
+    connect(text1, &QPlainTextEdit::textChanged, this, &singola::Text1_Change);
+
+    etichetta(a, QStringLiteral("Label6"), QStringLiteral("Data stacco dividendo:"), xdx, 184, 140, 20);
+    stac = new QLineEdit(a);
+    stac->setObjectName(QStringLiteral("stac"));
+    stac->setGeometry(xdx + 150, 184, 90, 20);
+    connect(stac, &QLineEdit::textChanged, this, &singola::stac_Change);
+    etichetta(a, QStringLiteral("Label7"), QStringLiteral("Ultimo dividendo pagato:"), xdx, 208, 140, 20);
+    divid = new QLineEdit(a);
+    divid->setObjectName(QStringLiteral("divid"));
+    divid->setGeometry(xdx + 150, 208, 90, 20);
+    connect(divid, &QLineEdit::textChanged, this, &singola::divid_Change);
+    Label3 = etichetta(a, QStringLiteral("Label3"), QStringLiteral("% su quotaz."), xdx, 232, 140, altriga);
+    perquot = figura(a, "perquot", xdx + 150, 232, 90);
+
+    Image1 = new Immagine(Immagine::Tipo::Graduatoria, true, a);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setToolTip(QStringLiteral("cliccare per visualizzare la finestra 'Graduatoria' degli incrementi periodici"));
+    Image1->setGeometry(xdx + ldx - 36, 254, 36, 36);
+    connect(Image1, &Immagine::clic, this, &singola::image1_click);
+
+    auto bottone = [&](const char* nomeoggetto, const QString& testo, int x, int l) {
+        auto* b = new QPushButton(testo, a);
+        b->setObjectName(QString::fromLatin1(nomeoggetto));
+        b->setGeometry(x, 352, l, 26);
+        return b;
+    };
+    Command5 = bottone("Command5", QStringLiteral("finestra A&zioni"), xvoce, 110);
+    aiuto = bottone("aiuto", QStringLiteral("&AIUTO"), 124, 64);
+    Command1 = bottone("Command1", QStringLiteral("&Guida in linea"), 194, 100);
+    esci = bottone("esci", QStringLiteral("US&CITA"), xdx + ldx - 72, 72);
+    connect(Command5, &QPushButton::clicked, this, &singola::Command5_Click);
+    connect(aiuto, &QPushButton::clicked, this, &singola::aiuto_Click);
+    connect(Command1, &QPushButton::clicked, this, &singola::Command1_Click);
+    connect(esci, &QPushButton::clicked, this, &singola::usci_Click);
+}
+
+void singola::costruiscimenu()
+{
+    auto voce = [this](QMenu* m, const char* nomeoggetto, const QString& testo, void (singola::*gestore)()) {
+        return aggiungivoce(m, nomeoggetto, testo, [this, gestore] { (this->*gestore)(); });
+    };
+    QMenu* file = aggiungimenu(this, "file", QStringLiteral("&File"));
+    voce(file, "apri", QStringLiteral("&Apri..."), &singola::apri_Click);
+    voce(file, "salva", QStringLiteral("&Salva"), &singola::salva_Click);
+    voce(file, "salvanome", QStringLiteral("Salva con &nome..."), &singola::salvanome_Click);
+    voce(file, "eliminare", QStringLiteral("E&limina..."), &singola::eliminare_click);
+    file->addSeparator();
+    voce(file, "hardcopy", QStringLiteral("&Stampa"), &singola::hardcopy_Click);
+    file->addSeparator();
+    voce(file, "usci", QStringLiteral("&Esci"), &singola::usci_Click);
+
+    QMenu* modifica = aggiungimenu(this, "modifica", QStringLiteral("&Modifica"));
+    voce(modifica, "colorare", QStringLiteral("&Colore di sfondo"), &singola::colorare_Click);
+    modifica->addSeparator();
+    voce(modifica, "controllodati", QStringLiteral("Controllo &dati immessi"), &singola::controllodati_Click);
+    voce(modifica, "cancelladati", QStringLiteral("C&ancella dati finestra"), &singola::cancelladati_Click);
+
+    QMenu* visualizza = aggiungimenu(this, "visualizza", QStringLiteral("&Visualizza"));
+    voce(visualizza, "fin1", QStringLiteral("Finestra Azioni"), &singola::fin1_Click);
+    voce(visualizza, "fin2", QStringLiteral("Finestra Schede"), &singola::fin2_Click);
+    voce(visualizza, "fin4", QStringLiteral("Finestra Bilancio"), &singola::fin4_Click);
+    voce(visualizza, "fin5", QStringLiteral("Finestra Grafici"), &singola::fin5_Click);
+
+    QMenu* help = aggiungimenu(this, "help", QStringLiteral("&?"));
+    voce(help, "guida", QStringLiteral("&Guida in linea"), &singola::guida_Click);
+    voce(help, "sugg", QStringLiteral("&Suggerimenti..."), &singola::sugg_Click);
+    help->addSeparator();
+    voce(help, "inform", QStringLiteral("&Informazioni su Velno"), &singola::inform_Click);
+
+    voceangolo(this, "fin", QStringLiteral("Fi&nestra n.2 di 7"), [this] { fin_Click(); });
+    scorciatoiedimenu(this);
+}
+
+void singola::costruiscitoolbar()
+{
+    // 10 and 15 are separators that keep their indices.
+    const SuggerimentiBarra suggerimenti = {
+        QString(),
+        QStringLiteral("apri file"),
+        QStringLiteral("salva file"),
+        QStringLiteral("salva file con nome"),
+        QStringLiteral("elimina file"),
+        QStringLiteral("stampa dati finestra"),
+        QStringLiteral("visualizza finestra Azioni"),
+        QStringLiteral("visualizza finestra Schede"),
+        QStringLiteral("visualizza finestra Bilancio"),
+        QStringLiteral("visualizza finestra Grafici"),
+        QString(),
+        QStringLiteral("visualizza titolo precedente"),
+        QStringLiteral("visualizza titolo successivo"),
+        QStringLiteral("visualizza quotazione precedente"),
+        QStringLiteral("visualizza quotazione successiva"),
+        QString(),
+        QStringLiteral("colore di sfondo"),
+        QStringLiteral("guida in linea"),
+        QStringLiteral("supporto prodotto"),
+        QStringLiteral("informazioni su Velno"),
+        QStringLiteral("controllo dati immessi"),
+        QStringLiteral("cancella dati finestra"),
+        QStringLiteral("uscita da Velno"),
+    };
+    Toolbar1 = costruiscibarra(this, suggerimenti, [this](int k) { Toolbar1_ButtonClick(k); }, pulsante);
+}
+
+// ---- Filling ---------------------------------------------------------------------------
+
+void singola::controllovuoto()
+{
+    attenz->hide();
+    if (titolischeda(p()) == 0) {
+        svuota();
+        mostra(avviso(QStringLiteral("Non ci sono titoli da visualizzare: tornare alla finestra Azioni o aprire un file con i dati."),
+                      Icona::Critica));
+        saltascroll = 1;
+    }
+}
+
+void singola::primaquotazione()
+{
+    bool mancante = false;
+    m_modulo.colonnascheda = ::primaquotazione(p(), m_modulo.titoloscheda, m_modulo.colonnascheda, &mancante);
+    if (mancante)
+        m_modulo.quotazionemancante = 1;
+}
+
+void singola::colori(bool perdita)
+{
+    for (QLabel* l : {Label1, lbl[1]}) {
+        QPalette pal = l->palette();
+        pal.setColor(QPalette::Window, perdita ? QColor(255, 0, 0) : QColor(0, 128, 0));
+        pal.setColor(QPalette::WindowText, Qt::white);
+        l->setPalette(pal);
+    }
+}
+
+void singola::riempischeda()
+{
+    const int h = m_modulo.titoloscheda;
+    m_titolo = Portfolio::titolovalido(h) ? h : 0;
+    const FigureScheda f = ::riempischeda(p(), h, m_modulo.colonnascheda);
+    if (f.mancante)
+        m_modulo.quotazionemancante = 1;
+    if (f.colonna >= 1)
+        m_modulo.colonnascheda = f.colonna;
+    {
+        // The bar shows the column on screen; moving it is for the user.
+        const QSignalBlocker blocco(HScroll1);
+        HScroll1->setValue(m_modulo.colonnascheda);
+    }
+
+    moneta->setText(f.moneta);
+    attenz->setVisible(f.attenzione);
+    Label1->setText(f.numero);
+    lbl[1]->setText(f.nome);
+    lbl2->setText(f.data);
+    datacq->setText(f.datacq);
+    quant->setText(f.quant);
+    prez->setText(f.prez);
+    agg->setText(f.agg);
+    valin->setText(f.valin);
+    tot->setText(f.tot);
+    corr->setText(f.corr);
+    guad->setText(f.guad);
+    migliore->setText(f.estremi.migliore);
+    mdata->setText(f.estremi.mdata);
+    peggiore->setText(f.estremi.peggiore);
+    pdata->setText(f.estremi.pdata);
+    colori(f.negativa);
+
+    {
+        // The boxes show what the tables hold: nothing is written back while they fill.
+        const QScopedValueRollback riempimento(m_riempimento, true);
+        for (QWidget* w : {static_cast<QWidget*>(text1), static_cast<QWidget*>(stac), static_cast<QWidget*>(divid)})
+            w->setEnabled(true);
+        if (text1->toPlainText() != f.note)
+            text1->setPlainText(f.note);
+        stac->setText(f.stacco);
+        divid->setText(f.dividendo);
+    }
+    perquot->setText(testopercentualedividendo(p(), h, divid->text(), lbl2->text()));
+}
+
+void singola::svuota()
+{
+    m_titolo = 0;
+    for (QLabel* l : {Label1, lbl[1], datacq, quant, prez, lbl2, agg, valin, tot, corr, guad, migliore, mdata,
+                      peggiore, pdata, perquot})
+        l->clear();
+    attenz->hide();
+    for (QLabel* l : {Label1, lbl[1]}) {
+        l->setPalette(QPalette());
+        l->setAutoFillBackground(true);
+    }
+    const QScopedValueRollback riempimento(m_riempimento, true);
+    text1->clear();
+    stac->clear();
+    divid->clear();
+    // With no holding on the card, what is typed here would belong to none.
+    for (QWidget* w : {static_cast<QWidget*>(text1), static_cast<QWidget*>(stac), static_cast<QWidget*>(divid)})
+        w->setEnabled(false);
+}
+
+void singola::portatitolo(int n)
+{
+    {
+        const QSignalBlocker blocco(VScroll1);
+        VScroll1->setValue(n);
+    }
+    VScroll1_Change();
+}
+
+void singola::ridisegna()
+{
+    if (titolischeda(p()) >= 1)
+        portatitolo(1);
+    else
+        svuota();
+}
+
+// ---- Scroll bars -----------------------------------------------------------------------
+
+void singola::VScroll1_Change()
+{
+    controllovuoto();
+    if (saltascroll == 1) {
+        saltascroll = 0;
+        return;
+    }
+    m_modulo.colonnascheda = 1;
+    const int ultimo = titolischeda(p());
+    if (VScroll1->value() > ultimo) {
+        VScroll1->setValue(ultimo);   // shows that holding through this handler
+        mostra(avviso(QStringLiteral("E' l'ultimo titolo disponibile o di cui esistono dati da visualizzare."),
+                      Icona::Informativa));
+        return;
+    }
+    m_modulo.titoloscheda = VScroll1->value();
+    primaquotazione();
+    riempischeda();
+}
+
+void singola::HScroll1_Change()
+{
+    if (titolischeda(p()) == 0) {
+        {
+            const QSignalBlocker blocco(HScroll1);
+            HScroll1->setValue(1);
+        }
+        controllovuoto();
+        saltascroll = 0;
+        return;
+    }
+    controllovuoto();
+    if (saltascroll == 1) {
+        saltascroll = 0;
+        return;
+    }
+    if (m_titolo >= 1)
+        m_modulo.titoloscheda = m_titolo;
+    const int v = HScroll1->value();
+    m_modulo.colonnascheda = v;
+    if (!p().datequotazioni[v].isEmpty()) {
+        riempischeda();
+        return;
+    }
+    const int c = ultimacolonnadatata(p(), v);
+    if (c == 0) {
+        // No column is dated yet: the card shows the holding without a quotation.
+        m_modulo.colonnascheda = 1;
+        riempischeda();
+        return;
+    }
+    HScroll1->setValue(c);   // fills the card through this handler
+    divid_Change();
+    mostra(avviso(QStringLiteral("E' l'ultima quotazione disponibile."), Icona::Informativa));
+}
+
+// ---- The three fields ----------------------------------------------------------------
+
+void singola::Text1_Change()
+{
+    if (m_riempimento || m_titolo == 0)
+        return;
+    p().notetitoli[std::size_t(m_titolo)] = text1->toPlainText();
+}
+
+void singola::stac_Change()
+{
+    if (m_riempimento || m_titolo == 0)
+        return;
+    p().datestacco[std::size_t(m_titolo)] = stac->text();
+}
+
+void singola::divid_Change()
+{
+    if (m_riempimento)
+        return;
+    if (m_titolo == 0) {
+        perquot->clear();
+        return;
+    }
+    p().dividendi[std::size_t(m_titolo)] = divid->text();
+    perquot->setText(testopercentualedividendo(p(), m_titolo, divid->text(), lbl2->text()));
+}
+
+void singola::cancelladati_Click()
+{
+    if (m_titolo == 0)
+        return;   // no holding on the card
+    const auto h = std::size_t(m_titolo);
+    p().notetitoli[h].clear();
+    p().datestacco[h].clear();
+    p().dividendi[h].clear();
+    text1->clear();
+    stac->clear();
+    divid->clear();
+}
+
+void singola::controllodati_Click()
+{
+    mostra(avviso(QStringLiteral("Gli unici dati da controllare riguardano il testo degli appunti, la data dello stacco "
+                                 "dei dividendi e l'ultimo importo pagato per ogni azione: tutto ciò che viene scritto "
+                                 "sarà archiviato insieme a tutte le azioni."),
+                  Icona::Informativa));
+}
+
+// ---- Print and other commands --------------------------------------------------------
+
+void singola::hardcopy_Click()
+{
+    StampaScheda s;
+    s.nomeprogramma = m_modulo.nomeprogramma;
+    s.descrizione = m_modulo.descrizione;
+    s.nome = lbl[1]->text();
+    s.moneta = moneta->text();
+    const QString valori[] = {datacq->text(), quant->text(), prez->text(),  lbl2->text(),
+                              agg->text(),    valin->text(), tot->text(),   corr->text(),
+                              guad->text(),   stac->text(),  divid->text(), perquot->text()};
+    for (int r = 2; r <= 13; ++r)
+        s.valori[std::size_t(r)] = valori[r - 2];
+    s.note = text1->toPlainText();
+    const auto documento = m_finestre.elaboratore();
+    stampascheda(*documento, s);
+}
+
+void singola::image1_click()
+{
+    if (titolischeda(p()) == 0) {
+        mostra(avviso(QStringLiteral("Non esistono titoli da controllare: prelevarli dall'archivio."), Icona::Critica));
+        return;
+    }
+    // The ranking window joins here.
+}
+
+void singola::aiuto_Click()
+{
+    const QString righe[] = {
+        QStringLiteral("La finestra, se si escludono gli 'appunti sul titolo' e i dati sui dividendi è di sola lettura:"),
+        QStringLiteral("- i dati da visualizzare provengono dalla finestra Azioni;"),
+        QStringLiteral("- diversamente va aperto un file archiviato che contiene i dati desiderati;"),
+        QStringLiteral("- si possono correggere gli appunti o digitarne altri, ricordando di archiviarli;"),
+        QStringLiteral("- si può visionare a piacere la scheda di ogni titolo cliccando sugli appositi tasti."),
+    };
+    QStringList testo;
+    for (const QString& r : righe)
+        testo << r;
+    mostra(Messaggio{testo.join(u'\r'), QStringLiteral("Velno: aiuto"), Icona::Informativa});
+}
+
+void singola::colorare_Click() { coloredisfondo(m_finestre, this, m_area); }
+
+// The archive belongs to the Azioni window: the card runs its commands.
+void singola::apri_Click() { m_finestre.azioni().apri_Click(); }
+void singola::salva_Click() { m_finestre.azioni().salva_Click(); }
+void singola::salvanome_Click() { m_finestre.azioni().salvanome_Click(); }
+void singola::eliminare_click() { m_finestre.azioni().eliminare_click(); }
+
+void singola::usci_Click() { m_finestre.confermauscita(); }
+void singola::Command5_Click() { m_finestre.mostraazioni(); }
+void singola::fin1_Click() { m_finestre.mostraazioni(); }
+
+void singola::fin2_Click()
+{
+    mostra(Messaggio{QStringLiteral("E' questa la finestra Schede."), m_modulo.titolocontrollo, Icona::Esclamativa});
+}
+
+void singola::fin4_Click() { /* the balance window joins here */ }
+void singola::fin5_Click() { /* the charts window joins here */ }
+void singola::Command1_Click() { /* the help contents window joins here */ }
+void singola::guida_Click() { /* the help contents window joins here */ }
+void singola::sugg_Click() { /* the tip of the day joins here */ }
+void singola::inform_Click() { /* the about window joins here */ }
+void singola::fin_Click() { /* the card's help page joins here */ }
+
+void singola::Toolbar1_ButtonClick(int indice)
+{
+    switch (indice) {
+    case 1: apri_Click(); break;
+    case 2: salva_Click(); break;
+    case 3: salvanome_Click(); break;
+    case 4: eliminare_click(); break;
+    case 5: hardcopy_Click(); break;
+    case 6: fin1_Click(); break;
+    case 7: fin2_Click(); break;
+    case 8: fin4_Click(); break;
+    case 9: fin5_Click(); break;
+    case 11: VScroll1->setValue(VScroll1->value() - 1); break;
+    case 12: VScroll1->setValue(VScroll1->value() + 1); break;
+    case 13: HScroll1->setValue(HScroll1->value() - 1); break;
+    case 14: HScroll1->setValue(HScroll1->value() + 1); break;
+    case 16: colorare_Click(); break;
+    case 17: guida_Click(); break;
+    case 19: inform_Click(); break;
+    case 20: controllodati_Click(); break;
+    case 21: cancelladati_Click(); break;
+    case 22: m_finestre.confermauscita(); break;
+    default: break;   // 10 and 15 are separators; 18, product support, has no window
+    }
+}
+
+// ---- Furniture -----------------------------------------------------------------------
+
+void singola::mostra(const Messaggio& m)
+{
+    rilascia(VScroll1);
+    rilascia(HScroll1);
+    m_finestre.messaggi().mostra(m);
+}
+
+Messaggio singola::avviso(const QString& testo, Icona icona) const
+{
+    return Messaggio{testo, m_modulo.titolocontrollo, icona};
+}
+
+bool singola::eventFilter(QObject* o, QEvent* e)
+{
+    if (o == m_area && e->type() == QEvent::Resize)
+        m_resize->ResizeControls();
+    return QMainWindow::eventFilter(o, e);
+}

@@ -1,0 +1,129 @@
+#pragma once
+#include "shared/messaggio.h"
+#include "shell/arredo.h"
+#include "shell/clsresize.h"
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+class QToolBar;
+class CasellaTesto;
+class Finestre;
+class Immagine;
+class ModuloVelno;
+struct Portfolio;
+
+// The stock card: one holding at one quotation date, read from the Portfolio each time it
+// is drawn. Only the notes, the ex-dividend date and the last dividend are editable, and
+// they are written straight into the Portfolio's tables.
+class singola : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit singola(Finestre& finestre);
+    ~singola() override;
+
+    // Controls
+    QScrollBar* VScroll1 = nullptr;   // the holding shown
+    QScrollBar* HScroll1 = nullptr;   // the quotation column shown
+    QLabel* Label1 = nullptr;         // "n. 3"
+    // lbl[1] the holding's name; lbl[2..9] the captions beside the figures.
+    std::array<QLabel*, 10> lbl{};
+    QLabel* datacq = nullptr;
+    QLabel* quant = nullptr;
+    QLabel* prez = nullptr;
+    QLabel* lbl2 = nullptr;
+    QLabel* agg = nullptr;
+    QLabel* valin = nullptr;
+    QLabel* tot = nullptr;
+    QLabel* corr = nullptr;
+    QLabel* guad = nullptr;
+    QLabel* migliore = nullptr;
+    QLabel* mdata = nullptr;
+    QLabel* peggiore = nullptr;
+    QLabel* pdata = nullptr;
+    QLabel* moneta = nullptr;
+    QLabel* attenz = nullptr;
+    QLabel* Label14 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* perquot = nullptr;
+    CasellaTesto* text1 = nullptr;
+    QLineEdit* stac = nullptr;
+    QLineEdit* divid = nullptr;
+    Immagine* Image1 = nullptr;
+    QPushButton* Command5 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* aiuto = nullptr;
+    QPushButton* esci = nullptr;
+    QToolBar* Toolbar1 = nullptr;
+    PulsantiBarra pulsante{};
+
+    int saltascroll = 0;
+
+    // Fills every figure for the card state's holding and column.
+    void riempischeda();
+    // Moves the card's column to the first one dated on or after the purchase.
+    void primaquotazione();
+    // Shows holding n: VScroll1 to n and its fill, even when it already was at n.
+    void portatitolo(int n);
+    // After an archive was opened: the first holding again, or an empty card.
+    void ridisegna();
+    // Nothing shown: no figure, no notes; the three boxes take no typing.
+    void svuota();
+
+public slots:
+    void VScroll1_Change();
+    void HScroll1_Change();
+    void Text1_Change();
+    void stac_Change();
+    void divid_Change();
+    void cancelladati_Click();
+    void controllodati_Click();
+    void hardcopy_Click();
+    void image1_click();
+    void aiuto_Click();
+    void colorare_Click();
+    void apri_Click();
+    void salva_Click();
+    void salvanome_Click();
+    void eliminare_click();
+    void usci_Click();
+    void Command5_Click();
+    void Command1_Click();
+    void fin1_Click();
+    void fin2_Click();
+    void fin4_Click();
+    void fin5_Click();
+    void guida_Click();
+    void sugg_Click();
+    void inform_Click();
+    void fin_Click();
+    void Toolbar1_ButtonClick(int indice);
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void costruiscicontrolli();
+    void costruiscimenu();
+    void costruiscitoolbar();
+    // Hides attenz; with no holdings tells so, empties the card and sets saltascroll.
+    void controllovuoto();
+    void colori(bool perdita);
+    void mostra(const Messaggio& m);
+    Messaggio avviso(const QString& testo, Icona icona) const;
+    Portfolio& p();
+
+    Finestre& m_finestre;
+    ModuloVelno& m_modulo;
+    std::unique_ptr<clsResize> m_resize;
+    QWidget* m_area = nullptr;
+    bool m_riempimento = false;   // the boxes are being filled from the tables
+    // The holding on screen: the three fields write into it, whatever the card state says
+    // after a row button was refused. 0 when the card shows none.
+    int m_titolo = 0;
+};

@@ -1,0 +1,44 @@
+#include "card/stampascheda.h"
+#include "shared/documento.h"
+
+const std::array<QString, 14> vocischeda = {
+    QString(),
+    QStringLiteral("dati"),
+    QStringLiteral("data d'acquisto"),
+    QStringLiteral("quantità"),
+    QStringLiteral("prezzo d'acquisto"),
+    QStringLiteral("data della quotazione"),
+    QStringLiteral("quotazione aggiornata"),
+    QStringLiteral("totale valore investito"),
+    QStringLiteral("totale valore attuale"),
+    QStringLiteral("saldo corrente"),
+    QStringLiteral("guadagno in %"),
+    QStringLiteral("data stacco dividendo"),
+    QStringLiteral("ultimo dividendo pagato"),
+    QStringLiteral("% su ultima quotazione"),
+};
+
+void stampascheda(Documento& d, const StampaScheda& s)
+{
+    const QString gotico = QStringLiteral("Century Gothic");
+    d.avvia();
+    d.visibile(true);
+    d.aggiungidocumento();
+    d.carattere(gotico, 20);
+    d.scrivi(s.nomeprogramma.toUpper() + u'\r');
+    d.carattere(gotico, 16);
+    d.scrivi(u'(' + s.descrizione + QStringLiteral(")\r\r"));
+    d.carattere(gotico, 12);
+    d.scrivi(QStringLiteral("Scheda del titolo: ") + s.nome + QStringLiteral(" (") + s.moneta + u')');
+
+    d.aggiungiparagrafo(d.finedocumento());
+    const int t = d.aggiungitabella(d.finedocumento(), 13, 2);
+    d.dimensionetabella(t, 10);
+    for (int r = 1; r <= 13; ++r) {
+        d.testocella(t, r, 1, vocischeda[std::size_t(r)]);
+        d.testocella(t, r, 2, r == 1 ? QStringLiteral("valori") : s.valori[std::size_t(r)]);
+    }
+
+    d.aggiungiparagrafo(d.finedocumento());
+    d.testointervallo(d.finedocumento(), 12, QStringLiteral("\rAppunti sul titolo\r") + s.note);
+}
