@@ -107,8 +107,7 @@ private slots:
         riempi(e.p(), 3);
         e.a().cmdazione[2]->click();
         singola& s = e.s();
-        QGuiApplication::clipboard()->clear();
-        QGuiApplication::clipboard()->clear(QClipboard::Selection);
+        appuntivuoti();
         for (QWidget* w : {static_cast<QWidget*>(s.text1), static_cast<QWidget*>(s.stac), static_cast<QWidget*>(s.divid)}) {
             w->setFocus();
             QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
