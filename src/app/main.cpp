@@ -1,3 +1,4 @@
+#include "shared/cartelle.h"
 #include "shared/dialoghiqt.h"
 #include "shared/messaggiqt.h"
 #include "shared/modulovelno.h"
@@ -24,6 +25,11 @@ int main(int argc, char** argv)
     ModuloVelno modulo;
     MessaggiQt messaggi;
     DialoghiQt dialoghi;
+    // Velno works in the user's own folder, whatever folder it was started from.
+    if (const QString cartella = cartellautente(); preparacartella(cartella, nullptr)) {
+        modulo.cartella = cartella;
+        dialoghi.cartellainiziale = cartella;
+    }
     Finestre finestre(modulo, messaggi, dialoghi);
     finestre.mostraazioni();
     return app.exec();

@@ -20,10 +20,10 @@ QStringList filtri(const QString& filtro)
     return r;
 }
 
-QString mostra(QWidget* genitore, const RichiestaFile& r, QFileDialog::AcceptMode modo)
+QString mostra(QWidget* genitore, const RichiestaFile& r, QFileDialog::AcceptMode modo, const QString& cartella)
 {
     QFileDialog d(genitore, r.titolo);
-    impostadialogo(d, r, modo);
+    impostadialogo(d, r, modo, cartella);
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())
         return QString();
     return d.selectedFiles().constFirst();
@@ -31,8 +31,10 @@ QString mostra(QWidget* genitore, const RichiestaFile& r, QFileDialog::AcceptMod
 
 } // namespace
 
-void impostadialogo(QFileDialog& d, const RichiestaFile& r, QFileDialog::AcceptMode modo)
+void impostadialogo(QFileDialog& d, const RichiestaFile& r, QFileDialog::AcceptMode modo, const QString& cartella)
 {
+    if (!cartella.isEmpty())
+        d.setDirectory(cartella);
     d.setAcceptMode(modo);
     d.setFileMode(modo == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     // The filters read as their descriptions alone: "Tutti i file (*.*)" already says what
@@ -46,12 +48,12 @@ void impostadialogo(QFileDialog& d, const RichiestaFile& r, QFileDialog::AcceptM
 
 QString DialoghiQt::apri(QWidget* genitore, const RichiestaFile& r)
 {
-    return mostra(genitore, r, QFileDialog::AcceptOpen);
+    return mostra(genitore, r, QFileDialog::AcceptOpen, cartellainiziale);
 }
 
 QString DialoghiQt::salva(QWidget* genitore, const RichiestaFile& r)
 {
-    return mostra(genitore, r, QFileDialog::AcceptSave);
+    return mostra(genitore, r, QFileDialog::AcceptSave, cartellainiziale);
 }
 
 std::optional<QColor> DialoghiQt::colore(QWidget* genitore, const QColor& iniziale)

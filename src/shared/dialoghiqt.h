@@ -5,10 +5,14 @@
 
 // A file dialog made ready for a request: mode, filters as the user reads them, the filter
 // chosen first.
-void impostadialogo(QFileDialog& d, const RichiestaFile& r, QFileDialog::AcceptMode modo);
+void impostadialogo(QFileDialog& d, const RichiestaFile& r, QFileDialog::AcceptMode modo,
+                    const QString& cartella = QString());
 
 class DialoghiQt : public Dialoghi {
 public:
+    // Where the file dialogs start (the user's Velno folder); empty: the dialog's own.
+    QString cartellainiziale;
+
     QString apri(QWidget* genitore, const RichiestaFile& r) override;
     QString salva(QWidget* genitore, const RichiestaFile& r) override;
     std::optional<QColor> colore(QWidget* genitore, const QColor& iniziale) override;
