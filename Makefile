@@ -44,6 +44,7 @@ bench: build
 screenshots: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/velno-screenshot docs
 	pdftoppm -png -r 70 -f 1 -l 1 -singlefile docs/stampa-azioni.pdf docs/stampa-azioni
+	pdftoppm -png -r 70 -f 1 -l 1 -singlefile docs/stampa-classifica.pdf docs/stampa-classifica
 
 # The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 asan: deps

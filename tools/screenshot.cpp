@@ -1,6 +1,7 @@
 // Renders every window that exists to PNG, offscreen, with a small example Portfolio:
 //   velno-screenshot <folder>
 #include "portfolio/frmazioni.h"
+#include "ranking/classifica.h"
 #include "shared/cancella.h"
 #include "shared/documentotesto.h"
 #include "shared/frmdocumento.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QComboBox>
+#include <QPushButton>
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -93,5 +95,20 @@ int main(int argc, char** argv)
     cancella& c = finestre.dialogocancella();
     c.Option1[2]->click();
     salva(c, cartella, QStringLiteral("cancella"));
+
+    // The ranking, as the Azioni window's picture opens it, and its print.
+    a.Image2_Click();
+    if (finestre.caricata<classifica>()) {
+        classifica& g = finestre.finestra<classifica>();
+        salva(g, cartella, QStringLiteral("classifica"));
+        const int prima = int(finestre.documenti().size());
+        g.stampa->click();
+        if (finestre.documenti().size() > prima) {
+            const QString pdf = cartella.filePath(QStringLiteral("stampa-classifica.pdf"));
+            QString errore;
+            if (salvapdf(finestre.documenti().constLast()->documento(), pdf, &errore))
+                QTextStream(stdout) << pdf << '\n';
+        }
+    }
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "portfolio/stampaazioni.h"
 #include "shared/documento.h"
 #include "portfolio/totali.h"
+#include "ranking/classifica.h"
 #include "shared/cancella.h"
 #include "shared/dialoghi.h"
 #include "shared/messaggi.h"
@@ -879,7 +880,7 @@ void frmAzioni::fin1_Click()
 }
 
 void frmAzioni::fin2_Click() { m_finestre.aprischeda(); }
-void frmAzioni::fin3_Click() { /* the ranking window joins here */ }
+void frmAzioni::fin3_Click() { m_finestre.mostra<classifica>(); }
 void frmAzioni::fin4_Click() { /* the balance window joins here */ }
 void frmAzioni::fin5_Click() { /* the charts window joins here */ }
 
@@ -894,8 +895,10 @@ void frmAzioni::Image2_Click()
         mostra(avviso(QStringLiteral("Non esistono titoli da controllare: prelevarli dall'archivio."), Icona::Critica));
         return;
     }
+    m_finestre.finestra<classifica>().posizionaultimacolonna();
     Image2->hide();
     Image3->show();
+    m_finestre.mostra<classifica>();
 }
 
 void frmAzioni::Image4_Click()
