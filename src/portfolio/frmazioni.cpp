@@ -6,6 +6,7 @@
 #include "portfolio/stampaazioni.h"
 #include "shared/documento.h"
 #include "portfolio/totali.h"
+#include "plan/piano.h"
 #include "ranking/classifica.h"
 #include "shared/cancella.h"
 #include "shared/dialoghi.h"
@@ -712,6 +713,7 @@ void frmAzioni::mostraportafoglio()
     const QString testo = p().strategia;
     strategia->setPlainText(testo);
     p().strategia = testo;   // the box may have normalised its line ends
+    m_finestre.finestra<piano>().riempi();   // loaded unshown when it is not yet
     primotitolo = 1;
     {
         const QSignalBlocker blocco(VScroll1);
@@ -905,6 +907,8 @@ void frmAzioni::Image4_Click()
 {
     Image4->hide();
     Image5->show();
+    m_finestre.finestra<piano>().riempi();
+    m_finestre.mostra<piano>();
 }
 
 void frmAzioni::pictureover(QWidget* sopra)
