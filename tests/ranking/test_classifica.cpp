@@ -227,10 +227,8 @@ private slots:
         c.stampa->click();
         QCOMPARE(c.passo->text(), QStringLiteral("ho visualizzato i dati su WORD"));
         QCOMPARE(e.finestre.documenti().size(), 1);
-        QTextDocument* d = e.finestre.documenti().constFirst()->documento();
-        QVERIFY(d->toPlainText().contains(
+        QVERIFY(e.finestre.documenti().constFirst()->documento()->toPlainText().contains(
             QStringLiteral("Classifica dei titoli (incrementi dal giorno 01/02/99 al giorno 02/02/99)")));
-        QVERIFY(d->toPlainText().contains(QStringLiteral("-25,00")));
 
         c.aiuto->click();
         QCOMPARE(e.messaggi.registrati.size(), 1);
