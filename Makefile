@@ -6,7 +6,7 @@ BUILD ?= build
 CMAKE_TYPE ?= RelWithDebInfo
 
 PACKAGES = cmake ninja-build g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev \
-           qt6-translations-l10n tango-icon-theme fonts-urw-base35 fonts-dejavu-core libzip-dev pkg-config \
+           qt6-translations-l10n tango-icon-theme fonts-urw-base35 fonts-dejavu-core fonts-comic-neue libzip-dev pkg-config \
            libbenchmark-dev xvfb poppler-utils
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
@@ -44,6 +44,8 @@ bench: build
 screenshots: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/velno-screenshot docs
 	pdftoppm -png -r 70 -f 1 -l 1 -singlefile docs/stampa-azioni.pdf docs/stampa-azioni
+	pdftoppm -png -r 70 -f 1 -l 1 -singlefile docs/stampa-classifica.pdf docs/stampa-classifica
+	pdftoppm -png -r 70 -f 1 -l 1 -singlefile docs/stampa-piano.pdf docs/stampa-piano
 
 # The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 asan: deps

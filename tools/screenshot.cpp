@@ -2,6 +2,8 @@
 //   velno-screenshot <folder>
 #include "card/singola.h"
 #include "portfolio/frmazioni.h"
+#include "plan/piano.h"
+#include "ranking/classifica.h"
 #include "shell/casellatesto.h"
 #include "shared/cancella.h"
 #include "shared/documentotesto.h"
@@ -16,6 +18,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QComboBox>
+#include <QPushButton>
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -115,5 +118,43 @@ int main(int argc, char** argv)
     s.hardcopy_Click();
     if (finestre.documenti().size() > prima)
         salva(*finestre.documenti().constLast(), cartella, QStringLiteral("stampa-scheda"));
+    // The ranking, as the Azioni window's picture opens it, and its print.
+    a.Image2_Click();
+    if (finestre.caricata<classifica>()) {
+        classifica& g = finestre.finestra<classifica>();
+        salva(g, cartella, QStringLiteral("classifica"));
+        const int prima = int(finestre.documenti().size());
+        g.stampa->click();
+        if (finestre.documenti().size() > prima) {
+            const QString pdf = cartella.filePath(QStringLiteral("stampa-classifica.pdf"));
+            QString errore;
+            if (salvapdf(finestre.documenti().constLast()->documento(), pdf, &errore))
+                QTextStream(stdout) << pdf << '\n';
+        }
+    }
+
+    // The strategic plan with a few notes, and its print.
+    const char* note[][2] = {
+        {"0", "Ridurre il peso dei bancari sotto il 30% del portafoglio; tenere liquidità per le occasioni."},
+        {"1", "Valutare Eni dopo il dividendo."},
+        {"3", "Vendere metà delle Fiat se superano 9 euro."},
+        {"6", "Controllare le semestrali."},
+        {"12", "Bilancio dell'anno e piano per il prossimo."},
+    };
+    a.Image4_Click();
+    if (finestre.caricata<piano>()) {
+        piano& w = finestre.finestra<piano>();
+        for (const auto& n : note)
+            w.Text1[std::size_t(QByteArray(n[0]).toInt())]->setPlainText(QString::fromUtf8(n[1]));
+        salva(w, cartella, QStringLiteral("piano"));
+        const int prima = int(finestre.documenti().size());
+        w.stampa->click();
+        if (finestre.documenti().size() > prima) {
+            const QString pdf = cartella.filePath(QStringLiteral("stampa-piano.pdf"));
+            QString errore;
+            if (salvapdf(finestre.documenti().constLast()->documento(), pdf, &errore))
+                QTextStream(stdout) << pdf << '\n';
+        }
+    }
     return 0;
 }

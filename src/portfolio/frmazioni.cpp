@@ -8,6 +8,8 @@
 #include "portfolio/stampaazioni.h"
 #include "shared/documento.h"
 #include "portfolio/totali.h"
+#include "plan/piano.h"
+#include "ranking/classifica.h"
 #include "shared/cancella.h"
 #include "shared/dialoghi.h"
 #include "shared/messaggi.h"
@@ -725,6 +727,7 @@ void frmAzioni::mostraportafoglio()
     const QString testo = p().strategia;
     strategia->setPlainText(testo);
     p().strategia = testo;   // the box may have normalised its line ends
+    m_finestre.finestra<piano>().riempi();   // loaded unshown when it is not yet
     primotitolo = 1;
     {
         const QSignalBlocker blocco(VScroll1);
@@ -906,7 +909,7 @@ void frmAzioni::fin1_Click()
 }
 
 void frmAzioni::fin2_Click() { m_finestre.aprischeda(); }
-void frmAzioni::fin3_Click() { /* the ranking window joins here */ }
+void frmAzioni::fin3_Click() { m_finestre.mostra<classifica>(); }
 void frmAzioni::fin4_Click() { /* the balance window joins here */ }
 void frmAzioni::fin5_Click() { /* the charts window joins here */ }
 
@@ -921,14 +924,18 @@ void frmAzioni::Image2_Click()
         mostra(avviso(QStringLiteral("Non esistono titoli da controllare: prelevarli dall'archivio."), Icona::Critica));
         return;
     }
+    m_finestre.finestra<classifica>().posizionaultimacolonna();
     Image2->hide();
     Image3->show();
+    m_finestre.mostra<classifica>();
 }
 
 void frmAzioni::Image4_Click()
 {
     Image4->hide();
     Image5->show();
+    m_finestre.finestra<piano>().riempi();
+    m_finestre.mostra<piano>();
 }
 
 void frmAzioni::pictureover(QWidget* sopra)

@@ -283,9 +283,28 @@ void DocumentoTesto::formatotabella(int tabella, int formato)
         return;
     QTextTableFormat f = t->format();
     f.setBorder(formato == 0 ? 0 : 1);
+    // Our format 9: a single thin rule around every cell (collapsed borders, so that two
+    // cells share one line) under a shaded heading row.
+    const bool filetti = formato == 9;
+    if (filetti) {
+        f.setBorderCollapse(true);
+        f.setBorderBrush(Qt::black);
+    }
     t->setFormat(f);
     if (formato == 0)
         return;
+    if (filetti)
+        for (int r = 0; r < t->rows(); ++r)
+            for (int k = 0; k < t->columns(); ++k) {
+                QTextTableCell cella = t->cellAt(r, k);
+                QTextTableCellFormat cf = cella.format().toTableCellFormat();
+                cf.setBorder(1);
+                cf.setBorderBrush(Qt::black);
+                cf.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
+                cf.setLeftPadding(4);   // the text clear of the rules
+                cf.setRightPadding(4);
+                cella.setFormat(cf);
+            }
     // A heading row in bold on a grey ground, as the automatic formats give.
     for (int k = 0; k < t->columns(); ++k) {
         QTextTableCell cella = t->cellAt(0, k);

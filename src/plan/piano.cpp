@@ -1,0 +1,172 @@
+#include "plan/piano.h"
+#include "plan/stampapiano.h"
+#include "shared/documento.h"
+#include "shared/messaggi.h"
+#include "shared/modulovelno.h"
+#include "shell/casellatesto.h"
+#include "shell/finestre.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace {
+
+constexpr int larghezzaprogetto = 9600;
+constexpr int altezzaprogetto = 6825;
+
+// Verdana and Comic Sans MS are not free: DejaVu Sans and Comic Neue (fonts-comic-neue) stand
+// in for them where they are missing.
+QFont carattere(const QStringList& famiglie, int punti)
+{
+    QFont f;
+    f.setFamilies(famiglie);
+    f.setPointSize(punti);
+    return f;
+}
+QFont verdana() { return carattere({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}, 8); }
+QFont comic() { return carattere({QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue")}, 9); }
+
+} // namespace
+
+piano::piano(Finestre& finestre)
+    : QWidget(nullptr), m_finestre(finestre), m_modulo(finestre.modulo()), m_resize(std::make_unique<clsResize>())
+{
+    setObjectName(QStringLiteral("piano"));
+    setWindowTitle(QStringLiteral("Velno: piano strategico (finestra n.7 di 7)"));
+    costruiscicontrolli();
+
+    m_resize->setSourceForm(this);
+    m_resize->SizeFormToScreen(75);
+    resize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
+    // A hidden window gets its resize event only when shown: the controls follow now.
+    m_resize->ResizeControls();
+}
+
+piano::~piano() = default;
+
+void piano::costruiscicontrolli()
+{
+    setFont(QFont(QStringLiteral("Nimbus Sans"), 8));
+    resize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
+
+    // The year across the top, then the months in two columns of six.
+    auto posto = [](int i, QRect* etichetta, QRect* casella) {
+        if (i == 0) {
+            *etichetta = QRect(8, 8, 80, 20);
+            *casella = QRect(90, 8, 542, 56);
+            return;
+        }
+        const int colonna = (i - 1) / 6, riga = (i - 1) % 6;
+        const int y = 72 + riga * 50;
+        *etichetta = colonna == 0 ? QRect(8, y, 80, 20) : QRect(324, y, 70, 20);
+        *casella = colonna == 0 ? QRect(90, y, 226, 46) : QRect(396, y, 236, 46);
+    };
+    for (int i = 0; i <= 12; ++i) {
+        QRect r1, r2;
+        posto(i, &r1, &r2);
+        auto* l = new QLabel(periodipiano[std::size_t(i)], this);
+        l->setObjectName(QStringLiteral("label2_%1").arg(i));
+        l->setFont(comic());
+        l->setGeometry(r1);
+        label2[std::size_t(i)] = l;
+
+        auto* t = new CasellaTesto(this);
+        t->setObjectName(QStringLiteral("Text1_%1").arg(i));
+        t->setFont(verdana());
+        t->setTabChangesFocus(true);   // TAB moves from note to note
+        t->setGeometry(r2);
+        t->setToolTip(i == 0 ? QStringLiteral("piano strategico per l'intero anno")
+                             : QStringLiteral("appunti per il mese di ") + l->text());
+        Text1[std::size_t(i)] = t;
+        connect(t, &QPlainTextEdit::textChanged, this, [this, i] { Text1_Change(i); });
+    }
+
+    passo = new QLabel(QStringLiteral("gli appunti vengono archiviati insieme ai dati delle azioni"), this);
+    passo->setObjectName(QStringLiteral("passo"));
+    passo->setFont(comic());
+    passo->setGeometry(8, 376, 624, 22);
+
+    struct Bottone {
+        QPushButton** dove;
+        const char* nome;
+        const char* testo;
+        const char* suggerimento;
+        int x, larghezza;
+        void (piano::*gestore)();
+    };
+    const Bottone bottoni[] = {
+        {&stampa, "stampa", "&Stampa", nullptr, 8, 80, &piano::stampa_Click},
+        {&indietro, "indietro", "finestra A&zioni", "cliccare per visualizzare la finestra Azioni", 100, 110,
+         &piano::indietro_Click},
+        {&aiuto, "aiuto", "&AIUTO", "cliccare per avere indicazioni sulla immissione dei dati", 346, 80,
+         &piano::aiuto_Click},
+        {&Command1, "Command1", "&Guida in linea", "cliccare per visualizzare il Sommario della guida", 438, 110,
+         &piano::Command1_Click},
+        {&cmdesci, "cmdesci", "US&CITA", "cliccare per uscire da Velno", 560, 72, &piano::cmdesci_Click},
+    };
+    for (const Bottone& b : bottoni) {
+        auto* w = new QPushButton(QString::fromUtf8(b.testo), this);
+        w->setObjectName(QString::fromLatin1(b.nome));
+        if (b.suggerimento)
+            w->setToolTip(QString::fromUtf8(b.suggerimento));
+        w->setGeometry(b.x, 414, b.larghezza, 28);
+        *b.dove = w;
+        connect(w, &QPushButton::clicked, this, b.gestore);
+    }
+}
+
+void piano::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    m_resize->ResizeControls();
+}
+
+void piano::mostra(const Messaggio& m) { m_finestre.messaggi().mostra(m); }
+
+void piano::riempi()
+{
+    for (int i = 0; i <= 12; ++i) {
+        CasellaTesto* t = Text1[std::size_t(i)];
+        // The notes stay as they were read (the box would turn CR LF into LF).
+        const QSignalBlocker blocco(t);
+        t->setPlainText(m_modulo.portafoglio.notepiano[std::size_t(i)]);
+    }
+}
+
+void piano::Text1_Change(int indice)
+{
+    m_modulo.portafoglio.notepiano[std::size_t(indice)] = Text1[std::size_t(indice)]->toPlainText();
+}
+
+void piano::stampa_Click()
+{
+    if (pianovuoto(m_modulo.portafoglio.notepiano)) {
+        mostra(Messaggio{QStringLiteral("Immettere prima i dati."),
+                         m_modulo.nomeprogramma + QStringLiteral(": stampa dati finestra"), Icona::Esclamativa});
+        return;
+    }
+    passo->setText(QStringLiteral("sto caricando WORD"));
+    std::array<QString, 13> note;
+    for (std::size_t i = 0; i < note.size(); ++i)
+        note[i] = Text1[i]->toPlainText();
+    const auto documento = m_finestre.elaboratore();
+    stampapiano(*documento, note);
+    passo->setText(QStringLiteral("ho visualizzato i dati su WORD"));
+}
+
+void piano::aiuto_Click()
+{
+    const QStringList righe = {
+        QStringLiteral("- Inserire i dati muovendo il cursore con il tasto TAB;"),
+        QStringLiteral("- gestire l'archivio tramite la finestra Azioni per prelevare o registrare i dati "
+                       "(Velno-azioni-...);"),
+        QStringLiteral("- stampare gli appunti del piano strategico cliccando su Stampa;"),
+        QStringLiteral("- per una stampa corretta non inserire righi a capo (tasto Invio) negli appunti."),
+    };
+    mostra(Messaggio{righe.join(u'\r'), QStringLiteral("Velno: aiuto"), Icona::Informativa});
+}
+
+void piano::indietro_Click() { m_finestre.mostraazioni(); }
+void piano::Command1_Click() { /* the help contents window joins here */ }
+void piano::cmdesci_Click() { m_finestre.confermauscita(); }

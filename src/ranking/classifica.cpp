@@ -1,0 +1,368 @@
+#include "ranking/classifica.h"
+#include "ranking/stampaclassifica.h"
+#include "shared/documento.h"
+#include "shared/messaggi.h"
+#include "shared/modulovelno.h"
+#include "shell/finestre.h"
+
+#include <QGroupBox>
+#include <algorithm>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QToolButton>
+
+namespace {
+
+constexpr int larghezzaprogetto = 9600;
+constexpr int altezzaprogetto = 6825;
+
+const QColor giallo(255, 255, 0);
+const QColor verde(0, 128, 0);
+const QColor rosso(255, 0, 0);
+
+const QString suggerimentoiniziale = QStringLiteral("cliccare per scegliere il giorno della quotazione iniziale");
+const QString suggerimentofinale = QStringLiteral("cliccare per scegliere il giorno della quotazione finale");
+
+QLabel* etichetta(QWidget* area, const QString& nomeoggetto, const QString& testo, QRect r,
+                  Qt::Alignment allinea = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto* e = new QLabel(testo, area);
+    e->setObjectName(nomeoggetto);
+    e->setAlignment(allinea);
+    e->setGeometry(r);
+    return e;
+}
+
+void colora(QLabel* l, const QColor& fondo, const QColor& testo)
+{
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::Window, fondo);
+    pal.setColor(QPalette::WindowText, testo);
+    l->setPalette(pal);
+}
+
+// Design positions, in pixels of the 640 x 455 design.
+constexpr int yrighe = 30, passoriga = 22, altriga = 20;
+constexpr int xnumero = 8, lnumero = 30;
+constexpr int xnome = 40, lnome = 200;
+constexpr int xpercento = 242, lpercento = 78;
+constexpr int xdestra = 356, ldestra = 276;
+
+} // namespace
+
+classifica::classifica(Finestre& finestre)
+    : QWidget(nullptr), m_finestre(finestre), m_modulo(finestre.modulo()), m_resize(std::make_unique<clsResize>())
+{
+    setObjectName(QStringLiteral("classifica"));
+    setWindowTitle(QStringLiteral(
+        "Velno: graduatoria degli incrementi periodici dei titoli archiviati (finestra n.3 di 7)"));
+    costruiscicontrolli();
+
+    m_resize->setSourceForm(this);
+    m_resize->SizeFormToScreen(75);
+    resize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
+    // A hidden window gets its resize event only when shown: the controls follow now.
+    m_resize->ResizeControls();
+}
+
+classifica::~classifica() = default;
+
+const Portfolio& classifica::p() const { return m_modulo.portafoglio; }
+
+void classifica::costruiscicontrolli()
+{
+    setFont(QFont(QStringLiteral("Nimbus Sans"), 8));
+    // Controls are laid out on the design size; clsResize records them there.
+    resize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
+    QWidget* a = this;
+
+    Label4 = etichetta(a, QStringLiteral("Label4"), QString(), QRect(xnumero, 6, xpercento + lpercento - xnumero, 18));
+    Label4->setToolTip(QStringLiteral("visualizza i giorni delle quotazioni per il calcolo degli incrementi"));
+
+    QFont grassetto = font();
+    grassetto.setBold(true);
+    for (int i = 1; i <= righe; ++i) {
+        const int y = yrighe + (i - 1) * passoriga;
+        auto* n = etichetta(a, QStringLiteral("numero_%1").arg(i), QString(), QRect(xnumero, y, lnumero, altriga),
+                            Qt::AlignRight | Qt::AlignVCenter);
+        n->setToolTip(QStringLiteral("il numero di graduatoria del titolo negli incrementi relativi"));
+        n->setFrameShape(QFrame::Panel);
+        n->setFrameShadow(QFrame::Sunken);
+        numero[i] = n;
+        auto* t = etichetta(a, QStringLiteral("Label1_%1").arg(i), QString(), QRect(xnome, y, lnome, altriga));
+        t->setToolTip(QStringLiteral("il titolo secondo la graduatoria di rendimento"));
+        t->setFrameShape(QFrame::Panel);
+        t->setFrameShadow(QFrame::Sunken);
+        Label1[i] = t;
+        auto* v = etichetta(a, QStringLiteral("Label2_%1").arg(i), QString(), QRect(xpercento, y, lpercento, altriga),
+                            Qt::AlignRight | Qt::AlignVCenter);
+        v->setToolTip(QStringLiteral("il rendimento in percento del titolo nel periodo scelto"));
+        v->setAutoFillBackground(true);
+        // Yellow figures on green or red: bold keeps them readable.
+        v->setFont(grassetto);
+        v->setMargin(2);
+        colora(v, giallo, Qt::black);
+        Label2[i] = v;
+    }
+
+    VScroll1 = new QScrollBar(Qt::Vertical, a);
+    VScroll1->setObjectName(QStringLiteral("VScroll1"));
+    VScroll1->setRange(1, Portfolio::maxtitoli - righe + 1);
+    VScroll1->setSingleStep(1);
+    VScroll1->setPageStep(righe);
+    VScroll1->setGeometry(xpercento + lpercento + 4, yrighe, 16, righe * passoriga - 2);
+    connect(VScroll1, &QScrollBar::valueChanged, this, &classifica::VScroll1_Change);
+
+    Label3 = etichetta(a, QStringLiteral("Label3"),
+                       QStringLiteral("gli incrementi in percentuale sono calcolati tra i periodi scelti"),
+                       QRect(xnumero, yrighe + righe * passoriga + 2, 336, 18));
+
+    // Right: the consecutive-pair bar, the final-quotation caption, the two choosers.
+    HScroll1 = new QScrollBar(Qt::Horizontal, a);
+    HScroll1->setObjectName(QStringLiteral("HScroll1"));
+    HScroll1->setRange(1, Portfolio::maxcolonne);
+    HScroll1->setSingleStep(1);
+    HScroll1->setPageStep(5);
+    HScroll1->setGeometry(xdestra, yrighe, ldestra, 16);
+    connect(HScroll1, &QScrollBar::valueChanged, this, &classifica::HScroll1_Change);
+
+    Label6 = etichetta(a, QStringLiteral("Label6"), QString(), QRect(xdestra, yrighe + 22, ldestra, 18));
+    Label6->setToolTip(QStringLiteral("visualizza il numero della quotazione finale per il calcolo degli incrementi"));
+
+    // The frame is drawn behind the choosers, which stay children of the window so that they
+    // follow its resizing like every other control.
+    const QRect cornice(xdestra, 100, ldestra, 150);
+    Frame1 = new QGroupBox(QStringLiteral("graduatoria tra due date a scelta"), a);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(cornice);
+
+    VScroll2 = new QScrollBar(Qt::Vertical, a);
+    VScroll2->setObjectName(QStringLiteral("VScroll2"));
+    VScroll2->setRange(1, Portfolio::maxcolonne - 1);
+    VScroll2->setSingleStep(1);
+    VScroll2->setPageStep(1);
+    VScroll2->setGeometry(cornice.left() + 14, cornice.top() + 28, 18, 48);
+    connect(VScroll2, &QScrollBar::valueChanged, this, &classifica::VScroll2_Change);
+
+    VScroll3 = new QScrollBar(Qt::Vertical, a);
+    VScroll3->setObjectName(QStringLiteral("VScroll3"));
+    VScroll3->setRange(2, Portfolio::maxcolonne);
+    VScroll3->setSingleStep(1);
+    VScroll3->setPageStep(1);
+    VScroll3->setGeometry(cornice.left() + 14, cornice.top() + 88, 18, 48);
+    connect(VScroll3, &QScrollBar::valueChanged, this, &classifica::VScroll3_Change);
+
+    Label5 = etichetta(a, QStringLiteral("Label5"), suggerimentoiniziale,
+                       QRect(cornice.left() + 40, cornice.top() + 28, ldestra - 52, 48));
+    Label5->setWordWrap(true);
+    Label5->setToolTip(QStringLiteral("visualizza i suggerimenti per la freccia di sinistra"));
+    Label7 = etichetta(a, QStringLiteral("Label7"), suggerimentofinale,
+                       QRect(cornice.left() + 40, cornice.top() + 88, ldestra - 52, 48));
+    Label7->setWordWrap(true);
+    Label7->setToolTip(QStringLiteral("visualizza i suggerimenti per la freccia di destra"));
+    for (QWidget* w : {static_cast<QWidget*>(VScroll2), static_cast<QWidget*>(VScroll3),
+                       static_cast<QWidget*>(Label5), static_cast<QWidget*>(Label7)})
+        w->raise();
+
+    Image1 = new QToolButton(a);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setAutoRaise(true);
+    Image1->setIcon(QIcon::fromTheme(QStringLiteral("help-browser"), style()->standardIcon(QStyle::SP_DialogHelpButton)));
+    Image1->setIconSize(QSize(32, 32));
+    Image1->setGeometry(xdestra + ldestra - 40, cornice.bottom() + 14, 40, 40);
+    Image1->setCursor(Qt::PointingHandCursor);
+    Image1->setToolTip(QStringLiteral("cliccare per visualizzare la guida della finestra"));
+    connect(Image1, &QToolButton::clicked, this, &classifica::image1_click);
+
+    passo = etichetta(a, QStringLiteral("passo"),
+                      QStringLiteral("cliccare sulle singole barre di scorrimento per visualizzare i dati successivi"),
+                      QRect(xnumero, 388, 624, 18));
+
+    struct Bottone {
+        QPushButton** dove;
+        const char* nome;
+        const char* testo;
+        const char* suggerimento;
+        int larghezza;
+        void (classifica::*gestore)();
+    };
+    const Bottone bottoni[] = {
+        {&stampa, "stampa", "S&tampa", "cliccare per avere la stampa dei dati visualizzati", 64, &classifica::stampa_Click},
+        {&Command5, "Command5", "finestra A&zioni", "cliccare per visualizzare la finestra Azioni", 96,
+         &classifica::Command5_Click},
+        {&Command2, "Command2", "finestra &Schede", "cliccare per visualizzare la finestra Schede", 96,
+         &classifica::Command2_Click},
+        {&Command3, "Command3", "finestra &Bilancio", "cliccare per visualizzare la finestra Bilancio", 100,
+         &classifica::Command3_Click},
+        {&Command1, "Command1", "&Guida in linea", "cliccare per visualizzare il Sommario della guida", 96,
+         &classifica::Command1_Click},
+        {&aiuto, "aiuto", "&AIUTO", "cliccare per avere indicazioni sulla immissione dei dati", 64,
+         &classifica::aiuto_Click},
+        {&cmdesci, "cmdesci", "US&CITA", "cliccare per uscire da Velno", 68, &classifica::cmdesci_Click},
+    };
+    int x = xnumero;
+    for (const Bottone& b : bottoni) {
+        auto* w = new QPushButton(QString::fromUtf8(b.testo), a);
+        w->setObjectName(QString::fromLatin1(b.nome));
+        w->setToolTip(QString::fromUtf8(b.suggerimento));
+        w->setGeometry(x, 416, b.larghezza, 26);
+        x += b.larghezza + 6;
+        *b.dove = w;
+        connect(w, &QPushButton::clicked, this, b.gestore);
+    }
+}
+
+void classifica::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    m_resize->ResizeControls();
+}
+
+void classifica::mostra(const Messaggio& m) { m_finestre.messaggi().mostra(m); }
+
+void classifica::imposta(QScrollBar* barra, int valore, void (classifica::*gestore)(), classifica* w)
+{
+    const int prima = barra->value();
+    barra->setValue(valore);
+    if (barra->value() == prima)
+        (w->*gestore)();
+}
+
+// ---- Choosers ------------------------------------------------------------------------
+
+void classifica::VScroll2_Change()
+{
+    mostrafinale = 0;
+    stato.quotazioneiniziale = VScroll2->value();
+    if (stato.quotazionefinale != 0 && stato.quotazioneiniziale >= stato.quotazionefinale) {
+        // Stepping back raises this handler again; the hint is set after it, so it stays.
+        VScroll2->setValue(VScroll2->value() - 1);
+        Label5->setText(QStringLiteral("andare indietro"));
+        return;
+    }
+    if (p().datequotazioni[stato.quotazioneiniziale].isEmpty())
+        return;
+    Label5->setText(suggerimentoiniziale);
+    if (stato.quotazionefinale == 0)
+        stato.quotazionefinale = stato.quotazioneiniziale + 1;
+    stato.fattorecambio = calcolacambio(p(), stato.quotazioneiniziale, stato.quotazionefinale);
+    ordina();
+}
+
+void classifica::VScroll3_Change()
+{
+    mostrafinale = 0;
+    stato.quotazionefinale = VScroll3->value();
+    if (stato.quotazionefinale <= stato.quotazioneiniziale) {
+        VScroll3->setValue(VScroll3->value() + 1);
+        Label7->setText(QStringLiteral("andare avanti"));
+        return;
+    }
+    if (p().datequotazioni[stato.quotazionefinale].isEmpty()) {
+        // Back to the dated columns, but never onto the initial one: from there the chooser
+        // would be sent forward again, and back, without end.
+        if (VScroll3->value() - 1 > stato.quotazioneiniziale)
+            VScroll3->setValue(VScroll3->value() - 1);
+        Label7->setText(QStringLiteral("andare indietro"));
+        return;
+    }
+    Label7->setText(suggerimentofinale);
+    if (stato.quotazioneiniziale == 0)
+        stato.quotazioneiniziale = stato.quotazionefinale - 1;
+    stato.fattorecambio = calcolacambio(p(), stato.quotazioneiniziale, stato.quotazionefinale);
+    ordina();
+}
+
+void classifica::HScroll1_Change()
+{
+    stato.quotazionefinale = HScroll1->value();
+    stato.fattorecambio = cambioconsecutivo(p(), stato.quotazionefinale);
+    stato.quotazioneiniziale = stato.quotazionefinale - 1;
+    mostrafinale = 1;
+    ordina();
+}
+
+void classifica::posizionaultimacolonna()
+{
+    imposta(HScroll1, std::clamp(p().numerocolonne, 1, Portfolio::maxcolonne), &classifica::HScroll1_Change, this);
+    while (HScroll1->value() > HScroll1->minimum() && p().datequotazioni[HScroll1->value()].isEmpty())
+        imposta(HScroll1, HScroll1->value() - 1, &classifica::HScroll1_Change, this);
+}
+
+// ---- Ranking and display -------------------------------------------------------------
+
+void classifica::ordina()
+{
+    const EsitoOrdina esito = ::ordina(stato, p());
+    if (esito == EsitoOrdina::NessunaQuotazione) {
+        mostra(Messaggio{QStringLiteral("Non esistono ulteriori quotazioni da esaminare."), m_modulo.titolocontrollo,
+                         Icona::Esclamativa});
+        return;
+    }
+    if (mostrafinale == 1) {
+        Label6->setText(didascaliafinale(p(), stato.quotazionefinale));
+        mostrafinale = 0;
+    }
+    if (esito == EsitoOrdina::NonDisponibile) {
+        Label6->setText(didascalianondisponibile(stato.quotazionefinale));
+        return;
+    }
+    Label4->setText(didascaliaperiodo(p(), stato.quotazioneiniziale, stato.quotazionefinale));
+    imposta(VScroll1, 1, &classifica::VScroll1_Change, this);
+}
+
+void classifica::VScroll1_Change()
+{
+    for (int i = 1; i <= righe; ++i) {
+        const int k = VScroll1->value() + i - 1;
+        numero[i]->setText(QString::number(k));
+        Label1[i]->setText(stato.titoliordinati[k]);
+        const auto& v = stato.incrementi[k];
+        Label2[i]->setText(testoincremento(v));
+        switch (coloreincremento(v)) {
+        case ColoreIncremento::Verde: colora(Label2[i], verde, giallo); break;
+        case ColoreIncremento::Rosso: colora(Label2[i], rosso, giallo); break;
+        case ColoreIncremento::Giallo: colora(Label2[i], giallo, Qt::black); break;
+        }
+    }
+}
+
+// ---- Commands ------------------------------------------------------------------------
+
+void classifica::stampa_Click()
+{
+    passo->setText(QStringLiteral("sto caricando WORD"));
+    StampaClassifica s;
+    s.nomeprogramma = m_modulo.nomeprogramma;
+    s.descrizione = m_modulo.descrizione;
+    s.periodo = Label4->text();
+    s.numerotitoli = p().numerotitoli;
+    const auto documento = m_finestre.elaboratore();
+    stampaclassifica(*documento, stato, s);
+    passo->setText(QStringLiteral("ho visualizzato i dati su WORD"));
+}
+
+void classifica::aiuto_Click()
+{
+    const QStringList righe = {
+        QStringLiteral("- La finestra è di sola lettura;"),
+        QStringLiteral("- la barra di scorrimento verticale sulla sinistra consente di visualizzare la graduatoria "
+                       "di tutti i titoli oltre i primi 15;"),
+        QStringLiteral("- la barra di scorrimento orizzontale in alto a destra consente di muoversi liberamente tra "
+                       "tutte le quotazioni disponibili (incrementi delle quotazioni rispetto alle ultime precedenti);"),
+        QStringLiteral("- i tasti di scorrimento al centro a destra consentono di scegliere le quotazioni di "
+                       "riferimento per il calcolo degli incrementi relativi."),
+    };
+    mostra(Messaggio{righe.join(u'\r'), QStringLiteral("Velno: aiuto"), Icona::Informativa});
+}
+
+void classifica::Command5_Click() { m_finestre.mostraazioni(); }
+void classifica::Command2_Click() { /* the stock card joins here */ }
+void classifica::Command3_Click() { /* the balance window joins here */ }
+void classifica::Command1_Click() { /* the help contents window joins here */ }
+void classifica::image1_click() { /* the ranking's help page joins here */ }
+void classifica::cmdesci_Click() { m_finestre.confermauscita(); }

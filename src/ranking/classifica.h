@@ -1,0 +1,88 @@
+#pragma once
+#include "ranking/graduatoria.h"
+#include "shared/messaggio.h"
+#include "shell/clsresize.h"
+
+#include <QWidget>
+#include <array>
+#include <memory>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QScrollBar;
+class QToolButton;
+class Finestre;
+class ModuloVelno;
+
+// The ranking window: the holdings ranked by their percentage change between two quotation
+// columns, 15 ranks at a time. It only reads the Portfolio.
+class classifica : public QWidget {
+    Q_OBJECT
+public:
+    explicit classifica(Finestre& finestre);
+    ~classifica() override;
+
+    static constexpr int righe = 15;
+
+    // Controls (arrays are 1-based: element 0 is unused).
+    QScrollBar* VScroll1 = nullptr;   // first rank shown
+    QScrollBar* VScroll2 = nullptr;   // initial column
+    QScrollBar* VScroll3 = nullptr;   // final column
+    QScrollBar* HScroll1 = nullptr;   // a column against the one before it
+    QGroupBox* Frame1 = nullptr;
+    std::array<QLabel*, righe + 1> numero{};
+    std::array<QLabel*, righe + 1> Label1{};
+    std::array<QLabel*, righe + 1> Label2{};
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* passo = nullptr;
+    QPushButton* stampa = nullptr;
+    QPushButton* Command5 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* aiuto = nullptr;
+    QPushButton* cmdesci = nullptr;
+    QToolButton* Image1 = nullptr;
+
+    // Window state: the chosen columns, the factor and the ranking.
+    Graduatoria stato;
+    int mostrafinale = 0;
+
+    // Opened from a picture: ranks the last two dated columns (the horizontal bar on the last
+    // dated column). The caller refuses first when there is no holding.
+    void posizionaultimacolonna();
+
+public slots:
+    void VScroll1_Change();
+    void VScroll2_Change();
+    void VScroll3_Change();
+    void HScroll1_Change();
+    void ordina();
+    void stampa_Click();
+    void aiuto_Click();
+    void Command5_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command1_Click();
+    void image1_click();
+    void cmdesci_Click();
+
+protected:
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void costruiscicontrolli();
+    void mostra(const Messaggio& m);
+    const Portfolio& p() const;
+    // Sets a scroll bar's value and runs its handler once, even when the value stays.
+    static void imposta(QScrollBar* barra, int valore, void (classifica::*gestore)(), classifica* w);
+
+    Finestre& m_finestre;
+    ModuloVelno& m_modulo;
+    std::unique_ptr<clsResize> m_resize;
+};

@@ -1,0 +1,171 @@
+#include "didascalie.h"
+#include "doppi.h"
+#include "plan/piano.h"
+#include "portfolio/frmazioni.h"
+#include "shared/cancella.h"
+#include "shared/documentotesto.h"
+#include "shared/frmdocumento.h"
+#include "shared/modulovelno.h"
+#include "shell/casellatesto.h"
+#include "shell/finestre.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextTable>
+
+namespace {
+struct Ambiente {
+    ModuloVelno modulo;
+    MessaggiRegistrati messaggi;
+    DialoghiRegistrati dialoghi;
+    Finestre finestre{modulo, messaggi, dialoghi};
+    Ambiente() { finestre.allafine = [] {}; }
+    piano& w() { return finestre.finestra<piano>(); }
+    Portfolio& p() { return modulo.portafoglio; }
+};
+
+QString cella(QTextTable* t, int r, int k) { return selezionacella(t->cellAt(r - 1, k - 1)).selectedText(); }
+QString righeunix(QString t) { return t.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+} // namespace
+
+class TestPiano : public QObject {
+    Q_OBJECT
+private slots:
+    void allavvio()
+    {
+        Ambiente e;
+        piano& w = e.w();
+        QCOMPARE(w.windowTitle(), QStringLiteral("Velno: piano strategico (finestra n.7 di 7)"));
+        QCOMPARE(w.size(), QSize(640, 455));
+        QCOMPARE(didascalietroncate(&w), QStringList());
+        QCOMPARE(w.label2[0]->text(), QStringLiteral("intero anno"));
+        QCOMPARE(w.label2[9]->text(), QStringLiteral("settembre"));
+        QCOMPARE(w.Text1[0]->toolTip(), QStringLiteral("piano strategico per l'intero anno"));
+        QCOMPARE(w.Text1[3]->toolTip(), QStringLiteral("appunti per il mese di marzo"));
+        QCOMPARE(w.passo->text(), QStringLiteral("gli appunti vengono archiviati insieme ai dati delle azioni"));
+        // The free stand-ins are the fonts actually drawn.
+        QCOMPARE(QFontInfo(w.Text1[12]->font()).family(), QStringLiteral("DejaVu Sans"));
+        QCOMPARE(QFontInfo(w.label2[12]->font()).family(), QStringLiteral("Comic Neue"));
+        QCOMPARE(QFontInfo(w.passo->font()).family(), QStringLiteral("Comic Neue"));
+    }
+
+    void digitare_eriaprire()
+    {
+        Ambiente e;
+        frmAzioni& a = e.finestre.azioni();
+        e.p().notepiano[5] = QStringLiteral("letto dall'archivio");
+        a.Image4_Click();
+        piano& w = e.w();
+        QVERIFY(w.isVisible());
+        QCOMPARE(w.Text1[5]->toPlainText(), QStringLiteral("letto dall'archivio"));
+        w.Text1[3]->setFocus();
+        QTest::keyClicks(w.Text1[3], QStringLiteral("comprare"));
+        QTest::keyClick(w.Text1[3], Qt::Key_Return);
+        QTest::keyClicks(w.Text1[3], QStringLiteral("Eni"));
+        QCOMPARE(e.p().notepiano[3], QStringLiteral("comprare\nEni"));
+        QTest::keyClick(w.Text1[3], Qt::Key_Tab);   // TAB goes on to the next note
+        QCOMPARE(e.p().notepiano[3], QStringLiteral("comprare\nEni"));
+
+        w.hide();
+        w.Text1[3]->setPlainText(QString());   // what the box shows is replaced at reopening
+        e.p().notepiano[3] = QStringLiteral("comprare\nEni");
+        a.Image4_Click();
+        QCOMPARE(w.Text1[3]->toPlainText(), QStringLiteral("comprare\nEni"));
+        QCOMPARE(w.label2[3]->text(), QStringLiteral("marzo"));
+
+        // Clearing every holding leaves the plan alone.
+        cancella& c = e.finestre.dialogocancella();
+        c.Option1[1]->click();
+        c.avanti->click();
+        QCOMPARE(e.p().notepiano[3], QStringLiteral("comprare\nEni"));
+        QCOMPARE(w.Text1[3]->toPlainText(), QStringLiteral("comprare\nEni"));
+    }
+
+    void incollare_appuntivuoti()
+    {
+        Ambiente e;
+        piano& w = e.w();
+        w.show();
+        appuntivuoti();
+        for (CasellaTesto* t : w.Text1) {
+            t->setFocus();
+            QTest::keyClick(t, Qt::Key_V, Qt::ControlModifier);
+            QVERIFY(t->toPlainText().isEmpty());
+        }
+    }
+
+    void stampa()
+    {
+        Ambiente e;
+        piano& w = e.w();
+        w.stampa->click();
+        QCOMPARE(e.messaggi.registrati.size(), 1);
+        QCOMPARE(e.messaggi.registrati[0],
+                 (Messaggio{QStringLiteral("Immettere prima i dati."), QStringLiteral("Velno: stampa dati finestra"),
+                            Icona::Esclamativa}));
+        QVERIFY(e.finestre.documenti().isEmpty());
+
+        w.Text1[12]->setPlainText(QStringLiteral("vendere tutto"));
+        w.stampa->click();
+        QCOMPARE(w.passo->text(), QStringLiteral("ho visualizzato i dati su WORD"));
+        QCOMPARE(e.finestre.documenti().size(), 1);
+        QTextDocument* d = e.finestre.documenti().constFirst()->documento();
+        QVERIFY(d->toPlainText().startsWith(
+            QStringLiteral("VELNO\n(programma per la gestione dei titoli di velno)\n\nPiano strategico")));
+        auto* t = qobject_cast<QTextTable*>(d->rootFrame()->childFrames().value(0));
+        QVERIFY(t);
+        QCOMPARE(t->rows(), 14);
+        QCOMPARE(t->columns(), 2);
+        QCOMPARE(cella(t, 1, 1), QStringLiteral("periodo"));
+        QCOMPARE(cella(t, 1, 2), QStringLiteral("strategia"));
+        QCOMPARE(cella(t, 2, 1), QStringLiteral("intero anno"));
+        for (int r = 2; r <= 13; ++r)
+            QVERIFY(cella(t, r, 2).isEmpty());
+        QCOMPARE(cella(t, 14, 1), QStringLiteral("dicembre"));
+        QCOMPARE(cella(t, 14, 2), QStringLiteral("vendere tutto"));
+        QCOMPARE(t->cellAt(13, 1).firstCursorPosition().charFormat().fontPointSize(), 10.0);
+        QVERIFY(t->cellAt(0, 1).format().background().style() != Qt::NoBrush);
+    }
+
+    void archivio_salvaeapre()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("Velno-azioni-piano"));
+        {
+            Ambiente e;
+            frmAzioni& a = e.finestre.azioni();
+            a.nome[1]->setEditText(QStringLiteral("Eni"));
+            a.dataacquisto[1]->setText(QStringLiteral("04/01/99"));
+            a.na[1]->setText(QStringLiteral("10"));
+            a.prezzo[1]->setText(QStringLiteral("10"));
+            a.Image4_Click();
+            piano& w = e.w();
+            for (int i = 0; i <= 12; ++i)
+                w.Text1[std::size_t(i)]->setPlainText(QStringLiteral("nota %1, \"prima\"\nriga due").arg(i));
+            w.Text1[7]->clear();
+            e.dialoghi.prossimofile = file;
+            a.salva_Click();
+            QVERIFY(QFile::exists(file));
+        }
+        Ambiente f;
+        f.dialoghi.prossimofile = file;
+        f.finestre.azioni().apri_Click();
+        QVERIFY(f.finestre.caricata<piano>());   // filled, not shown
+        QVERIFY(!f.w().isVisible());
+        for (int i = 0; i <= 12; ++i) {
+            const QString attesa = i == 7 ? QString() : QStringLiteral("nota %1, \"prima\"\nriga due").arg(i);
+            QCOMPARE(righeunix(f.p().notepiano[std::size_t(i)]), attesa);
+            QCOMPARE(righeunix(f.w().Text1[std::size_t(i)]->toPlainText()), attesa);
+        }
+    }
+};
+
+QTEST_MAIN(TestPiano)
+#include "test_piano.moc"
