@@ -3,6 +3,7 @@
 #include "card/stampascheda.h"
 #include "portfolio/frmazioni.h"
 #include "portfolio/portfolio.h"
+#include "ranking/classifica.h"
 #include "shared/documento.h"
 #include "shared/messaggi.h"
 #include "shared/modulovelno.h"
@@ -548,14 +549,7 @@ void singola::hardcopy_Click()
     stampascheda(*documento, s);
 }
 
-void singola::image1_click()
-{
-    if (titolischeda(p()) == 0) {
-        mostra(avviso(QStringLiteral("Non esistono titoli da controllare: prelevarli dall'archivio."), Icona::Critica));
-        return;
-    }
-    // The ranking window joins here.
-}
+void singola::image1_click() { classifica::apridallimmagine(m_finestre); }
 
 void singola::aiuto_Click()
 {

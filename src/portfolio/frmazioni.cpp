@@ -920,14 +920,10 @@ void frmAzioni::Image1_Click()
 
 void frmAzioni::Image2_Click()
 {
-    if (p().numerotitoli == 0) {
-        mostra(avviso(QStringLiteral("Non esistono titoli da controllare: prelevarli dall'archivio."), Icona::Critica));
+    if (!classifica::apridallimmagine(m_finestre))
         return;
-    }
-    m_finestre.finestra<classifica>().posizionaultimacolonna();
     Image2->hide();
     Image3->show();
-    m_finestre.mostra<classifica>();
 }
 
 void frmAzioni::Image4_Click()

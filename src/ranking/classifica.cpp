@@ -286,6 +286,19 @@ void classifica::HScroll1_Change()
     ordina();
 }
 
+bool classifica::apridallimmagine(Finestre& finestre)
+{
+    ModuloVelno& m = finestre.modulo();
+    if (m.portafoglio.numerotitoli == 0) {
+        finestre.messaggi().mostra(Messaggio{QStringLiteral("Non esistono titoli da controllare: prelevarli dall'archivio."),
+                                             m.titolocontrollo, Icona::Critica});
+        return false;
+    }
+    finestre.finestra<classifica>().posizionaultimacolonna();
+    finestre.mostra<classifica>();
+    return true;
+}
+
 void classifica::posizionaultimacolonna()
 {
     imposta(HScroll1, std::clamp(p().numerocolonne, 1, Portfolio::maxcolonne), &classifica::HScroll1_Change, this);
@@ -361,7 +374,7 @@ void classifica::aiuto_Click()
 }
 
 void classifica::Command5_Click() { m_finestre.mostraazioni(); }
-void classifica::Command2_Click() { /* the stock card joins here */ }
+void classifica::Command2_Click() { m_finestre.aprischeda(); }
 void classifica::Command3_Click() { /* the balance window joins here */ }
 void classifica::Command1_Click() { /* the help contents window joins here */ }
 void classifica::image1_click() { /* the ranking's help page joins here */ }

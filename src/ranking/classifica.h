@@ -56,6 +56,9 @@ public:
     // Opened from a picture: ranks the last two dated columns (the horizontal bar on the last
     // dated column). The caller refuses first when there is no holding.
     void posizionaultimacolonna();
+    // The pictures of the Azioni window, the card and the balance: refused with no holding
+    // in the Portfolio, else the window is shown on the last two dated columns. True when shown.
+    static bool apridallimmagine(Finestre& finestre);
 
 public slots:
     void VScroll1_Change();

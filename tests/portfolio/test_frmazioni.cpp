@@ -2,6 +2,7 @@
 #include "discopieno.h"
 #include "doppi.h"
 #include "portfolio/frmazioni.h"
+#include "ranking/classifica.h"
 #include "shared/cancella.h"
 #include "shared/modulovelno.h"
 #include "shell/arredo.h"
@@ -165,6 +166,19 @@ private slots:
             QCOMPARE(e.messaggi.registrati.size(), prima + 1);
             QCOMPARE(e.messaggi.registrati.last().testo, messaggio);
         }
+    }
+
+    void ctrlc_dallacasella_apreilgraduatoria()
+    {
+        // Ctrl+C is "Finestra Graduatoria" here, not the box's copy.
+        Ambiente e;
+        frmAzioni& a = e.a();
+        a.show();
+        QVERIFY(QTest::qWaitForWindowActive(&a));
+        a.na[3]->setFocus();
+        QTest::keySequence(a.na[3], QKeySequence(QStringLiteral("Ctrl+C")));
+        QVERIFY(e.finestre.caricata<classifica>());
+        QVERIFY(e.finestre.finestra<classifica>().isVisible());
     }
 
     void incollare_senzaappunti()
