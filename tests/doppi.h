@@ -45,6 +45,14 @@ public:
     }
     QList<QColor> colorichiesti;
     std::optional<QColor> prossimocolore;
+
+    std::optional<QString> data(QWidget*, const QString&, const QString& domanda, const QString&) override
+    {
+        datechieste.push_back(domanda);
+        return prossimadata;
+    }
+    QList<QString> datechieste;
+    std::optional<QString> prossimadata;   // nothing: the user cancels
 };
 
 #include <QClipboard>

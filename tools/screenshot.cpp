@@ -37,6 +37,7 @@ public:
     QString apri(QWidget*, const RichiestaFile&) override { return QString(); }
     QString salva(QWidget*, const RichiestaFile&) override { return QString(); }
     std::optional<QColor> colore(QWidget*, const QColor&) override { return std::nullopt; }
+    std::optional<QString> data(QWidget*, const QString&, const QString&, const QString&) override { return std::nullopt; }
 };
 
 void salva(QWidget& w, const QDir& cartella, const QString& nome)

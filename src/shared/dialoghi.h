@@ -22,4 +22,8 @@ public:
     virtual QString salva(QWidget* genitore, const RichiestaFile& r) = 0;
     // The colour dialog, starting from `iniziale`; nothing when the user cancels.
     virtual std::optional<QColor> colore(QWidget* genitore, const QColor& iniziale) = 0;
+    // A date typed by the user in answer to `domanda`, starting from `proposta`; nothing
+    // when the user cancels. The caller checks it.
+    virtual std::optional<QString> data(QWidget* genitore, const QString& titolo, const QString& domanda,
+                                        const QString& proposta) = 0;
 };

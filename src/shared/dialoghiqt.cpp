@@ -2,6 +2,8 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QStringList>
 
 namespace {
@@ -62,4 +64,14 @@ std::optional<QColor> DialoghiQt::colore(QWidget* genitore, const QColor& inizia
     if (!c.isValid())
         return std::nullopt;
     return c;
+}
+
+std::optional<QString> DialoghiQt::data(QWidget* genitore, const QString& titolo, const QString& domanda,
+                                        const QString& proposta)
+{
+    bool ok = false;
+    const QString t = QInputDialog::getText(genitore, titolo, domanda, QLineEdit::Normal, proposta, &ok);
+    if (!ok)
+        return std::nullopt;
+    return t.trimmed();
 }
