@@ -1,4 +1,5 @@
 #include "portfolio/frmazioni.h"
+#include "charts/grafici.h"
 #include "portfolio/archivio.h"
 #include "portfolio/controllo.h"
 #include "portfolio/ordinamento.h"
@@ -92,6 +93,7 @@ frmAzioni::frmAzioni(Finestre& finestre)
     primotitolo = primacolonna = 1;
     m_modulo.primotitolografico = m_modulo.primacolonnagrafico = 1;
     m_modulo.impostatitoli();
+    connect(this, &frmAzioni::aprigrafici, this, &frmAzioni::fin5_Click);
 }
 
 frmAzioni::~frmAzioni() = default;
@@ -723,6 +725,9 @@ void frmAzioni::mostraportafoglio()
     else
         HScroll1_Change();
     aggiornatitoli();
+    // The charts are ready with the line chart of the new data, loaded unshown if need be.
+    m_modulo.primacolonnagrafico = 1;
+    m_finestre.finestra<grafici>().dopoapertura();
 }
 
 bool frmAzioni::scriviarchivio()
@@ -881,7 +886,7 @@ void frmAzioni::fin1_Click()
 void frmAzioni::fin2_Click() { m_finestre.aprischeda(); }
 void frmAzioni::fin3_Click() { /* the ranking window joins here */ }
 void frmAzioni::fin4_Click() { /* the balance window joins here */ }
-void frmAzioni::fin5_Click() { /* the charts window joins here */ }
+void frmAzioni::fin5_Click() { m_finestre.mostra<grafici>(); }
 
 void frmAzioni::Image1_Click()
 {
