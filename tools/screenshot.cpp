@@ -139,9 +139,6 @@ int main(int argc, char** argv)
     if (!finestre.documenti().isEmpty()) {
         frmDocumento* d = finestre.documenti().constLast();
         salva(*d, cartella, QStringLiteral("documento-grafici"));
-        QString errore;
-        if (salvapdf(d->documento(), cartella.filePath(QStringLiteral("stampa-grafici.pdf")), &errore))
-            QTextStream(stdout) << cartella.filePath(QStringLiteral("stampa-grafici.pdf")) << '\n';
     }
     return 0;
 }

@@ -12,6 +12,8 @@
 #include <QAction>
 #include <QEvent>
 #include <QMenu>
+#include <QMouseEvent>
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
@@ -344,6 +346,12 @@ void grafici::quotazdestra_click() { esito(m_regole->quotazdestra_click()); }
 void grafici::HScroll1_Change()
 {
     const RegoleGrafici::Scorrimento s = m_regole->HScroll1_Change(HScroll1->value(), m_incorrezione);
+    // A message box takes the mouse: the bar would never see the button go up and would
+    // keep stepping (and asking) on its own. It is told the button is up.
+    if (!s.messaggi.empty()) {
+        QMouseEvent su(QEvent::MouseButtonRelease, QPointF(), QPointF(), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(HScroll1, &su);
+    }
     for (const Messaggio& m : s.messaggi)
         mostra(m);
     if (s.correzione) {
