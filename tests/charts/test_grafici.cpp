@@ -141,6 +141,11 @@ private slots:
         QCOMPARE(g.findChild<QAction*>(QStringLiteral("stampa"))->text(), QStringLiteral("S&tampa grafico"));
         QCOMPARE(g.findChild<QAction*>(QStringLiteral("quotazdestra"))->text(), QStringLiteral("Colonna successiva di quotazioni"));
         QCOMPARE(g.findChild<QAction*>(QStringLiteral("finestra5"))->text(), QStringLiteral("Fi&nestra  n.6 di 7"));
+        // The chart follows the window's size.
+        const QRect prima = g.MSChart1->geometry();
+        g.resize(1280, g.height());
+        QCoreApplication::processEvents();
+        QCOMPARE(g.MSChart1->width(), 2 * prima.width());
     }
 
     void settetipi_data()
@@ -173,6 +178,8 @@ private slots:
         QCOMPARE(e.g().regole().modografico, 2);
         QVERIFY(g.MSChart1->isVisible());
         QCOMPARE(g.MSChart1->vista()->isVisible(), !tipo3d(TipoGrafico(tipo)));
+        if (g.MSChart1->vista()->isVisible())
+            QCOMPARE(g.MSChart1->vista()->size(), g.MSChart1->size());
         QCoreApplication::processEvents();
         controllaimmagine(g.MSChart1->grab().toImage(), 3);
         // The print's picture, larger, shows the same.
