@@ -1,6 +1,8 @@
 // Renders every window that exists to PNG, offscreen, with a small example Portfolio:
 //   velno-screenshot <folder>
 #include "card/singola.h"
+#include "charts/grafici.h"
+#include "charts/grafico.h"
 #include "portfolio/frmazioni.h"
 #include "plan/piano.h"
 #include "ranking/classifica.h"
@@ -13,9 +15,13 @@
 #include "shared/messaggi.h"
 #include "shared/modulovelno.h"
 #include "shell/arredo.h"
+#include "shared/numeri.h"
 #include "shell/finestre.h"
 
 #include <QApplication>
+#include <QPainter>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QIcon>
 #include <QComboBox>
 #include <QPushButton>
@@ -156,6 +162,47 @@ int main(int argc, char** argv)
             if (salvapdf(finestre.documenti().constLast()->documento(), pdf, &errore))
                 QTextStream(stdout) << pdf << '\n';
         }
+    }
+    c.hide();
+
+    // The charts, over ten dated columns of the same holdings.
+    Portfolio& p = modulo.portafoglio;
+    const char* altredate[] = {"29/07/99", "31/08/99", "30/09/99", "29/10/99", "30/11/99", "31/12/99"};
+    const double passi[] = {1.04, 0.97, 1.06, 1.03};
+    for (int j = 0; j < 6; ++j) {
+        p.datequotazioni[5 + j] = QString::fromLatin1(altredate[j]);
+        for (int i = 1; i <= 5; ++i)
+            p.quotazioni(5 + j, i) = QString::number(valore(p.quotazioni(4 + j, i)) * passi[(i + j) % 4], 'f', 2);
+    }
+    p.quotazioni(6, 4).clear();   // a quotation not typed leaves a gap
+    p.numerocolonne = 10;
+    QTemporaryDir immagini;
+    modulo.cartella = immagini.path();
+    grafici& g = finestre.finestra<grafici>();
+    g.cmdbarre3d_Click();
+    salva(g, cartella, QStringLiteral("grafici"));
+
+    // The seven kinds side by side.
+    const QSize cella = g.MSChart1->size();
+    QImage foglio(cella.width() * 2 + 30, cella.height() * 4 + 50, QImage::Format_RGB32);
+    foglio.fill(QColor(220, 220, 220));
+    QPainter pf(&foglio);
+    QPushButton* tipi[] = {g.cmdbarre, g.cmdlinee, g.cmdtorta, g.cmdbarre3d, g.cmdlinee3d, g.cmd3darea, g.cmd3dstep};
+    for (int k = 0; k < 7; ++k) {
+        tipi[k]->click();
+        pf.drawImage(QPoint(10 + (k % 2) * (cella.width() + 10), 10 + (k / 2) * (cella.height() + 10)),
+                     g.MSChart1->immagine(cella));
+    }
+    pf.end();
+    foglio.save(cartella.filePath(QStringLiteral("grafici-tipi.png")));
+    QTextStream(stdout) << cartella.filePath(QStringLiteral("grafici-tipi.png")) << '\n';
+
+    // The print of the line chart.
+    g.cmdlinee->click();
+    g.stampa_Click();
+    if (!finestre.documenti().isEmpty()) {
+        frmDocumento* d = finestre.documenti().constLast();
+        salva(*d, cartella, QStringLiteral("documento-grafici"));
     }
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "portfolio/frmazioni.h"
 #include "card/scheda.h"
 #include "card/singola.h"
+#include "charts/grafici.h"
 #include "portfolio/archivio.h"
 #include "portfolio/controllo.h"
 #include "portfolio/ordinamento.h"
@@ -102,6 +103,7 @@ frmAzioni::frmAzioni(Finestre& finestre)
     primotitolo = primacolonna = 1;
     m_modulo.primotitolografico = m_modulo.primacolonnagrafico = 1;
     m_modulo.impostatitoli();
+    connect(this, &frmAzioni::aprigrafici, this, &frmAzioni::fin5_Click);
 }
 
 frmAzioni::~frmAzioni() = default;
@@ -743,6 +745,9 @@ void frmAzioni::mostraportafoglio()
     // A card on screen must not go on showing the previous archive.
     if (m_finestre.caricata<singola>())
         m_finestre.finestra<singola>().ridisegna();
+    // The charts are ready with the line chart of the new data, loaded unshown if need be.
+    m_modulo.primacolonnagrafico = 1;
+    m_finestre.finestra<grafici>().dopoapertura();
 }
 
 bool frmAzioni::scriviarchivio()
@@ -911,7 +916,7 @@ void frmAzioni::fin1_Click()
 void frmAzioni::fin2_Click() { m_finestre.aprischeda(); }
 void frmAzioni::fin3_Click() { m_finestre.mostra<classifica>(); }
 void frmAzioni::fin4_Click() { /* the balance window joins here */ }
-void frmAzioni::fin5_Click() { /* the charts window joins here */ }
+void frmAzioni::fin5_Click() { m_finestre.mostra<grafici>(); }
 
 void frmAzioni::Image1_Click()
 {

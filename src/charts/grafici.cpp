@@ -1,0 +1,486 @@
+#include "charts/grafici.h"
+#include "charts/grafico.h"
+#include "charts/stampagrafici.h"
+#include "portfolio/frmazioni.h"
+#include "portfolio/portfolio.h"
+#include "shared/documento.h"
+#include "shared/messaggi.h"
+#include "shared/modulovelno.h"
+#include "shell/arredo.h"
+#include "shell/finestre.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QCoreApplication>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QScrollBar>
+#include <QToolBar>
+
+namespace {
+
+// Design of the inner area in twips (15 twips = 1 pixel), as the other main windows.
+constexpr int larghezzaprogetto = 9600;
+constexpr int altezzaprogetto = 5895;
+
+// The size of the chart's picture in the print.
+const QSize dimensionestampa(720, 440);
+
+// A small drawing of each kind for its button.
+QIcon iconatipo(TipoGrafico tipo)
+{
+    QIcon icona;
+    for (int lato : {24, 48}) {
+        QPixmap pm(lato, lato);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(lato / 24.0, lato / 24.0);
+        const QColor c1 = coloreserie(1), c2 = coloreserie(2), c3 = coloreserie(3);
+        auto faccia = [&](const QPolygonF& f, const QColor& c) {
+            p.setPen(QPen(c.darker(160), 0.6));
+            p.setBrush(c);
+            p.drawPolygon(f);
+        };
+        // A box seen obliquely: right side, top, front.
+        auto scatola = [&](double x, double y, double l, double a, double d, const QColor& c) {
+            faccia(QPolygonF({{x + l, y}, {x + l + d, y - d}, {x + l + d, y + a - d}, {x + l, y + a}}), c.darker(145));
+            faccia(QPolygonF({{x, y}, {x + d, y - d}, {x + l + d, y - d}, {x + l, y}}), c.darker(118));
+            faccia(QPolygonF(QRectF(x, y, l, a)), c);
+        };
+        p.setPen(QPen(QColor(85, 87, 83), 1));
+        if (tipo != TipoGrafico::Torta) {
+            p.drawLine(QPointF(2.5, 2), QPointF(2.5, 21.5));
+            p.drawLine(QPointF(2.5, 21.5), QPointF(22, 21.5));
+        }
+        switch (tipo) {
+        case TipoGrafico::Barre:
+            p.setPen(Qt::NoPen);
+            p.fillRect(QRectF(5, 11, 4, 10), c1);
+            p.fillRect(QRectF(10, 6, 4, 15), c2);
+            p.fillRect(QRectF(15, 13, 4, 8), c3);
+            break;
+        case TipoGrafico::Torta:
+            p.setPen(QPen(Qt::white, 0.8));
+            p.setBrush(c1);
+            p.drawPie(QRectF(2, 2, 20, 20), 90 * 16, 150 * 16);
+            p.setBrush(c2);
+            p.drawPie(QRectF(2, 2, 20, 20), 240 * 16, 80 * 16);
+            p.setBrush(c3);
+            p.drawPie(QRectF(2, 2, 20, 20), 320 * 16, 130 * 16);
+            break;
+        case TipoGrafico::Linee:
+            p.setBrush(Qt::NoBrush);
+            p.setPen(QPen(c1, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.drawPolyline(QPolygonF({{4, 17}, {9, 11}, {14, 13}, {20, 5}}));
+            p.setPen(QPen(c2, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.drawPolyline(QPolygonF({{4, 9}, {9, 14}, {14, 18}, {20, 15}}));
+            break;
+        case TipoGrafico::Area3D:
+            faccia(QPolygonF({{4, 12}, {8, 9}, {13, 11}, {18, 6}, {18, 20}, {4, 20}}).translated(3, -3), c2.darker(118));
+            faccia(QPolygonF({{4, 12}, {8, 9}, {13, 11}, {18, 6}, {18, 20}, {4, 20}}), c2);
+            faccia(QPolygonF({{4, 16}, {9, 13}, {14, 15}, {18, 12}, {18, 20}, {4, 20}}), c1);
+            break;
+        case TipoGrafico::Linee3D:
+            faccia(QPolygonF({{4, 11}, {10, 6}, {13, 3}, {7, 8}}), c2.darker(118));
+            faccia(QPolygonF({{10, 6}, {17, 10}, {20, 7}, {13, 3}}), c2.darker(130));
+            faccia(QPolygonF({{4, 17}, {10, 12}, {13, 9}, {7, 14}}), c1.darker(118));
+            faccia(QPolygonF({{10, 12}, {17, 16}, {20, 13}, {13, 9}}), c1.darker(130));
+            break;
+        case TipoGrafico::Barre3D:
+            scatola(5, 10, 4, 11, 3, c1);
+            scatola(11, 6, 4, 15, 3, c2);
+            scatola(17, 13, 3, 8, 3, c3);
+            break;
+        case TipoGrafico::Passo3D:
+            scatola(4, 14, 5, 7, 3, c1);
+            scatola(9, 9, 5, 12, 3, c1);
+            scatola(14, 12, 5, 9, 3, c1);
+            break;
+        }
+        p.end();
+        icona.addPixmap(pm);
+    }
+    return icona;
+}
+
+} // namespace
+
+grafici::grafici(Finestre& finestre)
+    : m_finestre(finestre), m_modulo(finestre.modulo()), m_resize(std::make_unique<clsResize>())
+{
+    setObjectName(QStringLiteral("grafici"));
+    setWindowTitle(QStringLiteral("Velno: grafici dell'andamento delle azioni"));
+    costruiscicontrolli();
+    m_regole = std::make_unique<RegoleGrafici>(m_modulo, MSChart1->griglia());
+    costruiscimenu();
+    costruiscitoolbar();
+
+    // Until a kind is chosen the chart draws lines.
+    MSChart1->griglia().impostatipo(TipoGrafico::Linee);
+    MSChart1->griglia().impostatitolo(QStringLiteral("Andamento quotazioni con grafico a linee"));
+
+    m_resize->setSourceForm(this);
+    m_resize->SizeFormToScreen(75);
+    resize(larghezzaprogetto / clsResize::twip, 6825 / clsResize::twip);
+}
+
+grafici::~grafici() = default;
+
+void grafici::costruiscicontrolli()
+{
+    m_area = new QWidget(this);
+    m_area->setObjectName(QStringLiteral("area"));
+    m_area->installEventFilter(this);
+    m_area->setFont(QFont(QStringLiteral("Nimbus Sans"), 8));
+    m_area->resize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
+    setCentralWidget(m_area);
+
+    MSChart1 = new Grafico(m_area);
+    MSChart1->setObjectName(QStringLiteral("MSChart1"));
+    MSChart1->setGeometry(4, 4, 632, 326);
+
+    HScroll1 = new QScrollBar(Qt::Horizontal, m_area);
+    HScroll1->setObjectName(QStringLiteral("HScroll1"));
+    HScroll1->setRange(1, 291);
+    HScroll1->setSingleStep(1);
+    HScroll1->setPageStep(10);
+    // Dragging the slider moves the chart once, where it is let go.
+    HScroll1->setTracking(false);
+    HScroll1->setGeometry(4, 334, 632, 16);
+    connect(HScroll1, &QScrollBar::valueChanged, this, &grafici::HScroll1_Change);
+
+    struct Tipo {
+        QPushButton** pulsante;
+        const char* nome;
+        TipoGrafico tipo;
+        const char* suggerimento;
+        void (grafici::*gestore)();
+    };
+    const Tipo tipi[] = {
+        {&cmdbarre, "cmdbarre", TipoGrafico::Barre, "cliccare per visualizzare un grafico a barre", &grafici::cmdbarre_Click},
+        {&cmdtorta, "cmdtorta", TipoGrafico::Torta, "cliccare per visualizzare un grafico a torta", &grafici::cmdtorta_Click},
+        {&cmdlinee, "cmdlinee", TipoGrafico::Linee, "cliccare per visualizzare un grafico a linee", &grafici::cmdlinee_Click},
+        {&cmd3darea, "cmd3darea", TipoGrafico::Area3D,
+         "cliccare per visualizzare un grafico ad area a tre dimensioni", &grafici::cmd3darea_Click},
+        {&cmdlinee3d, "cmdlinee3d", TipoGrafico::Linee3D,
+         "cliccare per visualizzare un grafico a linee a tre dimensioni", &grafici::cmdlinee3d_Click},
+        {&cmdbarre3d, "cmdbarre3d", TipoGrafico::Barre3D,
+         "cliccare per visualizzare un grafico a barre a tre dimensioni", &grafici::cmdbarre3d_Click},
+        {&cmd3dstep, "cmd3dstep", TipoGrafico::Passo3D,
+         "cliccare per visualizzare un grafico a passo a tre dimensioni", &grafici::cmd3dstep_Click},
+    };
+    int x = 4;
+    for (const Tipo& t : tipi) {
+        auto* b = new QPushButton(m_area);
+        b->setObjectName(QString::fromLatin1(t.nome));
+        b->setToolTip(QString::fromUtf8(t.suggerimento));
+        b->setIcon(iconatipo(t.tipo));
+        b->setIconSize(QSize(24, 24));
+        b->setGeometry(x, 355, 32, 32);
+        connect(b, &QPushButton::clicked, this, t.gestore);
+        *t.pulsante = b;
+        x += 34;
+    }
+
+    auto bottone = [&](const char* nome, const QString& testo, int x, int l, void (grafici::*gestore)()) {
+        auto* b = new QPushButton(testo, m_area);
+        b->setObjectName(QString::fromLatin1(nome));
+        b->setGeometry(x, 357, l, 28);
+        connect(b, &QPushButton::clicked, this, gestore);
+        return b;
+    };
+    Command1 = bottone("Command1", QStringLiteral("&AIUTO"), 254, 76, &grafici::Command1_Click);
+    Command2 = bottone("Command2", QStringLiteral("&Guida in linea"), 334, 108, &grafici::Command2_Click);
+    Command3 = bottone("Command3", QStringLiteral("finestra A&zioni"), 446, 112, &grafici::Command3_Click);
+    Command4 = bottone("Command4", QStringLiteral("&USCITA"), 562, 74, &grafici::Command4_Click);
+}
+
+void grafici::costruiscimenu()
+{
+    auto voce = [this](QMenu* m, const char* nome, const QString& testo, void (grafici::*gestore)()) {
+        return aggiungivoce(m, nome, testo, [this, gestore] { (this->*gestore)(); });
+    };
+    QMenu* file = aggiungimenu(this, "file", QStringLiteral("&File"));
+    voce(file, "apri", QStringLiteral("&Apri..."), &grafici::apri_Click);
+    voce(file, "salva", QStringLiteral("&Salva"), &grafici::salva_Click);
+    voce(file, "salvanome", QStringLiteral("Salva con &nome..."), &grafici::salvanome_Click);
+    voce(file, "eliminare", QStringLiteral("&Elimina..."), &grafici::eliminare_click);
+    file->addSeparator();
+    voce(file, "stampa", QStringLiteral("S&tampa grafico"), &grafici::stampa_Click);
+    file->addSeparator();
+    voce(file, "esci", QStringLiteral("&Esci"), &grafici::esci_Click);
+
+    QMenu* modifica = aggiungimenu(this, "modifica", QStringLiteral("&Modifica"));
+    voce(modifica, "colorare", QStringLiteral("&Colore di sfondo"), &grafici::colorare_Click);
+
+    QMenu* visualizza = aggiungimenu(this, "visualizza", QStringLiteral("&Visualizza"));
+    voce(visualizza, "fin1", QStringLiteral("Finestra Azioni"), &grafici::fin1_Click);
+    voce(visualizza, "fin2", QStringLiteral("Finestra Schede"), &grafici::fin2_Click);
+    voce(visualizza, "fin3", QStringLiteral("Finestra Bilancio"), &grafici::fin3_Click);
+    voce(visualizza, "fin4", QStringLiteral("Finestra Grafici"), &grafici::fin4_Click);
+    visualizza->addSeparator();
+    voce(visualizza, "azioneprima", QStringLiteral("Riga precedente di azioni"), &grafici::azioneprima_click);
+    voce(visualizza, "azionedopo", QStringLiteral("Riga successiva di azioni"), &grafici::azionedopo_click);
+    visualizza->addSeparator();
+    voce(visualizza, "quotazsinistra", QStringLiteral("Colonna precedente di quotazioni"), &grafici::quotazsinistra_click);
+    voce(visualizza, "quotazdestra", QStringLiteral("Colonna successiva di quotazioni"), &grafici::quotazdestra_click);
+
+    QMenu* aiuto = aggiungimenu(this, "help", QStringLiteral("&?"));
+    voce(aiuto, "guida", QStringLiteral("&Guida in linea"), &grafici::guida_Click);
+    voce(aiuto, "sugger", QStringLiteral("&Suggerimenti..."), &grafici::sugger_Click);
+    aiuto->addSeparator();
+    voce(aiuto, "supporto", QStringLiteral("Supporto &prodotto"), &grafici::supporto_Click);
+    aiuto->addSeparator();
+    voce(aiuto, "informazioni", QStringLiteral("&Informazioni su Velno"), &grafici::informazioni_Click);
+
+    voceangolo(this, "finestra5", QStringLiteral("Fi&nestra  n.6 di 7"), [this] { finestra5_Click(); });
+}
+
+void grafici::costruiscitoolbar()
+{
+    const SuggerimentiBarra suggerimenti = {
+        QString(),
+        QStringLiteral("apri file"),
+        QStringLiteral("salva file"),
+        QStringLiteral("salva file con nome"),
+        QStringLiteral("elimina file"),
+        QStringLiteral("stampa dati finestra"),
+        QStringLiteral("visualizza finestra Azioni"),
+        QStringLiteral("visualizza finestra Schede"),
+        QStringLiteral("visualizza finestra Bilancio"),
+        QStringLiteral("visualizza finestra Grafici"),
+        QStringLiteral("singolo titolo"),
+        QStringLiteral("titolo precedente"),
+        QStringLiteral("titolo successivo"),
+        QStringLiteral("quotazione precedente"),
+        QStringLiteral("quotazione successiva"),
+        QStringLiteral("quotazioni periodiche della serie di titoli"),
+        QStringLiteral("colore di sfondo"),
+        QStringLiteral("guida in linea"),
+        QStringLiteral("supporto prodotto"),
+        QStringLiteral("informazioni su Velno"),
+        QStringLiteral("controllo dati immessi"),
+        QStringLiteral("cancella dati finestra"),
+        QStringLiteral("uscita da Velno"),
+    };
+    Toolbar1 = costruiscibarra(this, suggerimenti, [this](int k) { Toolbar1_ButtonClick(k); }, pulsante,
+                               {{10, QStringLiteral(":grafico1")}, {15, QStringLiteral(":grafico10")}});
+}
+
+// ---- Messages and drawing --------------------------------------------------------------
+
+void grafici::mostra(const Messaggio& m)
+{
+    if (!m_silenzio)
+        m_finestre.messaggi().mostra(m);
+}
+
+void grafici::esito(const std::optional<Messaggio>& m)
+{
+    if (m)
+        mostra(*m);
+    MSChart1->aggiorna();
+}
+
+void grafici::graficoserie() { esito(m_regole->graficoserie()); }
+void grafici::graficotitolo() { esito(m_regole->graficotitolo()); }
+
+void grafici::tipografico(TipoGrafico tipo, const QString& titolo)
+{
+    GrigliaGrafico& g = MSChart1->griglia();
+    g.impostatipo(tipo);
+    g.impostatitolo(titolo);
+    if (m_regole->modografico == 1)
+        graficotitolo();
+    else
+        graficoserie();
+}
+
+void grafici::cmdbarre_Click()
+{
+    tipografico(TipoGrafico::Barre, QStringLiteral("Andamento quotazioni con grafico a barre"));
+}
+
+void grafici::cmdtorta_Click()
+{
+    tipografico(TipoGrafico::Torta, QStringLiteral("Patrimonio azionario (dimensioni e percentuali)"));
+}
+
+void grafici::cmdlinee_Click()
+{
+    tipografico(TipoGrafico::Linee, QStringLiteral("Andamento quotazioni con grafico a linee"));
+}
+
+void grafici::cmd3darea_Click()
+{
+    tipografico(TipoGrafico::Area3D, QStringLiteral("Andamento quotazioni con grafico ad area su 3 dimensioni"));
+}
+
+void grafici::cmdlinee3d_Click()
+{
+    tipografico(TipoGrafico::Linee3D, QStringLiteral("Andamento quotazioni con grafico a nastro su 3 dimensioni"));
+}
+
+void grafici::cmdbarre3d_Click()
+{
+    tipografico(TipoGrafico::Barre3D, QStringLiteral("Andamento quotazioni con grafico a barre su 3 dimensioni"));
+}
+
+void grafici::cmd3dstep_Click()
+{
+    tipografico(TipoGrafico::Passo3D, QStringLiteral("Andamento quotazioni con grafico a passo su 3 dimensioni"));
+}
+
+// ---- Paging ----------------------------------------------------------------------------
+
+void grafici::azioneprima_click() { esito(m_regole->azioneprima_click()); }
+void grafici::azionedopo_click() { esito(m_regole->azionedopo_click()); }
+void grafici::quotazsinistra_click() { esito(m_regole->quotazsinistra_click()); }
+void grafici::quotazdestra_click() { esito(m_regole->quotazdestra_click()); }
+
+void grafici::HScroll1_Change()
+{
+    const RegoleGrafici::Scorrimento s = m_regole->HScroll1_Change(HScroll1->value(), m_incorrezione);
+    // A message box takes the mouse: the bar would never see the button go up and would
+    // keep stepping (and asking) on its own. It is told the button is up.
+    if (!s.messaggi.empty()) {
+        QMouseEvent su(QEvent::MouseButtonRelease, QPointF(), QPointF(), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(HScroll1, &su);
+    }
+    for (const Messaggio& m : s.messaggi)
+        mostra(m);
+    if (s.correzione) {
+        // The bar goes back; its change draws the chart from there.
+        const QScopedValueRollback correzione(m_incorrezione, true);
+        HScroll1->setValue(*s.correzione);
+    }
+    MSChart1->aggiorna();
+}
+
+void grafici::dopoapertura()
+{
+    const QScopedValueRollback silenzio(m_silenzio, true);
+    cmdlinee_Click();
+    quotazdestra_click();
+}
+
+void grafici::showEvent(QShowEvent* e)
+{
+    // What the Azioni window changed since the last draw shows at once, in the same chart.
+    m_regole->ridisegna();
+    MSChart1->aggiorna();
+    QMainWindow::showEvent(e);
+}
+
+// ---- Print, colour, help ---------------------------------------------------------------
+
+QString grafici::percorsoimmagine() const { return m_modulo.percorsoutente(QStringLiteral("graficoAzioni.png")); }
+
+void grafici::stampa_Click()
+{
+    if (m_modulo.portafoglio.numerotitoli <= 0) {
+        mostra(Messaggio{QStringLiteral("Non ci sono azioni da visualizzare."), m_modulo.titoloaiuto, Icona::Critica});
+        return;
+    }
+    const QString file = percorsoimmagine();
+    QString errore;
+    if (!salvaimmaginegrafico(MSChart1->immagine(dimensionestampa), file, &errore)) {
+        mostra(Messaggio{QStringLiteral("Impossibile salvare l'immagine del grafico nel file \"%1\": %2. Il grafico non è stato stampato.")
+                             .arg(file, errore),
+                         m_modulo.titoloaiuto, Icona::Critica});
+        return;
+    }
+    const auto documento = m_finestre.elaboratore();
+    stampagrafico(*documento, file);
+}
+
+void grafici::colorare_Click() { coloredisfondo(m_finestre, this, m_area); }
+
+void grafici::Command1_Click()
+{
+    const QStringList righe{
+        QStringLiteral("- Cliccare su un tasto posto in basso, sulla sinistra, per visualizzare un tipo di grafico;"),
+        QStringLiteral("- qualora non esistano dati prelevarli da un file archiviato (Velno-azioni-)"),
+        QStringLiteral("- utilizzare le frecce della barra degli strumenti per visualizzare i dati successivi;"),
+        QStringLiteral("- cliccare su Indietro per tornare alla finestra sull'immissione dei dati;"),
+        QStringLiteral("- cliccare su Uscita o sulla 'porta aperta' per chiudere il programma."),
+    };
+    mostra(Messaggio{righe.join(u'\r'), QStringLiteral("Velno: aiuto (grafici)."), Icona::Informativa});
+}
+
+// ---- Other windows and files -----------------------------------------------------------
+
+void grafici::Command2_Click() { guida_Click(); }
+void grafici::Command3_Click() { fin1_Click(); }
+void grafici::Command4_Click() { m_finestre.confermauscita(); }
+void grafici::esci_Click() { m_finestre.confermauscita(); }
+
+void grafici::apri_Click() { m_finestre.azioni().apri_Click(); }
+void grafici::salva_Click() { m_finestre.azioni().salva_Click(); }
+void grafici::salvanome_Click() { m_finestre.azioni().salvanome_Click(); }
+void grafici::eliminare_click() { m_finestre.azioni().eliminare_click(); }
+
+void grafici::fin1_Click() { m_finestre.mostraazioni(); }
+void grafici::fin2_Click() { m_finestre.aprischeda(); }
+void grafici::fin3_Click() { /* the balance window joins here */ }
+
+void grafici::fin4_Click()
+{
+    mostra(Messaggio{QStringLiteral("E' questa la finestra Grafici."), m_modulo.titolocontrollo, Icona::Esclamativa});
+}
+
+void grafici::guida_Click() { /* the help contents window joins here */ }
+void grafici::sugger_Click() { /* the tip-of-the-day window joins here */ }
+void grafici::supporto_Click() {}
+void grafici::informazioni_Click() { /* the about window joins here */ }
+void grafici::finestra5_Click() { /* the charts help page joins here */ }
+
+void grafici::Toolbar1_ButtonClick(int indice)
+{
+    switch (indice) {
+    case 1: apri_Click(); break;
+    case 2: salva_Click(); break;
+    case 3: salvanome_Click(); break;
+    case 4: eliminare_click(); break;
+    case 5: stampa_Click(); break;
+    case 6: fin1_Click(); break;
+    case 7: fin2_Click(); break;
+    case 8: fin3_Click(); break;
+    case 9: fin4_Click(); break;
+    case 10: graficotitolo(); break;
+    case 11: azioneprima_click(); break;
+    case 12: azionedopo_click(); break;
+    case 13: quotazsinistra_click(); break;
+    case 14: quotazdestra_click(); break;
+    case 15: graficoserie(); break;
+    case 16: colorare_Click(); break;
+    case 17: guida_Click(); break;
+    case 18: supporto_Click(); break;
+    case 19: informazioni_Click(); break;
+    case 20:
+        mostra(Messaggio{QStringLiteral("La funzione non è attiva nella finestra visualizzata: non è prevista alcuna immissione di dati."),
+                         m_modulo.titolocontrollo, Icona::Informativa});
+        break;
+    case 21:
+        // What the delete dialog does for "all the data", then the chart goes.
+        cancellatutto(m_modulo.portafoglio);
+        m_finestre.azioni().azzeravisualizzazione();
+        MSChart1->griglia().impostavisibile(false);
+        MSChart1->aggiorna();
+        break;
+    case 22: m_finestre.confermauscita(); break;
+    default: break;
+    }
+}
+
+bool grafici::eventFilter(QObject* o, QEvent* e)
+{
+    if (o == m_area && e->type() == QEvent::Resize)
+        m_resize->ResizeControls();
+    return QMainWindow::eventFilter(o, e);
+}

@@ -1,0 +1,113 @@
+#pragma once
+#include "charts/grigliagrafico.h"
+#include "charts/regolegrafici.h"
+#include "shared/messaggio.h"
+#include "shell/clsresize.h"
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+#include <optional>
+
+class QAction;
+class QPushButton;
+class QScrollBar;
+class QToolBar;
+class Finestre;
+class ModuloVelno;
+class Grafico;
+
+// The charts window: the quotations of up to 10 holdings over up to 10 quotation columns,
+// or of one holding, in seven kinds of chart; paging through holdings and columns; print.
+// It owns no data: every draw reads the Portfolio.
+class grafici : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit grafici(Finestre& finestre);
+    ~grafici() override;
+
+    Grafico* MSChart1 = nullptr;
+    QScrollBar* HScroll1 = nullptr;
+    QPushButton* Command1 = nullptr;   // "&AIUTO"
+    QPushButton* Command2 = nullptr;   // "&Guida in linea"
+    QPushButton* Command3 = nullptr;   // "finestra A&zioni"
+    QPushButton* Command4 = nullptr;   // "&USCITA"
+    QPushButton* cmdbarre = nullptr;
+    QPushButton* cmdtorta = nullptr;
+    QPushButton* cmdlinee = nullptr;
+    QPushButton* cmd3darea = nullptr;
+    QPushButton* cmdlinee3d = nullptr;
+    QPushButton* cmdbarre3d = nullptr;
+    QPushButton* cmd3dstep = nullptr;
+    QToolBar* Toolbar1 = nullptr;
+    std::array<QAction*, 23> pulsante{};   // toolbar buttons 1..22
+
+    // The rules and the window state (modografico, titolocorrente, nodati, ...).
+    RegoleGrafici& regole() { return *m_regole; }
+
+    // After an archive was opened: the line chart, one column on, without a word (the
+    // user asked for the file, not for these moves).
+    void dopoapertura();
+
+    // Where the print's picture goes.
+    QString percorsoimmagine() const;
+
+public slots:
+    void cmdbarre_Click();
+    void cmdtorta_Click();
+    void cmdlinee_Click();
+    void cmd3darea_Click();
+    void cmdlinee3d_Click();
+    void cmdbarre3d_Click();
+    void cmd3dstep_Click();
+    void graficoserie();
+    void graficotitolo();
+    void azioneprima_click();
+    void azionedopo_click();
+    void quotazsinistra_click();
+    void quotazdestra_click();
+    void HScroll1_Change();
+    void stampa_Click();
+    void colorare_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void apri_Click();
+    void salva_Click();
+    void salvanome_Click();
+    void eliminare_click();
+    void esci_Click();
+    void fin1_Click();
+    void fin2_Click();
+    void fin3_Click();
+    void fin4_Click();
+    void guida_Click();
+    void sugger_Click();
+    void supporto_Click();
+    void informazioni_Click();
+    void finestra5_Click();
+    void Toolbar1_ButtonClick(int indice);
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+
+private:
+    void costruiscicontrolli();
+    void costruiscimenu();
+    void costruiscitoolbar();
+    // Sets the kind and its title, then draws in the current mode.
+    void tipografico(TipoGrafico tipo, const QString& titolo);
+    // Shows the rules' answer and brings the chart up to date.
+    void esito(const std::optional<Messaggio>& m);
+    void mostra(const Messaggio& m);
+
+    Finestre& m_finestre;
+    ModuloVelno& m_modulo;
+    std::unique_ptr<clsResize> m_resize;
+    std::unique_ptr<RegoleGrafici> m_regole;
+    QWidget* m_area = nullptr;
+    bool m_silenzio = false;       // messages are not shown (the moves after an open)
+    bool m_incorrezione = false;   // the scroll bar is being moved back by its own handler
+};

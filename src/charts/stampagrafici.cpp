@@ -1,0 +1,41 @@
+#include "charts/stampagrafici.h"
+#include "shared/documento.h"
+#include "shared/scritturasicura.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+
+bool salvaimmaginegrafico(const QImage& immagine, const QString& file, QString* errore)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (immagine.isNull() || !immagine.save(&buffer, "PNG")) {
+        if (errore)
+            *errore = QStringLiteral("l'immagine del grafico non si può comporre");
+        return false;
+    }
+    const QString cartella = QFileInfo(file).absolutePath();
+    if (!QDir().mkpath(cartella)) {
+        if (errore)
+            *errore = QStringLiteral("la cartella \"%1\" non si può creare").arg(cartella);
+        return false;
+    }
+    return scrivisicuro(file, png, errore);
+}
+
+void stampagrafico(Documento& d, const QString& immagine)
+{
+    const QString gotico = QStringLiteral("Century Gothic");
+    d.avvia();
+    d.visibile(true);
+    d.aggiungidocumento();
+    d.carattere(gotico, 20);
+    d.scrivi(QStringLiteral("VELNO\r"));
+    d.carattere(gotico, 16);
+    d.scrivi(QStringLiteral("(programma per la gestione dei titoli di velno)\r\r"));
+    d.aggiungiparagrafo(d.finedocumento());
+    d.immagine(immagine);
+}
