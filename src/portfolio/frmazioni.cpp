@@ -1,4 +1,5 @@
 #include "portfolio/frmazioni.h"
+#include "balance/frmbilancio.h"
 #include "portfolio/archivio.h"
 #include "portfolio/controllo.h"
 #include "portfolio/ordinamento.h"
@@ -880,11 +881,21 @@ void frmAzioni::fin1_Click()
 
 void frmAzioni::fin2_Click() { m_finestre.aprischeda(); }
 void frmAzioni::fin3_Click() { /* the ranking window joins here */ }
-void frmAzioni::fin4_Click() { /* the balance window joins here */ }
+void frmAzioni::fin4_Click() { m_finestre.mostra<bilancio>(); }
 void frmAzioni::fin5_Click() { /* the charts window joins here */ }
 
 void frmAzioni::Image1_Click()
 {
+    bilancio& b = m_finestre.finestra<bilancio>();
+    QStringList nomi;
+    for (int i = 1; i <= std::clamp(p().numerotitoli, 0, Portfolio::maxtitoli); ++i)
+        nomi << p().nomititoli[i];
+    b.caricanomi(nomi);
+    if (m_modulo.vendite.numerorighe > 0) {
+        b.VScroll1->setValue(1);
+        b.VScroll1_Change();
+    }
+    m_finestre.mostra<bilancio>();
     Image1->hide();
 }
 
