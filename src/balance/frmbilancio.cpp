@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QIcon>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
@@ -38,8 +39,8 @@ const QString ineuro_ = QStringLiteral("valori in euro");
 struct Colonna {
     int x, l;
 };
-constexpr Colonna cnumero{2, 22}, cnomea{26, 108}, cacquisto{136, 50}, cvendita{188, 50}, cnacq{240, 46},
-    cna{288, 46}, cprezzo0{336, 52}, cprezzo{390, 52}, cpagato{444, 66}, crealizzato{512, 66}, cpercento{580, 40};
+constexpr Colonna cnumero{2, 22}, cnomea{26, 100}, cacquisto{128, 50}, cvendita{180, 50}, cnacq{232, 54},
+    cna{288, 50}, cprezzo0{340, 52}, cprezzo{394, 52}, cpagato{448, 64}, crealizzato{514, 64}, cpercento{580, 40};
 constexpr int yriga = 34, altriga = 20, passoriga = 21;
 
 QLabel* etichetta(QWidget* area, const QString& nome, const QString& testo, QRect r,
@@ -313,8 +314,9 @@ void bilancio::costruiscitoolbar()
         QStringLiteral("cancella dati finestra"),
         QStringLiteral("uscita da Velno"),
     };
-    Toolbar1 = costruiscibarra(this, suggerimenti, [this](int k) { Toolbar1_ButtonClick(k); }, pulsante,
-                               {{10, QStringLiteral("x-office-calendar")}});
+    Toolbar1 = costruiscibarra(this, suggerimenti, [this](int k) { Toolbar1_ButtonClick(k); }, pulsante);
+    // The monthly balance: a calendar, or the balance's own picture where no theme has one.
+    pulsante[10]->setIcon(QIcon::fromTheme(QStringLiteral("x-office-calendar"), iconabarra(8)));
     pulsante[20]->setEnabled(false);
 }
 
