@@ -1,5 +1,7 @@
 // Renders every window that exists to PNG, offscreen, with a small example Portfolio:
 //   velno-screenshot <folder>
+#include "balance/frmbilancio.h"
+#include "monthly/frmmensile.h"
 #include "portfolio/frmazioni.h"
 #include "shared/cancella.h"
 #include "shared/documentotesto.h"
@@ -17,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 namespace {
@@ -93,5 +96,32 @@ int main(int argc, char** argv)
     cancella& c = finestre.dialogocancella();
     c.Option1[2]->click();
     salva(c, cartella, QStringLiteral("cancella"));
+    c.hide();
+
+    // The annual balance, opened from the Azioni window's picture, with the sales of 2001.
+    QTemporaryDir totali;   // the yearly totals files go here, not among the pictures
+    modulo.cartella = totali.path();
+    a.Image1_Click();
+    bilancio& b = finestre.finestra<bilancio>();
+    const char* vendite[][4] = {
+        {"0", "15/03/01", "200", "16320"},   // holding index, sale date, shares sold, sale price
+        {"1", "20/06/01", "500", "12000"},
+        {"2", "02/07/01", "120", "41500"},
+        {"3", "18/10/01", "1000", "5210"},
+        {"0", "12/11/01", "100", "13100"},
+    };
+    for (int i = 0; i < 5; ++i) {
+        const int k = QString::fromLatin1(vendite[i][0]).toInt();
+        b.nomea[i + 1]->setCurrentIndex(k);
+        emit b.nomea[i + 1]->activated(k);
+        b.datavendita[i + 1]->setText(QString::fromLatin1(vendite[i][1]));
+        b.na[i + 1]->setText(QString::fromLatin1(vendite[i][2]));
+        b.prezzo[i + 1]->setText(QString::fromLatin1(vendite[i][3]));
+    }
+    salva(b, cartella, QStringLiteral("bilancio"));
+
+    b.mens_Click();
+    mensile& m = finestre.finestra<mensile>();
+    salva(m, cartella, QStringLiteral("mensile"));
     return 0;
 }

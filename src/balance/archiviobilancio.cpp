@@ -51,13 +51,13 @@ public:
         }
         if (ultimo)
             ++m_riga;
-        letto->numero = !c->virgolette && !c->testo.isEmpty();
-        if (letto->numero) {
-            bool ok = false;
-            const double v = c->testo.toDouble(&ok);
-            letto->testo = ok ? testonumero(v) : c->testo;
-        } else {
-            letto->testo = c->testo;
+        letto->numero = false;
+        letto->testo = c->testo;
+        if (!c->virgolette && !c->testo.isEmpty()) {
+            // A bare number as the text a user would type; anything else bare stays a text.
+            const double v = c->testo.toDouble(&letto->numero);
+            if (letto->numero)
+                letto->testo = testonumero(v);
         }
         return true;
     }

@@ -3,6 +3,7 @@
 #include "balance/stampabilancio.h"
 #include "balance/vendite.h"
 #include "monthly/frmmensile.h"
+#include "portfolio/controllo.h"
 #include "shared/dialoghi.h"
 #include "shared/documento.h"
 #include "shared/messaggi.h"
@@ -481,6 +482,13 @@ void bilancio::numero_Click(int i)
 
 void bilancio::ricalcolatotali()
 {
+    if (b().numerorighe == 0) {
+        // No sale yet: no totals to show, and none to write.
+        totpagato->clear();
+        totguadagno->clear();
+        mediapercento->clear();
+        return;
+    }
     const TotaliBilancio t = calcolatotali(b());
     scrivitotali(t);
     const bool euro = ineuro();
@@ -777,7 +785,7 @@ void bilancio::showEvent(QShowEvent* e)
     // the holdings as they are now.
     QStringList nomi;
     const Portfolio& p = m_modulo.portafoglio;
-    for (int i = 1; i <= std::clamp(p.numerotitoli, 0, Portfolio::maxtitoli); ++i)
+    for (int i = 1; i <= std::clamp(std::max(p.numerotitoli, contatitoli(p)), 0, Portfolio::maxtitoli); ++i)
         nomi << p.nomititoli[std::size_t(i)];
     caricanomi(nomi);
     QMainWindow::showEvent(e);

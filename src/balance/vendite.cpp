@@ -1,4 +1,5 @@
 #include "balance/vendite.h"
+#include "portfolio/controllo.h"
 #include "portfolio/portfolio.h"
 #include "portfolio/totali.h"
 #include "shared/date.h"
@@ -71,7 +72,7 @@ std::optional<Messaggio> sceglititolo(SalesBalance& b, const Portfolio& p, int r
                                       "massimo cento vendite.")
                            .arg(riga),
                        titolo);
-    const int n = std::clamp(p.numerotitoli, 0, Portfolio::maxtitoli);
+    const int n = std::clamp(std::max(p.numerotitoli, contatitoli(p)), 0, Portfolio::maxtitoli);
     int k = indice;
     // The lists are filled when the window opens: the Portfolio may have changed since.
     if (k < 1 || k > n || p.nomititoli[std::size_t(k)] != nome) {

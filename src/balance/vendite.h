@@ -28,8 +28,8 @@ std::optional<int> annovendita(const QString& data);
 // Row count: the rows before the first one (among 1..100) without a stock name.
 int contarighe(const SalesBalance& b);
 
-// Copies holding `indice` of the list (1-based, the list holding the names of holdings
-// 1..numerotitoli) into row `riga`: name, notes, shares owned, purchase date and purchase
+// Copies holding `indice` of the list (1-based, the list holding the names of the holdings
+// in holding order) into row `riga`: name, notes, shares owned, purchase date and purchase
 // price, in lire (a purchase after 31/12/98 was paid in euro). Then the row count and the
 // row's figures. `nome` is the name the list showed: when the Portfolio changed since the
 // list was filled, the holding of that name is taken. A refusal comes back as the message.

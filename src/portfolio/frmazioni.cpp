@@ -888,7 +888,8 @@ void frmAzioni::Image1_Click()
 {
     bilancio& b = m_finestre.finestra<bilancio>();
     QStringList nomi;
-    for (int i = 1; i <= std::clamp(p().numerotitoli, 0, Portfolio::maxtitoli); ++i)
+    // The holdings as typed, even before a data check has counted them.
+    for (int i = 1; i <= std::clamp(std::max(p().numerotitoli, contatitoli(p())), 0, Portfolio::maxtitoli); ++i)
         nomi << p().nomititoli[i];
     b.caricanomi(nomi);
     if (m_modulo.vendite.numerorighe > 0) {
