@@ -187,23 +187,6 @@ private slots:
         QCOMPARE(errore, motivo);
     }
 
-    void spazzatura_maiunincidente()
-    {
-        QRandomGenerator g(7);
-        for (int k = 0; k < 300; ++k) {
-            QByteArray dati = k % 2 ? esempioatteso : QByteArray("1\r\n");
-            const int n = int(g.bounded(0, 80));
-            for (int j = 0; j < n; ++j)
-                dati.insert(int(g.bounded(dati.size() + 1)), char(g.bounded(256)));
-            QString errore;
-            const auto b = leggibilancio(decodificaarchivio(dati), &errore);
-            if (b)
-                QVERIFY(b->numerorighe >= 0 && b->numerorighe <= SalesBalance::maxvendite);
-            else
-                QVERIFY(!errore.isEmpty());
-        }
-    }
-
     void semidelfuzzer_sonobilanci()
     {
         const QDir semi(QStringLiteral(VELNO_SORGENTI "/fuzz/corpus/bilancio"));
