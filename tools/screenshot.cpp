@@ -3,6 +3,8 @@
 #include "card/singola.h"
 #include "charts/grafici.h"
 #include "charts/grafico.h"
+#include "balance/frmbilancio.h"
+#include "monthly/frmmensile.h"
 #include "portfolio/frmazioni.h"
 #include "plan/piano.h"
 #include "ranking/classifica.h"
@@ -31,6 +33,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 namespace {
@@ -204,5 +207,32 @@ int main(int argc, char** argv)
         frmDocumento* d = finestre.documenti().constLast();
         salva(*d, cartella, QStringLiteral("documento-grafici"));
     }
+    c.hide();
+
+    // The annual balance, opened from the Azioni window's picture, with the sales of 2001.
+    QTemporaryDir totali;   // the yearly totals files go here, not among the pictures
+    modulo.cartella = totali.path();
+    a.Image1_Click();
+    bilancio& b = finestre.finestra<bilancio>();
+    const char* vendite[][4] = {
+        {"0", "15/03/01", "200", "16320"},   // holding index, sale date, shares sold, sale price
+        {"1", "20/06/01", "500", "12000"},
+        {"2", "02/07/01", "120", "41500"},
+        {"3", "18/10/01", "1000", "5210"},
+        {"0", "12/11/01", "100", "13100"},
+    };
+    for (int i = 0; i < 5; ++i) {
+        const int k = QString::fromLatin1(vendite[i][0]).toInt();
+        b.nomea[i + 1]->setCurrentIndex(k);
+        emit b.nomea[i + 1]->activated(k);
+        b.datavendita[i + 1]->setText(QString::fromLatin1(vendite[i][1]));
+        b.na[i + 1]->setText(QString::fromLatin1(vendite[i][2]));
+        b.prezzo[i + 1]->setText(QString::fromLatin1(vendite[i][3]));
+    }
+    salva(b, cartella, QStringLiteral("bilancio"));
+
+    b.mens_Click();
+    mensile& m = finestre.finestra<mensile>();
+    salva(m, cartella, QStringLiteral("mensile"));
     return 0;
 }

@@ -2,6 +2,7 @@
 #include "card/scheda.h"
 #include "card/singola.h"
 #include "charts/grafici.h"
+#include "balance/frmbilancio.h"
 #include "portfolio/archivio.h"
 #include "portfolio/controllo.h"
 #include "portfolio/ordinamento.h"
@@ -915,11 +916,22 @@ void frmAzioni::fin1_Click()
 
 void frmAzioni::fin2_Click() { m_finestre.aprischeda(); }
 void frmAzioni::fin3_Click() { m_finestre.mostra<classifica>(); }
-void frmAzioni::fin4_Click() { /* the balance window joins here */ }
+void frmAzioni::fin4_Click() { m_finestre.mostra<bilancio>(); }
 void frmAzioni::fin5_Click() { m_finestre.mostra<grafici>(); }
 
 void frmAzioni::Image1_Click()
 {
+    bilancio& b = m_finestre.finestra<bilancio>();
+    QStringList nomi;
+    // The holdings as typed, even before a data check has counted them.
+    for (int i = 1; i <= std::clamp(std::max(p().numerotitoli, contatitoli(p())), 0, Portfolio::maxtitoli); ++i)
+        nomi << p().nomititoli[i];
+    b.caricanomi(nomi);
+    if (m_modulo.vendite.numerorighe > 0) {
+        b.VScroll1->setValue(1);
+        b.VScroll1_Change();
+    }
+    m_finestre.mostra<bilancio>();
     Image1->hide();
 }
 

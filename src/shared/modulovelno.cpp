@@ -63,12 +63,12 @@ bool ModuloVelno::leggitotali(int anno, const QString& cartella)
 }
 
 bool ModuloVelno::scrivitotali(int anno, const QString& pagato, const QString& guadagno,
-                               const QString& media, const QString& cartella)
+                               const QString& media, const QString& cartella, QString* errore)
 {
     ScrittoreCampi s;
     s.testo(pagato);
     s.testo(guadagno);
     s.testo(media);
     s.fineriga();
-    return scrivisicuro(percorso(cartella, nometotali(anno)), codificaarchivio(s.risultato()), nullptr);
+    return scrivisicuro(percorso(cartella, nometotali(anno)), codificaarchivio(s.risultato()), errore);
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "balance/salesbalance.h"
 #include "portfolio/portfolio.h"
 
 #include <QColor>
@@ -26,6 +27,8 @@ public:
     QString titoloelimina;     // the open dialog used to delete an archive file
 
     Portfolio portafoglio;
+    // The annual balance of shares sold, shared by the balance and the monthly windows.
+    SalesBalance vendite;
 
     // Yearly totals, index = year - 1994 (1994..2044): the texts of the balance labels.
     static constexpr int primoanno = 1994;
@@ -39,9 +42,11 @@ public:
     // Reads the totals file of `anno` from `cartella` (the current folder when empty).
     // A year outside 1994..2044, a missing or unreadable file leave the totals as they were.
     bool leggitotali(int anno, const QString& cartella = QString());
-    // Writes the totals file of `anno`: one line of three quoted texts. False on failure.
+    // Writes the totals file of `anno`: one line of three quoted texts. False on failure,
+    // with the reason in `errore`.
     static bool scrivitotali(int anno, const QString& pagato, const QString& guadagno,
-                             const QString& media, const QString& cartella = QString());
+                             const QString& media, const QString& cartella = QString(),
+                             QString* errore = nullptr);
 
     // Card state: the holding and quotation column the stock card shows.
     int titoloscheda = 1;

@@ -1,0 +1,112 @@
+#include "balance/archiviobilancio.h"
+#include "balance/frmbilancio.h"
+#include "balance/stampabilancio.h"
+#include "balance/vendite.h"
+#include "doppi.h"
+#include "shared/documentotesto.h"
+#include "shared/modulovelno.h"
+#include "shell/finestre.h"
+
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+// A balance at full scale: 100 sales of one year, with notes.
+SalesBalance centovendite()
+{
+    SalesBalance b;
+    for (int r = 1; r <= SalesBalance::maxvendite; ++r) {
+        const auto i = std::size_t(r);
+        b.nomea[i] = QStringLiteral("Titolo azionario %1").arg(r);
+        b.dataacquisto[i] = QStringLiteral("%1/%2/98").arg(1 + r % 28, 2, 10, QLatin1Char('0')).arg(1 + r % 12, 2, 10, QLatin1Char('0'));
+        b.nacq[i] = QString::number(100 + r * 7);
+        b.prezzo0[i] = QString::number(1000 + r * 135);
+        b.datavendita[i] = QStringLiteral("%1/%2/01").arg(1 + r % 28, 2, 10, QLatin1Char('0')).arg(1 + r % 12, 2, 10, QLatin1Char('0'));
+        b.na[i] = QString::number(50 + r);
+        b.prezzo[i] = QString::number(1100 + r * 141);
+        b.appunti[i] = QStringLiteral("Società solida, dividendo costante; \"buy\" secondo l'analista.\nTenere.");
+        calcolariga(b, r);
+    }
+    b.numerorighe = SalesBalance::maxvendite;
+    return b;
+}
+} // namespace
+
+static void BM_SalvaBilancio(benchmark::State& state)
+{
+    const SalesBalance b = centovendite();
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Velno-bilancio-bench-2001"));
+    for (auto _ : state) {
+        QString errore;
+        if (!salvabilancio(b, file, &errore))
+            state.SkipWithError(qPrintable(errore));
+    }
+}
+BENCHMARK(BM_SalvaBilancio)->Unit(benchmark::kMillisecond);
+
+static void BM_ApriBilancio(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Velno-bilancio-bench-2001"));
+    salvabilancio(centovendite(), file, nullptr);
+    for (auto _ : state) {
+        QString errore;
+        auto b = apribilancio(file, &errore);
+        if (!b)
+            state.SkipWithError(qPrintable(errore));
+        benchmark::DoNotOptimize(b);
+    }
+}
+BENCHMARK(BM_ApriBilancio)->Unit(benchmark::kMillisecond);
+
+static void BM_TotaliBilancio(benchmark::State& state)
+{
+    const SalesBalance b = centovendite();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(calcolatotali(b));
+}
+BENCHMARK(BM_TotaliBilancio)->Unit(benchmark::kMicrosecond);
+
+static void BM_CambioValuta(benchmark::State& state)
+{
+    SalesBalance b = centovendite();
+    for (auto _ : state) {
+        convertiineuro(b);
+        convertiinlire(b);
+    }
+}
+BENCHMARK(BM_CambioValuta)->Unit(benchmark::kMicrosecond);
+
+// The whole switch as the user sees it: the window converts, refills its lines, rewrites
+// the totals and the totals file, there and back.
+static void BM_CambioValutaFinestra(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    ModuloVelno modulo;
+    modulo.cartella = dir.path();
+    MessaggiRegistrati messaggi;
+    DialoghiRegistrati dialoghi;
+    Finestre finestre(modulo, messaggi, dialoghi);
+    modulo.vendite = centovendite();
+    bilancio& w = finestre.finestra<bilancio>();
+    w.VScroll1_Change();
+    for (auto _ : state) {
+        w.cmdeuro_Click();
+        w.cmdlira_Click();
+    }
+}
+BENCHMARK(BM_CambioValutaFinestra)->Unit(benchmark::kMillisecond);
+
+static void BM_StampaBilancio(benchmark::State& state)
+{
+    const SalesBalance b = centovendite();
+    const StampaBilancio s{QStringLiteral("Velno"), QStringLiteral("programma per la gestione dei titoli di velno"),
+                           QStringLiteral("anno 2001"), QStringLiteral("valori in lire")};
+    for (auto _ : state) {
+        DocumentoTesto d;
+        stampabilancio(d, b, s);
+        benchmark::DoNotOptimize(d.documento());
+    }
+}
+BENCHMARK(BM_StampaBilancio)->Unit(benchmark::kMillisecond);

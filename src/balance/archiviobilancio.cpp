@@ -1,0 +1,160 @@
+#include "balance/archiviobilancio.h"
+#include "balance/vendite.h"
+#include "shared/campi.h"
+#include "shared/numeri.h"
+#include "shared/scritturasicura.h"
+
+#include <QFile>
+#include <algorithm>
+
+namespace {
+
+constexpr qint64 dimensionemassima = 16 * 1024 * 1024;
+
+void cella(ScrittoreCampi& s, const QString& t)
+{
+    if (t.isEmpty())
+        s.vuoto();
+    else
+        s.testo(t);
+}
+
+void prezzo(ScrittoreCampi& s, const QString& t, bool numero)
+{
+    if (t.isEmpty())
+        s.vuoto();
+    else if (numero)
+        s.numero(valore(t));
+    else
+        s.testo(t);
+}
+
+struct Letto {
+    QString testo;
+    bool numero = false;   // written bare
+};
+
+class Lettura {
+public:
+    explicit Lettura(const QString& testo) : m_l(testo) {}
+
+    bool campo(bool ultimo, Letto* letto)
+    {
+        const auto c = m_l.leggi();
+        if (!c) {
+            m_errore = QStringLiteral("il file finisce prima del previsto");
+            return false;
+        }
+        if (c->finerecord != ultimo) {
+            m_errore = QStringLiteral("la riga %1 non ha la forma attesa").arg(m_riga);
+            return false;
+        }
+        if (ultimo)
+            ++m_riga;
+        letto->numero = false;
+        letto->testo = c->testo;
+        if (!c->virgolette && !c->testo.isEmpty()) {
+            // A bare number as the text a user would type; anything else bare stays a text.
+            const double v = c->testo.toDouble(&letto->numero);
+            if (letto->numero)
+                letto->testo = testonumero(v);
+        }
+        return true;
+    }
+    bool finito() { return m_l.finito(); }
+    const QString& errore() const { return m_errore; }
+
+private:
+    LettoreCampi m_l;
+    QString m_errore;
+    int m_riga = 1;
+};
+
+} // namespace
+
+QString testobilancio(const SalesBalance& b)
+{
+    const int n = std::clamp(b.numerorighe, 0, SalesBalance::maxvendite);
+    ScrittoreCampi s;
+    s.numero(n);
+    s.fineriga();
+    for (int riga = 1; riga <= n; ++riga) {
+        const auto r = std::size_t(riga);
+        cella(s, b.nomea[r]);
+        cella(s, b.dataacquisto[r]);
+        cella(s, b.nacq[r]);
+        prezzo(s, b.prezzo0[r], true);
+        cella(s, b.datavendita[r]);
+        cella(s, b.na[r]);
+        prezzo(s, b.prezzo[r], b.prezzonumero[r]);
+        cella(s, b.pagato[r]);
+        cella(s, b.realizzato[r]);
+        cella(s, b.percento[r]);
+        cella(s, b.appunti[r]);
+        s.fineriga();
+    }
+    return s.risultato();
+}
+
+std::optional<SalesBalance> leggibilancio(const QString& testo, QString* errore)
+{
+    auto rifiuta = [&](const QString& perche) -> std::optional<SalesBalance> {
+        if (errore)
+            *errore = perche;
+        return std::nullopt;
+    };
+    if (testo.contains(QChar(0)))
+        return rifiuta(QStringLiteral("contiene dati che non sono testo"));
+
+    Lettura l(testo);
+    Letto conteggio;
+    if (!l.campo(true, &conteggio))
+        return rifiuta(l.errore());
+    bool ok = false;
+    const int n = conteggio.testo.toInt(&ok);
+    if (!ok || n < 0 || n > SalesBalance::maxvendite)
+        return rifiuta(QStringLiteral("il numero di vendite (%1) non è tra 0 e %2")
+                           .arg(conteggio.testo)
+                           .arg(SalesBalance::maxvendite));
+
+    SalesBalance b;
+    for (int riga = 1; riga <= n; ++riga) {
+        const auto r = std::size_t(riga);
+        QString* campi[] = {&b.nomea[r], &b.dataacquisto[r], &b.nacq[r],    &b.prezzo0[r],
+                            &b.datavendita[r], &b.na[r],    &b.prezzo[r],   &b.pagato[r],
+                            &b.realizzato[r],  &b.percento[r], &b.appunti[r]};
+        for (int k = 0; k < 11; ++k) {
+            Letto c;
+            if (!l.campo(k == 10, &c))
+                return rifiuta(l.errore());
+            *campi[k] = c.testo;
+            if (k == 6)
+                b.prezzonumero[r] = c.numero;
+        }
+    }
+    if (!l.finito())
+        return rifiuta(QStringLiteral("dopo l'ultima vendita vi sono altri dati"));
+    b.numerorighe = n;
+    return b;
+}
+
+bool salvabilancio(const SalesBalance& b, const QString& file, QString* errore)
+{
+    return scrivisicuro(file, codificaarchivio(testobilancio(b)), errore);
+}
+
+std::optional<SalesBalance> apribilancio(const QString& file, QString* errore)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (errore)
+            *errore = f.errorString();
+        return std::nullopt;
+    }
+    if (f.size() > dimensionemassima) {
+        if (errore)
+            *errore = QStringLiteral("il file è troppo grande per essere un bilancio");
+        return std::nullopt;
+    }
+    return leggibilancio(decodificaarchivio(f.readAll()), errore);
+}

@@ -1,0 +1,792 @@
+#include "balance/frmbilancio.h"
+#include "balance/archiviobilancio.h"
+#include "balance/stampabilancio.h"
+#include "balance/vendite.h"
+#include "monthly/frmmensile.h"
+#include "portfolio/controllo.h"
+#include "shared/dialoghi.h"
+#include "shared/documento.h"
+#include "shared/messaggi.h"
+#include "shared/modulovelno.h"
+#include "shared/numeri.h"
+#include "shell/finestre.h"
+#include "shell/immagini.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QIcon>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QToolBar>
+
+namespace {
+
+constexpr int larghezzaprogetto = 9600;
+constexpr int altezzaprogetto = 5895;
+
+const QString filtroapri = QStringLiteral("Tutti i file (*.*)|*.*|File Velno-bilancio- | Velno-bilancio-*");
+const QString filtrosalva = QStringLiteral("File Velno-bilancio- | Velno-bilancio-*");
+const QString inlire = QStringLiteral("valori in lire");
+const QString ineuro_ = QStringLiteral("valori in euro");
+
+// Columns of the ten lines, in design pixels: left and width.
+struct Colonna {
+    int x, l;
+};
+constexpr Colonna cnumero{2, 22}, cnomea{26, 100}, cacquisto{128, 50}, cvendita{180, 50}, cnacq{232, 54},
+    cna{288, 50}, cprezzo0{340, 52}, cprezzo{394, 52}, cpagato{448, 64}, crealizzato{514, 64}, cpercento{580, 40};
+constexpr int yriga = 34, altriga = 20, passoriga = 21;
+
+QLabel* etichetta(QWidget* area, const QString& nome, const QString& testo, QRect r,
+                  Qt::Alignment allinea = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto* e = new QLabel(testo, area);
+    e->setObjectName(nome);
+    e->setAlignment(allinea);
+    e->setGeometry(r);
+    return e;
+}
+
+// A figure of the window: a sunken panel, not a white box, since nothing is typed in it.
+QLabel* riquadro(QWidget* area, const QString& nome, QRect r, Qt::Alignment allinea = Qt::AlignRight | Qt::AlignVCenter)
+{
+    QLabel* e = etichetta(area, nome, QString(), r, allinea);
+    e->setFrameShape(QFrame::Panel);
+    e->setFrameShadow(QFrame::Sunken);
+    e->setMargin(1);
+    return e;
+}
+
+} // namespace
+
+void EtichettaClic::mousePressEvent(QMouseEvent* e)
+{
+    if (e->button() == Qt::LeftButton)
+        emit clic();
+    QLabel::mousePressEvent(e);
+}
+
+bilancio::bilancio(Finestre& finestre)
+    : m_finestre(finestre), m_modulo(finestre.modulo()), m_resize(std::make_unique<clsResize>())
+{
+    setObjectName(QStringLiteral("bilancio"));
+    setWindowTitle(QStringLiteral("Velno: bilancio annuale delle vendite"));
+    costruiscicontrolli();
+    costruiscimenu();
+    costruiscitoolbar();
+
+    m_resize->setSourceForm(this);
+    m_resize->SizeFormToScreen(75);
+    resize(larghezzaprogetto / clsResize::twip, 6825 / clsResize::twip);
+
+    b().primariga = 1;
+    b().fattore = 1.0f;
+    // The balance outlives its window: show what it holds.
+    VScroll1_Change();
+}
+
+bilancio::~bilancio() = default;
+
+SalesBalance& bilancio::b() { return m_modulo.vendite; }
+const SalesBalance& bilancio::b() const { return m_modulo.vendite; }
+int bilancio::riga(int i) const { return b().primariga + i - 1; }
+bool bilancio::ineuro() const { return valori->text() == ineuro_; }
+
+void bilancio::costruiscicontrolli()
+{
+    m_area = new QWidget(this);
+    m_area->setObjectName(QStringLiteral("area"));
+    m_area->installEventFilter(this);
+    m_area->setFont(QFont(QStringLiteral("Nimbus Sans"), 8));
+    m_area->resize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
+    setCentralWidget(m_area);
+    QWidget* a = m_area;
+
+    const struct {
+        const char* nome;
+        const char* testo;
+        Colonna c;
+    } intestazioni[] = {
+        {"Label1", "n.", cnumero},
+        {"Label2", "titolo venduto", cnomea},
+        {"Label3", "data acquisto", cacquisto},
+        {"Label4", "data vendita", cvendita},
+        {"Label5", "azioni possedute", cnacq},
+        {"Label6", "azioni vendute", cna},
+        {"Label7", "prezzo acquisto", cprezzo0},
+        {"Label8", "prezzo vendita", cprezzo},
+        {"Label9", "pagato", cpagato},
+        {"Label10", "guadagno", crealizzato},
+        {"Label11", "%", cpercento},
+    };
+    for (const auto& t : intestazioni) {
+        QLabel* e = etichetta(a, QString::fromLatin1(t.nome), QString::fromUtf8(t.testo), QRect(t.c.x, 2, t.c.l, 30),
+                              Qt::AlignHCenter | Qt::AlignBottom);
+        e->setWordWrap(true);
+    }
+
+    for (int i = 1; i <= 10; ++i) {
+        const int y = yriga + (i - 1) * passoriga;
+        auto r = [y](Colonna c) { return QRect(c.x, y, c.l, altriga); };
+        auto* n = new EtichettaClic(QString::number(i), a);
+        n->setObjectName(QStringLiteral("numero_%1").arg(i));
+        n->setAlignment(Qt::AlignCenter);
+        n->setGeometry(r(cnumero));
+        n->setCursor(Qt::PointingHandCursor);
+        n->setToolTip(QStringLiteral("cliccare sul numero per visualizzare gli appunti archiviati sulle azioni relative"));
+        numero[i] = n;
+        connect(n, &EtichettaClic::clic, this, [this, i] { numero_Click(i); });
+
+        auto* c = new QComboBox(a);
+        c->setObjectName(QStringLiteral("nomea_%1").arg(i));
+        // Editable as it always was; a typed name is caught when the sale is entered.
+        c->setEditable(true);
+        c->setInsertPolicy(QComboBox::NoInsert);
+        c->setCompleter(nullptr);
+        c->setMaxVisibleItems(20);
+        c->setGeometry(r(cnomea));
+        c->setToolTip(QStringLiteral("cliccare sulla freccia e scegliere un titolo (cliccando su di esso) tra quelli "
+                                     "acquistati e riportati nella lista"));
+        nomea[i] = c;
+        connect(c, &QComboBox::activated, this, [this, i] { nomea_Click(i); });
+        connect(c, &QComboBox::editTextChanged, this, [this, i] { nomea_Change(i); });
+
+        auto casella = [&](const QString& base, Colonna col) {
+            auto* e = new QLineEdit(a);
+            e->setObjectName(QStringLiteral("%1_%2").arg(base).arg(i));
+            e->setGeometry(r(col));
+            return e;
+        };
+        dataacquisto[i] = riquadro(a, QStringLiteral("dataacquisto_%1").arg(i), r(cacquisto), Qt::AlignCenter);
+        datavendita[i] = casella(QStringLiteral("datavendita"), cvendita);
+        datavendita[i]->setToolTip(QStringLiteral("data della vendita nella forma gg/mm/aa"));
+        nacq[i] = riquadro(a, QStringLiteral("nacq_%1").arg(i), r(cnacq));
+        na[i] = casella(QStringLiteral("na"), cna);
+        prezzo0[i] = riquadro(a, QStringLiteral("prezzo0_%1").arg(i), r(cprezzo0));
+        prezzo[i] = casella(QStringLiteral("prezzo"), cprezzo);
+        pagato[i] = riquadro(a, QStringLiteral("pagato_%1").arg(i), r(cpagato));
+        realizzato[i] = riquadro(a, QStringLiteral("realizzato_%1").arg(i), r(crealizzato));
+        percento[i] = riquadro(a, QStringLiteral("percento_%1").arg(i), r(cpercento));
+        na[i]->setAlignment(Qt::AlignRight);
+        prezzo[i]->setAlignment(Qt::AlignRight);
+        connect(datavendita[i], &QLineEdit::textChanged, this, [this, i] { datavendita_Change(i); });
+        connect(na[i], &QLineEdit::textChanged, this, [this, i] { na_Change(i); });
+        connect(prezzo[i], &QLineEdit::textChanged, this, [this, i] { prezzo_Change(i); });
+    }
+
+    VScroll1 = new QScrollBar(Qt::Vertical, a);
+    VScroll1->setObjectName(QStringLiteral("VScroll1"));
+    VScroll1->setRange(1, 491);
+    VScroll1->setSingleStep(1);
+    VScroll1->setPageStep(10);
+    VScroll1->setGeometry(622, yriga, 16, 10 * passoriga - 1);
+    connect(VScroll1, &QScrollBar::valueChanged, this, &bilancio::VScroll1_Change);
+
+    const int ytotali = yriga + 10 * passoriga + 4;   // 248
+    anno = etichetta(a, QStringLiteral("anno"), QString(), QRect(cnomea.x, ytotali, 90, 18));
+    anno->setToolTip(QStringLiteral("l'anno delle vendite"));
+    valori = etichetta(a, QStringLiteral("valori"), inlire, QRect(cnomea.x + 96, ytotali, 110, 18));
+    etichetta(a, QStringLiteral("Label12"), QStringLiteral("totali"), QRect(cprezzo.x, ytotali, cprezzo.l, 18),
+              Qt::AlignRight | Qt::AlignVCenter);
+    totpagato = riquadro(a, QStringLiteral("totpagato"), QRect(cpagato.x, ytotali, cpagato.l, 20));
+    totguadagno = riquadro(a, QStringLiteral("totguadagno"), QRect(crealizzato.x, ytotali, crealizzato.l, 20));
+    mediapercento = riquadro(a, QStringLiteral("mediapercento"), QRect(cpercento.x, ytotali, cpercento.l, 20));
+    totpagato->setToolTip(QStringLiteral("il costo totale delle azioni vendute nell'anno"));
+    totguadagno->setToolTip(QStringLiteral("il guadagno o la perdita totale dell'anno"));
+    mediapercento->setToolTip(QStringLiteral("il guadagno in percento del costo"));
+
+    auto bottone = [&](const char* nome, const QString& testo, QRect r, const QString& suggerimento) {
+        auto* p = new QPushButton(testo, a);
+        p->setObjectName(QString::fromLatin1(nome));
+        p->setGeometry(r);
+        p->setToolTip(suggerimento);
+        return p;
+    };
+    const int y1 = ytotali + 34, y2 = y1 + 32;
+    cmdeuro = bottone("cmdeuro", QStringLiteral("modifica i valori in &euro"), QRect(cnumero.x, y1, 150, 26),
+                      QStringLiteral("cliccare per avere il bilancio in euro"));
+    cmdlira = bottone("cmdlira", QStringLiteral("modifica i valori in &lire"), QRect(cnumero.x + 156, y1, 150, 26),
+                      QStringLiteral("cliccare per avere il bilancio in lire"));
+    cmdlira->setEnabled(false);   // the balance starts in lire
+    mens = bottone("mens", QStringLiteral("&Bilancio mensile"), QRect(cnumero.x + 312, y1, 120, 26),
+                   QStringLiteral("cliccare per visualizzare il bilancio mensile e pluriennale"));
+    cmdazioni = bottone("cmdazioni", QStringLiteral("finestra A&zioni"), QRect(cnumero.x, y2, 110, 26),
+                        QStringLiteral("cliccare per visualizzare la finestra Azioni"));
+    aiuto = bottone("aiuto", QStringLiteral("&AIUTO"), QRect(cnumero.x + 116, y2, 70, 26),
+                    QStringLiteral("cliccare per avere indicazioni sulla immissione dei dati"));
+    Command1 = bottone("Command1", QStringLiteral("&Guida in linea"), QRect(cnumero.x + 192, y2, 110, 26),
+                       QStringLiteral("cliccare per visualizzare il Sommario della guida"));
+    uscita = bottone("uscita", QStringLiteral(" US&CITA"), QRect(cnumero.x + 308, y2, 80, 26),
+                     QStringLiteral("cliccare per uscire da Velno"));
+    connect(cmdeuro, &QPushButton::clicked, this, &bilancio::cmdeuro_Click);
+    connect(cmdlira, &QPushButton::clicked, this, &bilancio::cmdlira_Click);
+    connect(mens, &QPushButton::clicked, this, &bilancio::mens_Click);
+    connect(cmdazioni, &QPushButton::clicked, this, &bilancio::cmdazioni_Click);
+    connect(aiuto, &QPushButton::clicked, this, &bilancio::aiuto_Click);
+    connect(Command1, &QPushButton::clicked, this, &bilancio::Command1_Click);
+    connect(uscita, &QPushButton::clicked, this, &bilancio::uscita_Click);
+
+    image1 = new Immagine(Immagine::Tipo::Graduatoria, true, a);
+    image1->setObjectName(QStringLiteral("image1"));
+    image1->setGeometry(580, y1 + 4, 36, 36);
+    image1->setToolTip(QStringLiteral("cliccare per visualizzare la finestra 'Graduatoria' degli incrementi periodici"));
+    connect(image1, &Immagine::clic, this, &bilancio::image1_click);
+
+    stato = etichetta(a, QStringLiteral("stato"), QString(), QRect(cnumero.x, y2 + 34, 300, 18));
+}
+
+void bilancio::costruiscimenu()
+{
+    auto voce = [this](QMenu* m, const char* nome, const QString& testo, void (bilancio::*gestore)()) {
+        return aggiungivoce(m, nome, testo,
+                            gestore ? std::function<void()>([this, gestore] { (this->*gestore)(); }) : std::function<void()>());
+    };
+    QMenu* file = aggiungimenu(this, "file", QStringLiteral("&File"));
+    voce(file, "apri", QStringLiteral("&Apri..."), &bilancio::apri_Click);
+    voce(file, "salva", QStringLiteral("&Salva"), &bilancio::salva_Click);
+    voce(file, "salvanome", QStringLiteral("Salva con &nome..."), &bilancio::salvanome_Click);
+    voce(file, "eliminare", QStringLiteral("E&limina..."), &bilancio::eliminare_click);
+    file->addSeparator();
+    voce(file, "solodati", QStringLiteral("S&tampa"), &bilancio::solodati_Click);
+    file->addSeparator();
+    voce(file, "esci", QStringLiteral("&Esci"), &bilancio::uscita_Click);
+
+    QMenu* modif = aggiungimenu(this, "modif", QStringLiteral("&Modifica"));
+    // Listed as they always were, with no operation behind them.
+    voce(modif, "ordinamentoazioni", QStringLiteral("&Ordina azioni alfabeticamente"), nullptr)->setEnabled(false);
+    voce(modif, "ordinamentovendite", QStringLiteral("Ordina vendite &temporalmente"), nullptr)->setEnabled(false);
+    modif->addSeparator();
+    voce(modif, "colorare", QStringLiteral("&Colore di sfondo"), &bilancio::colorare_Click);
+    modif->addSeparator();
+    voce(modif, "controllodati", QStringLiteral("Controllo &dati immessi"), nullptr)->setEnabled(false);
+    voce(modif, "cancelladati", QStringLiteral("C&ancella dati finestra"), &bilancio::cancelladati_Click);
+
+    QMenu* visu = aggiungimenu(this, "visu", QStringLiteral("&Visualizza"));
+    voce(visu, "fin1", QStringLiteral("Finestra Azioni"), &bilancio::fin1_Click);
+    voce(visu, "fin2", QStringLiteral("Finestra Schede"), &bilancio::fin2_Click);
+    QAction* fin3 = voce(visu, "fin3", QStringLiteral("Finestra Bilancio"), &bilancio::fin3_Click);
+    fin3->setCheckable(true);
+    fin3->setChecked(true);
+    connect(fin3, &QAction::triggered, fin3, [fin3] { fin3->setChecked(true); });
+    voce(visu, "fin4", QStringLiteral("Finestra Grafici"), &bilancio::fin4_Click);
+
+    QMenu* help = aggiungimenu(this, "help", QStringLiteral("&?"));
+    voce(help, "guida", QStringLiteral("&Guida in linea"), &bilancio::Command1_Click);
+    help->addSeparator();
+    voce(help, "supporto", QStringLiteral("Supporto &prodotto"), nullptr);
+    help->addSeparator();
+    voce(help, "inform", QStringLiteral("&Informazioni su Velno"), &bilancio::inform_Click);
+
+    voceangolo(this, "fin", QStringLiteral("Fi&nestra n.4 di 7"), [this] { fin_Click(); });
+    scorciatoiedimenu(this);
+}
+
+void bilancio::costruiscitoolbar()
+{
+    const SuggerimentiBarra suggerimenti = {
+        QString(),
+        QStringLiteral("apri file"),
+        QStringLiteral("salva file"),
+        QStringLiteral("salva file con nome"),
+        QStringLiteral("elimina file"),
+        QStringLiteral("stampa dati finestra"),
+        QStringLiteral("visualizza finestra Azioni"),
+        QStringLiteral("visualizza finestra Schede"),
+        QStringLiteral("visualizza finestra Bilancio"),
+        QStringLiteral("visualizza finestra Grafici"),
+        QStringLiteral("visualizza finestra Bilancio mensile"),
+        QStringLiteral("visualizza precedente riga di vendite"),
+        QStringLiteral("visualizza successiva riga di vendite"),
+        QStringLiteral("visualizza precedente pagina di vendite"),
+        QStringLiteral("visualizza successiva pagina di vendite"),
+        QString(),
+        QStringLiteral("colore di sfondo"),
+        QStringLiteral("guida in linea"),
+        QStringLiteral("supporto prodotto"),
+        QStringLiteral("informazioni su Velno"),
+        QStringLiteral("controllo dati immessi"),
+        QStringLiteral("cancella dati finestra"),
+        QStringLiteral("uscita da Velno"),
+    };
+    Toolbar1 = costruiscibarra(this, suggerimenti, [this](int k) { Toolbar1_ButtonClick(k); }, pulsante);
+    // The monthly balance: a calendar, or the balance's own picture where no theme has one.
+    pulsante[10]->setIcon(QIcon::fromTheme(QStringLiteral("x-office-calendar"), iconabarra(8)));
+    pulsante[20]->setEnabled(false);
+}
+
+// ---- Messages ------------------------------------------------------------------------
+
+void bilancio::mostra(const Messaggio& m) { m_finestre.messaggi().mostra(m); }
+
+Messaggio bilancio::avviso(const QString& testo, Icona icona) const
+{
+    return Messaggio{testo, m_modulo.titolocontrollo, icona};
+}
+
+// ---- Lines ---------------------------------------------------------------------------
+
+void bilancio::caricanomi(const QStringList& nomi)
+{
+    for (int i = 1; i <= 10; ++i) {
+        const QSignalBlocker blocco(nomea[i]);
+        const QString testo = nomea[i]->currentText();
+        nomea[i]->clear();
+        nomea[i]->addItems(nomi);
+        nomea[i]->setCurrentIndex(-1);
+        nomea[i]->setEditText(testo);
+    }
+}
+
+void bilancio::riempilinea(int i)
+{
+    const int R = riga(i);
+    const auto r = std::size_t(R);
+    const SalesBalance& s = b();
+    numero[i]->setText(QString::number(R));
+    const QSignalBlocker b1(nomea[i]), b2(datavendita[i]), b3(na[i]), b4(prezzo[i]);
+    nomea[i]->setEditText(s.nomea[r]);
+    dataacquisto[i]->setText(s.dataacquisto[r]);
+    datavendita[i]->setText(s.datavendita[r]);
+    nacq[i]->setText(s.nacq[r]);
+    na[i]->setText(s.na[r]);
+    prezzo[i]->setText(s.prezzo[r]);
+    mostrafigure(i);
+}
+
+void bilancio::mostrafigure(int i)
+{
+    const auto r = std::size_t(riga(i));
+    const SalesBalance& s = b();
+    const bool euro = ineuro();
+    prezzo0[i]->setText(s.prezzo0[r]);
+    pagato[i]->setText(mostraimporto(s.pagato[r], euro));
+    realizzato[i]->setText(mostraimporto(s.realizzato[r], euro));
+    percento[i]->setText(s.percento[r]);
+}
+
+void bilancio::VScroll1_Change()
+{
+    const QScopedValueRollback riempimento(m_riempimento, true);
+    b().primariga = VScroll1->value();
+    for (int i = 1; i <= 10; ++i)
+        riempilinea(i);
+    // The year follows the last line with a sale date, as entering it would.
+    for (int i = 10; i >= 1; --i)
+        if (const auto a = annovendita(b().datavendita[std::size_t(riga(i))])) {
+            anno->setText(QStringLiteral("anno") + str(*a));
+            break;
+        }
+    ricalcolatotali();
+}
+
+void bilancio::primapagina()
+{
+    if (VScroll1->value() != 1)
+        VScroll1->setValue(1);   // the scroll handler refills the lines
+    else
+        VScroll1_Change();
+}
+
+void bilancio::scorri(int passo)
+{
+    VScroll1->setValue(VScroll1->value() + passo);
+}
+
+// ---- Entering the sales --------------------------------------------------------------
+
+void bilancio::nomea_Click(int i)
+{
+    const int k = nomea[i]->currentIndex();
+    if (k < 0)
+        return;
+    const QString nome = nomea[i]->itemText(k);
+    // Rows are always filled in lire.
+    if (ineuro())
+        cmdlira_Click();
+    const auto m = sceglititolo(b(), m_modulo.portafoglio, riga(i), k + 1, nome, m_modulo.titolocontrollo);
+    riempilinea(i);
+    ricalcolatotali();
+    if (m)
+        mostra(*m);
+}
+
+void bilancio::nomea_Change(int i)
+{
+    if (m_riempimento)
+        return;
+    // A name typed over the list leaves the sale date as the row holds it.
+    const QSignalBlocker blocco(datavendita[i]);
+    datavendita[i]->setText(b().datavendita[std::size_t(riga(i))]);
+}
+
+void bilancio::datavendita_Change(int i)
+{
+    if (m_riempimento)
+        return;
+    b().datavendita[std::size_t(riga(i))] = datavendita[i]->text();
+}
+
+void bilancio::na_Change(int i)
+{
+    if (m_riempimento)
+        return;
+    const EsitoVendita e = immettivendute(b(), riga(i), i, na[i]->text(), nomea[i]->currentText(),
+                                          i > 1 ? datavendita[i - 1]->text() : QString(), m_modulo.titolocontrollo);
+    if (e.anno)
+        anno->setText(QStringLiteral("anno") + str(*e.anno));
+    if (e.svuotata) {
+        const QSignalBlocker blocco(na[i]);
+        na[i]->clear();
+    }
+    if (e.calcolata) {
+        mostrafigure(i);
+        ricalcolatotali();
+    }
+    if (e.messaggio)
+        mostra(*e.messaggio);
+}
+
+void bilancio::prezzo_Change(int i)
+{
+    if (m_riempimento)
+        return;
+    const int R = riga(i);
+    b().prezzo[std::size_t(R)] = prezzo[i]->text();
+    b().prezzonumero[std::size_t(R)] = false;
+    calcolariga(b(), R);
+    mostrafigure(i);
+    ricalcolatotali();
+}
+
+void bilancio::numero_Click(int i)
+{
+    const QString nome = nomea[i]->currentText();
+    if (nome.isEmpty()) {
+        mostra(avviso(QStringLiteral("Cliccare sulla freccia e scegliere un titolo dalla lista delle azioni possedute."),
+                      Icona::Informativa));
+        return;
+    }
+    const int R = riga(i);
+    const QString appunti = R <= SalesBalance::maxvendite ? b().appunti[std::size_t(R)] : QString();
+    mostra(Messaggio{appunti, QStringLiteral("Velno: ultimi appunti sul titolo ") + nome, Icona::Informativa});
+}
+
+// ---- Totals --------------------------------------------------------------------------
+
+void bilancio::ricalcolatotali()
+{
+    if (b().numerorighe == 0) {
+        // No sale yet: no totals to show, and none to write.
+        totpagato->clear();
+        totguadagno->clear();
+        mediapercento->clear();
+        return;
+    }
+    const TotaliBilancio t = calcolatotali(b());
+    scrivitotali(t);
+    const bool euro = ineuro();
+    totpagato->setText(mostraimporto(t.testopagato, euro));
+    totguadagno->setText(mostraimporto(t.testoguadagno, euro));
+    mediapercento->setText(t.media);
+}
+
+void bilancio::scrivitotali(const TotaliBilancio& t)
+{
+    b().annobilancio = nomefile.right(4);
+    // The totals files and the yearly totals are in lire: the monthly window divides them
+    // by the rate for euro. Shown in euro, the lire totals written last still hold.
+    if (ineuro())
+        return;
+    const int a = int(valore(anno->text().mid(5)));
+    if (a < ModuloVelno::primoanno || a > ModuloVelno::ultimoanno)
+        return;
+    const auto k = std::size_t(a - ModuloVelno::primoanno);
+    m_modulo.totalepagato[k] = t.testopagato;
+    m_modulo.totaleguadagno[k] = t.testoguadagno;
+    m_modulo.mediepercento[k] = t.media;
+    const QString file = m_modulo.percorsoutente(ModuloVelno::nometotali(a));
+    const QString scritto = QStringList{file, t.testopagato, t.testoguadagno, t.media}.join(QChar(0));
+    if (scritto == m_ultimitotali)
+        return;   // the file already holds these
+    QString errore;
+    if (!ModuloVelno::scrivitotali(a, t.testopagato, t.testoguadagno, t.media, m_modulo.cartella, &errore)) {
+        m_ultimitotali.clear();
+        // Said once, not at every figure typed, until a write succeeds again.
+        if (!m_erroretotali)
+            mostra(avviso(QStringLiteral("Impossibile scrivere il file dei totali \"%1\": %2.").arg(file, errore),
+                          Icona::Critica));
+        m_erroretotali = true;
+        return;
+    }
+    m_erroretotali = false;
+    m_ultimitotali = scritto;
+}
+
+// ---- Currency ------------------------------------------------------------------------
+
+void bilancio::cmdeuro_Click()
+{
+    // Never twice in the same direction: the prices would be divided again.
+    if (ineuro())
+        return;
+    cmdeuro->setEnabled(false);
+    cmdlira->setEnabled(true);
+    valori->setText(ineuro_);
+    b().fattore = cambiosingolo;
+    convertiineuro(b());
+    primapagina();
+}
+
+void bilancio::cmdlira_Click()
+{
+    if (!ineuro())
+        return;
+    cmdlira->setEnabled(false);
+    cmdeuro->setEnabled(true);
+    valori->setText(inlire);
+    b().fattore = cambiosingolo;
+    convertiinlire(b());
+    primapagina();
+}
+
+void bilancio::valoriinlire()
+{
+    valori->setText(inlire);
+    cmdlira->setEnabled(false);
+    cmdeuro->setEnabled(true);
+}
+
+// ---- Monthly balance -----------------------------------------------------------------
+
+void bilancio::mens_Click()
+{
+    if (ineuro())
+        cmdlira_Click();
+    if (b().numerorighe == 0) {
+        mostra(avviso(QStringLiteral("Non esistono dati da visualizzare: immetterne o aprire un file archiviato."),
+                      Icona::Informativa));
+        return;
+    }
+    mensile& m = m_finestre.finestra<mensile>();
+    m.carica(anno->text(), valori->text(), totpagato->text(), totguadagno->text(), mediapercento->text());
+    m_finestre.mostra<mensile>();
+}
+
+// ---- Archive -------------------------------------------------------------------------
+
+void bilancio::apri_Click()
+{
+    // The balance in memory is replaced only by a whole archive: cancelling, or a file that
+    // cannot be read, leaves everything as it was.
+    const QString file = m_finestre.dialoghi().apri(this, RichiestaFile{QString(), filtroapri, 2});
+    if (file.isEmpty())
+        return;
+    QString errore;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    std::optional<SalesBalance> letto = apribilancio(file, &errore);
+    QApplication::restoreOverrideCursor();
+    if (!letto) {
+        mostra(avviso(QStringLiteral("Impossibile aprire il file \"%1\": %2. I dati in memoria non sono stati modificati.")
+                          .arg(file, errore),
+                      Icona::Critica));
+        return;
+    }
+    cancelladati_Click();
+    // The file is in lire: the old rows go, nothing is converted.
+    valoriinlire();
+    letto->fattore = b().fattore;
+    letto->primariga = 1;
+    b() = std::move(*letto);
+    nomefile = file;
+    primapagina();
+    b().annobilancio = nomefile.right(4);
+}
+
+bool bilancio::scrivibilancio()
+{
+    if (ineuro())
+        cmdlira_Click();
+    if (b().numerorighe == 0) {
+        mostra(avviso(QStringLiteral("Attenzione: non esistono dati da archiviare."), Icona::Critica));
+        return false;
+    }
+    if (nomefile.isEmpty()) {
+        nomefile = m_finestre.dialoghi().salva(this, RichiestaFile{m_titolodialogo, filtrosalva, 1});
+        if (nomefile.isEmpty())
+            return false;
+    }
+    QString errore;
+    if (!salvabilancio(b(), nomefile, &errore)) {
+        mostra(avviso(QStringLiteral("Impossibile salvare il file \"%1\": %2. Il file precedente non è stato modificato.")
+                          .arg(nomefile, errore),
+                      Icona::Critica));
+        return false;
+    }
+    b().annobilancio = nomefile.right(4);
+    return true;
+}
+
+void bilancio::salva_Click()
+{
+    m_titolodialogo = QStringLiteral("Salva file");
+    scrivibilancio();
+}
+
+void bilancio::salvanome_Click()
+{
+    m_titolodialogo = QStringLiteral("Salva file con nome");
+    const QString prima = nomefile;
+    nomefile.clear();
+    if (!scrivibilancio())
+        nomefile = prima;
+}
+
+void bilancio::eliminare_click()
+{
+    const QString file = m_finestre.dialoghi().apri(this, RichiestaFile{m_modulo.titoloelimina, filtroapri, 2});
+    if (file.isEmpty())
+        return;
+    QFile f(file);
+    if (!f.remove())
+        mostra(avviso(QStringLiteral("Impossibile eliminare il file \"%1\": %2.").arg(file, f.errorString()),
+                      Icona::Critica));
+}
+
+void bilancio::cancelladati_Click()
+{
+    const QScopedValueRollback riempimento(m_riempimento, true);
+    anno->clear();
+    SalesBalance& s = b();
+    // Every row, not only the counted ones: a line typed without a stock must not come back.
+    for (int riga = 1; riga <= SalesBalance::maxrighe; ++riga) {
+        const auto r = std::size_t(riga);
+        for (SalesBalance::Colonna* c : {&s.nomea, &s.dataacquisto, &s.nacq, &s.prezzo0, &s.datavendita, &s.na,
+                                         &s.prezzo, &s.pagato, &s.realizzato, &s.percento})
+            (*c)[r].clear();
+        s.prezzonumero[r] = false;
+    }
+    s.numerorighe = 0;
+    for (int i = 1; i <= 10; ++i)
+        riempilinea(i);
+    totpagato->clear();
+    totguadagno->clear();
+    mediapercento->clear();
+    for (auto* a : {&m_modulo.totalepagato, &m_modulo.totaleguadagno, &m_modulo.mediepercento})
+        a->fill(QString());
+    m_ultimitotali.clear();
+}
+
+// ---- Report --------------------------------------------------------------------------
+
+void bilancio::solodati_Click()
+{
+    if (b().numerorighe == 0) {
+        mostra(Messaggio{QStringLiteral("Immettere prima i dati."),
+                         m_modulo.nomeprogramma + QStringLiteral(": stampa dati finestra"), Icona::Esclamativa});
+        return;
+    }
+    stato->setText(QStringLiteral("sto caricando WORD"));
+    StampaBilancio s;
+    s.nomeprogramma = m_modulo.nomeprogramma;
+    s.descrizione = m_modulo.descrizione;
+    s.anno = anno->text();
+    s.valori = valori->text();
+    {
+        const auto documento = m_finestre.elaboratore();
+        stampabilancio(*documento, b(), s);
+    }
+    stato->clear();
+}
+
+// ---- Other windows and commands ------------------------------------------------------
+
+void bilancio::colorare_Click() { coloredisfondo(m_finestre, this, m_area); }
+
+void bilancio::aiuto_Click()
+{
+    const QStringList righe = {
+        QStringLiteral("- Cliccare in ordine sulla freccia per scegliere tra la lista delle azioni possedute;"),
+        QStringLiteral("- muoversi con il tasto TAB o con il muose per digitare i dati nei soli campi bianchi;"),
+        QStringLiteral("- cliccare sul numero d'ordine del titolo venduto per visualizzare gli appunti relativi;"),
+        QStringLiteral("- i dati possono essere modificati nella valuta a piacere;"),
+        QStringLiteral("- aprire un file archiviato del tipo Velno-bilancio-... per aggiornarlo o visualizzarne i dati;"),
+        QStringLiteral("- archiviare i dati, procedere con la finestra Bilancio mensile o tornare alla finestra Azioni."),
+    };
+    mostra(Messaggio{righe.join(u'\r'), QStringLiteral("Velno: aiuto"), Icona::Informativa});
+}
+
+void bilancio::cmdazioni_Click() { m_finestre.mostraazioni(); }
+void bilancio::uscita_Click() { m_finestre.confermauscita(); }
+void bilancio::Command1_Click() { /* the help contents window joins here */ }
+void bilancio::inform_Click() { /* the about window joins here */ }
+void bilancio::fin_Click() { /* the balance's help page joins here */ }
+void bilancio::fin1_Click() { m_finestre.mostraazioni(); }
+void bilancio::fin2_Click() { m_finestre.aprischeda(); }
+
+void bilancio::fin3_Click()
+{
+    mostra(avviso(QStringLiteral("E' questa la finestra Bilancio."), Icona::Esclamativa));
+}
+
+void bilancio::fin4_Click() { /* the charts window joins here */ }
+
+void bilancio::image1_click()
+{
+    if (m_modulo.portafoglio.numerotitoli == 0) {
+        mostra(avviso(QStringLiteral("Non esistono titoli da controllare: prelevarli dall'archivio."), Icona::Critica));
+        return;
+    }
+    // The ranking window joins here.
+}
+
+void bilancio::Toolbar1_ButtonClick(int indice)
+{
+    switch (indice) {
+    case 1: apri_Click(); break;
+    case 2: salva_Click(); break;
+    case 3: salvanome_Click(); break;
+    case 4: eliminare_click(); break;
+    case 5: solodati_Click(); break;
+    case 6: fin1_Click(); break;
+    case 7: fin2_Click(); break;
+    case 8: fin3_Click(); break;
+    case 9: fin4_Click(); break;
+    case 10: mens_Click(); break;
+    case 11: scorri(-1); break;
+    case 12: scorri(1); break;
+    case 13: scorri(-10); break;
+    case 14: scorri(10); break;
+    case 16: colorare_Click(); break;
+    case 17: Command1_Click(); break;
+    case 19: inform_Click(); break;
+    case 21: cancelladati_Click(); break;
+    case 22: uscita_Click(); break;
+    default: break;
+    }
+}
+
+bool bilancio::eventFilter(QObject* o, QEvent* e)
+{
+    if (o == m_area && e->type() == QEvent::Resize)
+        m_resize->ResizeControls();
+    return QMainWindow::eventFilter(o, e);
+}
+
+void bilancio::showEvent(QShowEvent* e)
+{
+    // Opened from a menu as well as from the Azioni window's picture: the lists always offer
+    // the holdings as they are now.
+    QStringList nomi;
+    const Portfolio& p = m_modulo.portafoglio;
+    for (int i = 1; i <= std::clamp(std::max(p.numerotitoli, contatitoli(p)), 0, Portfolio::maxtitoli); ++i)
+        nomi << p.nomititoli[std::size_t(i)];
+    caricanomi(nomi);
+    QMainWindow::showEvent(e);
+}

@@ -1,0 +1,146 @@
+#pragma once
+#include "shared/messaggio.h"
+#include "shell/arredo.h"
+#include "shell/clsresize.h"
+
+#include <QLabel>
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+class QToolBar;
+class Finestre;
+class ModuloVelno;
+class Immagine;
+struct SalesBalance;
+struct TotaliBilancio;
+
+// A label that answers a click (the line numbers of the balance).
+class EtichettaClic : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+signals:
+    void clic();
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override;
+};
+
+// The annual balance of shares sold: ten lines over up to 100 sales, each picked from the
+// holdings of the Portfolio, with the sale typed beside it; cost, gain and percentage per
+// sale and for the year, in lire or in euro; the "Velno-bilancio-" archive and the yearly
+// totals file.
+class bilancio : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit bilancio(Finestre& finestre);
+    ~bilancio() override;
+
+    // Controls of the ten lines (1-based: element 0 unused).
+    std::array<EtichettaClic*, 11> numero{};
+    std::array<QComboBox*, 11> nomea{};
+    std::array<QLabel*, 11> dataacquisto{};
+    std::array<QLineEdit*, 11> datavendita{};
+    std::array<QLabel*, 11> nacq{};
+    std::array<QLineEdit*, 11> na{};
+    std::array<QLabel*, 11> prezzo0{};
+    std::array<QLineEdit*, 11> prezzo{};
+    std::array<QLabel*, 11> pagato{};
+    std::array<QLabel*, 11> realizzato{};
+    std::array<QLabel*, 11> percento{};
+    QScrollBar* VScroll1 = nullptr;
+    QLabel* anno = nullptr;
+    QLabel* valori = nullptr;
+    QLabel* totpagato = nullptr;
+    QLabel* totguadagno = nullptr;
+    QLabel* mediapercento = nullptr;
+    QLabel* stato = nullptr;
+    QPushButton* cmdeuro = nullptr;
+    QPushButton* cmdlira = nullptr;
+    QPushButton* mens = nullptr;
+    QPushButton* cmdazioni = nullptr;
+    QPushButton* aiuto = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* uscita = nullptr;
+    Immagine* image1 = nullptr;
+    QToolBar* Toolbar1 = nullptr;
+    PulsantiBarra pulsante{};
+
+    // The archive in use: empty until a balance is opened or saved.
+    QString nomefile;
+
+    // The lists of the ten stock boxes: the names of the holdings, in holding order. What
+    // the boxes show stays.
+    void caricanomi(const QStringList& nomi);
+    // True while the balance is shown in euro (the caption `valori` says so).
+    bool ineuro() const;
+
+public slots:
+    void nomea_Click(int i);
+    void nomea_Change(int i);
+    void datavendita_Change(int i);
+    void na_Change(int i);
+    void prezzo_Change(int i);
+    void numero_Click(int i);
+    void VScroll1_Change();
+    void mens_Click();
+    void cmdeuro_Click();
+    void cmdlira_Click();
+    void apri_Click();
+    void salva_Click();
+    void salvanome_Click();
+    void eliminare_click();
+    void solodati_Click();
+    void cancelladati_Click();
+    void colorare_Click();
+    void aiuto_Click();
+    void cmdazioni_Click();
+    void uscita_Click();
+    void Command1_Click();
+    void inform_Click();
+    void fin_Click();
+    void fin1_Click();
+    void fin2_Click();
+    void fin3_Click();
+    void fin4_Click();
+    void image1_click();
+    void Toolbar1_ButtonClick(int indice);
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+
+private:
+    void costruiscicontrolli();
+    void costruiscimenu();
+    void costruiscitoolbar();
+    int riga(int i) const;
+    SalesBalance& b();
+    const SalesBalance& b() const;
+    // Line i from its row, without raising the boxes' handlers.
+    void riempilinea(int i);
+    void mostrafigure(int i);
+    // The totals of the year, the totals file, then the captions formatted.
+    void ricalcolatotali();
+    void scrivitotali(const TotaliBilancio& t);
+    void primapagina();
+    void scorri(int passo);
+    void valoriinlire();
+    bool scrivibilancio();
+    void mostra(const Messaggio& m);
+    Messaggio avviso(const QString& testo, Icona icona) const;
+
+    Finestre& m_finestre;
+    ModuloVelno& m_modulo;
+    std::unique_ptr<clsResize> m_resize;
+    QWidget* m_area = nullptr;
+    bool m_riempimento = false;
+    QString m_titolodialogo;
+    QString m_ultimitotali;      // the totals file last written, with its three values
+    bool m_erroretotali = false; // a failed write of the totals file has been told
+};

@@ -1,0 +1,70 @@
+#pragma once
+#include "balance/salesbalance.h"
+#include "shared/messaggio.h"
+
+#include <QString>
+#include <optional>
+
+struct Portfolio;
+
+// The rules of the annual balance of shares sold: choosing the stock of a sale, the figures
+// of a row, the totals, the checks on what is typed, and the lire/euro conversion.
+
+// The rate as the balance keeps it, in single precision: 1936.27001953125.
+constexpr float cambiosingolo = 1936.27f;
+
+// v through a x10000 scaling and back, as every figure of the balance is: the product's
+// binary noise (0.1 x 3 = 0.30000000000000004) does not reach the captions.
+double scala(double v);
+// A number as the balance stores it: "." decimal, no grouping, no exponent ("14500", "7.489").
+QString testonumero(double v);
+// A percentage as the balance shows and stores it, with the decimal comma ("12,35").
+QString testopercento(double p);
+// An amount caption of the window: "###,0" in lire, "##,##0.00" in euro; empty stays empty.
+QString mostraimporto(const QString& testo, bool euro);
+// The year of a sale date, when the text is a date.
+std::optional<int> annovendita(const QString& data);
+
+// Row count: the rows before the first one (among 1..100) without a stock name.
+int contarighe(const SalesBalance& b);
+
+// Copies holding `indice` of the list (1-based, the list holding the names of the holdings
+// in holding order) into row `riga`: name, notes, shares owned, purchase date and purchase
+// price, in lire (a purchase after 31/12/98 was paid in euro). Then the row count and the
+// row's figures. `nome` is the name the list showed: when the Portfolio changed since the
+// list was filled, the holding of that name is taken. A refusal comes back as the message.
+std::optional<Messaggio> sceglititolo(SalesBalance& b, const Portfolio& p, int riga, int indice,
+                                      const QString& nome, const QString& titolo);
+
+// Cost, gain and percentage of row `riga` from its prices and shares sold.
+void calcolariga(SalesBalance& b, int riga);
+
+struct TotaliBilancio {
+    double pagato = 0;
+    double guadagno = 0;
+    QString testopagato;     // the captions as the totals file stores them
+    QString testoguadagno;
+    QString media;           // empty with no gain, "gratis" with a gain at no cost
+};
+TotaliBilancio calcolatotali(const SalesBalance& b);
+
+// The number of shares sold typed on line `linea` (1..10), row `riga`. The number is stored,
+// then the sale date is checked, the stock must have been chosen from the list, the row is
+// computed; a line with a sale date gives the year of the balance, must be of the same year
+// as the line above it and may not sell more shares than are owned (the number is then
+// cleared). `dataprecedente` is the sale date of the line above (empty for line 1).
+struct EsitoVendita {
+    std::optional<Messaggio> messaggio;
+    std::optional<int> anno;   // the balance's year, from this line's sale date
+    bool calcolata = false;    // the row's figures changed: the totals follow
+    bool svuotata = false;     // the number sold was cleared
+};
+EsitoVendita immettivendute(SalesBalance& b, int riga, int linea, const QString& vendute,
+                            const QString& nomelinea, const QString& dataprecedente, const QString& titolo);
+
+// Rows converted by a currency switch: page by page from row 1, while the page's first row is
+// below the row count.
+int ultimarigaconvertita(int numerorighe);
+// Every price to euro (three decimals) or back to whole lire; the figures follow the prices.
+void convertiineuro(SalesBalance& b);
+void convertiinlire(SalesBalance& b);

@@ -1,0 +1,277 @@
+#include "monthly/frmmensile.h"
+#include "balance/frmbilancio.h"
+#include "balance/vendite.h"
+#include "monthly/stampamensile.h"
+#include "shared/documento.h"
+#include "shared/messaggi.h"
+#include "shared/modulovelno.h"
+#include "shell/finestre.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace {
+
+constexpr int larghezzaprogetto = 9600;
+constexpr int altezzaprogetto = 6825;
+
+const char* const nomimesi[] = {"Gennaio", "Febbraio", "Marzo",     "Aprile",  "Maggio",   "Giugno",
+                                "Luglio",  "Agosto",   "Settembre", "Ottobre", "Novembre", "Dicembre"};
+
+constexpr int yriga = 66, altriga = 20, passoriga = 21;
+// Columns: months on the left, years on the right.
+constexpr int xmese = 8, lmese = 70, xpag = 80, lpag = 86, xgua = 168, lgua = 86, xper = 256, lper = 52;
+constexpr int xann = 330, lann = 44, xpagann = 376, xguaann = 464, xperann = 552, xscroll = 606;
+
+QLabel* etichetta(QWidget* area, const QString& nome, const QString& testo, QRect r,
+                  Qt::Alignment allinea = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto* e = new QLabel(testo, area);
+    e->setObjectName(nome);
+    e->setAlignment(allinea);
+    e->setGeometry(r);
+    return e;
+}
+
+QLabel* riquadro(QWidget* area, const QString& nome, QRect r)
+{
+    QLabel* e = etichetta(area, nome, QString(), r, Qt::AlignRight | Qt::AlignVCenter);
+    e->setFrameShape(QFrame::Panel);
+    e->setFrameShadow(QFrame::Sunken);
+    e->setMargin(1);
+    return e;
+}
+
+} // namespace
+
+mensile::mensile(Finestre& finestre)
+    : m_finestre(finestre), m_modulo(finestre.modulo()), m_resize(std::make_unique<clsResize>())
+{
+    setObjectName(QStringLiteral("mensile"));
+    setWindowTitle(QStringLiteral("Velno: bilancio mensile e bilancio pluriennale (finestra n.5 di 7)"));
+    costruiscicontrolli();
+    m_resize->setSourceForm(this);
+    m_resize->SizeFormToScreen(75);
+    resize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
+}
+
+mensile::~mensile() = default;
+
+void mensile::costruiscicontrolli()
+{
+    m_area = new QWidget(this);
+    m_area->setObjectName(QStringLiteral("area"));
+    m_area->installEventFilter(this);
+    m_area->setFont(QFont(QStringLiteral("Nimbus Sans"), 8));
+    m_area->resize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
+    setCentralWidget(m_area);
+    QWidget* a = m_area;
+
+    anno = etichetta(a, QStringLiteral("anno"), QString(), QRect(xmese, 6, 100, 18));
+    valori = etichetta(a, QStringLiteral("valori"), QString(), QRect(xmese + 106, 6, 120, 18));
+    QFont grassetto = a->font();
+    grassetto.setBold(true);
+    etichetta(a, QStringLiteral("Label1"), QStringLiteral("Bilancio mensile"), QRect(xmese, 26, 200, 18))
+        ->setFont(grassetto);
+    etichetta(a, QStringLiteral("Label2"), QStringLiteral("Bilancio pluriennale"), QRect(xann, 26, 200, 18))
+        ->setFont(grassetto);
+
+    const struct {
+        const char* nome;
+        const char* testo;
+        int x, l;
+    } intestazioni[] = {
+        {"Label3", "mese", xmese, lmese},      {"Label4", "pagato", xpag, lpag},
+        {"Label5", "guadagno", xgua, lgua},    {"Label6", "%", xper, lper},
+        {"Label7", "anno", xann, lann},        {"Label8", "pagato", xpagann, lpag},
+        {"Label9", "guadagno", xguaann, lgua}, {"Label10", "%", xperann, lper},
+    };
+    for (const auto& t : intestazioni)
+        etichetta(a, QString::fromLatin1(t.nome), QString::fromLatin1(t.testo), QRect(t.x, 46, t.l, 18),
+                  Qt::AlignHCenter | Qt::AlignVCenter);
+
+    for (int k = 1; k <= 12; ++k) {
+        const int y = yriga + (k - 1) * passoriga;
+        lbl[k] = etichetta(a, QStringLiteral("lbl_%1").arg(k), QString::fromLatin1(nomimesi[k - 1]),
+                           QRect(xmese, y, lmese, altriga));
+        pagato[k] = riquadro(a, QStringLiteral("pagato_%1").arg(k), QRect(xpag, y, lpag, altriga));
+        realizzato[k] = riquadro(a, QStringLiteral("realizzato_%1").arg(k), QRect(xgua, y, lgua, altriga));
+        percento[k] = riquadro(a, QStringLiteral("percento_%1").arg(k), QRect(xper, y, lper, altriga));
+        ann[k] = etichetta(a, QStringLiteral("ann_%1").arg(k), QString(), QRect(xann, y, lann, altriga),
+                           Qt::AlignCenter);
+        pagatanno[k] = riquadro(a, QStringLiteral("pagatanno_%1").arg(k), QRect(xpagann, y, lpag, altriga));
+        guadagnanno[k] = riquadro(a, QStringLiteral("guadagnanno_%1").arg(k), QRect(xguaann, y, lgua, altriga));
+        percentanno[k] = riquadro(a, QStringLiteral("percentanno_%1").arg(k), QRect(xperann, y, lper, altriga));
+    }
+
+    const int ytotali = yriga + 12 * passoriga + 4;   // 322
+    etichetta(a, QStringLiteral("Label11"), QStringLiteral("totali"), QRect(xmese, ytotali, lmese, altriga));
+    totpagato = riquadro(a, QStringLiteral("totpagato"), QRect(xpag, ytotali, lpag, altriga));
+    totguadagno = riquadro(a, QStringLiteral("totguadagno"), QRect(xgua, ytotali, lgua, altriga));
+    mediapercento = riquadro(a, QStringLiteral("mediapercento"), QRect(xper, ytotali, lper, altriga));
+    etichetta(a, QStringLiteral("Label12"), QStringLiteral("totali"), QRect(xann, ytotali, lann, altriga),
+              Qt::AlignCenter);
+    totpagatanno = riquadro(a, QStringLiteral("totpagatanno"), QRect(xpagann, ytotali, lpag, altriga));
+    totguadagnanno = riquadro(a, QStringLiteral("totguadagnanno"), QRect(xguaann, ytotali, lgua, altriga));
+    annipercento = riquadro(a, QStringLiteral("annipercento"), QRect(xperann, ytotali, lper, altriga));
+    for (QLabel* t : {totpagatanno, totguadagnanno, annipercento})
+        t->setToolTip(QStringLiteral("i totali dal 1995 all'anno visualizzato nell'ultima casella"));
+
+    VScroll1 = new QScrollBar(Qt::Vertical, a);
+    VScroll1->setObjectName(QStringLiteral("VScroll1"));
+    VScroll1->setRange(1, ultimoindiceanni - 11);
+    VScroll1->setSingleStep(1);
+    VScroll1->setPageStep(12);
+    VScroll1->setGeometry(xscroll, yriga, 16, 12 * passoriga - 1);
+    VScroll1->setToolTip(QStringLiteral("cliccare sulla freccia per visualizzare anni diversi"));
+    connect(VScroll1, &QScrollBar::valueChanged, this, &mensile::VScroll1_Change);
+
+    auto bottone = [&](const char* nome, const QString& testo, QRect r, const QString& suggerimento) {
+        auto* p = new QPushButton(testo, a);
+        p->setObjectName(QString::fromLatin1(nome));
+        p->setGeometry(r);
+        if (!suggerimento.isEmpty())
+            p->setToolTip(suggerimento);
+        return p;
+    };
+    const int y1 = ytotali + 34, y2 = y1 + 32;
+    lira = bottone("lira", QStringLiteral("modifica i valori in &lire"), QRect(xmese, y1, 150, 26),
+                   QStringLiteral("cliccare per avere i valori in lire"));
+    cmdeuro = bottone("cmdeuro", QStringLiteral("modifica i valori in &euro"), QRect(xmese + 156, y1, 150, 26),
+                      QStringLiteral("cliccare per avere i valori in euro"));
+    stampa = bottone("stampa", QStringLiteral("S&tampa"), QRect(xann, y1, 80, 26),
+                     QStringLiteral("cliccare per avere la stampa dei dati visualizzati"));
+    annuale = bottone("annuale", QStringLiteral(" &Bilancio annuale"), QRect(xann + 86, y1, 120, 26),
+                      QStringLiteral("cliccare per visualizzare la finestra Bilancio"));
+    cmdazioni = bottone("cmdazioni", QStringLiteral("finestra A&zioni"), QRect(xmese, y2, 110, 26),
+                        QStringLiteral("cliccare per visualizzare la finestra Azioni"));
+    aiuto = bottone("aiuto", QStringLiteral("&AIUTO"), QRect(xmese + 116, y2, 70, 26),
+                    QStringLiteral("cliccare per avere indicazioni sulla finestra"));
+    Command1 = bottone("Command1", QStringLiteral("&Guida in linea"), QRect(xmese + 192, y2, 110, 26),
+                       QStringLiteral("cliccare per visualizzare il Sommario della guida"));
+    uscita = bottone("uscita", QStringLiteral(" US&CITA"), QRect(xann, y2, 80, 26),
+                     QStringLiteral("cliccare per uscire da Velno"));
+    connect(lira, &QPushButton::clicked, this, &mensile::lira_Click);
+    connect(cmdeuro, &QPushButton::clicked, this, &mensile::cmdeuro_Click);
+    connect(stampa, &QPushButton::clicked, this, &mensile::stampa_Click);
+    connect(annuale, &QPushButton::clicked, this, &mensile::annuale_Click);
+    connect(cmdazioni, &QPushButton::clicked, this, &mensile::cmdazioni_Click);
+    connect(aiuto, &QPushButton::clicked, this, &mensile::aiuto_Click);
+    connect(Command1, &QPushButton::clicked, this, &mensile::Command1_Click);
+    connect(uscita, &QPushButton::clicked, this, &mensile::uscita_Click);
+}
+
+double mensile::fattore() const
+{
+    const double f = m_modulo.vendite.fattore;
+    return f > 0 ? f : 1.0;
+}
+
+bool mensile::ineuro() const { return valori->text() == u"valori in euro"; }
+
+void mensile::carica(const QString& annobilancio, const QString& valoribilancio, const QString& pagatobilancio,
+                     const QString& guadagnobilancio, const QString& percentobilancio)
+{
+    m_somme = sommemensili(m_modulo.vendite);
+    anno->setText(annobilancio);
+    valori->setText(valoribilancio);
+    totpagato->setText(pagatobilancio);
+    totguadagno->setText(guadagnobilancio);
+    mediapercento->setText(percentobilancio);
+    leggianni(m_modulo, m_modulo.vendite.annobilancio);
+    lira_Click();
+}
+
+void mensile::VScroll1_Change()
+{
+    const PannelloAnni p = pannelloanni(m_modulo, VScroll1->value(), fattore(), ineuro());
+    for (int k = 1; k <= 12; ++k) {
+        const RigaAnno& r = p.righe[std::size_t(k)];
+        ann[k]->setText(r.ann);
+        pagatanno[k]->setText(r.pagatanno);
+        guadagnanno[k]->setText(r.guadagnanno);
+        percentanno[k]->setText(r.percentanno);
+    }
+    totpagatanno->setText(p.totpagatanno);
+    totguadagnanno->setText(p.totguadagnanno);
+    annipercento->setText(p.annipercento);
+}
+
+void mensile::lira_Click()
+{
+    valori->setText(QStringLiteral("valori in lire"));
+    m_modulo.vendite.fattore = 1.0f;
+    lira->setEnabled(false);
+    cmdeuro->setEnabled(true);
+    cambiavaluta();
+}
+
+void mensile::cmdeuro_Click()
+{
+    valori->setText(QStringLiteral("valori in euro"));
+    m_modulo.vendite.fattore = cambiosingolo;
+    cmdeuro->setEnabled(false);
+    lira->setEnabled(true);
+    cambiavaluta();
+}
+
+void mensile::cambiavaluta()
+{
+    if (VScroll1->value() != 1)
+        VScroll1->setValue(1);
+    else
+        VScroll1_Change();
+    const TabellaMensile t = tabellamensile(m_somme, fattore(), ineuro());
+    for (int k = 1; k <= 12; ++k) {
+        const RigaMensile& r = t.mesi[std::size_t(k)];
+        pagato[k]->setText(r.pagato);
+        realizzato[k]->setText(r.realizzato);
+        percento[k]->setText(r.percento);
+    }
+    totpagato->setText(t.totpagato);
+    totguadagno->setText(t.totguadagno);
+    mediapercento->setText(t.mediapercento);
+}
+
+void mensile::stampa_Click()
+{
+    StampaMensile s;
+    s.nomeprogramma = m_modulo.nomeprogramma;
+    s.descrizione = m_modulo.descrizione;
+    s.anno = anno->text();
+    s.valori = valori->text();
+    for (int k = 1; k <= 12; ++k)
+        s.nomimesi[std::size_t(k)] = lbl[k]->text();
+    const auto documento = m_finestre.elaboratore();
+    stampamensile(*documento, m_somme, m_modulo, s, fattore());
+}
+
+void mensile::annuale_Click() { m_finestre.mostra<bilancio>(); }
+void mensile::cmdazioni_Click() { m_finestre.mostraazioni(); }
+void mensile::Command1_Click() { /* the help contents window joins here */ }
+void mensile::uscita_Click() { m_finestre.confermauscita(); }
+
+void mensile::aiuto_Click()
+{
+    const QStringList righe = {
+        QStringLiteral("La finestra è di sola lettura:"),
+        QStringLiteral("- la parte sinistra visualizza i risultati mensile sulle vendite nell'anno di riferimento;"),
+        QStringLiteral("- la parte destra visualizza i risultati relativi ad ogni anno archiviato (dal 1995 al 2044);"),
+        QStringLiteral("- cliccare sui tasti dei valori desiderati per modificare la valuta;"),
+        QStringLiteral("- cliccare sulla freccia per visualizzare anni diversi;"),
+        QStringLiteral("- cliccare sul tasto 'Bilancio annuale' per visualizzare i dati e i risultati del bilancio "
+                       "annuale."),
+    };
+    mostra(Messaggio{righe.join(u'\r'), QStringLiteral("Velno: aiuto"), Icona::Informativa});
+}
+
+void mensile::mostra(const Messaggio& m) { m_finestre.messaggi().mostra(m); }
+
+bool mensile::eventFilter(QObject* o, QEvent* e)
+{
+    if (o == m_area && e->type() == QEvent::Resize)
+        m_resize->ResizeControls();
+    return QMainWindow::eventFilter(o, e);
+}

@@ -1,0 +1,82 @@
+#pragma once
+#include "monthly/mesi.h"
+#include "shared/messaggio.h"
+#include "shell/clsresize.h"
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+class QLabel;
+class QPushButton;
+class QScrollBar;
+class Finestre;
+class ModuloVelno;
+
+// The monthly and multi-year balance, read-only: the sales of the balance year month by
+// month, and the totals of every archived year from 1995, twelve years at a time with their
+// running totals; in lire or in euro. Opened by the balance window.
+class mensile : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit mensile(Finestre& finestre);
+    ~mensile() override;
+
+    std::array<QLabel*, 13> lbl{};          // month lines 1..12
+    std::array<QLabel*, 13> pagato{};
+    std::array<QLabel*, 13> realizzato{};
+    std::array<QLabel*, 13> percento{};
+    QLabel* totpagato = nullptr;
+    QLabel* totguadagno = nullptr;
+    QLabel* mediapercento = nullptr;
+    QLabel* anno = nullptr;
+    QLabel* valori = nullptr;
+    std::array<QLabel*, 13> ann{};          // year lines 1..12
+    std::array<QLabel*, 13> pagatanno{};
+    std::array<QLabel*, 13> guadagnanno{};
+    std::array<QLabel*, 13> percentanno{};
+    QLabel* totpagatanno = nullptr;
+    QLabel* totguadagnanno = nullptr;
+    QLabel* annipercento = nullptr;
+    QScrollBar* VScroll1 = nullptr;
+    QPushButton* lira = nullptr;
+    QPushButton* cmdeuro = nullptr;
+    QPushButton* stampa = nullptr;
+    QPushButton* annuale = nullptr;
+    QPushButton* cmdazioni = nullptr;
+    QPushButton* aiuto = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* uscita = nullptr;
+
+    // Fills the window from the balance (already in lire, with rows): the monthly sums, the
+    // balance's captions, the totals files from the balance year down to 1995, in lire.
+    void carica(const QString& annobilancio, const QString& valoribilancio, const QString& pagatobilancio,
+                const QString& guadagnobilancio, const QString& percentobilancio);
+
+public slots:
+    void VScroll1_Change();
+    void lira_Click();
+    void cmdeuro_Click();
+    void cambiavaluta();
+    void stampa_Click();
+    void annuale_Click();
+    void cmdazioni_Click();
+    void aiuto_Click();
+    void Command1_Click();
+    void uscita_Click();
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void costruiscicontrolli();
+    double fattore() const;
+    bool ineuro() const;
+    void mostra(const Messaggio& m);
+
+    Finestre& m_finestre;
+    ModuloVelno& m_modulo;
+    std::unique_ptr<clsResize> m_resize;
+    QWidget* m_area = nullptr;
+    SommeMensili m_somme;
+};

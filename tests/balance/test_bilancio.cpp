@@ -1,0 +1,418 @@
+#include "balance/archiviobilancio.h"
+#include "balance/frmbilancio.h"
+#include "didascalie.h"
+#include "doppi.h"
+#include "monthly/frmmensile.h"
+#include "portfolio/frmazioni.h"
+#include "shared/frmdocumento.h"
+#include "shared/modulovelno.h"
+#include "shell/finestre.h"
+#include "shell/immagini.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolBar>
+
+namespace {
+const QString titolocontrollo = QStringLiteral("Velno: controllo dati immessi nella finestra attiva");
+
+struct Ambiente {
+    QTemporaryDir dir;
+    ModuloVelno modulo;
+    MessaggiRegistrati messaggi;
+    DialoghiRegistrati dialoghi;
+    Finestre finestre{modulo, messaggi, dialoghi};
+    Ambiente()
+    {
+        modulo.cartella = dir.path();
+        Portfolio& p = modulo.portafoglio;
+        const char* titoli[][4] = {{"Fiat", "300", "14500", "12/03/97"},
+                                   {"Eni", "500", "6.10", "04/01/99"},
+                                   {"Generali Ass.", "120", "38000", "20/11/98"}};
+        for (int i = 1; i <= 3; ++i) {
+            p.nomititoli[i] = QString::fromLatin1(titoli[i - 1][0]);
+            p.quantitatitoli[i] = QString::fromLatin1(titoli[i - 1][1]);
+            p.prezzititoli[i] = QString::fromLatin1(titoli[i - 1][2]);
+            p.dateacquisto[i] = QString::fromLatin1(titoli[i - 1][3]);
+        }
+        p.notetitoli[1] = QStringLiteral("vendere le privilegiate");
+        p.numerotitoli = 3;
+    }
+    bilancio& b()
+    {
+        bilancio& w = finestre.finestra<bilancio>();
+        if (!w.isVisible())
+            w.show();   // the lists offer the holdings
+        return w;
+    }
+    SalesBalance& v() { return modulo.vendite; }
+    QString file(const QString& nome) const { return dir.filePath(nome); }
+};
+
+void digita(QWidget* w, const QString& testo)
+{
+    w->setFocus();
+    QTest::keyClicks(w, testo);
+}
+
+// The user picks holding k from the list of line i, then types the sale.
+void vendi(bilancio& w, int i, int k, const QString& data, const QString& vendute, const QString& prezzo)
+{
+    w.nomea[i]->setCurrentIndex(k - 1);
+    emit w.nomea[i]->activated(k - 1);
+    digita(w.datavendita[i], data);
+    digita(w.na[i], vendute);
+    digita(w.prezzo[i], prezzo);
+}
+
+QByteArray leggi(const QString& file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QStringList testi(const QList<Messaggio>& m)
+{
+    QStringList t;
+    for (const Messaggio& x : m)
+        t << x.testo;
+    return t;
+}
+} // namespace
+
+class TestBilancio : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QIcon::setThemeName(QStringLiteral("Tango")); }
+
+    void allavvio()
+    {
+        Ambiente e;
+        bilancio& w = e.b();
+        QCOMPARE(w.size(), QSize(640, 455));
+        // Starts in lire: only the button to euro can convert.
+        QCOMPARE(w.valori->text(), QStringLiteral("valori in lire"));
+        QVERIFY(w.cmdeuro->isEnabled() && !w.cmdlira->isEnabled());
+        QCOMPARE(w.nomea[7]->count(), 3);
+        QCOMPARE(w.nomea[7]->itemText(2), QStringLiteral("Generali Ass."));
+        for (int k = 1; k <= 22; ++k)
+            if (k != 15)
+                QVERIFY2(!w.pulsante[k]->icon().isNull(), qPrintable(QString::number(k)));
+        QVERIFY2(didascalietroncate(&w).isEmpty(), qPrintable(didascalietroncate(&w).join(u';')));
+        // Typed fields are white boxes, figures are not boxes.
+        QVERIFY(!w.findChild<QLineEdit*>(QStringLiteral("pagato_1")));
+    }
+
+    void dallafinestraazioni()
+    {
+        Ambiente e;
+        e.v().nomea[1] = QStringLiteral("vecchia vendita");
+        e.v().numerorighe = 1;
+        frmAzioni& a = e.finestre.azioni();
+        a.Image1->show();
+        a.Image1_Click();
+        QVERIFY(a.Image1->isHidden());
+        bilancio& w = e.finestre.finestra<bilancio>();
+        QVERIFY(w.isVisible());
+        QCOMPARE(w.nomea[1]->count(), 3);
+        QCOMPARE(w.nomea[1]->currentText(), QStringLiteral("vecchia vendita"));
+        QCOMPARE(w.nomea[10]->itemText(0), QStringLiteral("Fiat"));
+        w.hide();
+        a.fin4_Click();
+        QVERIFY(w.isVisible());
+    }
+
+    void vendita_completa()
+    {
+        Ambiente e;
+        bilancio& w = e.b();
+        vendi(w, 1, 1, QStringLiteral("15/03/01"), QStringLiteral("100"), QStringLiteral("16320"));
+        vendi(w, 2, 2, QStringLiteral("20/06/01"), QStringLiteral("500"), QStringLiteral("12000"));
+        QCOMPARE(e.messaggi.registrati.size(), 0);
+        QCOMPARE(e.v().numerorighe, 2);
+        QCOMPARE(w.prezzo0[2]->text(), QStringLiteral("11811"));   // bought in 1999: euro to lire
+        QCOMPARE(w.nacq[1]->text(), QStringLiteral("300"));
+        QCOMPARE(w.pagato[1]->text(), QStringLiteral("1.450.000"));
+        QCOMPARE(w.realizzato[2]->text(), QStringLiteral("94.500"));
+        QCOMPARE(w.percento[1]->text(), QStringLiteral("12,55"));
+        QCOMPARE(e.v().pagato[1], QStringLiteral("1450000"));   // the row keeps the figure unformatted
+        QCOMPARE(w.anno->text(), QStringLiteral("anno 2001"));
+        QCOMPARE(w.totpagato->text(), QStringLiteral("7.355.500"));
+        QCOMPARE(w.totguadagno->text(), QStringLiteral("276.500"));
+        QCOMPARE(w.mediapercento->text(), QStringLiteral("3,76"));
+        // The year's totals file, written before the captions were formatted.
+        QCOMPARE(leggi(e.file(QStringLiteral("Velno-totali- 2001"))),
+                 QByteArray("\"7355500\",\"276500\",\"3,76\"\r\n"));
+        QCOMPARE(e.modulo.totalepagato[2001 - 1994], QStringLiteral("7355500"));
+        w.numero_Click(1);
+        QCOMPARE(e.messaggi.registrati.last(),
+                 (Messaggio{QStringLiteral("vendere le privilegiate"), QStringLiteral("Velno: ultimi appunti sul titolo Fiat"),
+                            Icona::Informativa}));
+        w.numero_Click(3);
+        QCOMPARE(e.messaggi.registrati.last(),
+                 (Messaggio{QStringLiteral("Cliccare sulla freccia e scegliere un titolo dalla lista delle azioni possedute."),
+                            titolocontrollo, Icona::Informativa}));
+    }
+
+    void avvertimenti()
+    {
+        Ambiente e;
+        bilancio& w = e.b();
+        // Shares sold before the sale date: every keystroke is refused, the number kept.
+        w.nomea[1]->setCurrentIndex(0);
+        emit w.nomea[1]->activated(0);
+        digita(w.na[1], QStringLiteral("30"));
+        QCOMPARE(e.messaggi.registrati.size(), 2);
+        QCOMPARE(e.messaggi.registrati[0].testo,
+                 QStringLiteral("Correggere la data della vendita del titolo n. 1: usare il formato gg/mm/aa."));
+        QCOMPARE(e.v().na[1], QStringLiteral("30"));
+        e.messaggi.registrati.clear();
+        // One more than owned: refused and emptied.
+        digita(w.datavendita[1], QStringLiteral("15/03/01"));
+        w.na[1]->clear();
+        e.messaggi.registrati.clear();
+        digita(w.na[1], QStringLiteral("301"));
+        QCOMPARE(testi(e.messaggi.registrati),
+                 QStringList{"Non è possibile vendere un numero di azioni maggiore di quante se ne posseggono."});
+        QCOMPARE(w.na[1]->text(), QString());
+        QCOMPARE(e.v().na[1], QString());
+        e.messaggi.registrati.clear();
+        digita(w.na[1], QStringLiteral("300"));
+        QCOMPARE(e.messaggi.registrati.size(), 0);
+        // A second line sold in another year.
+        w.nomea[2]->setCurrentIndex(2);
+        emit w.nomea[2]->activated(2);
+        digita(w.datavendita[2], QStringLiteral("10/01/02"));
+        digita(w.na[2], QStringLiteral("5"));
+        QCOMPARE(e.messaggi.registrati.size(), 1);
+        QVERIFY(e.messaggi.registrati[0].testo.contains(QStringLiteral("anni diversi")));
+        // A name typed instead of chosen.
+        e.messaggi.registrati.clear();
+        digita(w.nomea[3]->lineEdit(), QStringLiteral("Telecom"));
+        digita(w.datavendita[3], QStringLiteral("10/01/02"));
+        digita(w.na[3], QStringLiteral("5"));
+        QVERIFY(testi(e.messaggi.registrati).contains(QStringLiteral(
+            "Impossibile procedere: scegliere il titolo venduto tra la lista di quelli posseduti cliccando sulla freccia.")));
+        QCOMPARE(e.v().numerorighe, 2);
+    }
+
+    void oltrelacentesimariga()
+    {
+        Ambiente e;
+        bilancio& w = e.b();
+        w.VScroll1->setValue(101);
+        QCOMPARE(w.numero[1]->text(), QStringLiteral("101"));
+        w.nomea[1]->setCurrentIndex(0);
+        emit w.nomea[1]->activated(0);
+        QCOMPARE(e.messaggi.registrati.size(), 1);
+        QCOMPARE(e.messaggi.registrati[0].icona, Icona::Critica);
+        QVERIFY(e.v().nomea[101].isEmpty());
+        QVERIFY(w.nomea[1]->currentText().isEmpty());
+    }
+
+    void euro_elire()
+    {
+        Ambiente e;
+        bilancio& w = e.b();
+        for (int i = 1; i <= 10; ++i)
+            vendi(w, i, 1, QStringLiteral("15/03/01"), QStringLiteral("10"), QStringLiteral("16320"));
+        w.VScroll1->setValue(11);
+        vendi(w, 1, 1, QStringLiteral("15/03/01"), QStringLiteral("10"), QStringLiteral("16320"));
+        vendi(w, 2, 3, QStringLiteral("15/04/01"), QStringLiteral("10"), QStringLiteral("40000"));   // row 12
+        QCOMPARE(e.v().numerorighe, 12);
+        const QByteArray totalilire = leggi(e.file(QStringLiteral("Velno-totali- 2001")));
+        w.cmdeuro_Click();
+        QCOMPARE(w.valori->text(), QStringLiteral("valori in euro"));
+        QVERIFY(!w.cmdeuro->isEnabled());
+        QVERIFY(w.cmdlira->isEnabled());
+        QCOMPARE(w.VScroll1->value(), 1);
+        QCOMPARE(w.prezzo0[1]->text(), QStringLiteral("7.489"));
+        QCOMPARE(e.v().prezzo0[12], QStringLiteral("19.625"));   // beyond the first page too
+        QCOMPARE(w.pagato[1]->text(), QStringLiteral("74,89"));
+        QCOMPARE(w.totpagato->text(), QStringLiteral("1.020,04"));
+        // Not twice in a row: the prices are not divided again.
+        w.cmdeuro_Click();
+        QCOMPARE(w.prezzo0[1]->text(), QStringLiteral("7.489"));
+        // The totals file stays in lire.
+        QCOMPARE(leggi(e.file(QStringLiteral("Velno-totali- 2001"))), totalilire);
+
+        // Choosing a stock in euro: the rows go back to lire first, so the new row is in lire.
+        vendi(w, 3, 3, QStringLiteral("15/04/01"), QString(), QString());
+        QCOMPARE(w.valori->text(), QStringLiteral("valori in lire"));
+        QCOMPARE(w.prezzo0[3]->text(), QStringLiteral("38000"));
+        QCOMPARE(w.prezzo0[1]->text(), QStringLiteral("14501"));
+        w.cmdeuro_Click();
+
+        // Saved while shown in euro: written in lire, shown in lire after.
+        e.dialoghi.prossimofile = e.file(QStringLiteral("Velno-bilancio-casa-2001"));
+        w.salva_Click();
+        QCOMPARE(w.valori->text(), QStringLiteral("valori in lire"));
+        QCOMPARE(w.prezzo0[1]->text(), QStringLiteral("14501"));
+        QString errore;
+        const auto letto = apribilancio(e.file(QStringLiteral("Velno-bilancio-casa-2001")), &errore);
+        QVERIFY2(letto, qPrintable(errore));
+        QCOMPARE(letto->prezzo0[12], QStringLiteral("37999"));   // 38000 through euro and back
+        QCOMPARE(letto->prezzo[1], QStringLiteral("16321"));
+        QCOMPARE(e.dialoghi.filechiesti.last(),
+                 (RichiestaFile{QStringLiteral("Salva file"), QStringLiteral("File Velno-bilancio- | Velno-bilancio-*"), 1}));
+        QCOMPARE(e.v().annobilancio, QStringLiteral("2001"));
+    }
+
+    void lire_dopoilmensileinlire()
+    {
+        // The monthly window puts the shared factor back to 1: the balance still converts at the rate.
+        Ambiente e;
+        bilancio& w = e.b();
+        vendi(w, 1, 1, QStringLiteral("15/03/01"), QStringLiteral("10"), QStringLiteral("16320"));
+        w.mens_Click();
+        w.cmdeuro_Click();
+        e.finestre.finestra<mensile>().lira_Click();
+        w.cmdlira_Click();
+        QCOMPARE(w.prezzo0[1]->text(), QStringLiteral("14501"));
+    }
+
+    void archivio()
+    {
+        Ambiente e;
+        bilancio& w = e.b();
+        // Nothing to save.
+        w.salva_Click();
+        QCOMPARE(testi(e.messaggi.registrati), QStringList{"Attenzione: non esistono dati da archiviare."});
+        QCOMPARE(e.dialoghi.salvataggichiesti, 0);
+
+        vendi(w, 1, 1, QStringLiteral("15/03/01"), QStringLiteral("100"), QStringLiteral("16320"));
+        const QString file = e.file(QStringLiteral("Velno-bilancio-casa-2001"));
+        e.dialoghi.prossimofile = file;
+        w.salvanome_Click();
+        QCOMPARE(e.dialoghi.filechiesti.last().titolo, QStringLiteral("Salva file con nome"));
+        const QByteArray salvato = leggi(file);
+        QVERIFY(salvato.startsWith("1\r\n\"Fiat\",\"12/03/97\",\"300\",14500,\"15/03/01\",\"100\",\"16320\""));
+
+        // Cancelling the open dialog, or a damaged file, changes nothing.
+        e.messaggi.registrati.clear();
+        e.dialoghi.prossimofile.clear();
+        w.apri_Click();
+        QCOMPARE(w.nomea[1]->currentText(), QStringLiteral("Fiat"));
+        const QString rotto = e.file(QStringLiteral("Velno-bilancio-rotto-2002"));
+        QFile f(rotto);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("3\r\n\"Eni\"\r\n");
+        f.close();
+        e.dialoghi.prossimofile = rotto;
+        w.apri_Click();
+        QCOMPARE(e.messaggi.registrati.size(), 1);
+        QVERIFY(e.messaggi.registrati[0].testo.startsWith(QStringLiteral("Impossibile aprire il file")));
+        QCOMPARE(e.v().numerorighe, 1);
+        QCOMPARE(w.nomea[1]->currentText(), QStringLiteral("Fiat"));
+        QCOMPARE(w.anno->text(), QStringLiteral("anno 2001"));
+        QCOMPARE(w.nomefile, file);
+
+        // Another balance replaces this one; the year follows its sale dates and its name.
+        SalesBalance altro;
+        altro.numerorighe = 2;
+        altro.nomea[1] = QStringLiteral("Eni");
+        altro.nomea[2] = QStringLiteral("Enel");
+        altro.datavendita[1] = QStringLiteral("02/02/99");
+        altro.prezzo0[1] = QStringLiteral("11811");
+        altro.na[1] = QStringLiteral("10");
+        altro.prezzo[1] = QStringLiteral("12000");
+        const QString file99 = e.file(QStringLiteral("Velno-bilancio-casa-1999"));
+        QVERIFY(salvabilancio(altro, file99, nullptr));
+        w.VScroll1->setValue(5);
+        w.cmdeuro_Click();
+        e.dialoghi.prossimofile = file99;
+        w.apri_Click();
+        QCOMPARE(w.valori->text(), QStringLiteral("valori in lire"));
+        QCOMPARE(w.VScroll1->value(), 1);
+        QCOMPARE(w.nomea[2]->currentText(), QStringLiteral("Enel"));
+        QCOMPARE(w.prezzo0[1]->text(), QStringLiteral("11811"));
+        QCOMPARE(w.anno->text(), QStringLiteral("anno 1999"));
+        QCOMPARE(w.totguadagno->text(), QStringLiteral("1.890"));
+        QCOMPARE(e.v().annobilancio, QStringLiteral("1999"));
+        QVERIFY(QFile::exists(e.file(QStringLiteral("Velno-totali- 1999"))));
+        QCOMPARE(e.dialoghi.filechiesti.last(),
+                 (RichiestaFile{QString(), QStringLiteral("Tutti i file (*.*)|*.*|File Velno-bilancio- | Velno-bilancio-*"), 2}));
+
+        // "Salva" writes to the opened file without asking.
+        const int chiesti = e.dialoghi.salvataggichiesti;
+        w.salva_Click();
+        QCOMPARE(e.dialoghi.salvataggichiesti, chiesti);
+
+        // Deleting asks for the file with the delete title and removes it at once.
+        e.dialoghi.prossimofile = file;
+        w.eliminare_click();
+        QVERIFY(!QFile::exists(file));
+        QCOMPARE(e.dialoghi.filechiesti.last().titolo, e.modulo.titoloelimina);
+    }
+
+    void annofuoridallimite_nessunfile()
+    {
+        Ambiente e;
+        bilancio& w = e.b();
+        vendi(w, 1, 1, QStringLiteral("15/03/45"), QStringLiteral("10"), QStringLiteral("16320"));
+        QCOMPARE(w.anno->text(), QStringLiteral("anno 1945"));
+        QCOMPARE(QDir(e.dir.path()).entryList(QDir::Files), QStringList());
+    }
+
+    void cancellare()
+    {
+        Ambiente e;
+        bilancio& w = e.b();
+        vendi(w, 1, 1, QStringLiteral("15/03/01"), QStringLiteral("10"), QStringLiteral("16320"));
+        digita(w.datavendita[4], QStringLiteral("01/01/01"));   // a line without a stock
+        w.cancelladati_Click();
+        QCOMPARE(e.v().numerorighe, 0);
+        QVERIFY(w.anno->text().isEmpty());
+        QVERIFY(w.totpagato->text().isEmpty());
+        QVERIFY(w.mediapercento->text().isEmpty());
+        QVERIFY(e.modulo.totalepagato[7].isEmpty());
+        QVERIFY(w.nomea[1]->currentText().isEmpty());
+        QVERIFY(e.v().datavendita[4].isEmpty());
+        QCOMPARE(e.v().appunti[1], QStringLiteral("vendere le privilegiate"));   // the notes stay
+        w.VScroll1->setValue(2);
+        QVERIFY(w.datavendita[3]->text().isEmpty());
+    }
+
+    void stampaemensile_senzadati()
+    {
+        Ambiente e;
+        bilancio& w = e.b();
+        w.solodati_Click();
+        w.mens_Click();
+        QCOMPARE(e.messaggi.registrati,
+                 (QList<Messaggio>{
+                     Messaggio{QStringLiteral("Immettere prima i dati."), QStringLiteral("Velno: stampa dati finestra"),
+                               Icona::Esclamativa},
+                     Messaggio{QStringLiteral("Non esistono dati da visualizzare: immetterne o aprire un file archiviato."),
+                               titolocontrollo, Icona::Informativa}}));
+        QVERIFY(e.finestre.documenti().isEmpty());
+        QVERIFY(!e.finestre.caricata<mensile>());
+        vendi(w, 1, 1, QStringLiteral("15/03/01"), QStringLiteral("10"), QStringLiteral("16320"));
+        w.solodati_Click();
+        QCOMPARE(e.finestre.documenti().size(), 1);
+        QVERIFY(e.finestre.documenti()[0]->documento()->toPlainText().contains(
+            QStringLiteral("Bilancio annuale (anno 2001 - valori in lire)")));
+    }
+
+    void graduatoria_senzatitoli()
+    {
+        Ambiente e;
+        bilancio& w = e.b();
+        e.modulo.portafoglio.numerotitoli = 0;
+        w.image1_click();
+        QCOMPARE(e.messaggi.registrati,
+                 (QList<Messaggio>{Messaggio{QStringLiteral("Non esistono titoli da controllare: prelevarli dall'archivio."),
+                                             titolocontrollo, Icona::Critica}}));
+    }
+};
+
+QTEST_MAIN(TestBilancio)
+#include "test_bilancio.moc"

@@ -1,0 +1,298 @@
+#include "balance/frmbilancio.h"
+#include "balance/vendite.h"
+#include "didascalie.h"
+#include "doppi.h"
+#include "monthly/frmmensile.h"
+#include "monthly/mesi.h"
+#include "monthly/stampamensile.h"
+#include "shared/documentotesto.h"
+#include "shared/modulovelno.h"
+#include "shell/finestre.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextTable>
+
+namespace {
+
+// Sales typed straight into the balance: month, purchase price, shares, sale price.
+SalesBalance vendite(const QList<QStringList>& righe)
+{
+    SalesBalance b;
+    int r = 0;
+    for (const QStringList& c : righe) {
+        ++r;
+        b.nomea[r] = QStringLiteral("titolo %1").arg(r);
+        b.datavendita[r] = QStringLiteral("15/%1/01").arg(c[0]);
+        b.prezzo0[r] = c[1];
+        b.na[r] = c[2];
+        b.prezzo[r] = c[3];
+        calcolariga(b, r);
+    }
+    b.numerorighe = r;
+    return b;
+}
+
+struct Ambiente {
+    QTemporaryDir dir;
+    ModuloVelno modulo;
+    MessaggiRegistrati messaggi;
+    DialoghiRegistrati dialoghi;
+    Finestre finestre{modulo, messaggi, dialoghi};
+    Ambiente()
+    {
+        modulo.cartella = dir.path();
+        Portfolio& p = modulo.portafoglio;
+        p.nomititoli[1] = QStringLiteral("Fiat");
+        p.quantitatitoli[1] = QStringLiteral("1000");
+        p.prezzititoli[1] = QStringLiteral("10000");
+        p.dateacquisto[1] = QStringLiteral("12/03/94");
+        p.numerotitoli = 1;
+    }
+    bilancio& b()
+    {
+        bilancio& w = finestre.finestra<bilancio>();
+        if (!w.isVisible())
+            w.show();
+        return w;
+    }
+    mensile& m() { return finestre.finestra<mensile>(); }
+};
+
+void vendi(bilancio& w, int i, const QString& data, const QString& vendute, const QString& prezzo)
+{
+    w.nomea[i]->setCurrentIndex(0);
+    emit w.nomea[i]->activated(0);
+    w.datavendita[i]->setText(data);
+    w.na[i]->setText(vendute);
+    w.prezzo[i]->setText(prezzo);
+}
+
+QString cella(QTextTable* t, int r, int k)
+{
+    return selezionacella(t->cellAt(r - 1, k - 1)).selectedText();
+}
+
+} // namespace
+
+class TestMensile : public QObject {
+    Q_OBJECT
+private slots:
+    void unmesesolo()
+    {
+        const SalesBalance b = vendite({{"03", "1000", "10", "1200"}, {"03", "2000", "5", "1900"}});
+        const TabellaMensile t = tabellamensile(sommemensili(b), 1.0, false);
+        for (int m = 1; m <= 12; ++m) {
+            const RigaMensile& r = t.mesi[std::size_t(m)];
+            if (m == 3) {
+                QCOMPARE(r.pagato, QStringLiteral("20.000"));
+                QCOMPARE(r.realizzato, QStringLiteral("1.500"));
+                QCOMPARE(r.percento, QStringLiteral("7,5"));
+            } else {
+                QVERIFY2(r.pagato.isEmpty() && r.realizzato.isEmpty() && r.percento.isEmpty(), qPrintable(QString::number(m)));
+            }
+        }
+        QCOMPARE(t.totpagato, QStringLiteral("20.000"));
+        QCOMPARE(t.mediapercento, QStringLiteral("7,5"));
+    }
+
+    void mesi_gratisepareggio()
+    {
+        const SalesBalance b = vendite({{"02", "0", "50", "2000"},        // received free
+                                        {"05", "1000", "10", "1000"},     // sold at cost
+                                        {"07", "1000", "10", ""},         // sale price not typed yet
+                                        {"13", "1000", "10", "5000"}});   // no month at all
+        const SommeMensili s = sommemensili(b);
+        const TabellaMensile t = tabellamensile(s, 1.0, false);
+        QCOMPARE(t.mesi[2].percento, QStringLiteral("gratis"));
+        QVERIFY(t.mesi[2].pagato.isEmpty());
+        QCOMPARE(t.mesi[2].realizzato, QStringLiteral("100.000"));
+        QCOMPARE(t.mesi[5].pagato, QStringLiteral("10.000"));
+        QVERIFY(t.mesi[5].realizzato.isEmpty() && t.mesi[5].percento.isEmpty());
+        QCOMPARE(s.guadagno[7], 0.0);   // not a loss of the whole cost
+        QCOMPARE(t.totpagato, QStringLiteral("20.000"));
+        QCOMPARE(t.totguadagno, QStringLiteral("100.000"));
+        QCOMPARE(t.mediapercento, QStringLiteral("500"));
+    }
+
+    void pannello_totalicorrenti()
+    {
+        ModuloVelno m;
+        m.totalepagato[1] = QStringLiteral("1000000");    // 1995
+        m.totaleguadagno[1] = QStringLiteral("100000");
+        m.mediepercento[1] = QStringLiteral("10");
+        m.totalepagato[2] = QStringLiteral("0");          // 1996: nothing sold
+        m.mediepercento[2] = QStringLiteral("0");
+        m.totalepagato[13] = QStringLiteral("3000000");   // 2007, beyond the first twelve lines
+        m.totaleguadagno[13] = QStringLiteral("-600000");
+        PannelloAnni p = pannelloanni(m, 1, 1.0, false);
+        QCOMPARE(p.righe[1].ann, QStringLiteral("1995"));
+        QCOMPARE(p.righe[1].pagatanno, QStringLiteral("1.000.000"));
+        QCOMPARE(p.righe[1].percentanno, QStringLiteral("10"));
+        QVERIFY(p.righe[2].pagatanno.isEmpty());
+        QVERIFY(p.righe[2].percentanno.isEmpty());   // a "0" is shown empty
+        QCOMPARE(p.righe[12].ann, QStringLiteral("2006"));
+        QCOMPARE(p.totpagatanno, QStringLiteral("1.000.000"));
+        QCOMPARE(p.annipercento, QStringLiteral("10"));
+        p = pannelloanni(m, 2, 1.0, false);   // 1996 .. 2007: the totals still start at 1995
+        QCOMPARE(p.righe[12].ann, QStringLiteral("2007"));
+        QCOMPARE(p.totpagatanno, QStringLiteral("4.000.000"));
+        QCOMPARE(p.totguadagnanno, QStringLiteral("-500.000"));
+        QCOMPARE(p.annipercento, QStringLiteral("-12,5"));
+        p = pannelloanni(m, 39, 1.0, false);
+        QCOMPARE(p.righe[12].ann, QStringLiteral("2044"));
+        // Nothing paid in any year: no percentage, and no division by zero.
+        QCOMPARE(pannelloanni(ModuloVelno(), 1, 1.0, false).annipercento, QString());
+    }
+
+    void treannidalbilancio()
+    {
+        // Three balances typed one after the other, each writing its year's totals file; the
+        // last one is saved under a name ending in its year.
+        Ambiente e;
+        bilancio& w = e.b();
+        vendi(w, 1, QStringLiteral("10/05/95"), QStringLiteral("100"), QStringLiteral("12000"));
+        w.cancelladati_Click();
+        vendi(w, 1, QStringLiteral("10/05/96"), QStringLiteral("200"), QStringLiteral("9000"));
+        w.cancelladati_Click();
+        vendi(w, 1, QStringLiteral("10/05/97"), QStringLiteral("300"), QStringLiteral("11000"));
+        e.dialoghi.prossimofile = e.dir.filePath(QStringLiteral("Velno-bilancio-casa-1997"));
+        w.salva_Click();
+        QCOMPARE(e.messaggi.registrati.size(), 0);
+        // Clearing forgot the earlier years: they come back from their files only.
+        QVERIFY(e.modulo.totalepagato[1].isEmpty());
+        w.mens_Click();
+        mensile& m = e.m();
+        QVERIFY(m.isVisible());
+        QCOMPARE(m.ann[1]->text(), QStringLiteral("1995"));
+        QCOMPARE(m.pagatanno[1]->text(), QStringLiteral("1.000.000"));
+        QCOMPARE(m.guadagnanno[1]->text(), QStringLiteral("200.000"));
+        QCOMPARE(m.percentanno[1]->text(), QStringLiteral("20"));
+        QCOMPARE(m.pagatanno[2]->text(), QStringLiteral("2.000.000"));
+        QCOMPARE(m.guadagnanno[2]->text(), QStringLiteral("-200.000"));
+        QCOMPARE(m.percentanno[2]->text(), QStringLiteral("-10"));
+        QCOMPARE(m.pagatanno[3]->text(), QStringLiteral("3.000.000"));
+        QCOMPARE(m.guadagnanno[3]->text(), QStringLiteral("300.000"));
+        QVERIFY(m.pagatanno[4]->text().isEmpty());
+        QCOMPARE(m.totpagatanno->text(), QStringLiteral("6.000.000"));
+        QCOMPARE(m.totguadagnanno->text(), QStringLiteral("300.000"));
+        QCOMPARE(m.annipercento->text(), QStringLiteral("5"));
+        // The month of the balance year.
+        QCOMPARE(m.pagato[5]->text(), QStringLiteral("3.000.000"));
+        QCOMPARE(m.anno->text(), QStringLiteral("anno 1997"));
+        QCOMPARE(m.valori->text(), QStringLiteral("valori in lire"));
+    }
+
+    void nomesenzaanno_nessunannoletto()
+    {
+        Ambiente e;
+        QVERIFY(ModuloVelno::scrivitotali(1996, QStringLiteral("500"), QStringLiteral("50"), QStringLiteral("10"),
+                                          e.dir.path()));
+        bilancio& w = e.b();
+        vendi(w, 1, QStringLiteral("10/05/97"), QStringLiteral("300"), QStringLiteral("11000"));
+        e.dialoghi.prossimofile = e.dir.filePath(QStringLiteral("Velno-bilancio-casa"));
+        w.salva_Click();
+        w.mens_Click();
+        mensile& m = e.m();
+        QVERIFY(m.pagatanno[2]->text().isEmpty());   // 1996's file is not read
+        QCOMPARE(m.pagatanno[3]->text(), QStringLiteral("3.000.000"));   // 1997 is in memory
+    }
+
+    void euroelire()
+    {
+        Ambiente e;
+        bilancio& w = e.b();
+        vendi(w, 1, QStringLiteral("10/05/97"), QStringLiteral("100"), QStringLiteral("29362.7"));
+        w.cmdeuro_Click();
+        w.mens_Click();   // the balance goes back to lire first
+        QCOMPARE(w.valori->text(), QStringLiteral("valori in lire"));
+        mensile& m = e.m();
+        QVERIFY(!m.lira->isEnabled());
+        m.cmdeuro_Click();
+        QCOMPARE(m.valori->text(), QStringLiteral("valori in euro"));
+        QVERIFY(m.lira->isEnabled() && !m.cmdeuro->isEnabled());
+        // Through euro and back the balance holds 1.000.100 lire paid (10001 a share) and
+        // 1.936.300 gained (29364 a share): the monthly window divides them by 1936.27.
+        QCOMPARE(m.pagato[5]->text(), QStringLiteral("516,51"));
+        QCOMPARE(m.realizzato[5]->text(), QStringLiteral("1.000,02"));
+        QCOMPARE(m.totpagato->text(), QStringLiteral("516,51"));
+        QCOMPARE(m.pagatanno[3]->text(), QStringLiteral("516,51"));
+        QCOMPARE(m.totpagatanno->text(), QStringLiteral("516,51"));
+        QCOMPARE(m.percento[5]->text(), m.percentanno[3]->text());
+        m.lira_Click();
+        QCOMPARE(m.pagato[5]->text(), QStringLiteral("1.000.100"));
+        QCOMPARE(m.realizzato[5]->text(), QStringLiteral("1.936.300"));
+        QCOMPARE(m.totpagatanno->text(), QStringLiteral("1.000.100"));
+    }
+
+    void finestra()
+    {
+        Ambiente e;
+        mensile& m = e.m();
+        QCOMPARE(m.findChildren<QLineEdit*>().size(), 0);   // read-only
+        m.show();
+        QVERIFY2(didascalietroncate(&m).isEmpty(), qPrintable(didascalietroncate(&m).join(u';')));
+        m.annuale_Click();
+        QVERIFY(e.finestre.caricata<bilancio>() && e.finestre.finestra<bilancio>().isVisible());
+    }
+
+    void stampa()
+    {
+        ModuloVelno m;
+        m.totalepagato[1] = QStringLiteral("1000000");
+        m.totaleguadagno[1] = QStringLiteral("100000");
+        m.mediepercento[1] = QStringLiteral("10");
+        m.totalepagato[50] = QStringLiteral("2000000");   // 2044
+        m.totaleguadagno[50] = QStringLiteral("-100000");
+        m.mediepercento[50] = QStringLiteral("-5");
+        const SalesBalance b = vendite({{"03", "1000", "10", "1200"}, {"11", "0", "5", "1000"}});
+        StampaMensile s;
+        s.nomeprogramma = QStringLiteral("Velno");
+        s.descrizione = QStringLiteral("programma per la gestione dei titoli di velno");
+        s.anno = QStringLiteral("anno 2001");
+        s.valori = QStringLiteral("valori in lire");
+        for (int k = 1; k <= 12; ++k)
+            s.nomimesi[std::size_t(k)] = QStringLiteral("mese %1").arg(k);
+
+        DocumentoTesto d;
+        stampamensile(d, sommemensili(b), m, s, 1.0);
+        QVERIFY(d.documento()->toPlainText().contains(QStringLiteral("Bilancio mensile (anno 2001 - valori in lire)")));
+        QVERIFY(d.documento()->toPlainText().contains(QStringLiteral("Bilancio pluriennale")));
+        QCOMPARE(d.tabelle(), 2);
+        QTextTable* t1 = d.tabella(1);
+        QCOMPARE(t1->rows(), 14);
+        QCOMPARE(cella(t1, 1, 1), QStringLiteral("mese"));
+        QCOMPARE(cella(t1, 4, 1), QStringLiteral("mese 3"));
+        QCOMPARE(cella(t1, 4, 2), QStringLiteral("10.000"));
+        QCOMPARE(cella(t1, 4, 4), QStringLiteral("20,00"));
+        QCOMPARE(cella(t1, 12, 4), QStringLiteral("gratis"));
+        QCOMPARE(cella(t1, 5, 2), QString());
+        QCOMPARE(cella(t1, 14, 1), QStringLiteral("totali"));
+        QCOMPARE(cella(t1, 14, 3), QStringLiteral("7.000"));
+        QTextTable* t2 = d.tabella(2);
+        QCOMPARE(t2->rows(), 52);   // heading, 1995 .. 2044 once each, totals
+        for (int j = 1; j <= 50; ++j)
+            QCOMPARE(cella(t2, j + 1, 1), QString::number(1994 + j));
+        QCOMPARE(cella(t2, 2, 2), QStringLiteral("1.000.000"));
+        QCOMPARE(cella(t2, 2, 4), QStringLiteral("10,00"));
+        QCOMPARE(cella(t2, 51, 3), QStringLiteral("-100.000"));
+        QCOMPARE(cella(t2, 52, 2), QStringLiteral("3.000.000"));
+        QCOMPARE(cella(t2, 52, 3), QStringLiteral("0"));
+
+        DocumentoTesto euro;
+        s.valori = QStringLiteral("valori in euro");
+        stampamensile(euro, sommemensili(b), m, s, double(cambiosingolo));
+        QCOMPARE(cella(euro.tabella(1), 4, 2), QStringLiteral("5,16"));
+        QCOMPARE(cella(euro.tabella(2), 2, 2), QStringLiteral("516,46"));
+        QCOMPARE(cella(euro.tabella(2), 2, 4), QStringLiteral("10,00"));
+    }
+};
+
+QTEST_MAIN(TestMensile)
+#include "test_mensile.moc"
