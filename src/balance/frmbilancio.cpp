@@ -2,7 +2,9 @@
 #include "balance/archiviobilancio.h"
 #include "balance/stampabilancio.h"
 #include "balance/vendite.h"
+#include "charts/grafici.h"
 #include "monthly/frmmensile.h"
+#include "ranking/classifica.h"
 #include "portfolio/controllo.h"
 #include "shared/dialoghi.h"
 #include "shared/documento.h"
@@ -735,16 +737,9 @@ void bilancio::fin3_Click()
     mostra(avviso(QStringLiteral("E' questa la finestra Bilancio."), Icona::Esclamativa));
 }
 
-void bilancio::fin4_Click() { /* the charts window joins here */ }
+void bilancio::fin4_Click() { m_finestre.mostra<grafici>(); }
 
-void bilancio::image1_click()
-{
-    if (m_modulo.portafoglio.numerotitoli == 0) {
-        mostra(avviso(QStringLiteral("Non esistono titoli da controllare: prelevarli dall'archivio."), Icona::Critica));
-        return;
-    }
-    // The ranking window joins here.
-}
+void bilancio::image1_click() { classifica::apridallimmagine(m_finestre); }
 
 void bilancio::Toolbar1_ButtonClick(int indice)
 {

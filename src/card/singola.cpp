@@ -1,6 +1,8 @@
 #include "card/singola.h"
 #include "card/scheda.h"
 #include "card/stampascheda.h"
+#include "balance/frmbilancio.h"
+#include "charts/grafici.h"
 #include "portfolio/frmazioni.h"
 #include "portfolio/portfolio.h"
 #include "ranking/classifica.h"
@@ -583,8 +585,8 @@ void singola::fin2_Click()
     mostra(Messaggio{QStringLiteral("E' questa la finestra Schede."), m_modulo.titolocontrollo, Icona::Esclamativa});
 }
 
-void singola::fin4_Click() { /* the balance window joins here */ }
-void singola::fin5_Click() { /* the charts window joins here */ }
+void singola::fin4_Click() { m_finestre.mostra<bilancio>(); }
+void singola::fin5_Click() { m_finestre.mostra<grafici>(); }
 void singola::Command1_Click() { /* the help contents window joins here */ }
 void singola::guida_Click() { /* the help contents window joins here */ }
 void singola::sugg_Click() { /* the tip of the day joins here */ }

@@ -1,4 +1,5 @@
 #include "charts/grafici.h"
+#include "balance/frmbilancio.h"
 #include "charts/grafico.h"
 #include "charts/stampagrafici.h"
 #include "portfolio/frmazioni.h"
@@ -427,7 +428,7 @@ void grafici::eliminare_click() { m_finestre.azioni().eliminare_click(); }
 
 void grafici::fin1_Click() { m_finestre.mostraazioni(); }
 void grafici::fin2_Click() { m_finestre.aprischeda(); }
-void grafici::fin3_Click() { /* the balance window joins here */ }
+void grafici::fin3_Click() { m_finestre.mostra<bilancio>(); }
 
 void grafici::fin4_Click()
 {
@@ -468,8 +469,7 @@ void grafici::Toolbar1_ButtonClick(int indice)
         break;
     case 21:
         // What the delete dialog does for "all the data", then the chart goes.
-        cancellatutto(m_modulo.portafoglio);
-        m_finestre.azioni().azzeravisualizzazione();
+        m_finestre.cancellatutto();
         MSChart1->griglia().impostavisibile(false);
         MSChart1->aggiorna();
         break;

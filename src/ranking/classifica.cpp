@@ -1,4 +1,5 @@
 #include "ranking/classifica.h"
+#include "balance/frmbilancio.h"
 #include "ranking/stampaclassifica.h"
 #include "shared/documento.h"
 #include "shared/messaggi.h"
@@ -375,7 +376,7 @@ void classifica::aiuto_Click()
 
 void classifica::Command5_Click() { m_finestre.mostraazioni(); }
 void classifica::Command2_Click() { m_finestre.aprischeda(); }
-void classifica::Command3_Click() { /* the balance window joins here */ }
+void classifica::Command3_Click() { m_finestre.mostra<bilancio>(); }
 void classifica::Command1_Click() { /* the help contents window joins here */ }
 void classifica::image1_click() { /* the ranking's help page joins here */ }
 void classifica::cmdesci_Click() { m_finestre.confermauscita(); }

@@ -75,8 +75,7 @@ void cancella::avanti_Click()
     frmAzioni& azioni = m_finestre.azioni();
     switch (scelta) {
     case 1:
-        cancellatutto(p);
-        azioni.azzeravisualizzazione();
+        m_finestre.cancellatutto();
         break;
     case 2:
         cancellatitolo(p, Combo1->currentText());

@@ -2,6 +2,7 @@
 #include "card/scheda.h"
 #include "card/singola.h"
 #include "portfolio/frmazioni.h"
+#include "portfolio/portfolio.h"
 #include "shared/cancella.h"
 #include "shared/documentotesto.h"
 #include "shared/frmdocumento.h"
@@ -82,6 +83,14 @@ void Finestre::aprischeda()
         s.svuota();
     }
     portadavanti(s);
+}
+
+void Finestre::cancellatutto()
+{
+    ::cancellatutto(m_modulo.portafoglio);
+    azioni().azzeravisualizzazione();
+    if (caricata<singola>())
+        finestra<singola>().svuota();
 }
 
 void Finestre::confermauscita()

@@ -63,6 +63,9 @@ public:
     // The stock card from a menu or toolbar: with holdings in the Portfolio it starts at the
     // first holding and the first quotation column.
     void aprischeda();
+    // Clears the whole Portfolio (the plan's notes stay) and what the Azioni window and the
+    // stock card show of it.
+    void cancellatutto();
     // The report channel: each document it adds opens in a window of its own.
     std::unique_ptr<Documento> elaboratore();
     QList<frmDocumento*> documenti() const;
