@@ -8,6 +8,11 @@
 #include "shared/messaggi.h"
 #include "shared/modulovelno.h"
 #include "shell/finestre.h"
+#include "shell/frmsplash.h"
+#include "shell/frmtip.h"
+#include "shell/guida.h"
+#include "shell/informa.h"
+#include "shell/sommario.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -93,5 +98,16 @@ int main(int argc, char** argv)
     cancella& c = finestre.dialogocancella();
     c.Option1[2]->click();
     salva(c, cartella, QStringLiteral("cancella"));
+
+    // The shell: the splash, the contents with the pointer on a row, the about window, two
+    // help pages, the tip of the day, and the closing screen after the exit confirmation.
+    salva(finestre.mostra<frmSplash>(), cartella, QStringLiteral("splash"));
+    sommario& s = finestre.mostra<sommario>();
+    s.lbl_MouseMove(4);
+    salva(s, cartella, QStringLiteral("sommario"));
+    salva(finestre.mostra<informa>(), cartella, QStringLiteral("informa"));
+    salva(finestre.mostra<guidaAZIONI>(), cartella, QStringLiteral("guidaAZIONI"));
+    salva(finestre.mostra<manuale>(), cartella, QStringLiteral("manuale"));
+    salva(finestre.mostra<frmTip>(), cartella, QStringLiteral("suggerimento"));
     return 0;
 }

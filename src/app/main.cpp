@@ -1,18 +1,27 @@
 #include "shared/dialoghiqt.h"
 #include "shared/messaggiqt.h"
 #include "shared/modulovelno.h"
+#include "shell/aspetto.h"
 #include "shell/finestre.h"
+#include "shell/frmsplash.h"
+#include "shell/suonofluidsynth.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTimer>
 #include <QTranslator>
+
+#include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velno"));
+    QApplication::setDesktopFileName(QStringLiteral("velno"));
+    QApplication::setWindowIcon(iconaprogramma());
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     // Velno installs the Tango icons and asks for them by name, whatever the desktop's theme.
     QIcon::setThemeName(QStringLiteral("Tango"));
@@ -25,6 +34,19 @@ int main(int argc, char** argv)
     MessaggiQt messaggi;
     DialoghiQt dialoghi;
     Finestre finestre(modulo, messaggi, dialoghi);
-    finestre.mostraazioni();
+    finestre.creasuono = [] { return std::unique_ptr<Suono>(std::make_unique<SuonoFluidSynth>()); };
+
+    // The program starts on the splash and nothing else: every other window is built when
+    // first shown.
+    frmSplash& splash = finestre.mostra<frmSplash>();
+    // The start-up benchmark: the time from the process's start to the first frame.
+    if (qEnvironmentVariableIsSet("VELNO_MISURA_AVVIO"))
+        QObject::connect(&splash, &frmSplash::dipinta, &splash, [] {
+            QTimer::singleShot(0, [] {
+                std::puts("dipinta");
+                std::fflush(stdout);
+                std::_Exit(0);
+            });
+        });
     return app.exec();
 }
