@@ -40,6 +40,7 @@ test: build
 
 bench: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/velno-bench
+	bench/avvio.sh $(BUILD)
 
 screenshots: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/velno-screenshot docs

@@ -21,7 +21,6 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velno"));
     QApplication::setDesktopFileName(QStringLiteral("velno"));
-    QApplication::setWindowIcon(iconaprogramma());
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     // Velno installs the Tango icons and asks for them by name, whatever the desktop's theme.
     QIcon::setThemeName(QStringLiteral("Tango"));
@@ -48,5 +47,8 @@ int main(int argc, char** argv)
                 std::_Exit(0);
             });
         });
+    // The windows' icon is decoded once the splash is on screen (the splash has no frame).
+    QObject::connect(&splash, &frmSplash::dipinta, &app, [] { QApplication::setWindowIcon(iconaprogramma()); },
+                     Qt::QueuedConnection);
     return app.exec();
 }

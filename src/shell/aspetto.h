@@ -15,6 +15,9 @@ QFont caratterefinestra();
 QFont caratterepesante(double punti);
 // Velno's icon, built into the program.
 QIcon iconaprogramma();
+// The icon at 128 x 128 for the splash, from raw pixels: no image decoder (and none of the
+// image-format plugins a decoder would load) stands between the start and the first frame.
+QPixmap immagineprogramma();
 
 // A label or a button placed at a design position in pixels (15 twips each).
 QLabel* etichettashell(QWidget* area, const QString& nomeoggetto, const QString& testo, int x, int y, int l, int a);

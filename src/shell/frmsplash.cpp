@@ -25,7 +25,6 @@ frmSplash::frmSplash(Finestre& finestre)
     setObjectName(QStringLiteral("frmSplash"));
     ModuloVelno& modulo = finestre.modulo();
     setWindowTitle(modulo.nomeprogramma);
-    setWindowIcon(iconaprogramma());
     setFont(caratterefinestra());
     setFocusPolicy(Qt::StrongFocus);
     QPalette p = palette();
@@ -52,9 +51,9 @@ frmSplash::frmSplash(Finestre& finestre)
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(iconaprogramma().pixmap(QSize(128, 128)));
+    Image1->setPixmap(immagineprogramma());
     Image1->setScaledContents(true);
-    Image1->setGeometry(28, 62, 112, 112);
+    Image1->setGeometry(20, 54, 128, 128);
 
     auto voce = [this](int i, const QString& testo, int x, int y, int l, int a) {
         QLabel* e = etichettashell(this, QStringLiteral("label_%1").arg(i), testo, x, y, l, a);
@@ -64,7 +63,9 @@ frmSplash::frmSplash(Finestre& finestre)
     voce(2, QString(), 160, 26, 300, 20)->setFont(QFont(QStringLiteral("Nimbus Sans"), 11));
     QLabel* nome = voce(3, modulo.nomeprogramma, 156, 46, 300, 64);
     nome->setFont(caratterepesante(36));
-    nome->setStyleSheet(QStringLiteral("color: #1b3f73"));
+    QPalette blu = nome->palette();
+    blu.setColor(QPalette::WindowText, QColor(0x1b, 0x3f, 0x73));
+    nome->setPalette(blu);
     QLabel* descrizione = voce(4, modulo.descrizione, 160, 114, 296, 40);
     descrizione->setFont(QFont(QStringLiteral("Nimbus Sans"), 11));
     descrizione->setWordWrap(true);

@@ -1,6 +1,8 @@
 #include "ambienteshell.h"
 #include "shell/suonofluidsynth.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <fluidsynth.h>
@@ -96,6 +98,38 @@ private slots:
         s.chiudi();
         s.attendi();
         QVERIFY(!s.suonando());
+    }
+
+    // With a device the tune is heard; a pause stops it. FluidSynth's file driver stands in
+    // for the sound card: what it writes is what a card would play.
+    void condispositivo()
+    {
+        QTemporaryDir d;
+        const QString prima = QDir::currentPath();
+        QDir::setCurrent(d.path());
+        {
+            SuonoFluidSynth s(SuonoFluidSynth::Opzioni{{QStringLiteral("/nessun/banco.sf2"), banco}, {QStringLiteral("nessun-dispositivo"), QStringLiteral("file")}});
+            s.apri(brano);
+            s.suona();
+            s.attendi();
+            QCOMPARE(int(s.silenzio()), int(SuonoFluidSynth::Silenzio::Nessuno));
+            QVERIFY(s.suonando());
+            QTest::qWait(600);
+            s.pausa();
+            s.attendi();
+            QVERIFY(!s.suonando());
+            s.chiudi();
+            s.attendi();
+        }
+        QDir::setCurrent(prima);
+        QFile wav(d.filePath(QStringLiteral("fluidsynth.wav")));
+        QVERIFY(wav.open(QIODevice::ReadOnly));
+        const QByteArray dati = wav.readAll().mid(44);
+        QVERIFY(dati.size() > 44100);   // a quarter of a second of 16-bit stereo at least
+        int massimo = 0;
+        for (qsizetype i = 0; i + 1 < dati.size(); i += 2)
+            massimo = std::max(massimo, std::abs(int(qint16(quint8(dati[i]) | (quint8(dati[i + 1]) << 8)))));
+        QVERIFY2(massimo > 1000, qPrintable(QString::number(massimo)));
     }
 
     // Leaving while the bank is still loading waits for nothing that could hang.
