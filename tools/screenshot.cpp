@@ -22,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 namespace {
@@ -109,5 +110,16 @@ int main(int argc, char** argv)
     salva(finestre.mostra<guidaAZIONI>(), cartella, QStringLiteral("guidaAZIONI"));
     salva(finestre.mostra<manuale>(), cartella, QStringLiteral("manuale"));
     salva(finestre.mostra<frmTip>(), cartella, QStringLiteral("suggerimento"));
+
+    // The whole guide, as the contents window prints it, also as PDF.
+    const QTemporaryDir utente;
+    modulo.cartella = utente.path();
+    s.cmdstampa_Click();
+    if (!finestre.documenti().isEmpty()) {
+        const QString pdf = cartella.filePath(QStringLiteral("guida.pdf"));
+        QString errore;
+        if (salvapdf(finestre.documenti().constLast()->documento(), pdf, &errore))
+            QTextStream(stdout) << pdf << '\n';
+    }
     return 0;
 }

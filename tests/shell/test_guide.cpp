@@ -63,11 +63,6 @@ private slots:
         QCOMPARE(g.windowTitle(), QStringLiteral("Guida in linea"));
         QCOMPARE(g.Label1->text(), titolo);
         QCOMPARE(g.size(), QSize(larghezza / 15, 6825 / 15));
-        QCOMPARE(g.cmdChiudi->text(), QStringLiteral("&Chiudi"));
-        QCOMPARE(g.cmdChiudi->toolTip(), QStringLiteral("cliccare per chiudere la finestra"));
-        QCOMPARE(g.cmdStampa->text(), QStringLiteral("S&tampa"));
-        QCOMPARE(g.cmdSommario->text(), QStringLiteral("&Sommario"));
-        QCOMPARE(g.cmdSommario->toolTip(), QStringLiteral("cliccare per tornare al sommario"));
 
         // The text written for this page, built into the program, whole on screen.
         const QString testo = g.testo();
@@ -95,14 +90,10 @@ private slots:
         QCOMPARE(d->findBlockByNumber(t + 1).blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignJustify);
     }
 
-    void chiudi_scarica_sommario_mostra()
+    void chiudi_scarica()
     {
         Ambiente e;
         guidasaldo* g = &e.finestre.mostra<guidasaldo>();
-        g->cmdSommario->click();
-        QVERIFY(e.finestre.caricata<sommario>());
-        QVERIFY(e.finestre.finestra<sommario>().isVisible());
-        QVERIFY(g->isVisible());
         g->cmdChiudi->click();
         QVERIFY(!e.finestre.caricata<guidasaldo>());
         eliminarimandate();

