@@ -7,7 +7,7 @@ CMAKE_TYPE ?= RelWithDebInfo
 
 PACKAGES = cmake ninja-build g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev \
            qt6-translations-l10n tango-icon-theme fonts-urw-base35 fonts-dejavu-core libzip-dev pkg-config \
-           libbenchmark-dev xvfb poppler-utils libfluidsynth-dev timgm6mb-soundfont fonts-lato hyperfine
+           libbenchmark-dev xvfb poppler-utils libfluidsynth-dev timgm6mb-soundfont fonts-lato hyperfine xauth
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

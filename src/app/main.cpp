@@ -50,5 +50,9 @@ int main(int argc, char** argv)
     // The windows' icon is decoded once the splash is on screen (the splash has no frame).
     QObject::connect(&splash, &frmSplash::dipinta, &app, [] { QApplication::setWindowIcon(iconaprogramma()); },
                      Qt::QueuedConnection);
-    return app.exec();
+    const int esito = app.exec();
+    // Windows unloaded on the way out go now, while the program is whole: the splash's player
+    // closes its sound device in order.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return esito;
 }
