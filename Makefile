@@ -6,8 +6,9 @@ BUILD ?= build
 CMAKE_TYPE ?= RelWithDebInfo
 
 PACKAGES = cmake ninja-build g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev \
-           qt6-translations-l10n tango-icon-theme fonts-urw-base35 fonts-dejavu-core fonts-comic-neue libzip-dev pkg-config \
-           libbenchmark-dev xvfb poppler-utils
+           qt6-translations-l10n tango-icon-theme fonts-urw-base35 fonts-dejavu-core fonts-comic-neue fonts-lato \
+           libzip-dev pkg-config libbenchmark-dev xvfb poppler-utils libfluidsynth-dev timgm6mb-soundfont \
+           hyperfine xauth
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -40,6 +41,7 @@ test: build
 
 bench: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/velno-bench
+	bench/avvio.sh $(BUILD)
 
 screenshots: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/velno-screenshot docs

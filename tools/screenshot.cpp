@@ -19,6 +19,11 @@
 #include "shell/arredo.h"
 #include "shared/numeri.h"
 #include "shell/finestre.h"
+#include "shell/frmsplash.h"
+#include "shell/frmtip.h"
+#include "shell/guida.h"
+#include "shell/informa.h"
+#include "shell/sommario.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -234,5 +239,26 @@ int main(int argc, char** argv)
     b.mens_Click();
     mensile& m = finestre.finestra<mensile>();
     salva(m, cartella, QStringLiteral("mensile"));
+    // The shell: the splash, the contents with the pointer on a row, the about window, two
+    // help pages, the tip of the day, and the closing screen after the exit confirmation.
+    salva(finestre.mostra<frmSplash>(), cartella, QStringLiteral("splash"));
+    sommario& som = finestre.mostra<sommario>();
+    som.lbl_MouseMove(4);
+    salva(som, cartella, QStringLiteral("sommario"));
+    salva(finestre.mostra<informa>(), cartella, QStringLiteral("informa"));
+    salva(finestre.mostra<guidaAZIONI>(), cartella, QStringLiteral("guidaAZIONI"));
+    salva(finestre.mostra<manuale>(), cartella, QStringLiteral("manuale"));
+    salva(finestre.mostra<frmTip>(), cartella, QStringLiteral("suggerimento"));
+
+    // The whole guide, as the contents window prints it, also as PDF.
+    const QTemporaryDir utente;
+    modulo.cartella = utente.path();
+    som.cmdstampa_Click();
+    if (!finestre.documenti().isEmpty()) {
+        const QString pdf = cartella.filePath(QStringLiteral("guida.pdf"));
+        QString errore;
+        if (salvapdf(finestre.documenti().constLast()->documento(), pdf, &errore))
+            QTextStream(stdout) << pdf << '\n';
+    }
     return 0;
 }

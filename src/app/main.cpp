@@ -3,18 +3,26 @@
 #include "shared/messaggiqt.h"
 #include "shared/modulovelno.h"
 #include "shell/arredo.h"
+#include "shell/aspetto.h"
 #include "shell/finestre.h"
+#include "shell/frmsplash.h"
+#include "shell/suonofluidsynth.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTimer>
 #include <QTranslator>
+
+#include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velno"));
+    QApplication::setDesktopFileName(QStringLiteral("velno"));
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     impostaicone();
     QTranslator qtbase;
@@ -31,6 +39,26 @@ int main(int argc, char** argv)
         dialoghi.cartellainiziale = cartella;
     }
     Finestre finestre(modulo, messaggi, dialoghi);
-    finestre.mostraazioni();
-    return app.exec();
+    finestre.creasuono = [] { return std::unique_ptr<Suono>(std::make_unique<SuonoFluidSynth>()); };
+
+    // The program starts on the splash and nothing else: every other window is built when
+    // first shown.
+    frmSplash& splash = finestre.mostra<frmSplash>();
+    // The start-up benchmark: the time from the process's start to the first frame.
+    if (qEnvironmentVariableIsSet("VELNO_MISURA_AVVIO"))
+        QObject::connect(&splash, &frmSplash::dipinta, &splash, [] {
+            QTimer::singleShot(0, [] {
+                std::puts("dipinta");
+                std::fflush(stdout);
+                std::_Exit(0);
+            });
+        });
+    // The windows' icon is decoded once the splash is on screen (the splash has no frame).
+    QObject::connect(&splash, &frmSplash::dipinta, &app, [] { QApplication::setWindowIcon(iconaprogramma()); },
+                     Qt::QueuedConnection);
+    const int esito = app.exec();
+    // Windows unloaded on the way out go now, while the program is whole: the splash's player
+    // closes its sound device in order.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return esito;
 }

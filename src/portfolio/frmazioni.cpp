@@ -23,6 +23,10 @@
 #include "shell/arredo.h"
 #include "shell/casellatesto.h"
 #include "shell/immagini.h"
+#include "shell/frmtip.h"
+#include "shell/guida.h"
+#include "shell/informa.h"
+#include "shell/sommario.h"
 
 #include <QAction>
 #include <QApplication>
@@ -346,13 +350,13 @@ void frmAzioni::costruiscimenu()
 
     QMenu* help = aggiungimenu(this, "help", QStringLiteral("&?"));
     voce(help, "guida", QStringLiteral("&Guida in linea"), &frmAzioni::Command1_Click);
-    voce(help, "suggerimenti", QStringLiteral("&Suggerimenti..."), nullptr);
+    voce(help, "suggerimenti", QStringLiteral("&Suggerimenti..."), &frmAzioni::suggerimenti_Click);
     help->addSeparator();
     voce(help, "supporto", QStringLiteral("Supporto &prodotto"), nullptr);
     help->addSeparator();
-    voce(help, "informazioni", QStringLiteral("&Informazioni su Velno"), nullptr);
+    voce(help, "informazioni", QStringLiteral("&Informazioni su Velno"), &frmAzioni::informazioni_Click);
 
-    voceangolo(this, "finestra", QStringLiteral("Fi&nestra n.1 di 7"), {});
+    voceangolo(this, "finestra", QStringLiteral("Fi&nestra n.1 di 7"), [this] { finestra_Click(); });
     // Ctrl+A .. Ctrl+I move between windows even from a text box of the grid.
     scorciatoiedimenu(this);
     mostrainizio(this);
@@ -907,7 +911,10 @@ void frmAzioni::aiuto_Click()
 
 void frmAzioni::cmdesci_Click() { m_finestre.confermauscita(); }
 void frmAzioni::esci_Click() { m_finestre.confermauscita(); }
-void frmAzioni::Command1_Click() { /* the help contents window joins here */ }
+void frmAzioni::Command1_Click() { m_finestre.mostra<sommario>(); }
+void frmAzioni::suggerimenti_Click() { m_finestre.mostra<frmTip>(); }
+void frmAzioni::informazioni_Click() { m_finestre.mostra<informa>(); }
+void frmAzioni::finestra_Click() { m_finestre.mostra<guidaAZIONI>(); }
 
 void frmAzioni::fin1_Click()
 {
@@ -991,6 +998,7 @@ void frmAzioni::Toolbar1_ButtonClick(int indice)
     case 14: destra_click(); break;
     case 16: colorare_Click(); break;
     case 17: Command1_Click(); break;
+    case 19: informazioni_Click(); break;
     case 10: ordinamentoazioni_click(); break;
     case 15: ordinamentoquotazioni_click(); break;
     case 20:

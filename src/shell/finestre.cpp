@@ -8,15 +8,27 @@
 #include "shared/frmdocumento.h"
 #include "shared/messaggi.h"
 #include "shared/modulovelno.h"
+#include "shell/frmsplash.h"
+#include "shell/suono.h"
 
 #include <QCoreApplication>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QLabel>
 
 Finestre::Finestre(ModuloVelno& modulo, Messaggi& messaggi, Dialoghi& dialoghi)
     : m_modulo(modulo), m_messaggi(messaggi), m_dialoghi(dialoghi)
 {
     allafine = [] { QCoreApplication::quit(); };
+    creasuono = [] {
+        struct Muto : Suono {
+            void apri(const QString&) override {}
+            void suona() override {}
+            void pausa() override {}
+            void chiudi() override {}
+        };
+        return std::unique_ptr<Suono>(std::make_unique<Muto>());
+    };
 }
 
 Finestre::~Finestre()
@@ -101,8 +113,32 @@ void Finestre::confermauscita()
     if (m_messaggi.mostra(domanda) != Risposta::Si)
         return;
     scaricatutto();
-    if (allafine)
-        allafine();
+    frmSplash& s = mostra<frmSplash>();
+    s.label[2]->setText(QStringLiteral("       elaborazione eseguita con"));
+    s.MMControl1->comando(QStringLiteral("play"));
+}
+
+void Finestre::scarica(QWidget& w)
+{
+    for (auto i = m_finestre.begin(); i != m_finestre.end(); ++i)
+        if (i->second == &w) {
+            m_finestre.erase(i);
+            break;
+        }
+    m_ordine.removeAll(QPointer<QWidget>(&w));
+    w.hide();
+    w.deleteLater();
+}
+
+bool Finestre::finestreaperte(const QWidget* tranne) const
+{
+    for (const auto& w : m_ordine)
+        if (w && w.data() != tranne && w->isVisible())
+            return true;
+    for (const auto& d : m_documenti)
+        if (d && d->isVisible())
+            return true;
+    return false;
 }
 
 void Finestre::scaricatutto()

@@ -14,6 +14,7 @@ class frmAzioni;
 class cancella;
 class Documento;
 class frmDocumento;
+class Suono;
 
 // Creates every window on first use, keeps it until the exit confirmation unloads them
 // all, and is how windows reach each other: finestre.finestra<grafici>().cmdlinee_Click().
@@ -69,12 +70,19 @@ public:
     // The report channel: each document it adds opens in a window of its own.
     std::unique_ptr<Documento> elaboratore();
     QList<frmDocumento*> documenti() const;
-    // Asks whether to leave; on Yes unloads every window and ends the program.
+    // Asks whether to leave; on Yes unloads every window and shows the splash again as a
+    // closing screen, whose key press ends the program.
     void confermauscita();
     void scaricatutto();
+    // Unloads one window: the next request creates it anew.
+    void scarica(QWidget& w);
+    // Whether any window of the program other than `tranne` is on screen.
+    bool finestreaperte(const QWidget* tranne = nullptr) const;
 
     // What ending the program means; quits the application unless a test sets another.
     std::function<void()> allafine;
+    // The splash tune's player; silent unless main or a test gives another.
+    std::function<std::unique_ptr<Suono>()> creasuono;
 
 private:
     ModuloVelno& m_modulo;

@@ -3,6 +3,7 @@
 #include "doppi.h"
 #include "portfolio/frmazioni.h"
 #include "ranking/classifica.h"
+#include "shell/frmsplash.h"
 #include "shared/cancella.h"
 #include "shared/modulovelno.h"
 #include "shell/arredo.h"
@@ -626,6 +627,9 @@ private slots:
         a.findChild<QAction*>(QStringLiteral("esci"))->trigger();
         QVERIFY(!e.finestre.azionicaricata());
         QVERIFY(!e.finestre.cancellacaricata());
+        // The splash shows again as the closing screen; its key press ends the program.
+        QCOMPARE(e.fine, 0);
+        QTest::keyClick(&e.finestre.finestra<frmSplash>(), Qt::Key_Return);
         QCOMPARE(e.fine, 1);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }

@@ -1,0 +1,24 @@
+#pragma once
+#include <QFont>
+#include <QIcon>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+// The look the shell's windows share.
+
+// Nimbus Sans 8, the font of every window's controls.
+QFont caratterefinestra();
+// A heavy display face for the program's name: Lato Black, DejaVu Sans Bold where Lato is
+// missing (stand-ins for a black sans weight that Debian does not ship).
+QFont caratterepesante(double punti);
+// Velno's icon, built into the program.
+QIcon iconaprogramma();
+// The icon at 128 x 128 for the splash, from raw pixels: no image decoder (and none of the
+// image-format plugins a decoder would load) stands between the start and the first frame.
+QPixmap immagineprogramma();
+
+// A label or a button placed at a design position in pixels (15 twips each).
+QLabel* etichettashell(QWidget* area, const QString& nomeoggetto, const QString& testo, int x, int y, int l, int a);
+QPushButton* bottoneshell(QWidget* area, const QString& nomeoggetto, const QString& testo, int x, int y, int l, int a);

@@ -1,0 +1,120 @@
+#include "shell/guida.h"
+#include "shared/documento.h"
+#include "shared/modulovelno.h"
+#include "shell/aspetto.h"
+#include "shell/finestre.h"
+#include "shell/sommario.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include <cstring>
+
+namespace {
+constexpr int altezzaprogetto = 6825;   // twips
+
+const PaginaGuida& pagina(const char* nome)
+{
+    for (const PaginaGuida& p : pagineguida())
+        if (std::strcmp(p.nome, nome) == 0)
+            return p;
+    return pagineguida().front();
+}
+
+template <class T> FinestraGuida& crea(Finestre& f, bool mostra)
+{
+    return mostra ? static_cast<FinestraGuida&>(f.mostra<T>()) : static_cast<FinestraGuida&>(f.finestra<T>());
+}
+
+FinestraGuida& guida(Finestre& f, int riga, bool mostra)
+{
+    switch (riga) {
+    case 1: return crea<manuale>(f, mostra);
+    case 2: return crea<guidafunzionamento>(f, mostra);
+    case 3: return crea<guidaarchivio>(f, mostra);
+    case 4: return crea<guidaAZIONI>(f, mostra);
+    case 5: return crea<guidasaldo>(f, mostra);
+    case 6: return crea<guidaquotazioni>(f, mostra);
+    case 7: return crea<guidasingola>(f, mostra);
+    case 8: return crea<guidagraduatoria>(f, mostra);
+    case 9: return crea<guidabilancio>(f, mostra);
+    case 10: return crea<guidAMENSILE>(f, mostra);
+    case 11: return crea<guidagrafici>(f, mostra);
+    case 12: return crea<guidapiano>(f, mostra);
+    default: return crea<guidaeuro>(f, mostra);
+    }
+}
+} // namespace
+
+FinestraGuida& finestraguida(Finestre& finestre, int riga) { return guida(finestre, riga, false); }
+FinestraGuida& mostraguida(Finestre& finestre, int riga) { return guida(finestre, riga, true); }
+
+FinestraGuida::FinestraGuida(Finestre& finestre, const char* nome) : m_finestre(finestre)
+{
+    const PaginaGuida& p = pagina(nome);
+    setObjectName(QString::fromLatin1(nome));
+    setWindowTitle(QStringLiteral("Guida in linea"));
+    setWindowIcon(iconaprogramma());
+    setFont(caratterefinestra());
+    const int larghezza = p.larghezza / clsResize::twip;
+    const int altezza = altezzaprogetto / clsResize::twip;
+
+    Label1 = etichettashell(this, QStringLiteral("Label1"), QString::fromUtf8(p.titolo), 10, 8, larghezza - 20, 24);
+    Label1->setAlignment(Qt::AlignCenter);
+    QFont titolo(QStringLiteral("Nimbus Sans"), 11);
+    titolo.setBold(true);
+    Label1->setFont(titolo);
+
+    m_testo = testoguida(QString::fromLatin1(nome));
+    QString paragrafi;
+    for (const QString& p : m_testo.split(QStringLiteral("\n\n")))
+        paragrafi += QStringLiteral("<p align=\"justify\" style=\"margin-top:0; margin-bottom:5px\">")
+                     + p.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>")) + QStringLiteral("</p>");
+    Label2 = etichettashell(this, QStringLiteral("Label2"), paragrafi, 10, 38, larghezza - 20, altezza - 38 - 42);
+    Label2->setTextFormat(Qt::RichText);
+    Label2->setWordWrap(true);
+    Label2->setAlignment(Qt::AlignJustify | Qt::AlignTop);
+
+    const int y = altezza - 36;
+    const int lb = 84, passo = 92;
+    const int x = (larghezza - (2 * passo + lb)) / 2;
+    cmdSommario = bottoneshell(this, QStringLiteral("cmdSommario"), QStringLiteral("&Sommario"), x, y, lb, 28);
+    cmdSommario->setToolTip(QStringLiteral("cliccare per tornare al sommario"));
+    cmdStampa = bottoneshell(this, QStringLiteral("cmdStampa"), QStringLiteral("S&tampa"), x + passo, y, lb, 28);
+    cmdChiudi = bottoneshell(this, QStringLiteral("cmdChiudi"), QStringLiteral("&Chiudi"), x + 2 * passo, y, lb, 28);
+    cmdChiudi->setToolTip(QStringLiteral("cliccare per chiudere la finestra"));
+    connect(cmdSommario, &QPushButton::clicked, this, &FinestraGuida::cmdSommario_Click);
+    connect(cmdStampa, &QPushButton::clicked, this, &FinestraGuida::cmdstampa_Click);
+    connect(cmdChiudi, &QPushButton::clicked, this, &FinestraGuida::cmdchiudi_Click);
+
+    resize(larghezza, altezza);
+    m_resize.setSourceForm(this);
+    m_resize.SizeFormToScreen(75);
+    resize(larghezza, altezza);
+    m_resize.ResizeControls();   // a hidden window gets its resize event only when shown
+}
+
+void FinestraGuida::cmdchiudi_Click() { m_finestre.scarica(*this); }
+
+void FinestraGuida::cmdSommario_Click() { m_finestre.mostra<sommario>(); }
+
+void FinestraGuida::cmdstampa_Click()
+{
+    const ModuloVelno& m = m_finestre.modulo();
+    const auto documento = m_finestre.elaboratore();
+    stampaguida(*documento, m.nomeprogramma, m.descrizione, Label1->text(), m_testo);
+}
+
+void FinestraGuida::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    m_resize.ResizeControls();
+}
+
+void FinestraGuida::closeEvent(QCloseEvent* e)
+{
+    // Closed from the title bar: unloaded, as "&Chiudi" does.
+    e->ignore();
+    cmdchiudi_Click();
+}

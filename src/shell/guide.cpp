@@ -1,0 +1,79 @@
+#include "shell/guide.h"
+#include "shared/documento.h"
+
+#include <QFile>
+
+namespace {
+const QString gotico = QStringLiteral("Century Gothic");
+}
+
+const std::array<PaginaGuida, 13>& pagineguida()
+{
+    static const std::array<PaginaGuida, 13> pagine = {{
+        {"manuale", "MANUALE D'USO RAPIDO", 9600},
+        {"guidafunzionamento", "FUNZIONAMENTO DEL PROGRAMMA", 5640},
+        {"guidaarchivio", "ARCHIVIO DATI", 5640},
+        {"guidaAZIONI", "FINESTRA AZIONI", 5640},
+        {"guidasaldo", "SALDO", 5640},
+        {"guidaquotazioni", "QUOTAZIONI PERIODICHE", 5640},
+        {"guidasingola", "FINESTRA SINGOLO TITOLO", 5640},
+        {"guidagraduatoria", "GRADUATORIA DEGLI INCREMENTI", 5640},
+        {"guidabilancio", "FINESTRA BILANCIO ANNUALE", 5640},
+        {"guidAMENSILE", "FINESTRA BILANCIO MENSILE E PLURIENNALE", 5640},
+        {"guidagrafici", "FINESTRA GRAFICI", 5640},
+        {"guidapiano", "FINESTRA PIANO STRATEGICO", 5640},
+        {"guidaeuro", "TRASFORMAZIONI IN EURO", 5640},
+    }};
+    return pagine;
+}
+
+QString testoguida(const QString& nome)
+{
+    if (nome.isEmpty() || nome.contains(u'/'))
+        return QString();
+    QFile f(QStringLiteral(":/aiuto/") + nome + QStringLiteral(".txt"));
+    if (!f.open(QIODevice::ReadOnly))
+        return QString();
+    QString t = QString::fromUtf8(f.readAll());
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    while (t.endsWith(u'\n'))
+        t.chop(1);
+    return t;
+}
+
+void stampaguida(Documento& d, const QString& nomeprogramma, const QString& descrizione,
+                 const QString& titolo, const QString& testo)
+{
+    d.avvia();
+    d.visibile(true);
+    d.aggiungidocumento();
+    d.carattere(gotico, 20);
+    d.scrivi(nomeprogramma + u'\r');
+    d.carattere(gotico, 16);
+    d.scrivi(descrizione + QStringLiteral("\r\r"));
+    d.scrivi(QStringLiteral("Guida: ") + titolo + u'\r');
+    d.carattere(gotico, 12);
+    d.scrivi(testo);
+    d.allineatutto(Documento::Allineamento::Giustificato);
+}
+
+void stampaguidaintera(Documento& d, const QString& nomeprogramma, const QString& descrizione,
+                       const QList<SezioneGuida>& sezioni)
+{
+    d.avvia();
+    d.visibile(true);
+    d.aggiungidocumento();
+    d.carattere(gotico, 20);
+    d.scrivi(nomeprogramma + u'\r');
+    d.carattere(gotico, 16);
+    d.scrivi(descrizione + QStringLiteral("\r\r\r"));
+    for (qsizetype i = 0; i < sezioni.size(); ++i) {
+        d.scrivi(QStringLiteral("Guida: ") + sezioni[i].titolo + QStringLiteral("\r\r"));
+        if (i == 0)
+            d.carattere(gotico, 12);
+        d.scrivi(sezioni[i].testo + u'\r');
+        if (i + 1 < sezioni.size())
+            d.scrivi(QString(QChar(12)));
+    }
+    d.allineatutto(Documento::Allineamento::Giustificato);
+}

@@ -1,0 +1,31 @@
+#pragma once
+#include <QList>
+#include <QString>
+#include <array>
+
+class Documento;
+
+// The thirteen help pages, in the order of the contents window's rows.
+struct PaginaGuida {
+    const char* nome;      // the window's class name, and its text's name
+    const char* titolo;    // the caption of its title label
+    int larghezza;         // design width in twips
+};
+const std::array<PaginaGuida, 13>& pagineguida();
+
+// The help text of page `nome`, built into the program: paragraphs separated by a blank
+// line. Empty for a name that is no page.
+QString testoguida(const QString& nome);
+
+// One help page as a document: the program's name and description, "Guida: " and the
+// title, then the text, justified.
+void stampaguida(Documento& d, const QString& nomeprogramma, const QString& descrizione,
+                 const QString& titolo, const QString& testo);
+
+// The whole guide: every page under "Guida: " and its title, one page each.
+struct SezioneGuida {
+    QString titolo;
+    QString testo;
+};
+void stampaguidaintera(Documento& d, const QString& nomeprogramma, const QString& descrizione,
+                       const QList<SezioneGuida>& sezioni);

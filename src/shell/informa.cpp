@@ -1,0 +1,71 @@
+#include "shell/informa.h"
+#include "shared/modulovelno.h"
+#include "shell/aspetto.h"
+#include "shell/finestre.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QSysInfo>
+
+namespace {
+constexpr int larghezzaprogetto = 5760;   // twips
+constexpr int altezzaprogetto = 3600;
+} // namespace
+
+QString informa::piattaforma()
+{
+    QString sistema = QSysInfo::kernelType();
+    if (sistema == u"linux")
+        sistema = QStringLiteral("Linux");
+    else if (!sistema.isEmpty())
+        sistema[0] = sistema[0].toUpper();
+    return QStringLiteral("per sistemi %1 a %2 bit ").arg(sistema).arg(QSysInfo::WordSize);
+}
+
+informa::informa(Finestre& finestre)
+{
+    setObjectName(QStringLiteral("informa"));
+    const ModuloVelno& modulo = finestre.modulo();
+    setWindowTitle(QStringLiteral("Informazioni su ") + modulo.nomeprogramma);
+    setWindowIcon(iconaprogramma());
+    setFont(caratterefinestra());
+
+    Image1 = etichettashell(this, QStringLiteral("Image1"), QString(), 16, 18, 64, 64);
+    Image1->setPixmap(iconaprogramma().pixmap(QSize(64, 64)));
+    Image1->setScaledContents(true);
+
+    Label1 = etichettashell(this, QStringLiteral("Label1"), modulo.nomeprogramma, 96, 10, 272, 44);
+    Label1->setFont(caratterepesante(22));
+    Label2 = etichettashell(this, QStringLiteral("Label2"), modulo.descrizione, 96, 56, 272, 34);
+    Label2->setWordWrap(true);
+    Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label2->setFont(QFont(QStringLiteral("Nimbus Sans"), 10));
+    Label3 = etichettashell(this, QStringLiteral("Label3"), QStringLiteral("versione"), 96, 100, 50, 18);
+    Label6 = etichettashell(this, QStringLiteral("Label6"), modulo.versione, 146, 100, 60, 18);
+    Label4 = etichettashell(this, QStringLiteral("Label4"), QStringLiteral("del ") + modulo.datarilascio, 206, 100, 100, 18);
+    Label5 = etichettashell(this, QStringLiteral("Label5"), piattaforma(), 96, 120, 272, 18);
+
+    auto* linea = new QFrame(this);
+    linea->setObjectName(QStringLiteral("Line1"));
+    linea->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    linea->setGeometry(12, 150, 360, 4);
+
+    cmdOK = bottoneshell(this, QStringLiteral("cmdOK"), QStringLiteral("OK"), 288, 196, 84, 28);
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &informa::cmdOK_Click);
+
+    resize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
+    m_resize.setSourceForm(this);
+    m_resize.SizeFormToScreen(75);
+    resize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
+    m_resize.ResizeControls();   // a hidden window gets its resize event only when shown
+}
+
+void informa::cmdOK_Click() { hide(); }
+
+void informa::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    m_resize.ResizeControls();
+}

@@ -1,0 +1,187 @@
+#include "shell/sommario.h"
+#include "shared/documento.h"
+#include "shared/messaggi.h"
+#include "shared/modulovelno.h"
+#include "shell/aspetto.h"
+#include "shell/finestre.h"
+#include "shell/frmtip.h"
+#include "shell/guida.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace {
+constexpr int larghezzaprogetto = 3975;   // twips
+constexpr int altezzaprogetto = 6825;
+
+const char* const titoli[sommario::righe + 1] = {
+    "",
+    " Manuale d'uso rapido",
+    "  Funzionamento del programma",
+    "  Archivio dati",
+    " Finestra Azioni",
+    " Saldo",
+    " Quotazioni periodiche",
+    " Finestra singolo titolo",
+    " Finestra graduatoria incrementi",
+    " Finestra bilancio annuale",
+    " Finestra bilancio mensile",
+    " Finestra Grafici",
+    " Finestra Piano strategico",
+    " Trasformazioni in euro",
+    "  Suggerimento del giorno",
+};
+
+void grassetto(QLabel* l, bool si)
+{
+    QFont f = l->font();
+    if (f.bold() == si)
+        return;
+    f.setBold(si);
+    l->setFont(f);
+}
+} // namespace
+
+QString sommario::nomefileguida(const QString& nomeprogramma)
+{
+    // The word processor's old format cannot be written: the guide is an Office Open XML file.
+    return nomeprogramma + QStringLiteral("-guida.docx");
+}
+
+sommario::sommario(Finestre& finestre) : m_finestre(finestre)
+{
+    setObjectName(QStringLiteral("sommario"));
+    setWindowTitle(QStringLiteral("Guida in linea: sommario"));
+    setWindowIcon(iconaprogramma());
+    setFont(caratterefinestra());
+    setMouseTracking(true);
+
+    for (int i = 1; i <= righe; ++i) {
+        const int y = 14 + (i - 1) * 27;
+        QPushButton* p = bottoneshell(this, QStringLiteral("puls_%1").arg(i), QStringLiteral("--->"), 10, y, 40, 22);
+        puls[std::size_t(i)] = p;
+        connect(p, &QPushButton::clicked, this, [this, i] { puls_Click(i); });
+        QLabel* l = etichettashell(this, QStringLiteral("lbl_%1").arg(i), QString::fromUtf8(titoli[i]), 56, y, 197, 22);
+        l->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        l->setMouseTracking(true);
+        l->setCursor(Qt::PointingHandCursor);
+        l->installEventFilter(this);
+        lbl[std::size_t(i)] = l;
+    }
+
+    cmdchiudi = bottoneshell(this, QStringLiteral("cmdchiudi"), QStringLiteral("&Chiudi"), 10, 408, 78, 28);
+    cmdchiudi->setToolTip(QStringLiteral("cliccare per chiudere la finestra"));
+    cmdstampa = bottoneshell(this, QStringLiteral("cmdstampa"), QStringLiteral("&Stampa"), 93, 408, 78, 28);
+    cmdstampa->setToolTip(QStringLiteral("cliccare per avere la copia su carta del sommario"));
+    uscita = bottoneshell(this, QStringLiteral("uscita"), QStringLiteral(" US&CITA"), 176, 408, 78, 28);
+    uscita->setToolTip(QStringLiteral("cliccare per uscire da Velno"));
+    connect(cmdchiudi, &QPushButton::clicked, this, &sommario::cmdchiudi_Click);
+    connect(cmdstampa, &QPushButton::clicked, this, &sommario::cmdstampa_Click);
+    connect(uscita, &QPushButton::clicked, this, &sommario::uscita_Click);
+
+    resize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
+    m_resize.setSourceForm(this);
+    m_resize.SizeFormToScreen(75);
+    resize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
+    m_resize.ResizeControls();   // a hidden window gets its resize event only when shown
+}
+
+void sommario::apririga(int indice)
+{
+    if (indice >= 1 && indice <= 13)
+        mostraguida(m_finestre, indice);
+    else if (indice == 14)
+        m_finestre.mostra<frmTip>();
+}
+
+void sommario::puls_Click(int indice) { apririga(indice); }
+
+void sommario::lbl_Mousedown(int indice)
+{
+    lbl[std::size_t(indice)]->setFrameStyle(QFrame::NoFrame);
+    apririga(indice);
+}
+
+void sommario::lbl_MouseUp(int indice) { lbl[std::size_t(indice)]->setFrameStyle(QFrame::Panel | QFrame::Raised); }
+
+void sommario::lbl_MouseMove(int indice)
+{
+    for (int i = 1; i <= righe; ++i)
+        grassetto(lbl[std::size_t(i)], i == indice);
+}
+
+void sommario::form_MouseMove()
+{
+    for (int i = 1; i <= righe; ++i)
+        grassetto(lbl[std::size_t(i)], false);
+}
+
+void sommario::cmdchiudi_Click() { hide(); }
+
+void sommario::uscita_Click() { m_finestre.confermauscita(); }
+
+void sommario::cmdstampa_Click()
+{
+    const ModuloVelno& m = m_finestre.modulo();
+    QList<SezioneGuida> sezioni;
+    for (int r = 1; r <= 13; ++r) {
+        const FinestraGuida& g = finestraguida(m_finestre, r);
+        sezioni.append(SezioneGuida{g.Label1->text(), g.testo()});
+    }
+    const auto documento = m_finestre.elaboratore();
+    stampaguidaintera(*documento, m.nomeprogramma, m.descrizione, sezioni);
+
+    // The user's folder, not the program's: an installed program's folder is read-only.
+    const QString file = m.percorsoutente(nomefileguida(m.nomeprogramma));
+    QString errore;
+    const QString cartella = QFileInfo(file).absolutePath();
+    if (!QDir().mkpath(cartella))
+        errore = QStringLiteral("impossibile creare la cartella \"%1\"").arg(cartella);
+    else if (documento->salva(file, &errore))
+        return;
+    mostra(Messaggio{QStringLiteral("Impossibile salvare la guida nel file \"%1\": %2. La guida resta aperta "
+                                    "nella finestra del documento.")
+                         .arg(QFileInfo(file).absoluteFilePath(), errore),
+                     m.titoloaiuto, Icona::Critica});
+}
+
+void sommario::mostra(const Messaggio& m) { m_finestre.messaggi().mostra(m); }
+
+void sommario::mouseMoveEvent(QMouseEvent* e)
+{
+    QWidget::mouseMoveEvent(e);
+    form_MouseMove();
+}
+
+void sommario::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    m_resize.ResizeControls();
+}
+
+bool sommario::eventFilter(QObject* o, QEvent* e)
+{
+    for (int i = 1; i <= righe; ++i) {
+        if (o != lbl[std::size_t(i)])
+            continue;
+        switch (e->type()) {
+        case QEvent::MouseMove:
+            lbl_MouseMove(i);
+            return true;
+        case QEvent::MouseButtonPress:
+            if (static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton)
+                lbl_Mousedown(i);
+            return true;
+        case QEvent::MouseButtonRelease:
+            if (static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton)
+                lbl_MouseUp(i);
+            return true;
+        default:
+            return false;
+        }
+    }
+    return QWidget::eventFilter(o, e);
+}

@@ -1,0 +1,55 @@
+#include "shell/suggerimenti.h"
+#include "shared/campi.h"
+
+#include <QFile>
+
+const QString Suggerimenti::nomefile = QStringLiteral("SuggerimentiVelno.TXT");
+
+QString Suggerimenti::testomancante()
+{
+    return QStringLiteral("Impossibile trovare il file ") + nomefile + QStringLiteral("\r\n\r\n")
+           + QStringLiteral("Creare un file di testo denominato ") + nomefile
+           + QStringLiteral(" utilizzando il Blocco note e inserendo un suggerimento per ogni riga. ")
+           + QStringLiteral("Inserire il file nella stessa directory dell'applicazione. ");
+}
+
+bool Suggerimenti::LoadTips(const QString& file)
+{
+    if (file.isEmpty())
+        return false;
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    // A tips file is a few kilobytes; a stray huge file must not fill the memory.
+    constexpr qint64 massimo = 4 * 1024 * 1024;
+    QString testo = decodificaarchivio(f.read(massimo));
+    testo.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    if (testo.endsWith(u'\n'))
+        testo.chop(1);   // the line end of the last line starts no further tip
+    if (!testo.isEmpty() || f.size() > 0)
+        m_suggerimenti += testo.split(u'\n');
+    successivo();
+    return true;
+}
+
+void Suggerimenti::successivo()
+{
+    if (m_suggerimenti.isEmpty())
+        return;
+    ++m_corrente;
+    if (m_corrente > quanti())
+        m_corrente = 1;
+}
+
+void Suggerimenti::precedente()
+{
+    if (m_corrente > 1)
+        --m_corrente;
+}
+
+QString Suggerimenti::testo() const
+{
+    if (m_corrente < 1 || m_corrente > quanti())
+        return QString();
+    return m_suggerimenti[m_corrente - 1];
+}
