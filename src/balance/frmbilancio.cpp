@@ -12,6 +12,10 @@
 #include "shared/modulovelno.h"
 #include "shared/numeri.h"
 #include "shell/finestre.h"
+#include "shell/frmtip.h"
+#include "shell/guida.h"
+#include "shell/informa.h"
+#include "shell/sommario.h"
 #include "shell/immagini.h"
 
 #include <QAction>
@@ -726,9 +730,9 @@ void bilancio::aiuto_Click()
 
 void bilancio::cmdazioni_Click() { m_finestre.mostraazioni(); }
 void bilancio::uscita_Click() { m_finestre.confermauscita(); }
-void bilancio::Command1_Click() { /* the help contents window joins here */ }
-void bilancio::inform_Click() { /* the about window joins here */ }
-void bilancio::fin_Click() { /* the balance's help page joins here */ }
+void bilancio::Command1_Click() { m_finestre.mostra<sommario>(); }
+void bilancio::inform_Click() { m_finestre.mostra<informa>(); }
+void bilancio::fin_Click() { m_finestre.mostra<guidabilancio>(); }
 void bilancio::fin1_Click() { m_finestre.mostraazioni(); }
 void bilancio::fin2_Click() { m_finestre.aprischeda(); }
 

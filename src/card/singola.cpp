@@ -11,6 +11,10 @@
 #include "shared/modulovelno.h"
 #include "shell/casellatesto.h"
 #include "shell/finestre.h"
+#include "shell/frmtip.h"
+#include "shell/guida.h"
+#include "shell/informa.h"
+#include "shell/sommario.h"
 #include "shell/immagini.h"
 
 #include <QCoreApplication>
@@ -587,11 +591,11 @@ void singola::fin2_Click()
 
 void singola::fin4_Click() { m_finestre.mostra<bilancio>(); }
 void singola::fin5_Click() { m_finestre.mostra<grafici>(); }
-void singola::Command1_Click() { /* the help contents window joins here */ }
-void singola::guida_Click() { /* the help contents window joins here */ }
-void singola::sugg_Click() { /* the tip of the day joins here */ }
-void singola::inform_Click() { /* the about window joins here */ }
-void singola::fin_Click() { /* the card's help page joins here */ }
+void singola::Command1_Click() { m_finestre.mostra<sommario>(); }
+void singola::guida_Click() { m_finestre.mostra<sommario>(); }
+void singola::sugg_Click() { m_finestre.mostra<frmTip>(); }
+void singola::inform_Click() { m_finestre.mostra<informa>(); }
+void singola::fin_Click() { m_finestre.mostra<guidasingola>(); }
 
 void singola::Toolbar1_ButtonClick(int indice)
 {

@@ -2,6 +2,10 @@
 #include "balance/frmbilancio.h"
 #include "charts/grafico.h"
 #include "charts/stampagrafici.h"
+#include "shell/frmtip.h"
+#include "shell/guida.h"
+#include "shell/informa.h"
+#include "shell/sommario.h"
 #include "portfolio/frmazioni.h"
 #include "portfolio/portfolio.h"
 #include "shared/documento.h"
@@ -435,11 +439,11 @@ void grafici::fin4_Click()
     mostra(Messaggio{QStringLiteral("E' questa la finestra Grafici."), m_modulo.titolocontrollo, Icona::Esclamativa});
 }
 
-void grafici::guida_Click() { /* the help contents window joins here */ }
-void grafici::sugger_Click() { /* the tip-of-the-day window joins here */ }
+void grafici::guida_Click() { m_finestre.mostra<sommario>(); }
+void grafici::sugger_Click() { m_finestre.mostra<frmTip>(); }
 void grafici::supporto_Click() {}
-void grafici::informazioni_Click() { /* the about window joins here */ }
-void grafici::finestra5_Click() { /* the charts help page joins here */ }
+void grafici::informazioni_Click() { m_finestre.mostra<informa>(); }
+void grafici::finestra5_Click() { m_finestre.mostra<guidagrafici>(); }
 
 void grafici::Toolbar1_ButtonClick(int indice)
 {

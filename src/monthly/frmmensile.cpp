@@ -1,4 +1,5 @@
 #include "monthly/frmmensile.h"
+#include "shell/sommario.h"
 #include "balance/frmbilancio.h"
 #include "balance/vendite.h"
 #include "monthly/stampamensile.h"
@@ -250,7 +251,7 @@ void mensile::stampa_Click()
 
 void mensile::annuale_Click() { m_finestre.mostra<bilancio>(); }
 void mensile::cmdazioni_Click() { m_finestre.mostraazioni(); }
-void mensile::Command1_Click() { /* the help contents window joins here */ }
+void mensile::Command1_Click() { m_finestre.mostra<sommario>(); }
 void mensile::uscita_Click() { m_finestre.confermauscita(); }
 
 void mensile::aiuto_Click()

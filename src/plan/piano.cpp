@@ -5,6 +5,7 @@
 #include "shared/modulovelno.h"
 #include "shell/casellatesto.h"
 #include "shell/finestre.h"
+#include "shell/sommario.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -168,5 +169,5 @@ void piano::aiuto_Click()
 }
 
 void piano::indietro_Click() { m_finestre.mostraazioni(); }
-void piano::Command1_Click() { /* the help contents window joins here */ }
+void piano::Command1_Click() { m_finestre.mostra<sommario>(); }
 void piano::cmdesci_Click() { m_finestre.confermauscita(); }

@@ -5,6 +5,10 @@
 #include "shared/messaggi.h"
 #include "shared/modulovelno.h"
 #include "shell/finestre.h"
+#include "shell/frmtip.h"
+#include "shell/guida.h"
+#include "shell/informa.h"
+#include "shell/sommario.h"
 
 #include <QGroupBox>
 #include <algorithm>
@@ -377,6 +381,6 @@ void classifica::aiuto_Click()
 void classifica::Command5_Click() { m_finestre.mostraazioni(); }
 void classifica::Command2_Click() { m_finestre.aprischeda(); }
 void classifica::Command3_Click() { m_finestre.mostra<bilancio>(); }
-void classifica::Command1_Click() { /* the help contents window joins here */ }
-void classifica::image1_click() { /* the ranking's help page joins here */ }
+void classifica::Command1_Click() { m_finestre.mostra<sommario>(); }
+void classifica::image1_click() { m_finestre.mostra<guidagraduatoria>(); }
 void classifica::cmdesci_Click() { m_finestre.confermauscita(); }

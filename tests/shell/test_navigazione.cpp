@@ -1,5 +1,13 @@
 #include "ambienteshell.h"
+#include "balance/frmbilancio.h"
+#include "balance/salesbalance.h"
+#include "card/singola.h"
+#include "charts/grafici.h"
+#include "monthly/frmmensile.h"
+#include "plan/piano.h"
 #include "portfolio/frmazioni.h"
+#include "ranking/classifica.h"
+#include "shared/cancella.h"
 #include "shell/frmsplash.h"
 #include "shell/frmtip.h"
 #include "shell/guida.h"
@@ -26,13 +34,19 @@ template <class T> Nota nota()
             [](Finestre& f) -> QWidget* { return f.caricata<T>() ? &f.finestra<T>() : nullptr; }};
 }
 
-// The windows by class name. The stock card, charts, ranking, balance, monthly and plan
-// windows join here with their rows below.
+// The windows by class name.
 const QMap<QString, Nota>& note()
 {
     static const QMap<QString, Nota> n = {
         {"frmSplash", nota<frmSplash>()},
         {"frmAzioni", nota<frmAzioni>()},
+        {"singola", nota<singola>()},
+        {"grafici", nota<grafici>()},
+        {"classifica", nota<classifica>()},
+        {"bilancio", nota<bilancio>()},
+        {"mensile", nota<mensile>()},
+        {"piano", nota<piano>()},
+        {"cancella", nota<cancella>()},
         {"sommario", nota<sommario>()},
         {"informa", nota<informa>()},
         {"frmTip", nota<frmTip>()},
@@ -84,6 +98,34 @@ bool usa(QWidget* w, const QString& nome)
     }
     return false;
 }
+// Data enough for every link to open its window: two holdings with three dated columns,
+// checked, and one sale in the balance.
+void prepara(ModuloVelno& m)
+{
+    Portfolio& p = m.portafoglio;
+    const char* nomi[] = {"Eni", "Fiat"};
+    for (int i = 1; i <= 2; ++i) {
+        p.nomititoli[i] = QString::fromLatin1(nomi[i - 1]);
+        p.quantitatitoli[i] = QStringLiteral("100");
+        p.prezzititoli[i] = QStringLiteral("5");
+        p.dateacquisto[i] = QStringLiteral("04/01/99");
+        for (int c = 1; c <= 3; ++c)
+            p.quotazioni(c, i) = QString::number(5 + c);
+    }
+    for (int c = 1; c <= 3; ++c)
+        p.datequotazioni[c] = QStringLiteral("0%1/02/99").arg(c);
+    p.numerotitoli = 2;
+    p.numerocolonne = 3;
+    SalesBalance& v = m.vendite;
+    v.nomea[1] = QStringLiteral("Eni");
+    v.dataacquisto[1] = QStringLiteral("04/01/99");
+    v.nacq[1] = QStringLiteral("100");
+    v.prezzo0[1] = QStringLiteral("9681");
+    v.datavendita[1] = QStringLiteral("05/03/99");
+    v.na[1] = QStringLiteral("50");
+    v.prezzo[1] = QStringLiteral("12000");
+    v.numerorighe = 1;
+}
 } // namespace
 
 class TestNavigazione : public QObject {
@@ -121,6 +163,78 @@ private slots:
 
         for (const char* p : pagine)
             riga(p, "cmdSommario", "sommario");
+
+        // The Azioni window to the others: buttons, menus, toolbar, pictures.
+        riga("frmAzioni", "avanti", "grafici");
+        riga("frmAzioni", "fin5", "grafici");
+        riga("frmAzioni", "Toolbar1_9", "grafici");
+        riga("frmAzioni", "fin3", "classifica");
+        riga("frmAzioni", "Image2", "classifica");
+        riga("frmAzioni", "fin4", "bilancio");
+        riga("frmAzioni", "Toolbar1_8", "bilancio");
+        riga("frmAzioni", "Image1", "bilancio");
+        riga("frmAzioni", "fin2", "singola");
+        riga("frmAzioni", "Toolbar1_7", "singola");
+        riga("frmAzioni", "cmdazione_1", "singola");
+        riga("frmAzioni", "Image4", "piano");
+        riga("frmAzioni", "canc", "cancella");
+        riga("frmAzioni", "Toolbar1_21", "cancella");
+
+        // The stock card.
+        for (const char* c : {"Command5", "fin1", "Toolbar1_6"})
+            riga("singola", c, "frmAzioni");
+        for (const char* c : {"fin4", "Toolbar1_8"})
+            riga("singola", c, "bilancio");
+        for (const char* c : {"fin5", "Toolbar1_9"})
+            riga("singola", c, "grafici");
+        riga("singola", "Image1", "classifica");
+        riga("singola", "fin", "guidasingola");
+        for (const char* c : {"guida", "Command1", "Toolbar1_17"})
+            riga("singola", c, "sommario");
+        riga("singola", "sugg", "frmTip");
+        for (const char* c : {"inform", "Toolbar1_19"})
+            riga("singola", c, "informa");
+
+        // The charts.
+        for (const char* c : {"Command3", "fin1", "Toolbar1_6"})
+            riga("grafici", c, "frmAzioni");
+        for (const char* c : {"fin2", "Toolbar1_7"})
+            riga("grafici", c, "singola");
+        for (const char* c : {"fin3", "Toolbar1_8"})
+            riga("grafici", c, "bilancio");
+        for (const char* c : {"guida", "Command2", "Toolbar1_17"})
+            riga("grafici", c, "sommario");
+        riga("grafici", "sugger", "frmTip");
+        for (const char* c : {"informazioni", "Toolbar1_19"})
+            riga("grafici", c, "informa");
+        riga("grafici", "finestra5", "guidagrafici");
+
+        // The annual balance.
+        for (const char* c : {"cmdazioni", "fin1", "Toolbar1_6"})
+            riga("bilancio", c, "frmAzioni");
+        for (const char* c : {"fin2", "Toolbar1_7"})
+            riga("bilancio", c, "singola");
+        for (const char* c : {"fin4", "Toolbar1_9"})
+            riga("bilancio", c, "grafici");
+        riga("bilancio", "image1", "classifica");
+        riga("bilancio", "mens", "mensile");
+        riga("bilancio", "fin", "guidabilancio");
+        for (const char* c : {"guida", "Command1", "Toolbar1_17"})
+            riga("bilancio", c, "sommario");
+        for (const char* c : {"inform", "Toolbar1_19"})
+            riga("bilancio", c, "informa");
+
+        // The monthly balance, the ranking, the plan.
+        riga("mensile", "cmdazioni", "frmAzioni");
+        riga("mensile", "annuale", "bilancio");
+        riga("mensile", "Command1", "sommario");
+        riga("classifica", "Command5", "frmAzioni");
+        riga("classifica", "Command2", "singola");
+        riga("classifica", "Command3", "bilancio");
+        riga("classifica", "Image1", "guidagraduatoria");
+        riga("classifica", "Command1", "sommario");
+        riga("piano", "indietro", "frmAzioni");
+        riga("piano", "Command1", "sommario");
     }
 
     void collegamenti()
@@ -130,6 +244,7 @@ private slots:
         QFETCH(QString, atteso);
         QVERIFY2(note().contains(da) && note().contains(atteso), "a window the walk does not know");
         Ambiente e;
+        prepara(e.modulo);
         QWidget* origine = note()[da].apri(e.finestre);
         QVERIFY(QTest::qWaitForWindowExposed(origine));
         QVERIFY(!note()[atteso].trova(e.finestre));
