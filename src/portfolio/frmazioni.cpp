@@ -5,6 +5,7 @@
 #include "balance/frmbilancio.h"
 #include "portfolio/archivio.h"
 #include "portfolio/controllo.h"
+#include "portfolio/importa.h"
 #include "portfolio/ordinamento.h"
 #include "portfolio/portfolio.h"
 #include "portfolio/stampaazioni.h"
@@ -21,6 +22,7 @@
 #include "shared/scritturasicura.h"
 #include "shell/finestre.h"
 #include "shell/arredo.h"
+#include "shell/casellagriglia.h"
 #include "shell/casellatesto.h"
 #include "shell/immagini.h"
 #include "shell/frmtip.h"
@@ -139,7 +141,10 @@ void frmAzioni::costruiscicontrolli()
     Label2 = etichetta(a, "Label2", QString(), xvalore + 124, 2, 160, 16);
 
     for (int j = 1; j <= 5; ++j) {
-        auto* g = new QLineEdit(a);
+        auto* g = new CasellaGriglia(a);
+        // A row of dates copied from a spreadsheet fills the columns along the row.
+        g->multiplo = [](const QString& t) { return campiincollati(t).size() > 1; };
+        g->incollamultiplo = [this, j](const QString& t) { return incolladate_Grid(j, t); };
         g->setObjectName(QStringLiteral("giorno_%1").arg(j));
         g->setToolTip(QStringLiteral("data delle quotazioni sottoriportate"));
         metti(g, xvalore + (j - 1) * passovalore, 20, lvalore, altriga);
@@ -184,7 +189,13 @@ void frmAzioni::costruiscicontrolli()
         connect(prezzo[i], &QLineEdit::textChanged, this, [this, i] { prezzo_Change(i); });
         connect(dataacquisto[i], &QLineEdit::textChanged, this, [this, i] { dataacquisto_Change(i); });
         for (int K = 1; K <= 5; ++K) {
-            valore[K][i] = casella(QStringLiteral("valore%1").arg(K), xvalore + (K - 1) * passovalore, lvalore);
+            auto* v = new CasellaGriglia(a);
+            v->setObjectName(QStringLiteral("valore%1_%2").arg(K).arg(i));
+            metti(v, xvalore + (K - 1) * passovalore, y, lvalore, altriga);
+            // A column copied from a spreadsheet or a web page fills the holdings downwards.
+            v->multiplo = [](const QString& t) { return righeincollate(t).size() > 1; };
+            v->incollamultiplo = [this, K, i](const QString& t) { return incollaquotazioni_Grid(K, i, t); };
+            valore[K][i] = v;
             connect(valore[K][i], &QLineEdit::textChanged, this, [this, K, i] { valore_Change(K, i); });
         }
     }
@@ -312,6 +323,7 @@ void frmAzioni::costruiscimenu()
     voce(file, "salva", QStringLiteral("&Salva"), &frmAzioni::salva_Click);
     voce(file, "salvanome", QStringLiteral("Salva con &nome..."), &frmAzioni::salvanome_Click);
     voce(file, "eliminare", QStringLiteral("E&limina..."), &frmAzioni::eliminare_click);
+    voce(file, "importa", QStringLiteral("&Importa quotazioni..."), &frmAzioni::importa_Click);
     file->addSeparator();
     voce(file, "solodati", QStringLiteral("S&tampa"), &frmAzioni::solodati_Click);
     file->addSeparator();
@@ -806,6 +818,81 @@ void frmAzioni::eliminare_click()
     if (::unlink(QFile::encodeName(file).constData()) != 0)
         mostra(avviso(QStringLiteral("Impossibile eliminare il file \"%1\": %2.").arg(file, erroresistema(errno)),
                       Icona::Critica));
+}
+
+// ---- Quotations brought in at once ---------------------------------------------------
+
+bool frmAzioni::incollaquotazioni_Grid(int K, int i, const QString& testo)
+{
+    const EsitoIncolla e = incollacolonna(p(), primacolonna + K - 1, primotitolo + i - 1, testo, m_modulo.titolocontrollo);
+    if (!e.rifiuto && e.collocati > 0)
+        aggiornatitoli();
+    mostra(e.riepilogo(m_modulo.titolocontrollo, QStringLiteral("quotazioni")));
+    return true;
+}
+
+bool frmAzioni::incolladate_Grid(int j, const QString& testo)
+{
+    const EsitoIncolla e = incolladate(p(), primacolonna + j - 1, testo, m_modulo.titolocontrollo);
+    if (!e.rifiuto && e.collocati > 0)
+        aggiornatitoli();
+    mostra(e.riepilogo(m_modulo.titolocontrollo, QStringLiteral("date")));
+    return true;
+}
+
+void frmAzioni::importa_Click()
+{
+    const QString titolo = QStringLiteral("Importa quotazioni");
+    const QString file = m_finestre.dialoghi().apri(
+        this, RichiestaFile{titolo, QStringLiteral("File di testo CSV|*.csv *.txt|Tutti i file (*.*)|*.*"), 1});
+    if (file.isEmpty())
+        return;
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly) || f.size() > 16 * 1024 * 1024) {
+        mostra(avviso(QStringLiteral("Impossibile leggere il file \"%1\": %2.")
+                          .arg(file, f.isOpen() ? QStringLiteral("è troppo grande per un elenco di quotazioni")
+                                                : erroresistema(errno)),
+                      Icona::Critica));
+        return;
+    }
+    const FileQuotazioni quotazioni = leggiquotazioni(f.readAll());
+    QString data;
+    if (quotazioni.errore.isEmpty() && !quotazioni.condata) {
+        // The file has no date: the user says which day its prices are of.
+        const auto d = m_finestre.dialoghi().data(this, titolo, QStringLiteral("Data delle quotazioni del file (gg/mm/aa):"),
+                                                  QDate::currentDate().toString(QStringLiteral("dd/MM/yy")));
+        if (!d)
+            return;
+        const QString messaggiodata = QStringLiteral(" delle quotazioni importate");
+        const Messaggio forma{QStringLiteral("Correggere la data") + messaggiodata + QStringLiteral(": usare il formato gg/mm/aa."),
+                              m_modulo.titolocontrollo, Icona::Critica};
+        std::optional<Messaggio> m;
+        if (d->size() != 8)
+            m = forma;
+        else if (!(m = controllodata(spezzadata(*d), messaggiodata, m_modulo.titolocontrollo)) && !convertidata(*d))
+            m = forma;
+        if (m) {
+            mostra(*m);
+            return;
+        }
+        data = *d;
+    }
+    const EsitoImporta e = importaquotazioni(p(), quotazioni, data, m_modulo.titolocontrollo);
+    if (!e.rifiuto) {
+        // The new column comes into view.
+        const int colonna = std::clamp(e.colonna - 4, 1, HScroll1->maximum());
+        if (e.colonna < primacolonna || e.colonna > primacolonna + 4) {
+            if (HScroll1->value() != colonna)
+                HScroll1->setValue(colonna);
+            else
+                HScroll1_Change();
+        } else {
+            aggiornaquotazioni();
+        }
+        calcolacosto();
+        saldo_Click(e.colonna - primacolonna + 1);
+    }
+    mostra(e.riepilogo(m_modulo.titolocontrollo));
 }
 
 // ---- Report --------------------------------------------------------------------------

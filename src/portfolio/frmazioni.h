@@ -128,6 +128,10 @@ public slots:
     void Image2_Click();
     void Image4_Click();
     void Toolbar1_ButtonClick(int indice);
+    // Quotations brought in at once: a CSV file of a day's prices, a pasted column or row.
+    void importa_Click();
+    bool incollaquotazioni_Grid(int K, int i, const QString& testo);
+    bool incolladate_Grid(int j, const QString& testo);
 
 signals:
     // A passed check asked for the charts window.

@@ -37,9 +37,12 @@ std::optional<QString> numeroincollato(const QString& testo)
     if (t.size() >= 2 && t.startsWith(u'"') && t.endsWith(u'"'))
         t = t.mid(1, t.size() - 2).trimmed();
     // Currency and blanks of every kind go: "€ 6,35", "6,35 EUR", "Lit. 12.500", "1 234,5".
-    static const QRegularExpression valuta(QStringLiteral("(€|\\bEUR\\b|\\bEuro\\b|\\bLit\\.?|\\bL\\.|\\blire\\b)"),
-                                           QRegularExpression::CaseInsensitiveOption);
-    t.remove(valuta);
+    static const QRegularExpression euro(QStringLiteral("(€|\\bEUR\\b|\\bEuro\\b)"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression lire(QStringLiteral("(\\bLit\\.?|\\bL\\.|\\blire\\b)"), QRegularExpression::CaseInsensitiveOption);
+    // Lire have no decimals: "Lit. 14.500" is fourteen thousand five hundred.
+    const bool inlire = t.contains(lire);
+    t.remove(euro);
+    t.remove(lire);
     t.remove(QRegularExpression(QStringLiteral("[\\s\\x{00A0}\\x{202F}']")));
     if (t.isEmpty())
         return std::nullopt;
@@ -74,6 +77,8 @@ std::optional<QString> numeroincollato(const QString& testo)
         ok = t.lastIndexOf(u',') > t.lastIndexOf(u'.') ? dividi(u',', u'.') : dividi(u'.', u',');
     else if (virgole == 1)
         ok = dividi(u',', u'.');
+    else if (punti == 1 && inlire && gruppiditre(t, u'.'))
+        ok = (intera = QString(t).remove(u'.'), true);
     else if (punti == 1)
         ok = dividi(u'.', u',');
     else if (virgole > 1)

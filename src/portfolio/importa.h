@@ -14,7 +14,8 @@
 // A figure as a spreadsheet or a web page shows it ("6,35", "6.35", "1.234,5 €",
 // "1,234.50", " 12 ") as Velno's own number text ("6.35", "1234.5", "1234.50", "12"): "."
 // the only decimal separator, no thousands separator, no currency. A lone "." or "," is the
-// decimal separator; with both, the last one is. Nothing when it is not a number.
+// decimal separator (but in lire, "Lit. 14.500", it groups thousands); with both, the last
+// one is. Nothing when it is not a number.
 std::optional<QString> numeroincollato(const QString& testo);
 
 // A date as pasted ("4/1/1999", "04-01-99", "1999-01-04") as "gg/mm/aa"; nothing when it

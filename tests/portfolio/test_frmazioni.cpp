@@ -111,7 +111,9 @@ private slots:
         frmAzioni& a = e.a();
         // Every menu and item in order, "-" for a separator.
         const QStringList atteso{
-            "&File", "&Apri...", "&Salva", "Salva con &nome...", "E&limina...", "-", "S&tampa", "-", "&Esci",
+            "&File", "&Apri...", "&Salva", "Salva con &nome...", "E&limina...",
+            "&Importa quotazioni...",   // Velno's own: a day's quotations from a CSV file
+            "-", "S&tampa", "-", "&Esci",
             "&Modifica", "&Ordina azioni alfabeticamente ", "Ordina quotazioni &temporalmente", "-", "&Colore di sfondo", "-",
             "Controllo &dati immessi", "C&ancella dati immessi",
             "&Visualizza", "Finestra Azioni", "Finestra Schede", "Finestra Graduatoria", "Finestra Bilancio",
@@ -180,6 +182,70 @@ private slots:
         QTest::keySequence(a.na[3], QKeySequence(QStringLiteral("Ctrl+C")));
         QVERIFY(e.finestre.caricata<classifica>());
         QVERIFY(e.finestre.finestra<classifica>().isVisible());
+    }
+
+    void incollare_unacolonna()
+    {
+        // Thirty figures copied from a spreadsheet, pasted in column 2 on holding 1: every
+        // holding gets its own, not only the ten rows on screen.
+        Ambiente e;
+        frmAzioni& a = e.a();
+        a.show();
+        QVERIFY(QTest::qWaitForWindowActive(&a));
+        for (int i = 1; i <= 30; ++i)
+            e.p().nomititoli[i] = QStringLiteral("Titolo %1").arg(i);
+        e.p().datequotazioni[2] = QStringLiteral("04/01/99");
+        a.aggiornatitoli();
+        QStringList righe;
+        for (int i = 1; i <= 30; ++i)
+            righe << QStringLiteral("%1,%2").arg(i).arg(i % 10);
+        QGuiApplication::clipboard()->setText(righe.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
+        a.valore[2][1]->setFocus();
+        QTest::keySequence(a.valore[2][1], QKeySequence::Paste);
+        for (int i = 1; i <= 30; ++i)
+            QCOMPARE(e.p().quotazioni(2, i), QStringLiteral("%1.%2").arg(i).arg(i % 10));
+        QCOMPARE(a.valore[2][10]->text(), QStringLiteral("10.0"));
+        QCOMPARE(e.messaggi.registrati.last().testo, QStringLiteral("Sono state inserite 30 quotazioni."));
+        // A single figure is pasted as in any box.
+        QGuiApplication::clipboard()->setText(QStringLiteral("7"));
+        a.valore[3][1]->setFocus();
+        QTest::keySequence(a.valore[3][1], QKeySequence::Paste);
+        QCOMPARE(e.p().quotazioni(3, 1), QStringLiteral("7"));
+    }
+
+    void importare_unfilecsv()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("quotazioni.csv"));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("Titolo;Prezzo\r\nEni;6,35\r\nEnel;5,10\r\n");
+        f.close();
+        Ambiente e;
+        frmAzioni& a = e.a();
+        e.p().nomititoli[1] = QStringLiteral("Eni");
+        e.p().quantitatitoli[1] = QStringLiteral("10");
+        for (int c = 1; c <= 7; ++c)
+            e.p().datequotazioni[c] = QStringLiteral("0%1/12/98").arg(c);
+        a.aggiornatitoli();
+        e.dialoghi.prossimofile = file;
+        e.dialoghi.prossimadata = QStringLiteral("04/01/99");
+        a.findChild<QAction*>(QStringLiteral("importa"))->trigger();
+        QCOMPARE(e.dialoghi.filechiesti.last().titolo, QStringLiteral("Importa quotazioni"));
+        QCOMPARE(e.p().datequotazioni[8], QStringLiteral("04/01/99"));
+        QCOMPARE(e.p().quotazioni(8, 1), QStringLiteral("6.35"));
+        // The new column is on screen with its saldo, and the unknown name is listed.
+        QCOMPARE(a.primacolonna, 4);
+        QCOMPARE(a.giorno[5]->text(), QStringLiteral("04/01/99"));
+        QCOMPARE(a.valore[5][1]->text(), QStringLiteral("6.35"));
+        QCOMPARE(a.totaledatato->text(), QStringLiteral("63,50"));
+        QVERIFY(e.messaggi.registrati.last().testo.contains(QStringLiteral("(correggerne il nome): Enel.")));
+        // A date that is not one is refused with the date check's message; nothing changes.
+        e.dialoghi.prossimadata = QStringLiteral("31/04/99");
+        a.importa_Click();
+        QCOMPARE(e.messaggi.registrati.last().testo,
+                 QStringLiteral("Giorni e mese incompatibili nella data delle quotazioni importate: usare il formato gg/mm/aa."));
+        QVERIFY(e.p().datequotazioni[9].isEmpty());
     }
 
     void incollare_senzaappunti()

@@ -1,0 +1,60 @@
+#include "doppi.h"
+#include "portfolio/frmazioni.h"
+#include "portfolio/importa.h"
+#include "shared/modulovelno.h"
+#include "shell/finestre.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <benchmark/benchmark.h>
+
+namespace {
+QString colonna100()
+{
+    QStringList righe;
+    for (int i = 1; i <= 100; ++i)
+        righe << QStringLiteral("%1,%2 €").arg(1000 + i).arg(i % 100, 2, 10, QLatin1Char('0'));
+    return righe.join(QStringLiteral("\r\n"));
+}
+} // namespace
+
+// A hundred figures pasted into the grid's first quotation box, redraw and message included.
+static void BM_IncollaCento(benchmark::State& state)
+{
+    ModuloVelno modulo;
+    for (int i = 1; i <= 100; ++i)
+        modulo.portafoglio.nomititoli[i] = QStringLiteral("Titolo %1").arg(i);
+    modulo.portafoglio.datequotazioni[1] = QStringLiteral("04/01/99");
+    MessaggiRegistrati messaggi;
+    DialoghiRegistrati dialoghi;
+    Finestre finestre(modulo, messaggi, dialoghi);
+    frmAzioni& a = finestre.azioni();
+    a.show();
+    QApplication::processEvents();
+    QGuiApplication::clipboard()->setText(colonna100());
+    for (auto _ : state) {
+        QTest::keySequence(a.valore[1][1], QKeySequence::Paste);
+        messaggi.registrati.clear();
+    }
+}
+BENCHMARK(BM_IncollaCento)->Unit(benchmark::kMillisecond);
+
+// A CSV file of a hundred holdings read and imported into a new column.
+static void BM_ImportaCento(benchmark::State& state)
+{
+    Portfolio p;
+    QByteArray file("Titolo;Prezzo;Data\r\n");
+    for (int i = 1; i <= 100; ++i) {
+        p.nomititoli[i] = QStringLiteral("Titolo %1").arg(i);
+        file += QStringLiteral("titolo %1;%2,5;04/01/1999\r\n").arg(i).arg(i).toLatin1();
+    }
+    for (auto _ : state) {
+        Portfolio q = p;
+        const EsitoImporta e = importaquotazioni(q, leggiquotazioni(file), QString(), QString());
+        benchmark::DoNotOptimize(e.collocati);
+    }
+}
+BENCHMARK(BM_ImportaCento)->Unit(benchmark::kMillisecond);
