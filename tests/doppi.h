@@ -12,7 +12,9 @@ public:
     {
         registrati.push_back(m);
         if (risposte.empty())
-            return m.pulsanti == Pulsanti::SiNo ? Risposta::No : Risposta::Ok;
+            return m.pulsanti == Pulsanti::SiNo ? Risposta::No
+                 : m.pulsanti == Pulsanti::RipristinaIgnora ? Risposta::Ignora
+                                                            : Risposta::Ok;
         const Risposta r = risposte.front();
         risposte.pop_front();
         return r;

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QStandardPaths>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTimer>
@@ -39,6 +40,8 @@ int main(int argc, char** argv)
         dialoghi.cartellainiziale = cartella;
     }
     Finestre finestre(modulo, messaggi, dialoghi);
+    // Unsaved data are kept aside in Velno's own data folder, never among the user's files.
+    finestre.attivaripristino(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     finestre.creasuono = [] { return std::unique_ptr<Suono>(std::make_unique<SuonoFluidSynth>()); };
 
     // The program starts on the splash and nothing else: every other window is built when

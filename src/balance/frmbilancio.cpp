@@ -17,6 +17,7 @@
 #include "shell/informa.h"
 #include "shell/sommario.h"
 #include "shell/immagini.h"
+#include "shell/ripristino.h"
 
 #include <QAction>
 #include <QApplication>
@@ -604,12 +605,19 @@ void bilancio::apri_Click()
                       Icona::Critica));
         return;
     }
+    mostrabilancio(std::move(*letto), file);
+    if (Ripristino* r = m_finestre.ripristino())
+        r->bilanciosalvato();
+}
+
+void bilancio::mostrabilancio(SalesBalance letto, const QString& file)
+{
     cancelladati_Click();
     // The file is in lire: the old rows go, nothing is converted.
     valoriinlire();
-    letto->fattore = b().fattore;
-    letto->primariga = 1;
-    b() = std::move(*letto);
+    letto.fattore = b().fattore;
+    letto.primariga = 1;
+    b() = std::move(letto);
     nomefile = file;
     primapagina();
     b().annobilancio = nomefile.right(4);
@@ -636,6 +644,8 @@ bool bilancio::scrivibilancio()
         return false;
     }
     b().annobilancio = nomefile.right(4);
+    if (Ripristino* r = m_finestre.ripristino())
+        r->bilanciosalvato();
     return true;
 }
 

@@ -79,6 +79,8 @@ public:
     void caricanomi(const QStringList& nomi);
     // True while the balance is shown in euro (the caption `valori` says so).
     bool ineuro() const;
+    // Shows `letto` (in lire) as the balance, belonging to archive `file`.
+    void mostrabilancio(SalesBalance letto, const QString& file);
 
 public slots:
     void nomea_Click(int i);

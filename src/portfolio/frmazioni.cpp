@@ -25,6 +25,7 @@
 #include "shell/casellagriglia.h"
 #include "shell/casellatesto.h"
 #include "shell/immagini.h"
+#include "shell/ripristino.h"
 #include "shell/frmtip.h"
 #include "shell/guida.h"
 #include "shell/informa.h"
@@ -46,6 +47,7 @@
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 
 #include <cerrno>
@@ -739,6 +741,29 @@ void frmAzioni::apri_Click()
     nomefile = file;
     p() = std::move(*letto);
     mostraportafoglio();
+    if (Ripristino* r = m_finestre.ripristino())
+        r->portafogliosalvato();
+}
+
+void frmAzioni::mostraarchivio(Portfolio letto, const QString& file)
+{
+    nomefile = file;
+    p() = std::move(letto);
+    mostraportafoglio();
+}
+
+void frmAzioni::showEvent(QShowEvent* e)
+{
+    QMainWindow::showEvent(e);
+    if (m_mostrata)
+        return;
+    m_mostrata = true;
+    // Data typed and never saved before the program ended: offered back once the window is up.
+    if (m_finestre.ripristino())
+        QTimer::singleShot(0, this, [this] {
+            if (Ripristino* r = m_finestre.ripristino())
+                r->offri();
+        });
 }
 
 void frmAzioni::mostraportafoglio()
@@ -790,6 +815,8 @@ bool frmAzioni::scriviarchivio()
         return false;
     }
     HScroll1_Change();
+    if (Ripristino* r = m_finestre.ripristino())
+        r->portafogliosalvato();
     return true;
 }
 

@@ -85,6 +85,8 @@ public:
     bool controlloinput();
     // Clears the totals and scroll bars after everything was deleted.
     void azzeravisualizzazione();
+    // Shows `letto` as the Portfolio, belonging to archive `file` (a recovery copy brought back).
+    void mostraarchivio(Portfolio letto, const QString& file);
 
 public slots:
     void nome_Change(int i);
@@ -139,6 +141,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
@@ -164,4 +167,5 @@ private:
     bool m_ridisegno = false;
     QString m_titolodialogo;
     int m_saldoinsospeso = 0;   // the last quotation column whose box a redraw changed
+    bool m_mostrata = false;
 };

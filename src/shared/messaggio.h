@@ -3,8 +3,8 @@
 
 // A message box as a value: rules return it, the window hands it to Messaggi.
 enum class Icona { Critica, Esclamativa, Informativa, Domanda };
-enum class Pulsanti { Ok, SiNo };
-enum class Risposta { Ok, Si, No };
+enum class Pulsanti { Ok, SiNo, RipristinaIgnora };
+enum class Risposta { Ok, Si, No, Ripristina, Ignora };
 
 struct Messaggio {
     QString testo;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 Risposta MessaggiQt::mostra(const Messaggio& m)
 {
@@ -13,6 +14,13 @@ Risposta MessaggiQt::mostra(const Messaggio& m)
     case Icona::Esclamativa: box.setIcon(QMessageBox::Warning); break;
     case Icona::Informativa: box.setIcon(QMessageBox::Information); break;
     case Icona::Domanda: box.setIcon(QMessageBox::Question); break;
+    }
+    if (m.pulsanti == Pulsanti::RipristinaIgnora) {
+        QPushButton* ripristina = box.addButton(QStringLiteral("&Ripristina"), QMessageBox::AcceptRole);
+        box.addButton(QStringLiteral("&Ignora"), QMessageBox::RejectRole);
+        box.setDefaultButton(ripristina);
+        box.exec();
+        return box.clickedButton() == ripristina ? Risposta::Ripristina : Risposta::Ignora;
     }
     if (m.pulsanti == Pulsanti::SiNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

@@ -9,6 +9,7 @@
 #include "shared/messaggi.h"
 #include "shared/modulovelno.h"
 #include "shell/frmsplash.h"
+#include "shell/ripristino.h"
 #include "shell/suono.h"
 
 #include <QCoreApplication>
@@ -33,6 +34,7 @@ Finestre::Finestre(ModuloVelno& modulo, Messaggi& messaggi, Dialoghi& dialoghi)
 
 Finestre::~Finestre()
 {
+    m_ripristino.reset();   // it looks at the windows: it goes before them
     for (const auto& d : m_documenti)
         delete d.data();
     // The windows go in the reverse order of their creation: later ones may refer to earlier.
@@ -105,6 +107,11 @@ void Finestre::cancellatutto()
         finestra<singola>().svuota();
 }
 
+void Finestre::attivaripristino(const QString& cartella)
+{
+    m_ripristino = std::make_unique<Ripristino>(*this, cartella);
+}
+
 void Finestre::confermauscita()
 {
     const Messaggio domanda{QStringLiteral("Vuoi uscire da ") + m_modulo.nomeprogramma + u'?',
@@ -112,6 +119,9 @@ void Finestre::confermauscita()
                             Icona::Domanda, Pulsanti::SiNo};
     if (m_messaggi.mostra(domanda) != Risposta::Si)
         return;
+    // Whatever was typed and not archived is kept aside, and offered back at the next start.
+    if (m_ripristino)
+        m_ripristino->controlla(true);
     scaricatutto();
     frmSplash& s = mostra<frmSplash>();
     s.label[2]->setText(QStringLiteral("       elaborazione eseguita con"));

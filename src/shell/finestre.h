@@ -14,6 +14,7 @@ class frmAzioni;
 class cancella;
 class Documento;
 class frmDocumento;
+class Ripristino;
 class Suono;
 
 // Creates every window on first use, keeps it until the exit confirmation unloads them
@@ -79,6 +80,11 @@ public:
     // Whether any window of the program other than `tranne` is on screen.
     bool finestreaperte(const QWidget* tranne = nullptr) const;
 
+    // The recovery copy of unsaved data, kept in `cartella` (the application's data folder);
+    // none until this is called (tests leave it off).
+    void attivaripristino(const QString& cartella);
+    Ripristino* ripristino() { return m_ripristino.get(); }
+
     // What ending the program means; quits the application unless a test sets another.
     std::function<void()> allafine;
     // The splash tune's player; silent unless main or a test gives another.
@@ -91,4 +97,5 @@ private:
     std::unordered_map<std::type_index, QPointer<QWidget>> m_finestre;
     QList<QPointer<QWidget>> m_ordine;   // in order of creation: unloaded in that order
     QList<QPointer<frmDocumento>> m_documenti;
+    std::unique_ptr<Ripristino> m_ripristino;
 };
