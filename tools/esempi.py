@@ -107,13 +107,11 @@ def datecolonne():
 # name, quantity, purchase date, price in lire at the end of January 1997, monthly drift in
 # 1997-98, monthly drift in 1999, notes, ex-dividend date, last dividend (lire).
 TITOLI = [
-    ("Eni", 1000, "14/01/97", 8300, 0.012, 0.006,
+    ("Eni", 1000, "14/01/97", 8300, 0.012, 0.008,
      "Titolo difensivo, da tenere nel lungo periodo.\r\nDividendo costante.", "24/05/99", "520"),
-    ("Fiat", 1500, "22/01/97", 5600, -0.004, -0.020,
+    ("Fiat", 1500, "22/01/97", 5600, -0.004, -0.025,
      "Mercato dell'auto debole: ridurre la posizione.", "21/06/99", "130"),
-    ("Generali Ass.", 200, "05/02/97", 31500, 0.020, 0.004,
-     "Assicurativo di riferimento. Acquistato dopo la semestrale.", "24/05/99", "330"),
-    ("Telecom Italia", 2000, "18/02/97", 5900, 0.030, 0.022,
+    ("Telecom Italia", 2000, "18/02/97", 5900, 0.030, 0.030,
      "Privatizzata nel 1997, OPA Olivetti nel 1999: molto volatile.", "21/06/99", "250"),
     ("Mediobanca", 500, "11/03/97", 8600, 0.022, -0.015,
      "", "22/11/99", "250"),
@@ -123,7 +121,7 @@ TITOLI = [
      "Pubblicità in crescita; vendere a tranche sopra 8 euro.", "", ""),
     ("Alleanza Assicurazioni", 400, "16/07/97", 15200, 0.018, -0.004,
      "", "24/05/99", "180"),
-    ("Pirelli e C.", 2500, "24/10/97", 5300, -0.002, -0.012,
+    ("Pirelli e C.", 2500, "24/10/97", 5300, -0.002, -0.015,
      "Cavi e pneumatici: attendere il piano industriale.", "", ""),
     ("Autostrade", 1200, "12/02/98", 10600, 0.012, -0.002,
      "Concessionaria, flussi di cassa stabili.", "21/06/99", "220"),
@@ -131,8 +129,10 @@ TITOLI = [
      "", "", ""),
     ("Parmalat", 4000, "09/09/98", 3300, -0.010, -0.020,
      "Debiti in aumento: vendere metà se scende sotto 0,80 euro.", "", ""),
-    ("Luxottica Group", 300, "18/02/99", 23000, 0.020, 0.025,
-     "Occhiali, forte presenza negli Stati Uniti.", "", ""),
+    ("Generali Ass.", 200, "14/09/98", 31500, 0.020, 0.004,
+     "Assicurativo di riferimento. Acquistato dopo la semestrale.", "24/05/99", "330"),
+    ("Luxottica Group", 300, "18/02/99", 23400, 0.020, 0.025,
+     "Occhiali, forte presenza negli Stati Uniti.", "24/05/99", "140"),
     ("Italcementi", 600, "06/05/99", 26000, 0.010, -0.018,
      "", "", ""),
     ("Mediolanum", 1000, "17/06/99", 9200, 0.024, 0.030,
@@ -206,8 +206,7 @@ def portafoglio(date):
     return titoli
 
 
-STRATEGIA = ("Portafoglio di esempio: azioni italiane comprate dal 1997 al 1999. "
-             "Nessun titolo oltre il 15% del totale; liquidità per le occasioni.")
+STRATEGIA = "Esempio: azioni italiane dal 1997. Nessun titolo oltre il 15%; liquidità per le occasioni."
 
 PIANO = [
     "Anno 1999: arriva l'euro. Ridurre auto e alimentari, aumentare telecomunicazioni e media; "
@@ -257,7 +256,7 @@ VENDITE = [
     ("Luxottica Group", "13/12/99", "100"),
 ]
 
-GRATUITE = dict(nome="Generali Ass. gratuite", acquisto="15/06/98", quantita="40", prezzo0=0.0,
+GRATUITE = dict(nome="Generali Ass. gratuite", acquisto="16/11/98", quantita="40", prezzo0=0.0,
                 note="Azioni assegnate gratuitamente agli azionisti Generali.")
 
 
