@@ -48,6 +48,7 @@ screenshots: build
 	pdftoppm -png -r 70 -f 1 -l 1 -singlefile docs/stampa-azioni.pdf docs/stampa-azioni
 	pdftoppm -png -r 70 -f 1 -l 1 -singlefile docs/stampa-classifica.pdf docs/stampa-classifica
 	pdftoppm -png -r 70 -f 1 -l 1 -singlefile docs/stampa-piano.pdf docs/stampa-piano
+	pdftoppm -png -r 70 -f 1 -l 1 -singlefile docs/stampa-bilancio.pdf docs/stampa-bilancio
 
 # The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 asan: deps

@@ -1,4 +1,6 @@
-// Renders every window that exists to PNG, offscreen, with a small example Portfolio:
+// Renders every window to PNG, offscreen, with the examples Velno ships (the portfolio
+// "Velno-azioni-esempio" and the balance "Velno-bilancio-esempio-1999"), opened from a
+// Velno folder of its own as a newcomer opens them:
 //   velno-screenshot <folder>
 #include "card/singola.h"
 #include "charts/grafici.h"
@@ -10,6 +12,7 @@
 #include "ranking/classifica.h"
 #include "shell/casellatesto.h"
 #include "shared/cancella.h"
+#include "shared/cartelle.h"
 #include "shared/documentotesto.h"
 #include "shared/docx.h"
 #include "shared/frmdocumento.h"
@@ -17,6 +20,7 @@
 #include "shared/messaggi.h"
 #include "shared/modulovelno.h"
 #include "shell/arredo.h"
+#include "shell/filedistribuiti.h"
 #include "shared/numeri.h"
 #include "shell/finestre.h"
 #include "shell/frmsplash.h"
@@ -31,28 +35,34 @@
 #include <QTemporaryDir>
 #include <QIcon>
 #include <QComboBox>
-#include <QPushButton>
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QTemporaryDir>
 #include <QTextStream>
 
 namespace {
+// Messages are not shown but told on the error output: none is expected with the examples.
 class Silenzio : public Messaggi {
 public:
-    Risposta mostra(const Messaggio&) override { return Risposta::No; }
+    Risposta mostra(const Messaggio& m) override
+    {
+        QTextStream(stderr) << "messaggio: " << m.titolo << ": " << m.testo << '\n';
+        return Risposta::No;
+    }
 };
-class NessunDialogo : public Dialoghi {
+// The open dialog answers with the file set last; every other dialog is cancelled.
+class DialogoScelto : public Dialoghi {
 public:
-    QString apri(QWidget*, const RichiestaFile&) override { return QString(); }
+    QString file;
+    QString apri(QWidget*, const RichiestaFile&) override { return file; }
     QString salva(QWidget*, const RichiestaFile&) override { return QString(); }
     std::optional<QColor> colore(QWidget*, const QColor&) override { return std::nullopt; }
     std::optional<QString> data(QWidget*, const QString&, const QString&, const QString&) override { return std::nullopt; }
 };
+
+void scritto(const QString& file) { QTextStream(stdout) << file << '\n'; }
 
 void salva(QWidget& w, const QDir& cartella, const QString& nome)
 {
@@ -60,7 +70,18 @@ void salva(QWidget& w, const QDir& cartella, const QString& nome)
     QApplication::processEvents();
     const QString file = cartella.filePath(nome + QStringLiteral(".png"));
     w.grab().save(file);
-    QTextStream(stdout) << file << '\n';
+    scritto(file);
+}
+
+// The last document printed, as PDF.
+void pdf(Finestre& finestre, int prima, const QDir& cartella, const QString& nome)
+{
+    if (finestre.documenti().size() <= prima)
+        return;
+    const QString file = cartella.filePath(nome + QStringLiteral(".pdf"));
+    QString errore;
+    if (salvapdf(finestre.documenti().constLast()->documento(), file, &errore))
+        scritto(file);
 }
 } // namespace
 
@@ -71,47 +92,43 @@ int main(int argc, char** argv)
     const QDir cartella(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     QDir().mkpath(cartella.path());
 
-    ModuloVelno modulo;
-    Silenzio messaggi;
-    NessunDialogo dialoghi;
-    Finestre finestre(modulo, messaggi, dialoghi);
-    frmAzioni& a = finestre.azioni();
-
-    // Typed as a user would: the grid writes through to the tables.
-    const char* righe[][8] = {
-        {"Fiat", "300", "14500", "12/03/97", "7.85", "8.12", "8.40", "8.05"},
-        {"Eni", "500", "6.10", "04/01/99", "6.35", "6.80", "7.02", "7.31"},
-        {"Generali Ass.", "120", "38000", "20/11/98", "21.40", "22.05", "21.90", "23.10"},
-        {"Telecom Italia", "1000", "2.95", "15/02/99", "3.10", "2.88", "2.97", "3.21"},
-        {"Mediobanca", "250", "11.20", "01/03/99", "", "11.35", "11.80", "12.04"},
-    };
-    const char* date[] = {"31/03/99", "30/04/99", "31/05/99", "30/06/99"};
-    for (int j = 0; j < 4; ++j)
-        a.giorno[j + 1]->setText(QString::fromLatin1(date[j]));
-    for (int i = 0; i < 5; ++i) {
-        a.nome[i + 1]->setEditText(QString::fromUtf8(righe[i][0]));
-        a.na[i + 1]->setText(QString::fromLatin1(righe[i][1]));
-        a.prezzo[i + 1]->setText(QString::fromLatin1(righe[i][2]));
-        a.dataacquisto[i + 1]->setText(QString::fromLatin1(righe[i][3]));
-        for (int K = 1; K <= 4; ++K)
-            a.valore[K][i + 1]->setText(QString::fromLatin1(righe[i][3 + K]));
+    // A newcomer's Velno folder: the examples copied in as on the first start. The yearly
+    // totals files and the pictures of prints go there, not among the screenshots.
+    const QTemporaryDir utente;
+    const QStringList esempi = copiaesempi(cartelladistribuita(QStringLiteral("esempi")), utente.path(),
+                                           QDir(utente.path()).filePath(QStringLiteral(".esempi-copiati")));
+    if (!esempi.contains(QStringLiteral("Velno-azioni-esempio"))) {
+        QTextStream(stderr) << "velno-screenshot: the examples of data/esempi were not found beside the program\n";
+        return 1;
     }
-    a.strategia->setPlainText(QStringLiteral("Incrementare i titoli bancari a fine anno."));
-    a.HScroll1->setValue(1);
-    a.HScroll1_Change();
-    a.saldo_Click(4);
+    const QDir esempio(utente.path());
+
+    ModuloVelno modulo;
+    modulo.cartella = utente.path();
+    Silenzio messaggi;
+    DialogoScelto dialoghi;
+    Finestre finestre(modulo, messaggi, dialoghi);
+    const Portfolio& p = modulo.portafoglio;
+
+    // File > Apri... in the Azioni window: the example portfolio. The grid shows the last five
+    // columns (1999, in euro) and the totals at the last one.
+    frmAzioni& a = finestre.azioni();
+    dialoghi.file = esempio.filePath(QStringLiteral("Velno-azioni-esempio"));
+    a.apri_Click();
+    a.HScroll1->setValue(std::max(1, p.numerocolonne - 4));
+    a.saldo_Click(5);
     salva(a, cartella, QStringLiteral("azioni"));
 
-    // The report of the same Portfolio, on screen and as PDF.
+    // The green tick (the data check), then the report, on screen and as PDF.
     a.controlloinput();
+    int prima = int(finestre.documenti().size());
     a.solodati_Click();
-    if (!finestre.documenti().isEmpty()) {
+    if (finestre.documenti().size() > prima) {
         frmDocumento* d = finestre.documenti().constLast();
         salva(*d, cartella, QStringLiteral("documento"));
-        QString errore;
-        if (salvapdf(d->documento(), cartella.filePath(QStringLiteral("stampa-azioni.pdf")), &errore))
-            QTextStream(stdout) << cartella.filePath(QStringLiteral("stampa-azioni.pdf")) << '\n';
+        pdf(finestre, prima, cartella, QStringLiteral("stampa-azioni"));
         // The same as a word-processor file, when asked (VELNO_DOCX=folder), to look at it in one.
+        QString errore;
         if (const QString docx = qEnvironmentVariable("VELNO_DOCX"); !docx.isEmpty())
             salvadocx(d->documento(), QDir(docx).filePath(QStringLiteral("stampa-azioni.docx")), &errore);
     }
@@ -119,75 +136,50 @@ int main(int argc, char** argv)
     cancella& c = finestre.dialogocancella();
     c.Option1[2]->click();
     salva(c, cartella, QStringLiteral("cancella"));
+    c.hide();
 
-    // The stock card of Eni at the last quotation, with notes and a dividend (lire, in 1999).
+    // The card of a holding bought in 1999 (notes and a dividend from the archive) at the last
+    // quotation, and its print. The card compares the price as typed with the quotation, so a
+    // purchase in euro is shown at a date in euro.
     a.VScroll1->setValue(1);
-    a.cmdazione[2]->click();
+    a.cmdazione[1]->click();
     singola& s = finestre.finestra<singola>();
-    s.HScroll1->setValue(4);
-    s.text1->setPlainText(QStringLiteral("Tenere fino allo stacco di giugno.\nRivedere dopo la semestrale."));
-    s.stac->setText(QStringLiteral("20/06/99"));
-    s.divid->setText(QStringLiteral("520"));
+    for (int i = 1; i <= p.numerotitoli; ++i)
+        if (p.nomititoli[i] == u"Luxottica Group")
+            s.VScroll1->setValue(i);
+    s.HScroll1->setValue(p.numerocolonne);
     salva(s, cartella, QStringLiteral("scheda"));
-    const int prima = finestre.documenti().size();
+    prima = int(finestre.documenti().size());
     s.hardcopy_Click();
     if (finestre.documenti().size() > prima)
         salva(*finestre.documenti().constLast(), cartella, QStringLiteral("stampa-scheda"));
-    // The ranking, as the Azioni window's picture opens it, and its print.
+
+    // The ranking, as the Azioni window's picture opens it (the last month), and its print.
     a.Image2_Click();
     if (finestre.caricata<classifica>()) {
         classifica& g = finestre.finestra<classifica>();
         salva(g, cartella, QStringLiteral("classifica"));
-        const int prima = int(finestre.documenti().size());
+        prima = int(finestre.documenti().size());
         g.stampa->click();
-        if (finestre.documenti().size() > prima) {
-            const QString pdf = cartella.filePath(QStringLiteral("stampa-classifica.pdf"));
-            QString errore;
-            if (salvapdf(finestre.documenti().constLast()->documento(), pdf, &errore))
-                QTextStream(stdout) << pdf << '\n';
-        }
+        pdf(finestre, prima, cartella, QStringLiteral("stampa-classifica"));
     }
 
-    // The strategic plan with a few notes, and its print.
-    const char* note[][2] = {
-        {"0", "Ridurre il peso dei bancari sotto il 30% del portafoglio; tenere liquidità per le occasioni."},
-        {"1", "Valutare Eni dopo il dividendo."},
-        {"3", "Vendere metà delle Fiat se superano 9 euro."},
-        {"6", "Controllare le semestrali."},
-        {"12", "Bilancio dell'anno e piano per il prossimo."},
-    };
+    // The strategic plan, as the archive brought it, and its print.
     a.Image4_Click();
     if (finestre.caricata<piano>()) {
         piano& w = finestre.finestra<piano>();
-        for (const auto& n : note)
-            w.Text1[std::size_t(QByteArray(n[0]).toInt())]->setPlainText(QString::fromUtf8(n[1]));
         salva(w, cartella, QStringLiteral("piano"));
-        const int prima = int(finestre.documenti().size());
+        prima = int(finestre.documenti().size());
         w.stampa->click();
-        if (finestre.documenti().size() > prima) {
-            const QString pdf = cartella.filePath(QStringLiteral("stampa-piano.pdf"));
-            QString errore;
-            if (salvapdf(finestre.documenti().constLast()->documento(), pdf, &errore))
-                QTextStream(stdout) << pdf << '\n';
-        }
+        pdf(finestre, prima, cartella, QStringLiteral("stampa-piano"));
     }
-    c.hide();
 
-    // The charts, over ten dated columns of the same holdings.
-    Portfolio& p = modulo.portafoglio;
-    const char* altredate[] = {"29/07/99", "31/08/99", "30/09/99", "29/10/99", "30/11/99", "31/12/99"};
-    const double passi[] = {1.04, 0.97, 1.06, 1.03};
-    for (int j = 0; j < 6; ++j) {
-        p.datequotazioni[5 + j] = QString::fromLatin1(altredate[j]);
-        for (int i = 1; i <= 5; ++i)
-            p.quotazioni(5 + j, i) = QString::number(valore(p.quotazioni(4 + j, i)) * passi[(i + j) % 4], 'f', 2);
-    }
-    p.quotazioni(6, 4).clear();   // a quotation not typed leaves a gap
-    p.numerocolonne = 10;
-    QTemporaryDir immagini;
-    modulo.cartella = immagini.path();
+    // The charts of the ten columns from June 1998 to March 1999: the fall of that summer and
+    // the first quotations in euro, charted in lire as the window charts them.
     grafici& g = finestre.finestra<grafici>();
-    g.cmdbarre3d_Click();
+    g.show();
+    g.cmdlinee_Click();
+    g.HScroll1->setValue(std::clamp(p.numerocolonne - 18, 1, p.numerocolonne));
     salva(g, cartella, QStringLiteral("grafici"));
 
     // The seven kinds side by side.
@@ -203,62 +195,43 @@ int main(int argc, char** argv)
     }
     pf.end();
     foglio.save(cartella.filePath(QStringLiteral("grafici-tipi.png")));
-    QTextStream(stdout) << cartella.filePath(QStringLiteral("grafici-tipi.png")) << '\n';
+    scritto(cartella.filePath(QStringLiteral("grafici-tipi.png")));
 
     // The print of the line chart.
     g.cmdlinee->click();
+    prima = int(finestre.documenti().size());
     g.stampa_Click();
-    if (!finestre.documenti().isEmpty()) {
-        frmDocumento* d = finestre.documenti().constLast();
-        salva(*d, cartella, QStringLiteral("documento-grafici"));
-    }
-    c.hide();
+    if (finestre.documenti().size() > prima)
+        salva(*finestre.documenti().constLast(), cartella, QStringLiteral("documento-grafici"));
 
-    // The annual balance, opened from the Azioni window's picture, with the sales of 2001.
-    QTemporaryDir totali;   // the yearly totals files go here, not among the pictures
-    modulo.cartella = totali.path();
+    // File > Apri... in the balance window: the example balance of 1999, then its monthly and
+    // multi-year balance, which reads the totals files of 1996-1998 from the Velno folder.
     a.Image1_Click();
     bilancio& b = finestre.finestra<bilancio>();
-    const char* vendite[][4] = {
-        {"0", "15/03/01", "200", "16320"},   // holding index, sale date, shares sold, sale price
-        {"1", "20/06/01", "500", "12000"},
-        {"2", "02/07/01", "120", "41500"},
-        {"3", "18/10/01", "1000", "5210"},
-        {"0", "12/11/01", "100", "13100"},
-    };
-    for (int i = 0; i < 5; ++i) {
-        const int k = QString::fromLatin1(vendite[i][0]).toInt();
-        b.nomea[i + 1]->setCurrentIndex(k);
-        emit b.nomea[i + 1]->activated(k);
-        b.datavendita[i + 1]->setText(QString::fromLatin1(vendite[i][1]));
-        b.na[i + 1]->setText(QString::fromLatin1(vendite[i][2]));
-        b.prezzo[i + 1]->setText(QString::fromLatin1(vendite[i][3]));
-    }
+    dialoghi.file = esempio.filePath(QStringLiteral("Velno-bilancio-esempio-1999"));
+    b.apri_Click();
     salva(b, cartella, QStringLiteral("bilancio"));
+    prima = int(finestre.documenti().size());
+    b.solodati_Click();
+    pdf(finestre, prima, cartella, QStringLiteral("stampa-bilancio"));
 
     b.mens_Click();
     mensile& m = finestre.finestra<mensile>();
     salva(m, cartella, QStringLiteral("mensile"));
-    // The shell: the splash, the contents with the pointer on a row, the about window, two
-    // help pages, the tip of the day, and the closing screen after the exit confirmation.
+
+    // The shell: the splash, the contents with the pointer on a row, the about window, a help
+    // page and the tip of the day.
     salva(finestre.mostra<frmSplash>(), cartella, QStringLiteral("splash"));
     sommario& som = finestre.mostra<sommario>();
     som.lbl_MouseMove(4);
     salva(som, cartella, QStringLiteral("sommario"));
     salva(finestre.mostra<informa>(), cartella, QStringLiteral("informa"));
     salva(finestre.mostra<guidaAZIONI>(), cartella, QStringLiteral("guidaAZIONI"));
-    salva(finestre.mostra<manuale>(), cartella, QStringLiteral("manuale"));
     salva(finestre.mostra<frmTip>(), cartella, QStringLiteral("suggerimento"));
 
     // The whole guide, as the contents window prints it, also as PDF.
-    const QTemporaryDir utente;
-    modulo.cartella = utente.path();
+    prima = int(finestre.documenti().size());
     som.cmdstampa_Click();
-    if (!finestre.documenti().isEmpty()) {
-        const QString pdf = cartella.filePath(QStringLiteral("guida.pdf"));
-        QString errore;
-        if (salvapdf(finestre.documenti().constLast()->documento(), pdf, &errore))
-            QTextStream(stdout) << pdf << '\n';
-    }
+    pdf(finestre, prima, cartella, QStringLiteral("guida"));
     return 0;
 }

@@ -5,14 +5,17 @@
 #include "shell/arredo.h"
 #include "shell/aspetto.h"
 #include "shell/finestre.h"
+#include "shell/filedistribuiti.h"
 #include "shell/frmsplash.h"
 #include "shell/suonofluidsynth.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QStandardPaths>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QTranslator>
 
@@ -38,6 +41,10 @@ int main(int argc, char** argv)
     if (const QString cartella = cartellautente(); preparacartella(cartella, nullptr)) {
         modulo.cartella = cartella;
         dialoghi.cartellainiziale = cartella;
+        // The first start brings the examples in, so that the first File > Apri has something to open.
+        copiaesempi(cartelladistribuita(QStringLiteral("esempi")), cartella,
+                    QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+                        .filePath(QStringLiteral("esempi-copiati")));
     }
     Finestre finestre(modulo, messaggi, dialoghi);
     // Unsaved data are kept aside in Velno's own data folder, never among the user's files.

@@ -359,6 +359,9 @@ void bilancio::riempilinea(int i)
     numero[i]->setText(QString::number(R));
     const QSignalBlocker b1(nomea[i]), b2(datavendita[i]), b3(na[i]), b4(prezzo[i]);
     nomea[i]->setEditText(s.nomea[r]);
+    // A name longer than the box shows its beginning, not its end.
+    if (QLineEdit* e = nomea[i]->lineEdit())
+        e->setCursorPosition(0);
     dataacquisto[i]->setText(s.dataacquisto[r]);
     datavendita[i]->setText(s.datavendita[r]);
     nacq[i]->setText(s.nacq[r]);

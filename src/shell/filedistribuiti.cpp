@@ -34,3 +34,15 @@ QString filedistribuito(const QString& nome)
     }
     return QString();
 }
+
+QString cartelladistribuita(const QString& nome)
+{
+    if (nome.isEmpty())
+        return QString();
+    for (const QString& c : cartelledistribuite()) {
+        const QFileInfo f(QDir(c).filePath(nome));
+        if (f.isDir())
+            return f.absoluteFilePath();
+    }
+    return QString();
+}

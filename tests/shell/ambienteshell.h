@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QStringList>
+#include <QTemporaryDir>
 
 // Records the tune's commands as "open <file name>", "play", "pause", "close".
 class SuonoRegistrato : public Suono {
@@ -27,7 +28,10 @@ private:
 };
 
 // A program's worth of windows with recording seams; `fine` counts the ends of the program.
+// The user's Velno folder is a temporary one: the totals files and pictures the windows write
+// never land in the folder the tests run from.
 struct Ambiente {
+    QTemporaryDir utente;
     ModuloVelno modulo;
     MessaggiRegistrati messaggi;
     DialoghiRegistrati dialoghi;
@@ -36,6 +40,7 @@ struct Ambiente {
     int fine = 0;
     Ambiente()
     {
+        modulo.cartella = utente.path();
         finestre.allafine = [this] { ++fine; };
         finestre.creasuono = [this] { return std::unique_ptr<Suono>(std::make_unique<SuonoRegistrato>(suono)); };
     }
