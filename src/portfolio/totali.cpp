@@ -42,11 +42,14 @@ std::optional<Saldo> calcolasaldo(const Portfolio& p, int colonna, int finoa)
     finoa = std::min(finoa, Portfolio::maxtitoli);
     Saldo s;
     s.data = p.datequotazioni[colonna];
-    // The value counts every quotation typed, whatever the purchase date.
+    // The value counts every quotation typed, whatever the purchase date. Quotations of a
+    // date up to 31/12/98 were typed in lire: in euro like the amount invested, or a saldo of
+    // 1998 would set lire against euro.
+    const double fattore = giornitra(*data, dataeuro) >= 0 ? 1.0 / cambiolira : 1.0;
     for (int i = 1; i <= finoa; ++i) {
         const QString& q = p.quotazioni(colonna, i);
         if (!q.isEmpty())
-            s.valoredatato += valore(q) * valore(p.quantitatitoli[i]);
+            s.valoredatato += valore(q) * valore(p.quantitatitoli[i]) * fattore;
     }
     // The amount invested counts only what was bought on or before the date; a purchase
     // date that is not a date is not known to be, so it is left out.

@@ -24,6 +24,7 @@ struct Saldo {
     double guadagno = 0;
 };
 
-// Totals at the date of column c over holdings 1..finoa. Nothing when the column has no
-// date, or a date that is not a date: the saldo then changes nothing.
+// Totals at the date of column c over holdings 1..finoa, in euro (a column dated up to
+// 31/12/98 holds lire quotations). Nothing when the column has no date, or a date that is not
+// a date: the saldo then changes nothing.
 std::optional<Saldo> calcolasaldo(const Portfolio& p, int colonna, int finoa);

@@ -88,6 +88,23 @@ private slots:
         QCOMPARE(s->guadagno, guadagno);
     }
 
+    void saldo_inlire()
+    {
+        // In 1998 quotations were typed in lire, as the prices: the saldo compares euro with
+        // euro, not lire with euro (a 15000-lire quotation is not worth 15000 euro).
+        Portfolio p;
+        titolo1(p, 1, QStringLiteral("Fiat"), QStringLiteral("100"), QStringLiteral("14500"), QStringLiteral("12/03/97"));
+        p.datequotazioni[1] = QStringLiteral("31/12/98");
+        p.quotazioni(1, 1) = QStringLiteral("15000");
+        p.datequotazioni[2] = QStringLiteral("04/01/99");
+        p.quotazioni(2, 1) = QStringLiteral("7.9");
+        const auto lire = calcolasaldo(p, 1, 10);
+        QCOMPARE(formatta(lire->valoredatato, u"##,##0.00"), QStringLiteral("774,69"));
+        QCOMPARE(formatta(lire->investitodatato, u"##,##0.00"), QStringLiteral("748,86"));
+        QCOMPARE(formatta(lire->guadagno, u"##,##0.00"), QStringLiteral("25,82"));
+        QCOMPARE(formatta(calcolasaldo(p, 2, 10)->guadagno, u"##,##0.00"), QStringLiteral("41,14"));
+    }
+
     void saldo_senzadata()
     {
         Portfolio p;
