@@ -233,5 +233,21 @@ int main(int argc, char** argv)
     prima = int(finestre.documenti().size());
     som.cmdstampa_Click();
     pdf(finestre, prima, cartella, QStringLiteral("guida"));
+
+    // File > Importa quotazioni...: a day's prices from a spreadsheet's CSV file, one name
+    // spelt otherwise than in the portfolio.
+    {
+        const QString csv = QDir(modulo.cartella).filePath(QStringLiteral("quotazioni-31-01-00.csv"));
+        QFile f(csv);
+        if (f.open(QIODevice::WriteOnly)) {
+            f.write("Titolo;Ultimo;Data\r\n\"Eni\";6,95;31/01/2000\r\nFiat;1,71;31/01/2000\r\nTelecom Italia;9,40;31/01/2000\r\n"
+                    "Mediobanca;7,02;31/01/2000\r\nUnicredito;3,61;31/01/2000\r\nMediaset;9,95;31/01/2000\r\n");
+            f.close();
+        }
+        dialoghi.file = csv;
+        a.VScroll1->setValue(1);
+        a.importa_Click();
+        salva(a, cartella, QStringLiteral("importa"));
+    }
     return 0;
 }
