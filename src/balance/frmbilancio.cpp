@@ -413,9 +413,13 @@ void bilancio::nomea_Click(int i)
     if (k < 0)
         return;
     const QString nome = nomea[i]->itemText(k);
-    // Rows are always filled in lire.
-    if (ineuro())
+    // Rows are always filled in lire. Going back to lire shows the first page: the line the
+    // user chose on is shown again before its row is filled.
+    if (ineuro()) {
+        const int prima = VScroll1->value();
         cmdlira_Click();
+        VScroll1->setValue(prima);
+    }
     const auto m = sceglititolo(b(), m_modulo.portafoglio, riga(i), k + 1, nome, m_modulo.titolocontrollo);
     riempilinea(i);
     ricalcolatotali();
@@ -512,6 +516,10 @@ void bilancio::scrivitotali(const TotaliBilancio& t)
         return;
     const int a = int(valore(anno->text().mid(5)));
     if (a < ModuloVelno::primoanno || a > ModuloVelno::ultimoanno)
+        return;
+    // A sale typed in another year (the "anni diversi" warning) would put this year's sales
+    // into that year's file: both files keep what they hold until the dates agree again.
+    if (!soloanno(b(), a))
         return;
     const auto k = std::size_t(a - ModuloVelno::primoanno);
     m_modulo.totalepagato[k] = t.testopagato;

@@ -64,6 +64,17 @@ int contarighe(const SalesBalance& b)
     return SalesBalance::maxvendite;
 }
 
+bool soloanno(const SalesBalance& b, int anno)
+{
+    const int n = std::clamp(b.numerorighe, 0, SalesBalance::maxvendite);
+    for (int riga = 1; riga <= n; ++riga) {
+        const auto a = annovendita(b.datavendita[std::size_t(riga)]);
+        if (a && *a != anno)
+            return false;
+    }
+    return true;
+}
+
 std::optional<Messaggio> sceglititolo(SalesBalance& b, const Portfolio& p, int riga, int indice,
                                       const QString& nome, const QString& titolo)
 {
