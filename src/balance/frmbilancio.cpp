@@ -98,7 +98,13 @@ bilancio::bilancio(Finestre& finestre)
     VScroll1_Change();
 }
 
-bilancio::~bilancio() = default;
+bilancio::~bilancio()
+{
+    // Only this window knows the rows are in euro: the balance outlives it in lire, so that a
+    // window built again (after the exit confirmation's closing screen) shows and writes lire.
+    if (ineuro())
+        convertiinlire(b());
+}
 
 SalesBalance& bilancio::b() { return m_modulo.vendite; }
 const SalesBalance& bilancio::b() const { return m_modulo.vendite; }

@@ -288,6 +288,22 @@ private slots:
         QCOMPARE(e.v().annobilancio, QStringLiteral("2001"));
     }
 
+    void euro_finestrascaricata()
+    {
+        // Left in euro when every window is unloaded: the window built again shows lire.
+        Ambiente e;
+        vendi(e.b(), 1, 1, QStringLiteral("15/03/01"), QStringLiteral("100"), QStringLiteral("20000"));
+        e.b().cmdeuro_Click();
+        e.finestre.scaricatutto();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        bilancio& w = e.b();
+        QCOMPARE(w.valori->text(), QStringLiteral("valori in lire"));
+        QCOMPARE(w.prezzo0[1]->text(), QStringLiteral("14501"));
+        QCOMPARE(w.prezzo[1]->text(), QStringLiteral("20000"));
+        QCOMPARE(w.totpagato->text(), QStringLiteral("1.450.100"));
+        QVERIFY(leggi(e.file(QStringLiteral("Velno-totali- 2001"))).startsWith("\"1450100\""));
+    }
+
     void lire_dopoilmensileinlire()
     {
         // The monthly window puts the shared factor back to 1: the balance still converts at the rate.
