@@ -162,6 +162,10 @@ void bilancio::costruiscicontrolli()
         c->setEditable(true);
         c->setInsertPolicy(QComboBox::NoInsert);
         c->setCompleter(nullptr);
+        // Leaving the box (or Enter) would make Qt pick the item whose name the box shows and
+        // report it as chosen: the row would be copied again from the holding as it is now,
+        // and a balance in euro turned back to lire. Only a pick from the list chooses.
+        QObject::disconnect(c->lineEdit(), &QLineEdit::editingFinished, c, nullptr);
         c->setMaxVisibleItems(20);
         c->setGeometry(r(cnomea));
         c->setToolTip(QStringLiteral("cliccare sulla freccia e scegliere un titolo (cliccando su di esso) tra quelli "

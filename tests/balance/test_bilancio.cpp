@@ -218,6 +218,32 @@ private slots:
         QCOMPARE(e.v().numerorighe, 2);
     }
 
+    void titolo_soloscelto()
+    {
+        // A row as archived, bought at another price than the holding has now: passing through
+        // its stock box, with the keyboard or the mouse, changes nothing; only a pick does.
+        Ambiente e;
+        e.v().nomea[1] = QStringLiteral("Fiat");
+        e.v().dataacquisto[1] = QStringLiteral("12/03/97");
+        e.v().nacq[1] = QStringLiteral("250");
+        e.v().prezzo0[1] = QStringLiteral("14000");
+        e.v().numerorighe = 1;
+        bilancio& w = e.b();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.cmdeuro_Click();
+        w.nomea[1]->setFocus();
+        QTRY_VERIFY(w.nomea[1]->hasFocus());
+        w.na[1]->setFocus();
+        QTRY_VERIFY(w.na[1]->hasFocus());
+        QCOMPARE(w.valori->text(), QStringLiteral("valori in euro"));
+        QCOMPARE(w.nacq[1]->text(), QStringLiteral("250"));
+        QCOMPARE(w.prezzo0[1]->text(), QStringLiteral("7.23"));
+        w.nomea[1]->setCurrentIndex(0);
+        emit w.nomea[1]->activated(0);
+        QCOMPARE(e.v().nacq[1], QStringLiteral("300"));
+    }
+
     void oltrelacentesimariga()
     {
         Ambiente e;
