@@ -9,6 +9,7 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QStringList>
+#include <QTemporaryDir>
 
 // Records the tune's commands as "open <file name>", "play", "pause", "close".
 class SuonoRegistrato : public Suono {
@@ -28,6 +29,7 @@ private:
 
 // A program's worth of windows with recording seams; `fine` counts the ends of the program.
 struct Ambiente {
+    QTemporaryDir cartella;   // the user's folder: the balance writes its totals files there
     ModuloVelno modulo;
     MessaggiRegistrati messaggi;
     DialoghiRegistrati dialoghi;
@@ -36,6 +38,7 @@ struct Ambiente {
     int fine = 0;
     Ambiente()
     {
+        modulo.cartella = cartella.path();
         finestre.allafine = [this] { ++fine; };
         finestre.creasuono = [this] { return std::unique_ptr<Suono>(std::make_unique<SuonoRegistrato>(suono)); };
     }
