@@ -99,7 +99,13 @@ bilancio::bilancio(Finestre& finestre)
     VScroll1_Change();
 }
 
-bilancio::~bilancio() = default;
+bilancio::~bilancio()
+{
+    // Only this window knows the rows are in euro: the balance outlives it in lire, so that a
+    // window built again (after the exit confirmation's closing screen) shows and writes lire.
+    if (ineuro())
+        convertiinlire(b());
+}
 
 SalesBalance& bilancio::b() { return m_modulo.vendite; }
 const SalesBalance& bilancio::b() const { return m_modulo.vendite; }
@@ -157,6 +163,10 @@ void bilancio::costruiscicontrolli()
         c->setEditable(true);
         c->setInsertPolicy(QComboBox::NoInsert);
         c->setCompleter(nullptr);
+        // Leaving the box (or Enter) would make Qt pick the item whose name the box shows and
+        // report it as chosen: the row would be copied again from the holding as it is now,
+        // and a balance in euro turned back to lire. Only a pick from the list chooses.
+        QObject::disconnect(c->lineEdit(), &QLineEdit::editingFinished, c, nullptr);
         c->setMaxVisibleItems(20);
         c->setGeometry(r(cnomea));
         c->setToolTip(QStringLiteral("cliccare sulla freccia e scegliere un titolo (cliccando su di esso) tra quelli "
@@ -417,9 +427,13 @@ void bilancio::nomea_Click(int i)
     if (k < 0)
         return;
     const QString nome = nomea[i]->itemText(k);
-    // Rows are always filled in lire.
-    if (ineuro())
+    // Rows are always filled in lire. Going back to lire shows the first page: the line the
+    // user chose on is shown again before its row is filled.
+    if (ineuro()) {
+        const int prima = VScroll1->value();
         cmdlira_Click();
+        VScroll1->setValue(prima);
+    }
     const auto m = sceglititolo(b(), m_modulo.portafoglio, riga(i), k + 1, nome, m_modulo.titolocontrollo);
     riempilinea(i);
     ricalcolatotali();
@@ -516,6 +530,10 @@ void bilancio::scrivitotali(const TotaliBilancio& t)
         return;
     const int a = int(valore(anno->text().mid(5)));
     if (a < ModuloVelno::primoanno || a > ModuloVelno::ultimoanno)
+        return;
+    // A sale typed in another year (the "anni diversi" warning) would put this year's sales
+    // into that year's file: both files keep what they hold until the dates agree again.
+    if (!soloanno(b(), a))
         return;
     const auto k = std::size_t(a - ModuloVelno::primoanno);
     m_modulo.totalepagato[k] = t.testopagato;

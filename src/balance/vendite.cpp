@@ -29,7 +29,11 @@ QString testonumero(double v)
 {
     if (!std::isfinite(v))
         return QStringLiteral("0");
-    QString t = QString::number(v, 'f', 10);
+    // Fifteen significant digits at most: beyond them a double holds only binary noise
+    // (1448967.1 would read 1448967.1000000001).
+    const double a = std::abs(v);
+    const int intere = a >= 1 ? int(std::floor(std::log10(a))) + 1 : 1;
+    QString t = QString::number(v, 'f', std::clamp(15 - intere, 0, 10));
     while (t.contains(u'.') && (t.endsWith(u'0') || t.endsWith(u'.')))
         t.chop(1);
     return t == u"-0" ? QStringLiteral("0") : t;
@@ -62,6 +66,17 @@ int contarighe(const SalesBalance& b)
             return r - 1;
     // Every one of the hundred rows holds a sale: the hundredth counts too.
     return SalesBalance::maxvendite;
+}
+
+bool soloanno(const SalesBalance& b, int anno)
+{
+    const int n = std::clamp(b.numerorighe, 0, SalesBalance::maxvendite);
+    for (int riga = 1; riga <= n; ++riga) {
+        const auto a = annovendita(b.datavendita[std::size_t(riga)]);
+        if (a && *a != anno)
+            return false;
+    }
+    return true;
 }
 
 std::optional<Messaggio> sceglititolo(SalesBalance& b, const Portfolio& p, int riga, int indice,

@@ -28,6 +28,10 @@ std::optional<int> annovendita(const QString& data);
 // Row count: the rows before the first one (among 1..100) without a stock name.
 int contarighe(const SalesBalance& b);
 
+// Whether no sale of the balance is dated in a year other than `anno`. A balance that mixes
+// years has no totals of its own: they must not replace the file of either year.
+bool soloanno(const SalesBalance& b, int anno);
+
 // Copies holding `indice` of the list (1-based, the list holding the names of the holdings
 // in holding order) into row `riga`: name, notes, shares owned, purchase date and purchase
 // price, in lire (a purchase after 31/12/98 was paid in euro). Then the row count and the

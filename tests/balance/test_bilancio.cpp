@@ -187,13 +187,27 @@ private slots:
         e.messaggi.registrati.clear();
         digita(w.na[1], QStringLiteral("300"));
         QCOMPARE(e.messaggi.registrati.size(), 0);
-        // A second line sold in another year.
+        // A second line sold in another year: neither year's totals file takes the mixed totals.
+        const QByteArray totali2001 = leggi(e.file(QStringLiteral("Velno-totali- 2001")));
+        QFile f2002(e.file(QStringLiteral("Velno-totali- 2002")));
+        QVERIFY(f2002.open(QIODevice::WriteOnly));
+        f2002.write("\"900000\",\"90000\",\"10\"\r\n");
+        f2002.close();
         w.nomea[2]->setCurrentIndex(2);
         emit w.nomea[2]->activated(2);
         digita(w.datavendita[2], QStringLiteral("10/01/02"));
         digita(w.na[2], QStringLiteral("5"));
+        digita(w.prezzo[2], QStringLiteral("40000"));
         QCOMPARE(e.messaggi.registrati.size(), 1);
         QVERIFY(e.messaggi.registrati[0].testo.contains(QStringLiteral("anni diversi")));
+        QCOMPARE(leggi(e.file(QStringLiteral("Velno-totali- 2002"))), QByteArray("\"900000\",\"90000\",\"10\"\r\n"));
+        QCOMPARE(leggi(e.file(QStringLiteral("Velno-totali- 2001"))), totali2001);
+        QVERIFY(e.modulo.totalepagato[2002 - 1994].isEmpty());
+        // The date put right, the year's file takes both sales.
+        w.datavendita[2]->setText(QStringLiteral("10/01/01"));
+        w.na[2]->clear();
+        w.na[2]->setText(QStringLiteral("5"));
+        QCOMPARE(leggi(e.file(QStringLiteral("Velno-totali- 2001"))), QByteArray("\"4540000\",\"10000\",\"0,22\"\r\n"));
         // A name typed instead of chosen.
         e.messaggi.registrati.clear();
         digita(w.nomea[3]->lineEdit(), QStringLiteral("Telecom"));
@@ -202,6 +216,32 @@ private slots:
         QVERIFY(testi(e.messaggi.registrati).contains(QStringLiteral(
             "Impossibile procedere: scegliere il titolo venduto tra la lista di quelli posseduti cliccando sulla freccia.")));
         QCOMPARE(e.v().numerorighe, 2);
+    }
+
+    void titolo_soloscelto()
+    {
+        // A row as archived, bought at another price than the holding has now: passing through
+        // its stock box, with the keyboard or the mouse, changes nothing; only a pick does.
+        Ambiente e;
+        e.v().nomea[1] = QStringLiteral("Fiat");
+        e.v().dataacquisto[1] = QStringLiteral("12/03/97");
+        e.v().nacq[1] = QStringLiteral("250");
+        e.v().prezzo0[1] = QStringLiteral("14000");
+        e.v().numerorighe = 1;
+        bilancio& w = e.b();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        w.cmdeuro_Click();
+        w.nomea[1]->setFocus();
+        QTRY_VERIFY(w.nomea[1]->hasFocus());
+        w.na[1]->setFocus();
+        QTRY_VERIFY(w.na[1]->hasFocus());
+        QCOMPARE(w.valori->text(), QStringLiteral("valori in euro"));
+        QCOMPARE(w.nacq[1]->text(), QStringLiteral("250"));
+        QCOMPARE(w.prezzo0[1]->text(), QStringLiteral("7.23"));
+        w.nomea[1]->setCurrentIndex(0);
+        emit w.nomea[1]->activated(0);
+        QCOMPARE(e.v().nacq[1], QStringLiteral("300"));
     }
 
     void oltrelacentesimariga()
@@ -250,6 +290,14 @@ private slots:
         QCOMPARE(w.prezzo0[3]->text(), QStringLiteral("38000"));
         QCOMPARE(w.prezzo0[1]->text(), QStringLiteral("14501"));
         w.cmdeuro_Click();
+        // ... and on a later page: the stock goes to the row of that line, which stays in view.
+        w.VScroll1->setValue(11);
+        vendi(w, 3, 2, QStringLiteral("20/04/01"), QString(), QString());
+        QCOMPARE(w.VScroll1->value(), 11);
+        QCOMPARE(e.v().nomea[13], QStringLiteral("Eni"));
+        QCOMPARE(e.v().nomea[3], QStringLiteral("Generali Ass."));
+        QCOMPARE(w.prezzo0[3]->text(), QStringLiteral("11811"));
+        w.cmdeuro_Click();
 
         // Saved while shown in euro: written in lire, shown in lire after.
         e.dialoghi.prossimofile = e.file(QStringLiteral("Velno-bilancio-casa-2001"));
@@ -264,6 +312,22 @@ private slots:
         QCOMPARE(e.dialoghi.filechiesti.last(),
                  (RichiestaFile{QStringLiteral("Salva file"), QStringLiteral("File Velno-bilancio- | Velno-bilancio-*"), 1}));
         QCOMPARE(e.v().annobilancio, QStringLiteral("2001"));
+    }
+
+    void euro_finestrascaricata()
+    {
+        // Left in euro when every window is unloaded: the window built again shows lire.
+        Ambiente e;
+        vendi(e.b(), 1, 1, QStringLiteral("15/03/01"), QStringLiteral("100"), QStringLiteral("20000"));
+        e.b().cmdeuro_Click();
+        e.finestre.scaricatutto();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        bilancio& w = e.b();
+        QCOMPARE(w.valori->text(), QStringLiteral("valori in lire"));
+        QCOMPARE(w.prezzo0[1]->text(), QStringLiteral("14501"));
+        QCOMPARE(w.prezzo[1]->text(), QStringLiteral("20000"));
+        QCOMPARE(w.totpagato->text(), QStringLiteral("1.450.100"));
+        QVERIFY(leggi(e.file(QStringLiteral("Velno-totali- 2001"))).startsWith("\"1450100\""));
     }
 
     void lire_dopoilmensileinlire()

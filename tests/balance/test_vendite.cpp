@@ -168,6 +168,8 @@ private slots:
         QTest::newRow("gratis e pagati") << QStringList{"0;50;2000", "1000;10;1000"} << "10000" << "100000" << "1000";
         QTest::newRow("prezzo di vendita mancante") << QStringList{"1000;10;", "1000;10;0"} << "20000" << "0" << "";
         QTest::newRow("perdita") << QStringList{"2000;10;1500"} << "20000" << "-5000" << "-25";
+        // Millions with decimals: the totals file takes the figure, not its binary noise.
+        QTest::newRow("milioni con decimali") << QStringList{"14500;100;10.329"} << "1450000" << "-1448967.1" << "-99,93";
     }
     void totali()
     {
