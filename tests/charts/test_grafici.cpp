@@ -117,6 +117,8 @@ private slots:
         g.show();
         QVERIFY(g.MSChart1->isHidden());   // nothing to chart
         QCOMPARE(didascalietroncate(&g), QStringList());
+        g.resize(400, 300);   // captions would be cut below the design size
+        QCOMPARE(g.size(), QSize(640, 455));
         QCOMPARE(g.HScroll1->minimum(), 1);
         QCOMPARE(g.HScroll1->maximum(), 291);
         const QList<QPair<QPushButton*, QString>> tipi = {
