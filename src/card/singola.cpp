@@ -82,6 +82,8 @@ singola::singola(Finestre& finestre)
     m_resize->setSourceForm(this);
     m_resize->SizeFormToScreen(75);
     resize(larghezzaprogetto / clsResize::twip, 6825 / clsResize::twip);
+    // Fonts keep their size when the window shrinks: below the design size captions would be cut.
+    setMinimumSize(size());
     svuota();
 }
 
@@ -386,8 +388,10 @@ void singola::riempischeda()
             w->setEnabled(true);
         if (text1->toPlainText() != f.note)
             text1->setPlainText(f.note);
-        stac->setText(f.stacco);
-        divid->setText(f.dividendo);
+        if (stac->text() != f.stacco)
+            stac->setText(f.stacco);
+        if (divid->text() != f.dividendo)
+            divid->setText(f.dividendo);
     }
     perquot->setText(testopercentualedividendo(p(), h, divid->text(), lbl2->text()));
 }
@@ -419,6 +423,24 @@ void singola::portatitolo(int n)
         VScroll1->setValue(n);
     }
     VScroll1_Change();
+}
+
+void singola::rileggi()
+{
+    if (m_titolo == 0)
+        return;   // an empty card stays empty until a holding is asked for
+    const int ultimo = titolischeda(p());
+    if (ultimo == 0) {
+        svuota();
+        return;
+    }
+    if (m_titolo > ultimo) {
+        portatitolo(ultimo);
+        return;
+    }
+    m_modulo.titoloscheda = m_titolo;
+    m_modulo.colonnascheda = HScroll1->value();
+    riempischeda();
 }
 
 void singola::ridisegna()
@@ -635,6 +657,15 @@ void singola::mostra(const Messaggio& m)
 Messaggio singola::avviso(const QString& testo, Icona icona) const
 {
     return Messaggio{testo, m_modulo.titolocontrollo, icona};
+}
+
+void singola::changeEvent(QEvent* e)
+{
+    // The user comes back to the card: what it shows, and where its three boxes write, is
+    // the holding now under its number, whatever the Azioni window did to the rows meanwhile.
+    if (e->type() == QEvent::ActivationChange && isActiveWindow())
+        rileggi();
+    QMainWindow::changeEvent(e);
 }
 
 bool singola::eventFilter(QObject* o, QEvent* e)

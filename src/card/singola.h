@@ -74,6 +74,9 @@ public:
     void ridisegna();
     // Nothing shown: no figure, no notes; the three boxes take no typing.
     void svuota();
+    // The holding and column on screen read again from the tables, which other windows may
+    // have sorted or shortened meanwhile; a holding no longer there gives way to the last.
+    void rileggi();
 
 public slots:
     void VScroll1_Change();
@@ -106,6 +109,7 @@ public slots:
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     void costruiscicontrolli();

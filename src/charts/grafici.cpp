@@ -132,6 +132,8 @@ grafici::grafici(Finestre& finestre)
     m_resize->setSourceForm(this);
     m_resize->SizeFormToScreen(75);
     resize(larghezzaprogetto / clsResize::twip, 6825 / clsResize::twip);
+    // Fonts keep their size when the window shrinks: below the design size captions would be cut.
+    setMinimumSize(size());
 }
 
 grafici::~grafici() = default;

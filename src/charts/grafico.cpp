@@ -109,8 +109,11 @@ void barreelinee(QChart* chart, const GrigliaGrafico& g)
     const QFontMetricsF fm(asse->labelsFont());
     for (int r = 1; r <= g.righe(); ++r)
         date = std::max(date, fm.horizontalAdvance(g.etichettariga(r)));
+    // Qt Charts gives each label the plot's width shared among one more place than there are
+    // dates, less 4 pixels of padding on either side, and cuts what is wider.
     QObject::connect(chart, &QChart::plotAreaChanged, asse, [asse, date](const QRectF& area) {
-        const int angolo = asse->count() > 0 && date + 10 > area.width() / asse->count() ? -90 : 0;
+        const qreal posto = area.width() / (asse->count() + 1) - 2 * 4;
+        const int angolo = asse->count() > 0 && date + 4 > posto ? -90 : 0;
         if (asse->labelsAngle() != angolo)
             asse->setLabelsAngle(angolo);
     });
@@ -197,6 +200,9 @@ Grafico::Grafico(QWidget* genitore) : QWidget(genitore)
     m_vista->setObjectName(QStringLiteral("vista"));
     m_vista->setRenderHint(QPainter::Antialiasing);
     m_vista->setFrameShape(QFrame::NoFrame);
+    // The tips come from the series' hover signals; the view's own tool-tip event, finding no
+    // item with a tip, would hide them a moment after they appear.
+    m_vista->viewport()->installEventFilter(this);
     m_vista->hide();
     setAttribute(Qt::WA_OpaquePaintEvent);
     hide();
@@ -260,6 +266,13 @@ void Grafico::resizeEvent(QResizeEvent* e)
 {
     m_vista->setGeometry(rect());
     QWidget::resizeEvent(e);
+}
+
+bool Grafico::eventFilter(QObject* o, QEvent* e)
+{
+    if (o == m_vista->viewport() && e->type() == QEvent::ToolTip)
+        return true;
+    return QWidget::eventFilter(o, e);
 }
 
 bool Grafico::event(QEvent* e)

@@ -70,6 +70,8 @@ classifica::classifica(Finestre& finestre)
     m_resize->setSourceForm(this);
     m_resize->SizeFormToScreen(75);
     resize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
+    // Fonts keep their size when the window shrinks: below the design size captions would be cut.
+    setMinimumSize(size());
     // A hidden window gets its resize event only when shown: the controls follow now.
     m_resize->ResizeControls();
 }

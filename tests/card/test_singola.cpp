@@ -90,6 +90,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&s));
         const QStringList troncate = didascalietroncate(&s);
         QVERIFY2(troncate.isEmpty(), qPrintable(troncate.join(u'\n')));
+        // Fonts do not shrink with the window: below its design size captions would be cut.
+        s.resize(400, 300);
+        QCOMPARE(s.size(), QSize(640, 455));
         QCOMPARE(s.VScroll1->maximum(), 100);
         QCOMPARE(s.HScroll1->maximum(), 300);
         QVERIFY(s.attenz->isHidden());
@@ -337,6 +340,50 @@ private slots:
         QVERIFY(e.p().notetitoli[2].isEmpty() && e.p().datestacco[2].isEmpty() && e.p().dividendi[2].isEmpty());
         QVERIFY(s.text1->toPlainText().isEmpty() && s.stac->text().isEmpty() && s.divid->text().isEmpty());
         QCOMPARE(e.p().quotazioni(4, 2), QStringLiteral("20"));
+    }
+
+    // Holdings sorted or deleted in the Azioni window while the card is open: back on the
+    // card the user sees the holding now under its number, and types into that one's notes,
+    // never over another holding's.
+    void titolispostati()
+    {
+        Ambiente e;
+        riempi(e.p(), 3);
+        e.p().nomititoli[1] = QStringLiteral("Zeta");
+        e.p().notetitoli[1] = QStringLiteral("nota Zeta");
+        e.p().nomititoli[2] = QStringLiteral("Alfa");
+        e.p().notetitoli[2] = QStringLiteral("nota Alfa");
+        e.a().show();
+        e.a().cmdazione[1]->click();
+        singola& s = e.s();
+        QVERIFY(QTest::qWaitForWindowActive(&s));
+        QCOMPARE(s.lbl[1]->text(), QStringLiteral("Zeta"));
+
+        e.a().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&e.a()));
+        e.a().ordinamentoazioni_click();
+        QCOMPARE(e.p().nomititoli[1], QStringLiteral("Alfa"));
+        s.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&s));
+        QCOMPARE(s.lbl[1]->text(), QStringLiteral("Alfa"));
+        QCOMPARE(s.text1->toPlainText(), QStringLiteral("nota Alfa"));
+        QTest::keyClick(s.text1, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(s.text1, QStringLiteral(" oggi"));
+        QCOMPARE(e.p().notetitoli[1], QStringLiteral("nota Alfa oggi"));
+        QCOMPARE(e.p().notetitoli[3], QStringLiteral("nota Zeta"));
+
+        // The card was on the last holding, which the delete dialog took away.
+        s.VScroll1->setValue(3);
+        e.a().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&e.a()));
+        cancellatitolo(e.p(), QStringLiteral("Zeta"));
+        s.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&s));
+        QCOMPARE(s.Label1->text(), QStringLiteral("n. 2"));
+        QCOMPARE(s.lbl[1]->text(), QStringLiteral("Titolo 3"));
+        QTest::keyClicks(s.stac, QStringLiteral("01/06/00"));
+        QCOMPARE(e.p().datestacco[2], QStringLiteral("01/06/00"));
+        QVERIFY(e.p().datestacco[3].isEmpty());
     }
 
     // Notes typed on the card are archived with the Portfolio and come back with it.

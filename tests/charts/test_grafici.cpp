@@ -13,6 +13,8 @@
 #include <QComboBox>
 #include <QDate>
 #include <QFile>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -115,6 +117,8 @@ private slots:
         g.show();
         QVERIFY(g.MSChart1->isHidden());   // nothing to chart
         QCOMPARE(didascalietroncate(&g), QStringList());
+        g.resize(400, 300);   // captions would be cut below the design size
+        QCOMPARE(g.size(), QSize(640, 455));
         QCOMPARE(g.HScroll1->minimum(), 1);
         QCOMPARE(g.HScroll1->maximum(), 291);
         const QList<QPair<QPushButton*, QString>> tipi = {
@@ -263,6 +267,62 @@ private slots:
             QCoreApplication::sendEvent(g.MSChart1, &h);
             QVERIFY2(QToolTip::text().startsWith(inizio), qPrintable(QToolTip::text()));
         }
+    }
+
+    // Ten dates under a chart of ten holdings at the window's size: each is read whole,
+    // side by side or upright, never cut to "10/01/...".
+    void date_intere_data()
+    {
+        QTest::addColumn<QString>("pulsante");
+        QTest::addColumn<int>("larghezza");
+        QTest::newRow("linee") << "cmdlinee" << 640;
+        QTest::newRow("barre") << "cmdbarre" << 640;
+        QTest::newRow("linee, finestra larga") << "cmdlinee" << 760;
+        QTest::newRow("barre, finestra stretta") << "cmdbarre" << 560;
+    }
+    void date_intere()
+    {
+        QFETCH(QString, pulsante);
+        QFETCH(int, larghezza);
+        Ambiente e;
+        e.riempi(12, 25);
+        grafici& g = e.g();
+        g.resize(larghezza, g.height());
+        g.show();
+        g.findChild<QPushButton*>(pulsante)->click();
+        QCoreApplication::processEvents();
+        g.MSChart1->grab();
+        QStringList tagliate;
+        for (QGraphicsItem* i : g.MSChart1->vista()->scene()->items())
+            if (auto* t = dynamic_cast<QGraphicsTextItem*>(i); t && t->isVisible() && t->toPlainText().endsWith(u"..."))
+                tagliate << t->toPlainText();
+        QCOMPARE(tagliate, QStringList());
+    }
+
+    // Over a bar the tip tells its date, holding and value, and stays while the mouse rests
+    // there: the view's own tool-tip event must not take it away a moment later.
+    void suggerimento2d()
+    {
+        Ambiente e;
+        e.riempi(1, 3);
+        grafici& g = e.g();
+        g.show();
+        g.cmdbarre->click();
+        QVERIFY(QTest::qWaitForWindowExposed(&g));
+        QWidget* schermo = g.MSChart1->vista()->viewport();
+        // The middle of the plot, where the middle one of three tall bars stands.
+        const QPoint sopra(schermo->width() * 45 / 100, schermo->height() * 2 / 3);
+        // A button an earlier case left pressed would make this a drag, which shows no tip.
+        QTest::mouseRelease(schermo, Qt::LeftButton, {}, sopra - QPoint(0, 4));
+        QTest::mouseMove(schermo, sopra - QPoint(0, 4));
+        QTest::mouseMove(schermo, sopra);
+        QTRY_VERIFY(QToolTip::text().startsWith(data(2) + QStringLiteral(" - Titolo 1: ")));
+        QHelpEvent h(QEvent::ToolTip, sopra, schermo->mapToGlobal(sopra));
+        QCoreApplication::sendEvent(schermo, &h);
+        QTest::qWait(500);
+        QVERIFY(QToolTip::isVisible());
+        QVERIFY2(QToolTip::text().startsWith(data(2)), qPrintable(QToolTip::text()));
+        QToolTip::hideText();
     }
 
     void stampa()

@@ -45,6 +45,8 @@ private slots:
         QCOMPARE(w.windowTitle(), QStringLiteral("Velno: piano strategico (finestra n.7 di 7)"));
         QCOMPARE(w.size(), QSize(640, 455));
         QCOMPARE(didascalietroncate(&w), QStringList());
+        w.resize(400, 300);   // captions would be cut below the design size
+        QCOMPARE(w.size(), QSize(640, 455));
         QCOMPARE(w.label2[0]->text(), QStringLiteral("intero anno"));
         QCOMPARE(w.label2[9]->text(), QStringLiteral("settembre"));
         QCOMPARE(w.Text1[0]->toolTip(), QStringLiteral("piano strategico per l'intero anno"));

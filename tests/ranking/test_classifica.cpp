@@ -57,6 +57,8 @@ private slots:
                  QStringLiteral("Velno: graduatoria degli incrementi periodici dei titoli archiviati (finestra n.3 di 7)"));
         QCOMPARE(c.size(), QSize(640, 455));
         QCOMPARE(didascalietroncate(&c), QStringList());
+        c.resize(400, 300);   // captions would be cut below the design size
+        QCOMPARE(c.size(), QSize(640, 455));
         QCOMPARE(c.passo->text(),
                  QStringLiteral("cliccare sulle singole barre di scorrimento per visualizzare i dati successivi"));
         for (int i = 1; i <= 15; ++i)
