@@ -138,9 +138,8 @@ int main(int argc, char** argv)
     salva(c, cartella, QStringLiteral("cancella"));
     c.hide();
 
-    // The card of a holding bought in 1999 (notes and a dividend from the archive) at the last
-    // quotation, and its print. The card compares the price as typed with the quotation, so a
-    // purchase in euro is shown at a date in euro.
+    // The card of Luxottica (notes and a dividend from the archive) at the last
+    // quotation, and its print.
     a.VScroll1->setValue(1);
     a.cmdazione[1]->click();
     singola& s = finestre.finestra<singola>();

@@ -66,6 +66,15 @@ bool schedacompleta(const Portfolio& p, int titolo)
     return false;
 }
 
+namespace {
+// A quotation in euro: one of a column dated up to 31/12/98 was typed in lire.
+double ineuro(const Portfolio& p, int colonna, double v)
+{
+    const auto d = convertidata(p.datequotazioni[colonna]);
+    return d && giornitra(*d, dataeuro) >= 0 ? v / cambiolira : v;
+}
+} // namespace
+
 Estremi estremi(const Portfolio& p, int titolo)
 {
     Estremi e;
@@ -77,10 +86,11 @@ Estremi estremi(const Portfolio& p, int titolo)
         const QString& q = p.quotazioni(c, titolo);
         if (q.isEmpty())
             continue;
-        const double v = valore(q);
         // A quotation of 0 (or a text that is no number) is no price: never best nor worst.
-        if (v <= 0)
+        // Lire and euro compare at the rate: 10500 lire in 1998 is below 7.30 euro in 1999.
+        if (valore(q) <= 0)
             continue;
+        const double v = ineuro(p, c, valore(q));
         if (!trovato || v > migliore) {
             migliore = v;
             e.migliore = q;
@@ -100,7 +110,9 @@ double investito(const Portfolio& p, int titolo)
 {
     if (!Portfolio::titolovalido(titolo))
         return 0;
-    return valore(p.quantitatitoli[titolo]) * valore(p.prezzititoli[titolo]);
+    // In euro: the card says so, and a lira price set against a euro quotation would show a
+    // loss of 99 per cent.
+    return valore(p.quantitatitoli[titolo]) * prezzoeuro(p, titolo);
 }
 
 std::optional<double> valoreattuale(const Portfolio& p, int titolo, int colonna)
@@ -110,7 +122,7 @@ std::optional<double> valoreattuale(const Portfolio& p, int titolo, int colonna)
     const QString& q = p.quotazioni(colonna, titolo);
     if (q.isEmpty())
         return std::nullopt;
-    return valore(p.quantitatitoli[titolo]) * valore(q);
+    return valore(p.quantitatitoli[titolo]) * ineuro(p, colonna, valore(q));
 }
 
 Percentuale percentuale(const Portfolio& p, int titolo, std::optional<double> guadagno, double investitomostrato)

@@ -24,16 +24,18 @@ int ultimacolonnadatata(const Portfolio& p, int colonna);
 bool schedacompleta(const Portfolio& p, int titolo);
 
 // Best and worst quotation recorded (columns 1..300, quotations read above 0; ties keep
-// the earlier column), as typed, with their columns' dates. Empty when there is none.
+// the earlier column), compared in euro (a column dated up to 31/12/98 holds lire), shown
+// as typed with their columns' dates. Empty when there is none.
 struct Estremi {
     QString migliore, mdata;
     QString peggiore, pdata;
 };
 Estremi estremi(const Portfolio& p, int titolo);
 
-// Quantity x purchase price, the price as stored (no lira conversion).
+// Quantity x purchase price, in euro (a purchase before 31/12/98 was paid in lire).
 double investito(const Portfolio& p, int titolo);
-// Quantity x the quotation of `colonna`; nothing when that quotation is empty.
+// Quantity x the quotation of `colonna`, in euro (the column dated up to 31/12/98: lire);
+// nothing when that quotation is empty.
 std::optional<double> valoreattuale(const Portfolio& p, int titolo, int colonna);
 
 // The gain in percent of what was invested, from the figures shown: "tutto guadagno" when

@@ -204,6 +204,34 @@ private slots:
         QTEST(testopercentualedividendo(p, 1, dividendo, data), "testo");
     }
 
+    void lireeeuro()
+    {
+        // Bought in lire in 1997, quoted in lire in 1998 and in euro in 1999: every figure of
+        // the card in euro, not a 14500-lire price against a 7.30-euro quotation.
+        Portfolio p;
+        p.nomititoli[1] = QStringLiteral("Fiat");
+        p.quantitatitoli[1] = QStringLiteral("100");
+        p.prezzititoli[1] = QStringLiteral("14500");
+        p.dateacquisto[1] = QStringLiteral("12/03/97");
+        const char* date[] = {"31/12/98", "04/01/99", "01/02/99"};
+        const char* quotazioni[] = {"10500", "7.30", "5.10"};
+        for (int c = 1; c <= 3; ++c) {
+            p.datequotazioni[c] = QString::fromLatin1(date[c - 1]);
+            p.quotazioni(c, 1) = QString::fromLatin1(quotazioni[c - 1]);
+        }
+        p.numerotitoli = 1;
+        const FigureScheda f = riempischeda(p, 1, 2);
+        QCOMPARE(f.valin, QStringLiteral("748,86"));
+        QCOMPARE(f.tot, QStringLiteral("730,00"));
+        QCOMPARE(f.corr, QStringLiteral("-18,86"));
+        QCOMPARE(f.guad, QStringLiteral("-2,52"));
+        QCOMPARE(riempischeda(p, 1, 1).tot, QStringLiteral("542,28"));
+        // 10500 lire is 5.42 euro: neither the best nor the worst.
+        QCOMPARE(f.estremi.migliore, QStringLiteral("7.30"));
+        QCOMPARE(f.estremi.mdata, QStringLiteral("04/01/99"));
+        QCOMPARE(f.estremi.peggiore, QStringLiteral("5.10"));
+    }
+
     void completaeconteggio()
     {
         Portfolio p = untitolo({QStringLiteral("11")});
