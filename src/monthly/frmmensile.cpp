@@ -56,6 +56,8 @@ mensile::mensile(Finestre& finestre)
     m_resize->setSourceForm(this);
     m_resize->SizeFormToScreen(75);
     resize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
+    // Fonts keep their size when the window shrinks: below the design size captions would be cut.
+    setMinimumSize(size());
 }
 
 mensile::~mensile() = default;

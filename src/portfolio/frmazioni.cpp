@@ -108,6 +108,8 @@ frmAzioni::frmAzioni(Finestre& finestre)
     m_resize->setSourceForm(this);
     m_resize->SizeFormToScreen(75);
     resize(larghezzaprogetto / clsResize::twip, 6825 / clsResize::twip);
+    // Fonts keep their size when the window shrinks: below the design size captions would be cut.
+    setMinimumSize(size());
 
     primotitolo = primacolonna = 1;
     m_modulo.primotitolografico = m_modulo.primacolonnagrafico = 1;
