@@ -1,3 +1,5 @@
+#include "scena.h"
+
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
@@ -9,5 +11,6 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    chiudiscenacondivisa();   // its windows go while the application is whole
     return 0;
 }
