@@ -367,10 +367,16 @@ Tempo misura(Scena& s, Gestore& g)
     return ms;
 }
 
-void mostratutte(Scena& s)
+void mostratutte(Scena& s, const std::function<void(const char*)>& dopo)
 {
-    for (const Finestra& f : finestre())
+    for (const Finestra& f : finestre()) {
         f.mostra(s);
+        elaboraeventi();
+        if (dopo)
+            dopo(qPrintable(f.nome));
+    }
     s.finestre.mostra<frmAzioni>().solodati_Click();
     elaboraeventi();
+    if (dopo)
+        dopo("documento della stampa");
 }

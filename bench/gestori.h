@@ -42,4 +42,4 @@ Tempo misura(Scena& s, Gestore& g);
 
 // Every window of the program brought up at full scale, and the document of the Azioni
 // window's print.
-void mostratutte(Scena& s);
+void mostratutte(Scena& s, const std::function<void(const char*)>& dopo = {});

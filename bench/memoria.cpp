@@ -54,7 +54,14 @@ int main(int argc, char** argv)
                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtbase);
 
+    const bool fasi = qEnvironmentVariableIsSet("VELNO_MEMORIA_FASI");
+    auto fase = [fasi](const char* nome) {
+        if (fasi)
+            std::fprintf(stderr, "%-28s VmRSS %s\n", nome, stato("VmRSS:").constData());
+    };
+    fase("applicazione");
     Scena s(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString());
+    fase("archivi aperti");
     SuonoFluidSynth* lettore = nullptr;
     s.finestre.creasuono = [&lettore] {
         auto l = std::make_unique<SuonoFluidSynth>();
@@ -65,9 +72,10 @@ int main(int argc, char** argv)
     attendi(200);
     if (lettore)   // the sound bank loaded and the tune started, or given up for want of a device
         lettore->attendi();
+    fase("splash e musica");
     QApplication::setWindowIcon(iconaprogramma());
     splash.Form_Click();
-    mostratutte(s);
+    mostratutte(s, fase);
     attendi(500);
     int aperte = 0;
     for (const QWidget* w : QApplication::topLevelWidgets())

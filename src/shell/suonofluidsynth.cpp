@@ -39,6 +39,7 @@ struct Fluid {
     VELNO_FLUID(delete_fluid_settings)
     VELNO_FLUID(fluid_settings_setstr)
     VELNO_FLUID(fluid_settings_setnum)
+    VELNO_FLUID(fluid_settings_setint)
     VELNO_FLUID(new_fluid_synth)
     VELNO_FLUID(delete_fluid_synth)
     VELNO_FLUID(fluid_synth_sfload)
@@ -52,6 +53,7 @@ struct Fluid {
     VELNO_FLUID(fluid_player_stop)
     VELNO_FLUID(fluid_player_get_status)
     VELNO_FLUID(fluid_is_midifile)
+    VELNO_FLUID(fluid_is_soundfont)
     VELNO_FLUID(fluid_set_log_function)
 #undef VELNO_FLUID
 
@@ -70,6 +72,7 @@ struct Fluid {
         VELNO_RISOLVI(delete_fluid_settings)
         VELNO_RISOLVI(fluid_settings_setstr)
         VELNO_RISOLVI(fluid_settings_setnum)
+        VELNO_RISOLVI(fluid_settings_setint)
         VELNO_RISOLVI(new_fluid_synth)
         VELNO_RISOLVI(delete_fluid_synth)
         VELNO_RISOLVI(fluid_synth_sfload)
@@ -83,6 +86,7 @@ struct Fluid {
         VELNO_RISOLVI(fluid_player_stop)
         VELNO_RISOLVI(fluid_player_get_status)
         VELNO_RISOLVI(fluid_is_midifile)
+        VELNO_RISOLVI(fluid_is_soundfont)
         VELNO_RISOLVI(fluid_set_log_function)
 #undef VELNO_RISOLVI
         if (!tutte)
@@ -205,7 +209,7 @@ void SuonoFluidSynth::Stato::apri(const QString& nome)
 
     QString banco;
     for (const QString& b : opzioni.banchi)
-        if (QFileInfo(b).isFile()) {
+        if (QFileInfo(b).isFile() && fluid.fluid_is_soundfont(QFile::encodeName(b).constData())) {
             banco = b;
             break;
         }
@@ -219,10 +223,13 @@ void SuonoFluidSynth::Stato::apri(const QString& nome)
         return;
     }
     fluid.fluid_settings_setnum(impostazioni, "synth.gain", 0.5);
+    // Only the samples of the instruments the tune plays are read from the bank, when it
+    // plays them: the whole bank's samples would take 6 MB more.
+    fluid.fluid_settings_setint(impostazioni, "synth.dynamic-sample-loading", 1);
     sintetizzatore = fluid.new_fluid_synth(impostazioni);
-    if (!sintetizzatore || fluid.fluid_synth_sfload(sintetizzatore, QFile::encodeName(banco).constData(), 1) == FLUID_FAILED) {
+    if (!sintetizzatore) {
         chiudi();
-        silenzio = Silenzio::Banco;
+        silenzio = Silenzio::Libreria;
         return;
     }
     // Only drivers that fail at once when there is no device: never one that starts a server.
@@ -235,6 +242,12 @@ void SuonoFluidSynth::Stato::apri(const QString& nome)
     if (!uscita) {
         chiudi();
         silenzio = Silenzio::Dispositivo;
+        return;
+    }
+    // The bank is read only where the tune can be heard (its instruments alone take 8 MB).
+    if (fluid.fluid_synth_sfload(sintetizzatore, QFile::encodeName(banco).constData(), 1) == FLUID_FAILED) {
+        chiudi();
+        silenzio = Silenzio::Banco;
         return;
     }
     file = nome;
