@@ -367,14 +367,18 @@ Tempo misura(Scena& s, Gestore& g)
     return ms;
 }
 
-void mostratutte(Scena& s, const std::function<void(const char*)>& dopo)
+void mostratutte(Scena& s, bool tutte, const std::function<void(const char*)>& dopo)
 {
-    for (const Finestra& f : finestre()) {
-        f.mostra(s);
+    constexpr std::size_t principali = 8;   // the splash and the seven working windows, first in the list
+    const std::vector<Finestra> f = finestre();
+    for (std::size_t i = 0; i < (tutte ? f.size() : principali); ++i) {
+        f[i].mostra(s);
         elaboraeventi();
         if (dopo)
-            dopo(qPrintable(f.nome));
+            dopo(qPrintable(f[i].nome));
     }
+    if (!tutte)
+        return;
     s.finestre.mostra<frmAzioni>().solodati_Click();
     elaboraeventi();
     if (dopo)

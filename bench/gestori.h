@@ -40,6 +40,8 @@ struct Tempo {
 };
 Tempo misura(Scena& s, Gestore& g);
 
-// Every window of the program brought up at full scale, and the document of the Azioni
-// window's print.
-void mostratutte(Scena& s, const std::function<void(const char*)>& dopo = {});
+// The windows of the program brought up at full scale: the splash and the seven working
+// windows (Azioni, card, charts, ranking, balance, monthly, plan), or, with `tutte`, every
+// window (the delete dialog, the contents, about, tips, the thirteen help pages too) and
+// the document of the Azioni window's print. `dopo` is told each one.
+void mostratutte(Scena& s, bool tutte, const std::function<void(const char*)>& dopo = {});

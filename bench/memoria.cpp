@@ -1,7 +1,8 @@
 // Velno at full scale with every window open, started as the program starts (its splash and
 // tune first, the Italian texts, the icons): prints the peak resident memory (VmHWM) once
 // every window has been painted. bench/memoria.sh runs it beside the empty Qt program.
-//   velno-memoria [folder of the full-scale archives]
+//   velno-memoria [--tutte] [folder of the full-scale archives]
+// Without --tutte: the splash and the seven working windows; with it, every window.
 #include "gestori.h"
 #include "scena.h"
 #include "shell/arredo.h"
@@ -14,8 +15,10 @@
 #include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QMap>
 #include <QThread>
 #include <QTranslator>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -28,6 +31,30 @@ QByteArray stato(const char* voce)
         if (riga.startsWith(voce))
             return riga.mid(qstrlen(voce)).trimmed();
     return {};
+}
+
+// The resident memory by what holds it (the heap, each library, each font and cache file),
+// largest first: where to look when the peak is too high.
+void mappe()
+{
+    QFile f(QStringLiteral("/proc/self/smaps"));
+    if (!f.open(QIODevice::ReadOnly))
+        return;
+    QMap<QByteArray, qint64> kb;
+    QByteArray nome;
+    for (const QByteArray& riga : f.readAll().split('\n')) {
+        const QList<QByteArray> c = riga.simplified().split(' ');
+        if (c.size() >= 5 && c[0].contains('-') && !riga.endsWith(':'))
+            nome = c.size() >= 6 ? c[5] : QByteArray("[anonima]");
+        else if (riga.startsWith("Rss:") && c.size() >= 2)
+            kb[nome] += c[1].toLongLong();
+    }
+    QList<std::pair<qint64, QByteArray>> v;
+    for (auto i = kb.begin(); i != kb.end(); ++i)
+        v.append({i.value(), i.key()});
+    std::sort(v.begin(), v.end(), std::greater<>());
+    for (qsizetype i = 0; i < std::min<qsizetype>(v.size(), 25); ++i)
+        std::fprintf(stderr, "%8lld kB  %s\n", v[i].first, v[i].second.constData());
 }
 
 // Events handled for a while: on an X server the windows paint once they are exposed.
@@ -60,7 +87,15 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "%-28s VmRSS %s\n", nome, stato("VmRSS:").constData());
     };
     fase("applicazione");
-    Scena s(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString());
+    bool tutte = false;
+    QString cartella;
+    for (int i = 1; i < argc; ++i) {
+        if (qstrcmp(argv[i], "--tutte") == 0)
+            tutte = true;
+        else
+            cartella = QString::fromLocal8Bit(argv[i]);
+    }
+    Scena s(cartella);
     fase("archivi aperti");
     SuonoFluidSynth* lettore = nullptr;
     s.finestre.creasuono = [&lettore] {
@@ -75,8 +110,10 @@ int main(int argc, char** argv)
     fase("splash e musica");
     QApplication::setWindowIcon(iconaprogramma());
     splash.Form_Click();
-    mostratutte(s, fase);
+    mostratutte(s, tutte, fase);
     attendi(500);
+    if (qEnvironmentVariableIsSet("VELNO_MEMORIA_MAPPE"))
+        mappe();
     int aperte = 0;
     for (const QWidget* w : QApplication::topLevelWidgets())
         aperte += w->isVisible();
