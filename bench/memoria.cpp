@@ -95,7 +95,7 @@ int main(int argc, char** argv)
         else
             cartella = QString::fromLocal8Bit(argv[i]);
     }
-    Scena s(cartella);
+    Scena s(cartella, false);
     fase("archivi aperti");
     SuonoFluidSynth* lettore = nullptr;
     s.finestre.creasuono = [&lettore] {

@@ -63,7 +63,8 @@ bool Scena::scriviarchivi(const QString& dove)
     return fatto;
 }
 
-Scena::Scena(const QString& dove) : cartella(dove.isEmpty() ? temporanea.path() : dove)
+Scena::Scena(const QString& dove, bool ripristinabile)
+    : cartella(dove.isEmpty() ? temporanea.path() : dove)
 {
     impostacartelledistribuite({QStringLiteral(VELNO_SORGENTI "/data")});
     impostaicone();   // as the program starts: its icon theme, whatever the desktop's
@@ -80,8 +81,10 @@ Scena::Scena(const QString& dove) : cartella(dove.isEmpty() ? temporanea.path() 
     apri();
     if (modulo.portafoglio.numerotitoli != Portfolio::maxtitoli || modulo.vendite.numerorighe != SalesBalance::maxvendite)
         errore(QStringLiteral("gli archivi non si sono aperti"));
-    m_portafoglio = modulo.portafoglio;
-    m_vendite = modulo.vendite;
+    if (ripristinabile) {
+        m_portafoglio = modulo.portafoglio;
+        m_vendite = modulo.vendite;
+    }
 }
 
 Scena::~Scena()
@@ -98,8 +101,10 @@ void Scena::apri()
 
 bool Scena::intatta() const
 {
+    if (!m_portafoglio || !m_vendite)
+        return true;
     const Portfolio& a = modulo.portafoglio;
-    const Portfolio& b = m_portafoglio;
+    const Portfolio& b = *m_portafoglio;
     if (a.numerotitoli != b.numerotitoli || a.numerocolonne != b.numerocolonne || a.strategia != b.strategia
         || a.notepiano != b.notepiano || a.nomititoli != b.nomititoli || a.quantitatitoli != b.quantitatitoli
         || a.prezzititoli != b.prezzititoli || a.dateacquisto != b.dateacquisto || a.notetitoli != b.notetitoli
@@ -110,7 +115,7 @@ bool Scena::intatta() const
             if (a.quotazioni(c, i) != b.quotazioni(c, i))
                 return false;
     const SalesBalance& v = modulo.vendite;
-    const SalesBalance& w = m_vendite;
+    const SalesBalance& w = *m_vendite;
     return v.numerorighe == w.numerorighe && v.fattore == w.fattore && v.nomea == w.nomea
         && v.dataacquisto == w.dataacquisto && v.nacq == w.nacq && v.prezzo0 == w.prezzo0
         && v.datavendita == w.datavendita && v.na == w.na && v.prezzo == w.prezzo && v.pagato == w.pagato

@@ -7,6 +7,7 @@
 #include "shell/finestre.h"
 
 #include <QTemporaryDir>
+#include <optional>
 
 // The file dialogs answered as a user at full scale answers them: the open dialog names the
 // full-scale archive of the window asking (the balance's or the Azioni window's), a save
@@ -41,8 +42,9 @@ struct Scena {
     Finestre finestre{modulo, messaggi, dialoghi};
 
     // The archives are written in `dove` (a temporary folder when empty) unless it holds
-    // them already.
-    explicit Scena(const QString& dove = QString());
+    // them already. `ripristinabile`: a copy of the data as opened is kept for ripristina()
+    // (not where memory is measured).
+    explicit Scena(const QString& dove = QString(), bool ripristinabile = true);
     ~Scena();
     // Writes the archives and the yearly totals files in `dove`; false with a message.
     static bool scriviarchivi(const QString& dove);
@@ -56,8 +58,8 @@ struct Scena {
     void ripristina();
 
 private:
-    Portfolio m_portafoglio;   // as the archives hold them
-    SalesBalance m_vendite;
+    std::optional<Portfolio> m_portafoglio;   // as the archives hold them
+    std::optional<SalesBalance> m_vendite;
 };
 
 // Every pending event handled, the paints included.
