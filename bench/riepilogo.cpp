@@ -39,6 +39,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    senzaavvisipiattaforma();
     int giri = 5;
     bool traccia = false;
     QString filtro;

@@ -32,6 +32,15 @@ QString DialoghiScena::salva(QWidget*, const RichiestaFile& r)
     return r.filtro.contains(QStringLiteral("bilancio")) ? bilancio : azioni;
 }
 
+void senzaavvisipiattaforma()
+{
+    static const QtMessageHandler prima = qInstallMessageHandler(
+        [](QtMsgType tipo, const QMessageLogContext& contesto, const QString& testo) {
+            if (!testo.startsWith(QLatin1String("This plugin does not support")))
+                prima(tipo, contesto, testo);
+        });
+}
+
 void elaboraeventi()
 {
     QApplication::processEvents();

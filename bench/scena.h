@@ -65,6 +65,10 @@ private:
 // Every pending event handled, the paints included.
 void elaboraeventi();
 
+// The offscreen platform's notes that it cannot raise a window or pass size hints (once per
+// window shown) are dropped; every other message goes through.
+void senzaavvisipiattaforma();
+
 // One full-scale program shared by the benchmarks, made on first use, and its end (before
 // the application's).
 Scena& scenacondivisa();
