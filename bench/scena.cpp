@@ -83,6 +83,8 @@ Scena::Scena(const QString& dove, bool ripristinabile)
     dialoghi.azioni = cartella + QStringLiteral("/Velno-azioni-pieno");
     dialoghi.bilancio = cartella + QStringLiteral("/Velno-bilancio-2001");
     finestre.allafine = [] {};
+    // The copies handed to the word processor go with the rest of the scene.
+    qputenv("TMPDIR", QFile::encodeName(cartella));
     if ((!QFile::exists(dialoghi.azioni) || !QFile::exists(dialoghi.bilancio)) && !scriviarchivi(cartella))
         errore(QStringLiteral("archivi non scritti in ") + cartella);
 
