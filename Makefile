@@ -8,7 +8,7 @@ CMAKE_TYPE ?= RelWithDebInfo
 PACKAGES = cmake ninja-build g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev \
            qt6-translations-l10n tango-icon-theme fonts-urw-base35 fonts-dejavu-core fonts-comic-neue fonts-lato \
            libzip-dev pkg-config libbenchmark-dev xvfb poppler-utils libfluidsynth-dev timgm6mb-soundfont \
-           hyperfine xauth
+           hyperfine xauth time
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -39,8 +39,12 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j2
 
+# Every benchmark at full scale, then the slowest handlers of every window, the peak memory
+# with the windows open and the start-up, each beside an empty Qt program where it says so.
 bench: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/velno-bench
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/velno-gestori 5
+	bench/memoria.sh $(BUILD)
 	bench/avvio.sh $(BUILD)
 
 screenshots: build

@@ -10,14 +10,7 @@ Portfolio realistico()
 {
     Portfolio p;
     riempiportafoglio(p);
-    p.strategia = QStringLiteral("Incrementare i titoli bancari, ridurre gli industriali.\nRivedere a giugno: più liquidità.");
-    for (int i = 1; i <= Portfolio::maxtitoli; ++i) {
-        p.notetitoli[i] = QStringLiteral("Società solida, dividendo costante; \"buy\" secondo l'analista.\nTenere.");
-        p.datestacco[i] = QStringLiteral("20/05/99");
-        p.dividendi[i] = QStringLiteral("0.25");
-    }
-    for (QString& n : p.notepiano)
-        n = QStringLiteral("Obiettivi del mese: vendere, comprare, attendere.");
+    riempiappunti(p);
     return p;
 }
 } // namespace

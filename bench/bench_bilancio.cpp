@@ -3,34 +3,13 @@
 #include "balance/stampabilancio.h"
 #include "balance/vendite.h"
 #include "doppi.h"
+#include "pienoportafoglio.h"
 #include "shared/documentotesto.h"
 #include "shared/modulovelno.h"
 #include "shell/finestre.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-
-namespace {
-// A balance at full scale: 100 sales of one year, with notes.
-SalesBalance centovendite()
-{
-    SalesBalance b;
-    for (int r = 1; r <= SalesBalance::maxvendite; ++r) {
-        const auto i = std::size_t(r);
-        b.nomea[i] = QStringLiteral("Titolo azionario %1").arg(r);
-        b.dataacquisto[i] = QStringLiteral("%1/%2/98").arg(1 + r % 28, 2, 10, QLatin1Char('0')).arg(1 + r % 12, 2, 10, QLatin1Char('0'));
-        b.nacq[i] = QString::number(100 + r * 7);
-        b.prezzo0[i] = QString::number(1000 + r * 135);
-        b.datavendita[i] = QStringLiteral("%1/%2/01").arg(1 + r % 28, 2, 10, QLatin1Char('0')).arg(1 + r % 12, 2, 10, QLatin1Char('0'));
-        b.na[i] = QString::number(50 + r);
-        b.prezzo[i] = QString::number(1100 + r * 141);
-        b.appunti[i] = QStringLiteral("Società solida, dividendo costante; \"buy\" secondo l'analista.\nTenere.");
-        calcolariga(b, r);
-    }
-    b.numerorighe = SalesBalance::maxvendite;
-    return b;
-}
-} // namespace
 
 static void BM_SalvaBilancio(benchmark::State& state)
 {

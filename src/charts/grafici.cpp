@@ -291,7 +291,8 @@ void grafici::esito(const std::optional<Messaggio>& m)
 {
     if (m)
         mostra(*m);
-    MSChart1->aggiorna();
+    if (!m_rinvio)
+        MSChart1->aggiorna();
 }
 
 void grafici::graficoserie() { esito(m_regole->graficoserie()); }
@@ -372,8 +373,15 @@ void grafici::HScroll1_Change()
 void grafici::dopoapertura()
 {
     const QScopedValueRollback silenzio(m_silenzio, true);
-    cmdlinee_Click();
-    quotazdestra_click();
+    {
+        // Both moves are drawn once, at their end: building a chart is most of an open's time.
+        const QScopedValueRollback rinvio(m_rinvio, true);
+        cmdlinee_Click();
+        quotazdestra_click();
+    }
+    // Hidden, the window draws when it is shown.
+    if (isVisible())
+        MSChart1->aggiorna();
 }
 
 void grafici::showEvent(QShowEvent* e)

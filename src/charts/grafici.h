@@ -110,4 +110,5 @@ private:
     QWidget* m_area = nullptr;
     bool m_silenzio = false;       // messages are not shown (the moves after an open)
     bool m_incorrezione = false;   // the scroll bar is being moved back by its own handler
+    bool m_rinvio = false;         // the chart is drawn by the caller, once its moves are done
 };

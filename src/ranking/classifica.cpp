@@ -178,7 +178,9 @@ void classifica::costruiscicontrolli()
     Image1 = new QToolButton(a);
     Image1->setObjectName(QStringLiteral("Image1"));
     Image1->setAutoRaise(true);
-    Image1->setIcon(QIcon::fromTheme(QStringLiteral("help-browser"), style()->standardIcon(QStyle::SP_DialogHelpButton)));
+    // The style's icon only where the theme has none: it is decoded as soon as made.
+    Image1->setIcon(QIcon::hasThemeIcon(QStringLiteral("help-browser")) ? QIcon::fromTheme(QStringLiteral("help-browser"))
+                                                                         : style()->standardIcon(QStyle::SP_DialogHelpButton));
     Image1->setIconSize(QSize(32, 32));
     Image1->setGeometry(xdestra + ldestra - 40, cornice.bottom() + 14, 40, 40);
     Image1->setCursor(Qt::PointingHandCursor);

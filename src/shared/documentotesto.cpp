@@ -107,6 +107,8 @@ void DocumentoTesto::aggiungidocumento()
     m_documento = new QTextDocument;
     m_proprio = true;
     m_documento->setDocumentMargin(0);
+    // A report is typed once and only read afterwards: no undo history to keep.
+    m_documento->setUndoRedoEnabled(false);
     // A word is never cut in two to fit a narrow column: the column grows instead.
     QTextOption opzioni = m_documento->defaultTextOption();
     opzioni.setWrapMode(QTextOption::WordWrap);

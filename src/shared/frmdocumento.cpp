@@ -11,6 +11,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -30,7 +31,22 @@ frmDocumento::frmDocumento(Finestre& finestre, QTextDocument* documento)
     testo = new QTextEdit(this);
     testo->setObjectName(QStringLiteral("testo"));
     testo->setReadOnly(true);
-    testo->setDocument(m_documento);
+    // A report fills its document after this window is made: the view takes the document
+    // once the print's handler is over, so that it is laid out once, not again at every
+    // cell typed (a hundred-row table took minutes).
+    // It is laid out at the view's final width, with room for the scroll bar a report needs,
+    // so that no change of width lays it out again.
+    testo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (layout())
+                layout()->activate();
+            // No page yet: the view's own width comes with it, and the layout is made once.
+            m_documento->setPageSize(QSizeF(0, 0));
+            testo->setDocument(m_documento);
+        },
+        Qt::QueuedConnection);
     setCentralWidget(testo);
     apriesterno = [](const QUrl& u) { return QDesktopServices::openUrl(u); };
 
@@ -41,7 +57,10 @@ frmDocumento::frmDocumento(Finestre& finestre, QTextDocument* documento)
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     auto voce = [&](const char* nome, const QString& testo, const QString& breve, const char* tema,
                     QStyle::StandardPixmap riserva, void (frmDocumento::*gestore)()) {
-        QAction* a = new QAction(QIcon::fromTheme(QString::fromLatin1(tema), style()->standardIcon(riserva)), testo, this);
+        // The style's own icon only where the theme has none: it is decoded as soon as made.
+        const QString nometema = QString::fromLatin1(tema);
+        QAction* a = new QAction(QIcon::hasThemeIcon(nometema) ? QIcon::fromTheme(nometema) : style()->standardIcon(riserva),
+                                 testo, this);
         a->setIconText(breve);
         a->setToolTip(QString(testo).remove(u'&'));
         a->setObjectName(QString::fromLatin1(nome));

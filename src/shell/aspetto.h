@@ -13,7 +13,8 @@ QFont caratterefinestra();
 // A heavy display face for the program's name: Lato Black, DejaVu Sans Bold where Lato is
 // missing (stand-ins for a black sans weight that Debian does not ship).
 QFont caratterepesante(double punti);
-// Velno's icon, built into the program.
+// Velno's icon, built into the program. Made (and its pictures decoded) once, for the whole
+// application: every window shows it without an icon of its own.
 QIcon iconaprogramma();
 // The icon at 128 x 128 for the splash, from raw pixels: no image decoder (and none of the
 // image-format plugins a decoder would load) stands between the start and the first frame.

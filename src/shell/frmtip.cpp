@@ -52,7 +52,6 @@ frmTip::frmTip(Finestre&)
 {
     setObjectName(QStringLiteral("frmTip"));
     setWindowTitle(QStringLiteral("Suggerimento del giorno"));
-    setWindowIcon(iconaprogramma());
     setFont(caratterefinestra());
 
     auto* fondo = new QFrame(this);

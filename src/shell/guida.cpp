@@ -55,7 +55,6 @@ FinestraGuida::FinestraGuida(Finestre& finestre, const char* nome) : m_finestre(
     const PaginaGuida& p = pagina(nome);
     setObjectName(QString::fromLatin1(nome));
     setWindowTitle(QStringLiteral("Guida in linea"));
-    setWindowIcon(iconaprogramma());
     setFont(caratterefinestra());
     const int larghezza = p.larghezza / clsResize::twip;
     const int altezza = altezzaprogetto / clsResize::twip;

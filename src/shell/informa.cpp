@@ -28,11 +28,10 @@ informa::informa(Finestre& finestre)
     setObjectName(QStringLiteral("informa"));
     const ModuloVelno& modulo = finestre.modulo();
     setWindowTitle(QStringLiteral("Informazioni su ") + modulo.nomeprogramma);
-    setWindowIcon(iconaprogramma());
     setFont(caratterefinestra());
 
     Image1 = etichettashell(this, QStringLiteral("Image1"), QString(), 16, 18, 64, 64);
-    Image1->setPixmap(iconaprogramma().pixmap(QSize(64, 64)));
+    Image1->setPixmap(immagineprogramma());   // the pixels as they are: no image decoder
     Image1->setScaledContents(true);
 
     Label1 = etichettashell(this, QStringLiteral("Label1"), modulo.nomeprogramma, 96, 10, 272, 44);

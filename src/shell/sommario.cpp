@@ -55,7 +55,6 @@ sommario::sommario(Finestre& finestre) : m_finestre(finestre)
 {
     setObjectName(QStringLiteral("sommario"));
     setWindowTitle(QStringLiteral("Guida in linea: sommario"));
-    setWindowIcon(iconaprogramma());
     setFont(caratterefinestra());
     setMouseTracking(true);
 

@@ -1,5 +1,6 @@
 #include "shell/suonofluidsynth.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
 #include <fluidsynth.h>
@@ -39,6 +40,7 @@ struct Fluid {
     VELNO_FLUID(delete_fluid_settings)
     VELNO_FLUID(fluid_settings_setstr)
     VELNO_FLUID(fluid_settings_setnum)
+    VELNO_FLUID(fluid_settings_setint)
     VELNO_FLUID(new_fluid_synth)
     VELNO_FLUID(delete_fluid_synth)
     VELNO_FLUID(fluid_synth_sfload)
@@ -52,6 +54,7 @@ struct Fluid {
     VELNO_FLUID(fluid_player_stop)
     VELNO_FLUID(fluid_player_get_status)
     VELNO_FLUID(fluid_is_midifile)
+    VELNO_FLUID(fluid_is_soundfont)
     VELNO_FLUID(fluid_set_log_function)
 #undef VELNO_FLUID
 
@@ -70,6 +73,7 @@ struct Fluid {
         VELNO_RISOLVI(delete_fluid_settings)
         VELNO_RISOLVI(fluid_settings_setstr)
         VELNO_RISOLVI(fluid_settings_setnum)
+        VELNO_RISOLVI(fluid_settings_setint)
         VELNO_RISOLVI(new_fluid_synth)
         VELNO_RISOLVI(delete_fluid_synth)
         VELNO_RISOLVI(fluid_synth_sfload)
@@ -83,6 +87,7 @@ struct Fluid {
         VELNO_RISOLVI(fluid_player_stop)
         VELNO_RISOLVI(fluid_player_get_status)
         VELNO_RISOLVI(fluid_is_midifile)
+        VELNO_RISOLVI(fluid_is_soundfont)
         VELNO_RISOLVI(fluid_set_log_function)
 #undef VELNO_RISOLVI
         if (!tutte)
@@ -94,6 +99,23 @@ struct Fluid {
         return true;
     }
 };
+
+// Whether `driver` may find a device on this machine, from the traces a sound server or a
+// sound card leaves: where none can, the library and its dependencies (10 MB with the
+// synthesizer) are not loaded at all. Any other driver (a file, in tests) is tried.
+bool dispositivopossibile(const QString& driver)
+{
+    if (driver == u"pulseaudio") {
+        const QString utente = qEnvironmentVariable("XDG_RUNTIME_DIR");
+        return qEnvironmentVariableIsSet("PULSE_SERVER")
+            || (!utente.isEmpty() && QFileInfo::exists(utente + QStringLiteral("/pulse/native")))
+            || QFileInfo::exists(QStringLiteral("/run/pulse/native")) || QFileInfo::exists(QStringLiteral("/var/run/pulse/native"));
+    }
+    if (driver == u"alsa")
+        return QFileInfo::exists(QStringLiteral("/dev/snd")) || QFileInfo::exists(QStringLiteral("/etc/asound.conf"))
+            || QFileInfo::exists(QDir::homePath() + QStringLiteral("/.asoundrc"));
+    return true;
+}
 
 struct Comando {
     Tipo tipo;
@@ -193,6 +215,14 @@ void SuonoFluidSynth::Stato::apri(const QString& nome)
     silenzio = Silenzio::File;
     if (nome.isEmpty() || !QFileInfo(nome).isFile())
         return;
+    QStringList driver;
+    for (const QString& d : opzioni.driver)
+        if (dispositivopossibile(d))
+            driver << d;
+    if (driver.isEmpty()) {
+        silenzio = Silenzio::Dispositivo;
+        return;
+    }
     if (!libreria)
         libreria = fluid.carica();
     if (!libreria) {
@@ -205,7 +235,7 @@ void SuonoFluidSynth::Stato::apri(const QString& nome)
 
     QString banco;
     for (const QString& b : opzioni.banchi)
-        if (QFileInfo(b).isFile()) {
+        if (QFileInfo(b).isFile() && fluid.fluid_is_soundfont(QFile::encodeName(b).constData())) {
             banco = b;
             break;
         }
@@ -219,14 +249,17 @@ void SuonoFluidSynth::Stato::apri(const QString& nome)
         return;
     }
     fluid.fluid_settings_setnum(impostazioni, "synth.gain", 0.5);
+    // Only the samples of the instruments the tune plays are read from the bank, when it
+    // plays them: the whole bank's samples would take 6 MB more.
+    fluid.fluid_settings_setint(impostazioni, "synth.dynamic-sample-loading", 1);
     sintetizzatore = fluid.new_fluid_synth(impostazioni);
-    if (!sintetizzatore || fluid.fluid_synth_sfload(sintetizzatore, QFile::encodeName(banco).constData(), 1) == FLUID_FAILED) {
+    if (!sintetizzatore) {
         chiudi();
-        silenzio = Silenzio::Banco;
+        silenzio = Silenzio::Libreria;
         return;
     }
     // Only drivers that fail at once when there is no device: never one that starts a server.
-    for (const QString& d : opzioni.driver) {
+    for (const QString& d : driver) {
         fluid.fluid_settings_setstr(impostazioni, "audio.driver", d.toLatin1().constData());
         uscita = fluid.new_fluid_audio_driver(impostazioni, sintetizzatore);
         if (uscita)
@@ -235,6 +268,12 @@ void SuonoFluidSynth::Stato::apri(const QString& nome)
     if (!uscita) {
         chiudi();
         silenzio = Silenzio::Dispositivo;
+        return;
+    }
+    // The bank is read only where the tune can be heard (its instruments alone take 8 MB).
+    if (fluid.fluid_synth_sfload(sintetizzatore, QFile::encodeName(banco).constData(), 1) == FLUID_FAILED) {
+        chiudi();
+        silenzio = Silenzio::Banco;
         return;
     }
     file = nome;

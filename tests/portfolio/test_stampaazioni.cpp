@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextEdit>
 #include <QTextTable>
 
 namespace {
@@ -298,6 +299,9 @@ private slots:
         QVERIFY(w->isVisible());
         const QString testo = w->documento()->toPlainText();
         QVERIFY(testo.contains(QStringLiteral("T30")));
+        // The window shows the report once the print is over (it is laid out then, once).
+        QTRY_COMPARE(w->testo->document(), w->documento());
+        QVERIFY(w->testo->toPlainText().contains(QStringLiteral("T30")));
         QVERIFY(testo.contains(a.totaleiniziale->text()));
         QCOMPARE(a.totaleiniziale->text(), QStringLiteral("21.750.147,00"));   // 1500 x 14500 + 10 x 12 + 27 x 1
 
