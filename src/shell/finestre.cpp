@@ -40,6 +40,9 @@ Finestre::~Finestre()
     // The windows go in the reverse order of their creation: later ones may refer to earlier.
     for (auto i = m_ordine.rbegin(); i != m_ordine.rend(); ++i)
         delete i->data();
+    // Windows unloaded but not yet deleted (no event loop ran since) go too.
+    for (auto i = m_scaricate.rbegin(); i != m_scaricate.rend(); ++i)
+        delete i->data();
 }
 
 void Finestre::portadavanti(QWidget& w)
@@ -138,6 +141,7 @@ void Finestre::scarica(QWidget& w)
     m_ordine.removeAll(QPointer<QWidget>(&w));
     w.hide();
     w.deleteLater();
+    m_scaricate.append(&w);
 }
 
 bool Finestre::finestreaperte(const QWidget* tranne) const
@@ -167,6 +171,7 @@ void Finestre::scaricatutto()
     for (QWidget* w : finestre) {
         w->hide();
         w->deleteLater();
+        m_scaricate.append(w);
     }
     m_finestre.clear();
     m_ordine.clear();

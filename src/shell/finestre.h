@@ -98,4 +98,5 @@ private:
     QList<QPointer<QWidget>> m_ordine;   // in order of creation: unloaded in that order
     QList<QPointer<frmDocumento>> m_documenti;
     std::unique_ptr<Ripristino> m_ripristino;
+    QList<QPointer<QWidget>> m_scaricate;   // unloaded, deleted when the event loop next runs
 };
