@@ -197,6 +197,9 @@ Grafico::Grafico(QWidget* genitore) : QWidget(genitore)
     m_vista->setObjectName(QStringLiteral("vista"));
     m_vista->setRenderHint(QPainter::Antialiasing);
     m_vista->setFrameShape(QFrame::NoFrame);
+    // The view starts with an empty chart of its own, which it lets go of when it is given
+    // the first one to show: it is ours to delete, as every chart it showed.
+    m_chart = m_vista->chart();
     m_vista->hide();
     setAttribute(Qt::WA_OpaquePaintEvent);
     hide();
