@@ -30,7 +30,10 @@ frmDocumento::frmDocumento(Finestre& finestre, QTextDocument* documento)
     testo = new QTextEdit(this);
     testo->setObjectName(QStringLiteral("testo"));
     testo->setReadOnly(true);
-    testo->setDocument(m_documento);
+    // A print opens this window first and fills the document after: were the box showing it
+    // already, every cell written would lay the whole table out again (minutes for a hundred
+    // holdings). The box takes the document once the print is over and lays it out once.
+    QMetaObject::invokeMethod(this, [this] { testo->setDocument(m_documento); }, Qt::QueuedConnection);
     setCentralWidget(testo);
     apriesterno = [](const QUrl& u) { return QDesktopServices::openUrl(u); };
 

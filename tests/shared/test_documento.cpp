@@ -18,6 +18,9 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextTable>
+#include <QAbstractTextDocumentLayout>
+#include <QSignalSpy>
+#include <QTextEdit>
 
 class TestDocumento : public QObject {
     Q_OBJECT
@@ -111,6 +114,34 @@ private slots:
         frmDocumento w(finestre, new QTextDocument);
         for (const QMenu* m : w.menuBar()->findChildren<QMenu*>())
             QCOMPARE(mnemonicidoppi(m), QStringList());
+    }
+
+    void finestradeldocumento_impaginailtuttounavolta()
+    {
+        // A print opens the window, then writes its document: the box lays the document out
+        // once it is whole, not again at every cell (a hundred holdings took minutes).
+        ModuloVelno modulo;
+        MessaggiRegistrati messaggi;
+        DialoghiRegistrati dialoghi;
+        Finestre finestre(modulo, messaggi, dialoghi);
+        const auto d = finestre.elaboratore();
+        d->avvia();
+        d->visibile(true);
+        d->aggiungidocumento();
+        QCOMPARE(finestre.documenti().size(), 1);
+        frmDocumento* w = finestre.documenti().constFirst();
+        QVERIFY(w->isVisible());
+        QSignalSpy impaginazioni(w->testo->document()->documentLayout(), &QAbstractTextDocumentLayout::update);
+        const int t = d->aggiungitabella(d->finedocumento(), 40, 5);
+        for (int r = 1; r <= 40; ++r)
+            for (int k = 1; k <= 5; ++k)
+                d->testocella(t, r, k, QStringLiteral("riga %1\rcolonna %2").arg(r).arg(k));
+        d->allineacolonna(t, 2, Documento::Allineamento::Destra);
+        QCOMPARE(impaginazioni.count(), 0);   // nothing laid out while the print writes
+        QCoreApplication::processEvents();
+        QCOMPARE(w->testo->document(), w->documento());
+        QVERIFY(w->testo->isReadOnly());
+        QVERIFY(w->testo->toPlainText().contains(QStringLiteral("riga 40")));
     }
 
     void filtri_comeliscrive()
