@@ -42,6 +42,7 @@
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -689,9 +690,14 @@ private:
             // Inside a dialog's or a menu's own loop: only what is on top can be used. Each step
             // is a single-shot timer of its own, since a timer does not fire inside its own handler.
             ++m_annidati;
-            if (!chiudipopup(m_annidati > 5) && m_annidati == 1)
-                diario.scrivi(QStringLiteral("    ciclo annidato senza finestra modale"));
             QTimer::singleShot(m_annidati > 5 ? 10 : 0, this, &Scimmia::passo);
+            if (chiudipopup(m_annidati > 5) || m_annidati < 3)
+                return;
+            // No dialog and no menu: a drag, most likely. Escape ends it, as for a user.
+            QWidget* w = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+            annota(QStringLiteral("Esc in un ciclo annidato su ") + nomewidget(w));
+            if (w)
+                QTest::keyClick(w, Qt::Key_Escape);
             return;
         }
         m_annidati = 0;
@@ -806,6 +812,10 @@ private:
     {
         QList<QWidget*> r;
         for (QWidget* w : QApplication::topLevelWidgets()) {
+            // Toolbars that slide into place would put a click on another button depending on
+            // the machine's speed: the run must be the same for the same seed.
+            if (auto* m = qobject_cast<QMainWindow*>(w); m && m->isAnimated())
+                m->setAnimated(false);
             const Qt::WindowType t = w->windowType();
             if (!w->isVisible() || (t != Qt::Window && t != Qt::Dialog && t != Qt::SplashScreen && t != Qt::Tool))
                 continue;
@@ -1237,7 +1247,7 @@ int main(int argc, char** argv)
 
     // Everything the program may write lands in a scratch folder: home, the desktop's
     // folders, the temporary files and the current folder.
-    QTemporaryDir radice;
+    QTemporaryDir radice(QDir::tempPath() + QStringLiteral("/scimmia-XXXXXX"));
     if (!radice.isValid()) {
         std::fprintf(stderr, "scimmia: nessuna cartella temporanea\n");
         return 2;
@@ -1268,6 +1278,10 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     gestoreqt = qInstallMessageHandler(avvisiqt);
+    // No effect that takes time: the same seed makes the same run on a fast or a slow machine.
+    for (Qt::UIEffect e : {Qt::UI_AnimateMenu, Qt::UI_FadeMenu, Qt::UI_AnimateCombo, Qt::UI_AnimateTooltip,
+                           Qt::UI_FadeTooltip, Qt::UI_AnimateToolBox})
+        QApplication::setEffectEnabled(e, false);
     QApplication::setApplicationName(QStringLiteral("Velno"));
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     impostaicone();
