@@ -429,6 +429,23 @@ void singola::ridisegna()
         svuota();
 }
 
+void singola::aggiorna()
+{
+    if (m_titolo == 0)
+        return;   // nothing on the card
+    const int ultimo = titolischeda(p());
+    if (ultimo == 0) {
+        svuota();
+        return;
+    }
+    m_modulo.titoloscheda = std::min(m_titolo, ultimo);
+    {
+        const QSignalBlocker blocco(VScroll1);
+        VScroll1->setValue(m_modulo.titoloscheda);
+    }
+    riempischeda();
+}
+
 // ---- Scroll bars -----------------------------------------------------------------------
 
 void singola::VScroll1_Change()

@@ -72,6 +72,10 @@ public:
     void portatitolo(int n);
     // After an archive was opened: the first holding again, or an empty card.
     void ridisegna();
+    // The holdings moved under the card (a sort, a deletion): it shows again the holding at
+    // the number it shows, the last one when that is past the end, or nothing. Its three
+    // boxes then write into the holding they show.
+    void aggiorna();
     // Nothing shown: no figure, no notes; the three boxes take no typing.
     void svuota();
 

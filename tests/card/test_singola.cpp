@@ -2,6 +2,7 @@
 #include "doppi.h"
 #include "card/singola.h"
 #include "portfolio/frmazioni.h"
+#include "shared/cancella.h"
 #include "shared/frmdocumento.h"
 #include "shared/modulovelno.h"
 #include "shell/casellatesto.h"
@@ -10,6 +11,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -337,6 +339,45 @@ private slots:
         QVERIFY(e.p().notetitoli[2].isEmpty() && e.p().datestacco[2].isEmpty() && e.p().dividendi[2].isEmpty());
         QVERIFY(s.text1->toPlainText().isEmpty() && s.stac->text().isEmpty() && s.divid->text().isEmpty());
         QCOMPARE(e.p().quotazioni(4, 2), QStringLiteral("20"));
+    }
+
+    // The holdings move under a card on screen (sorted, one deleted): the card shows the
+    // holding now at its number, and what is typed on it goes to that holding alone.
+    void titolispostati()
+    {
+        Ambiente e;
+        riempi(e.p(), 3);
+        const char* nomi[] = {"Zeta", "Alfa", "Beta"};
+        for (int i = 1; i <= 3; ++i) {
+            e.p().nomititoli[i] = QString::fromLatin1(nomi[i - 1]);
+            e.p().notetitoli[i] = QStringLiteral("note di ") + e.p().nomititoli[i];
+        }
+        e.a().aggiornatitoli();
+        e.a().cmdazione[1]->click();
+        singola& s = e.s();
+        QCOMPARE(s.text1->toPlainText(), QStringLiteral("note di Zeta"));
+
+        e.voce(e.a(), "ordinamentoazioni")->trigger();   // Alfa, Beta, Zeta
+        QCOMPARE(e.p().nomititoli[1], QStringLiteral("Alfa"));
+        QCOMPARE(s.Label1->text(), QStringLiteral("n. 1"));
+        QCOMPARE(s.lbl[1]->text(), QStringLiteral("Alfa"));
+        QCOMPARE(s.text1->toPlainText(), QStringLiteral("note di Alfa"));
+        s.text1->moveCursor(QTextCursor::End);
+        QTest::keyClicks(s.text1, QStringLiteral(" ancora"));
+        QCOMPARE(e.p().notetitoli[1], QStringLiteral("note di Alfa ancora"));
+        QCOMPARE(e.p().notetitoli[3], QStringLiteral("note di Zeta"));
+
+        // The card's holding deleted, the last: the card shows the new last one.
+        e.a().cmdazione[3]->click();
+        cancella& c = e.finestre.dialogocancella();
+        c.Option1_Click(2);
+        c.Combo1->setCurrentIndex(c.Combo1->findText(QStringLiteral("Zeta")));
+        c.avanti_Click();
+        QCOMPARE(s.Label1->text(), QStringLiteral("n. 2"));
+        QCOMPARE(s.text1->toPlainText(), QStringLiteral("note di Beta"));
+        QTest::keyClicks(s.stac, QStringLiteral("01/06/00"));
+        QCOMPARE(e.p().datestacco[2], QStringLiteral("01/06/00"));
+        QVERIFY(e.p().datestacco[3].isEmpty());
     }
 
     // Notes typed on the card are archived with the Portfolio and come back with it.
