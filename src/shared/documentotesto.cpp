@@ -40,6 +40,11 @@ Qt::Alignment allineamento(Documento::Allineamento a)
     return Qt::AlignLeft;
 }
 
+// Characters in a row with no break after which the row may break: no word of a report is as
+// long, but a pasted line of figures or a code may be. Laid out whole, such a row widens its
+// table past the page, and Qt takes seconds over it (the time grows with its square).
+constexpr int corsamassima = 60;
+
 // Types text at the cursor: CR (or CR LF, or LF) ends a paragraph, a form feed starts a page.
 void digita(QTextCursor& c, const QString& testo, const QTextCharFormat& f)
 {
@@ -51,7 +56,13 @@ void digita(QTextCursor& c, const QString& testo, const QTextCharFormat& f)
             c.insertText(pezzo, f);
         pezzo.clear();
     };
+    int corsa = 0;
     for (QChar ch : t) {
+        corsa = ch.isSpace() || ch == QChar(0x200B) ? 0 : corsa + 1;
+        if (corsa > corsamassima) {
+            pezzo += QChar(0x200B);   // a break that shows nothing
+            corsa = 1;
+        }
         if (ch == u'\r') {
             svuota();
             QTextBlockFormat b = c.blockFormat();

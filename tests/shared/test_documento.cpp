@@ -116,6 +116,25 @@ private slots:
             QCOMPARE(mnemonicidoppi(m), QStringList());
     }
 
+    void corsalunga_entranellapagina()
+    {
+        // A pasted row of characters with no blank, in a cell: it wraps within the page (laid
+        // out whole it widened the table far past it, and took seconds) and reads as typed.
+        DocumentoTesto d;
+        d.aggiungidocumento();
+        const int t = d.aggiungitabella(d.finedocumento(), 2, 3);
+        QString lunga;
+        for (int k = 0; k < 3000; ++k)
+            lunga += QChar(u'a' + k % 26);
+        d.testocella(t, 1, 2, lunga);
+        d.testocella(t, 2, 1, QStringLiteral("Generali"));
+        QTextDocument* doc = d.documento();
+        doc->setPageSize(QSizeF(595, 842));
+        QVERIFY(doc->documentLayout()->frameBoundingRect(d.tabella(t)).width() <= 595);
+        QCOMPARE(selezionacella(d.tabella(t)->cellAt(0, 1)).selectedText().remove(QChar(0x200B)), lunga);
+        QCOMPARE(selezionacella(d.tabella(t)->cellAt(1, 0)).selectedText(), QStringLiteral("Generali"));
+    }
+
     void finestradeldocumento_impaginailtuttounavolta()
     {
         // A print opens the window, then writes its document: the box lays the document out
