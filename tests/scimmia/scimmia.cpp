@@ -14,6 +14,7 @@
 #include "balance/archiviobilancio.h"
 #include "balance/frmbilancio.h"
 #include "balance/vendite.h"
+#include "card/singola.h"
 #include "doppi.h"
 #include "portfolio/archivio.h"
 #include "portfolio/frmazioni.h"
@@ -47,6 +48,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include "shell/casellatesto.h"
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -482,6 +484,39 @@ QString differenzagriglia(frmAzioni& a, const Portfolio& p)
     return QString();
 }
 
+// Where the stock card's three boxes show something other than the tables of the holding
+// whose number it shows: what is typed there would land on another holding.
+QString differenzascheda(singola& s, const Portfolio& p)
+{
+    // A card out of sight is filled anew whenever it is shown.
+    if (!s.isVisible() || !s.text1->isEnabled())
+        return QString();   // no holding on the card
+    bool ok = false;
+    const int n = s.Label1->text().mid(2).trimmed().toInt(&ok);
+    if (!ok || !Portfolio::titolovalido(n))
+        return QStringLiteral("la scheda mostra le note ma il numero del titolo è \"%1\"").arg(s.Label1->text());
+    // The box shows paragraphs and blanks its own way.
+    auto righe = [](QString t) {
+        return t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+            .replace(u'\r', u'\n')
+            .replace(QChar::ParagraphSeparator, u'\n')
+            .replace(QChar::LineSeparator, u'\n')
+            .replace(QChar::Nbsp, u' ');
+    };
+    auto diversa = [&](const QString& cosa, const QString& casella, const QString& tabella) {
+        return QStringLiteral("scheda del titolo %1, %2: la casella mostra \"%3\", la tabella ha \"%4\"")
+            .arg(n)
+            .arg(cosa, casella.left(60), tabella.left(60));
+    };
+    if (righe(s.text1->toPlainText()) != righe(p.notetitoli[n]))
+        return diversa(QStringLiteral("appunti"), s.text1->toPlainText(), p.notetitoli[n]);
+    if (s.stac->text() != p.datestacco[n])
+        return diversa(QStringLiteral("data dello stacco"), s.stac->text(), p.datestacco[n]);
+    if (s.divid->text() != p.dividendi[n])
+        return diversa(QStringLiteral("dividendo"), s.divid->text(), p.dividendi[n]);
+    return QString();
+}
+
 // ---- The run ----
 
 QString nomewidget(const QObject* o)
@@ -670,6 +705,9 @@ private:
         QCoreApplication::processEvents();
         if (QString d = differenzagriglia(a, m_modulo->portafoglio); !d.isEmpty())
             return QStringLiteral("alla fine, ") + d;
+        if (m_finestre->caricata<singola>())
+            if (QString d = differenzascheda(m_finestre->finestra<singola>(), m_modulo->portafoglio); !d.isEmpty())
+                return QStringLiteral("alla fine, ") + d;
         QLineEdit* casella = a.nome[3]->lineEdit();
         casella->setFocus();
         casella->selectAll();
@@ -711,7 +749,10 @@ private:
         }
         // What the last event did to the grid, once its posted events have run.
         if (!QApplication::activePopupWidget() && !QApplication::activeModalWidget() && m_finestre->azionicaricata()) {
-            if (const QString d = differenzagriglia(m_finestre->azioni(), m_modulo->portafoglio); !d.isEmpty()) {
+            QString d = differenzagriglia(m_finestre->azioni(), m_modulo->portafoglio);
+            if (d.isEmpty() && m_finestre->caricata<singola>())
+                d = differenzascheda(m_finestre->finestra<singola>(), m_modulo->portafoglio);
+            if (!d.isEmpty()) {
                 m_errore = d;
                 m_ciclo->quit();
                 return;
@@ -960,7 +1001,13 @@ private:
             break;
         }
         default:
-            appuntivuoti();
+            // On X11 the clipboard really can belong to nobody; elsewhere it is made to look so.
+            if (QGuiApplication::platformName() == u"xcb" && m_caso.prob(0.5)) {
+                appunti->clear(QClipboard::Clipboard);
+                appunti->clear(QClipboard::Selection);
+            } else {
+                appuntivuoti();
+            }
             cosa = QStringLiteral("(appunti di nessuno)");
             break;
         }
