@@ -15,6 +15,7 @@
 #include "balance/frmbilancio.h"
 #include "balance/vendite.h"
 #include "card/singola.h"
+#include "plan/piano.h"
 #include "doppi.h"
 #include "portfolio/archivio.h"
 #include "portfolio/frmazioni.h"
@@ -484,6 +485,66 @@ QString differenzagriglia(frmAzioni& a, const Portfolio& p)
     return QString();
 }
 
+// The line ends and blanks as a multi-line box gives them back.
+QString comeriga(QString t)
+{
+    return t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(u'\r', u'\n')
+        .replace(QChar::ParagraphSeparator, u'\n')
+        .replace(QChar::LineSeparator, u'\n')
+        .replace(QChar::Nbsp, u' ');
+}
+
+QString diversa(const QString& cosa, const QString& casella, const QString& tabella)
+{
+    return QStringLiteral("%1: la casella mostra \"%2\", la tabella ha \"%3\"").arg(cosa, casella.left(60), tabella.left(60));
+}
+
+// The balance's ten lines against the sales they show (the stock box is left out: a name typed
+// there is not a choice from the list, and is not kept).
+QString differenzabilancio(bilancio& w, const SalesBalance& b)
+{
+    if (!w.isVisible())
+        return QString();
+    for (int i = 1; i <= 10; ++i) {
+        const int r = b.primariga + i - 1;
+        if (!SalesBalance::rigavalida(r))
+            return QStringLiteral("la riga %1 del bilancio è fuori dalle tabelle (%2)").arg(i).arg(r);
+        if (w.numero[i]->text() != QString::number(r))
+            return QStringLiteral("la riga %1 del bilancio è numerata %2 ma mostra la vendita %3").arg(i).arg(w.numero[i]->text()).arg(r);
+        const auto k = std::size_t(r);
+        const QString riga = QStringLiteral("vendita %1 ").arg(r);
+        if (w.datavendita[i]->text() != b.datavendita[k])
+            return diversa(riga + QStringLiteral("data di vendita"), w.datavendita[i]->text(), b.datavendita[k]);
+        if (w.na[i]->text() != b.na[k])
+            return diversa(riga + QStringLiteral("azioni vendute"), w.na[i]->text(), b.na[k]);
+        if (w.prezzo[i]->text() != b.prezzo[k])
+            return diversa(riga + QStringLiteral("prezzo di vendita"), w.prezzo[i]->text(), b.prezzo[k]);
+        if (w.dataacquisto[i]->text() != b.dataacquisto[k])
+            return diversa(riga + QStringLiteral("data d'acquisto"), w.dataacquisto[i]->text(), b.dataacquisto[k]);
+        if (w.nacq[i]->text() != b.nacq[k])
+            return diversa(riga + QStringLiteral("azioni possedute"), w.nacq[i]->text(), b.nacq[k]);
+    }
+    return QString();
+}
+
+// The plan's thirteen notes and the Azioni window's strategy notes against the Portfolio.
+QString differenzaappunti(Finestre& f, const Portfolio& p)
+{
+    if (f.caricata<piano>() && f.finestra<piano>().isVisible())
+        for (int k = 0; k <= 12; ++k) {
+            const QString casella = f.finestra<piano>().Text1[std::size_t(k)]->toPlainText();
+            if (comeriga(casella) != comeriga(p.notepiano[std::size_t(k)]))
+                return diversa(QStringLiteral("piano, nota %1").arg(k), casella, p.notepiano[std::size_t(k)]);
+        }
+    if (f.azionicaricata()) {
+        const QString casella = f.azioni().strategia->toPlainText();
+        if (comeriga(casella) != comeriga(p.strategia))
+            return diversa(QStringLiteral("appunti di strategia"), casella, p.strategia);
+    }
+    return QString();
+}
+
 // Where the stock card's three boxes show something other than the tables of the holding
 // whose number it shows: what is typed there would land on another holding.
 QString differenzascheda(singola& s, const Portfolio& p)
@@ -495,20 +556,10 @@ QString differenzascheda(singola& s, const Portfolio& p)
     const int n = s.Label1->text().mid(2).trimmed().toInt(&ok);
     if (!ok || !Portfolio::titolovalido(n))
         return QStringLiteral("la scheda mostra le note ma il numero del titolo è \"%1\"").arg(s.Label1->text());
-    // The box shows paragraphs and blanks its own way.
-    auto righe = [](QString t) {
-        return t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
-            .replace(u'\r', u'\n')
-            .replace(QChar::ParagraphSeparator, u'\n')
-            .replace(QChar::LineSeparator, u'\n')
-            .replace(QChar::Nbsp, u' ');
-    };
     auto diversa = [&](const QString& cosa, const QString& casella, const QString& tabella) {
-        return QStringLiteral("scheda del titolo %1, %2: la casella mostra \"%3\", la tabella ha \"%4\"")
-            .arg(n)
-            .arg(cosa, casella.left(60), tabella.left(60));
+        return ::diversa(QStringLiteral("scheda del titolo %1, %2").arg(n).arg(cosa), casella, tabella);
     };
-    if (righe(s.text1->toPlainText()) != righe(p.notetitoli[n]))
+    if (comeriga(s.text1->toPlainText()) != comeriga(p.notetitoli[n]))
         return diversa(QStringLiteral("appunti"), s.text1->toPlainText(), p.notetitoli[n]);
     if (s.stac->text() != p.datestacco[n])
         return diversa(QStringLiteral("data dello stacco"), s.stac->text(), p.datestacco[n]);
@@ -703,11 +754,8 @@ private:
         Finestre::portadavanti(a);
         QApplication::setActiveWindow(&a);
         QCoreApplication::processEvents();
-        if (QString d = differenzagriglia(a, m_modulo->portafoglio); !d.isEmpty())
+        if (QString d = differenze(); !d.isEmpty())
             return QStringLiteral("alla fine, ") + d;
-        if (m_finestre->caricata<singola>())
-            if (QString d = differenzascheda(m_finestre->finestra<singola>(), m_modulo->portafoglio); !d.isEmpty())
-                return QStringLiteral("alla fine, ") + d;
         QLineEdit* casella = a.nome[3]->lineEdit();
         casella->setFocus();
         casella->selectAll();
@@ -718,6 +766,20 @@ private:
             return QStringLiteral("alla fine il programma non risponde: il nome scritto nella riga 3 non è nella tabella (\"%1\")")
                 .arg(m_modulo->portafoglio.nomititoli[n]);
         return differenzagriglia(a, m_modulo->portafoglio);
+    }
+
+    // Every window on screen that shows the tables, against them.
+    QString differenze()
+    {
+        const Portfolio& p = m_modulo->portafoglio;
+        QString d = differenzagriglia(m_finestre->azioni(), p);
+        if (d.isEmpty() && m_finestre->caricata<singola>())
+            d = differenzascheda(m_finestre->finestra<singola>(), p);
+        if (d.isEmpty() && m_finestre->caricata<bilancio>())
+            d = differenzabilancio(m_finestre->finestra<bilancio>(), m_modulo->vendite);
+        if (d.isEmpty())
+            d = differenzaappunti(*m_finestre, p);
+        return d;
     }
 
     // ---- One step ----
@@ -749,9 +811,7 @@ private:
         }
         // What the last event did to the grid, once its posted events have run.
         if (!QApplication::activePopupWidget() && !QApplication::activeModalWidget() && m_finestre->azionicaricata()) {
-            QString d = differenzagriglia(m_finestre->azioni(), m_modulo->portafoglio);
-            if (d.isEmpty() && m_finestre->caricata<singola>())
-                d = differenzascheda(m_finestre->finestra<singola>(), m_modulo->portafoglio);
+            QString d = differenze();
             if (!d.isEmpty()) {
                 m_errore = d;
                 m_ciclo->quit();
