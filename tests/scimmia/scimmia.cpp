@@ -1120,8 +1120,24 @@ private:
             const QList<QWidget*> m = modificabili(f);
             QWidget* w = m_caso.uno(m);
             w->setFocus();
-            if (m_caso.prob(0.3))
-                QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);   // over what was there
+            switch (m_caso.pesato({60, 15, 25})) {
+            case 1:
+                QTest::keyClick(w, Qt::Key_A, Qt::ControlModifier);   // a window's shortcut, or select all
+                break;
+            case 2:
+                // Over what was there, selected with the mouse.
+                if (auto* l = qobject_cast<QLineEdit*>(w))
+                    l->selectAll();
+                else if (auto* c = qobject_cast<QComboBox*>(w); c && c->lineEdit())
+                    c->lineEdit()->selectAll();
+                else if (auto* t = qobject_cast<QPlainTextEdit*>(w))
+                    t->selectAll();
+                break;
+            default:
+                break;
+            }
+            if (!w || QApplication::activePopupWidget() || QApplication::activeModalWidget())
+                break;
             scrivi(w, testocasuale(m_caso));
             break;
         }
