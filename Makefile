@@ -12,7 +12,7 @@ PACKAGES = cmake ninja-build g++ qt6-base-dev qt6-charts-dev libqt6opengl6-dev l
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps configure build run test bench screenshots asan fuzz clean
+.PHONY: deps configure build run test bench screenshots asan fuzz scimmia clean
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -60,6 +60,16 @@ asan: deps
 	cmake --build build-asan
 	cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	    ctest --output-on-failure -j2
+
+# The random-input run, long: thousands of seeded random events at every window. The seed is
+# the time unless SCIMMIA_SEME is given; SCIMMIA_SECONDI bounds the run in time. `make test`
+# runs a short one (tests/scimmia).
+SCIMMIA_SEME ?= $(shell date +%s)
+SCIMMIA_EVENTI ?= 20000
+SCIMMIA_SECONDI ?= 1800
+scimmia: build
+	QT_QPA_PLATFORM=offscreen SCIMMIA_SEME=$(SCIMMIA_SEME) SCIMMIA_EVENTI=$(SCIMMIA_EVENTI) \
+	    SCIMMIA_SECONDI=$(SCIMMIA_SECONDI) ./$(BUILD)/tests/scimmia/scimmia
 
 # libFuzzer on the archive reader, FUZZ_SECONDS long (clang with its sanitizer runtime).
 FUZZ_SECONDS ?= 600

@@ -1,8 +1,14 @@
+#include "doppi.h"
 #include "pienoportafoglio.h"
+#include "portfolio/frmazioni.h"
 #include "portfolio/stampaazioni.h"
 #include "shared/docx.h"
 #include "shared/documentotesto.h"
+#include "shared/frmdocumento.h"
+#include "shared/modulovelno.h"
+#include "shell/finestre.h"
 
+#include <QApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -52,3 +58,27 @@ static void BM_SalvaStampa(benchmark::State& state)
     state.SetLabel(state.range(0) ? "PDF" : "docx");
 }
 BENCHMARK(BM_SalvaStampa)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The print as the user starts it: from the Azioni window's menu to its document window
+// showing the whole report, at 100 holdings.
+static void BM_StampaDallaFinestra100(benchmark::State& state)
+{
+    ModuloVelno modulo;
+    riempiportafoglio(modulo.portafoglio);
+    MessaggiRegistrati messaggi;
+    DialoghiRegistrati dialoghi;
+    Finestre finestre(modulo, messaggi, dialoghi);
+    frmAzioni& a = finestre.azioni();
+    a.show();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        a.solodati_Click();
+        QApplication::processEvents();
+        state.PauseTiming();
+        for (frmDocumento* d : finestre.documenti())
+            d->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StampaDallaFinestra100)->Unit(benchmark::kMillisecond);

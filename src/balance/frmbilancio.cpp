@@ -11,6 +11,7 @@
 #include "shared/messaggi.h"
 #include "shared/modulovelno.h"
 #include "shared/numeri.h"
+#include "shared/scritturasicura.h"
 #include "shell/finestre.h"
 #include "shell/frmtip.h"
 #include "shell/guida.h"
@@ -32,6 +33,9 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QToolBar>
+
+#include <cerrno>
+#include <unistd.h>
 
 namespace {
 
@@ -692,9 +696,9 @@ void bilancio::eliminare_click()
     const QString file = m_finestre.dialoghi().apri(this, RichiestaFile{m_modulo.titoloelimina, filtroapri, 2});
     if (file.isEmpty())
         return;
-    QFile f(file);
-    if (!f.remove())
-        mostra(avviso(QStringLiteral("Impossibile eliminare il file \"%1\": %2.").arg(file, f.errorString()),
+    // The system's reason in Italian, as every other window tells it.
+    if (::unlink(QFile::encodeName(file).constData()) != 0)
+        mostra(avviso(QStringLiteral("Impossibile eliminare il file \"%1\": %2.").arg(file, erroresistema(errno)),
                       Icona::Critica));
 }
 

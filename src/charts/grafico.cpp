@@ -203,6 +203,9 @@ Grafico::Grafico(QWidget* genitore) : QWidget(genitore)
     // The tips come from the series' hover signals; the view's own tool-tip event, finding no
     // item with a tip, would hide them a moment after they appear.
     m_vista->viewport()->installEventFilter(this);
+    // The view starts with an empty chart of its own, which it lets go of when it is given
+    // the first one to show: it is ours to delete, as every chart it showed.
+    m_chart = m_vista->chart();
     m_vista->hide();
     setAttribute(Qt::WA_OpaquePaintEvent);
     hide();

@@ -650,6 +650,9 @@ void frmAzioni::ordinamentoazioni_click()
     controlloinput();   // its messages are shown, the sort goes on
     ordinaazioni(p());
     aggiornatitoli();
+    // The card's notes must not go on writing into the row its holding has left.
+    if (m_finestre.caricata<singola>())
+        m_finestre.finestra<singola>().rileggi();
 }
 
 void frmAzioni::ordinamentoquotazioni_click()

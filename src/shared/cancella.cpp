@@ -1,4 +1,5 @@
 #include "shared/cancella.h"
+#include "card/singola.h"
 #include "portfolio/frmazioni.h"
 #include "portfolio/portfolio.h"
 #include "shared/modulovelno.h"
@@ -80,6 +81,9 @@ void cancella::avanti_Click()
     case 2:
         cancellatitolo(p, Combo1->currentText());
         azioni.aggiornatitoli();
+        // The later holdings moved up a row: the card follows.
+        if (m_finestre.caricata<singola>())
+            m_finestre.finestra<singola>().rileggi();
         break;
     case 3:
         cancelladata(p, Combo2->currentText());

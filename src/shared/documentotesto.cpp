@@ -40,6 +40,14 @@ Qt::Alignment allineamento(Documento::Allineamento a)
     return Qt::AlignLeft;
 }
 
+// Characters in a row with no break after which the row may break: no word of a report is as
+// long, but a pasted line of figures or a code may be. Laid out whole, such a row widens its
+// table past the page, and Qt takes seconds over it (the time grows with its square).
+constexpr int corsamassima = 60;
+// A paragraph longer than this is printed as paragraphs about this long, broken at a blank:
+// Qt takes minutes to lay out one of 200,000 characters across pages.
+constexpr int paragrafomassimo = 10000;
+
 // Types text at the cursor: CR (or CR LF, or LF) ends a paragraph, a form feed starts a page.
 void digita(QTextCursor& c, const QString& testo, const QTextCharFormat& f)
 {
@@ -51,12 +59,31 @@ void digita(QTextCursor& c, const QString& testo, const QTextCharFormat& f)
             c.insertText(pezzo, f);
         pezzo.clear();
     };
+    auto acapo = [&] {
+        svuota();
+        QTextBlockFormat b = c.blockFormat();
+        b.setPageBreakPolicy(QTextFormat::PageBreak_Auto);
+        c.insertBlock(b, f);
+    };
+    int corsa = 0;       // characters since the last blank
+    int paragrafo = 0;   // characters since the paragraph began
     for (QChar ch : t) {
+        corsa = ch.isSpace() || ch == QChar(0x200B) ? 0 : corsa + 1;
+        paragrafo = ch == u'\r' || ch == QChar(12) ? 0 : paragrafo + 1;
+        if (corsa > corsamassima) {
+            corsa = 1;
+            if (paragrafo > paragrafomassimo) {
+                acapo();
+                paragrafo = 1;
+            } else {
+                pezzo += QChar(0x200B);   // a break that shows nothing
+            }
+        } else if (paragrafo > paragrafomassimo && ch == u' ') {
+            ch = u'\r';
+        }
         if (ch == u'\r') {
-            svuota();
-            QTextBlockFormat b = c.blockFormat();
-            b.setPageBreakPolicy(QTextFormat::PageBreak_Auto);
-            c.insertBlock(b, f);
+            paragrafo = 0;
+            acapo();
         } else if (ch == QChar(12)) {
             svuota();
             QTextBlockFormat b = c.blockFormat();

@@ -415,6 +415,12 @@ private slots:
         w.eliminare_click();
         QVERIFY(!QFile::exists(file));
         QCOMPARE(e.dialoghi.filechiesti.last().titolo, e.modulo.titoloelimina);
+        // A folder is not deleted, and the reason is told in Italian.
+        e.dialoghi.prossimofile = e.dir.path();
+        w.eliminare_click();
+        QVERIFY(QFileInfo(e.dir.path()).isDir());
+        QCOMPARE(e.messaggi.registrati.last().testo,
+                 QStringLiteral("Impossibile eliminare il file \"%1\": al posto del file c'è una cartella.").arg(e.dir.path()));
     }
 
     void annofuoridallimite_nessunfile()

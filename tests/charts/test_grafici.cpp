@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -188,6 +189,23 @@ private slots:
         controllaimmagine(g.MSChart1->grab().toImage(), 3);
         // The print's picture, larger, shows the same.
         controllaimmagine(g.MSChart1->immagine(QSize(720, 440)), 3);
+    }
+
+    void graficosostituito_vieneliberato()
+    {
+        Grafico c;
+        QPointer<QChart> precedente = c.vista()->chart();   // the view's own empty one
+        for (TipoGrafico t : {TipoGrafico::Linee, TipoGrafico::Barre3D, TipoGrafico::Torta}) {
+            c.griglia().impostatipo(t);
+            c.griglia().dimensiona(2, 2);
+            c.griglia().impostadato(1, 1, 5);
+            c.griglia().impostavisibile(true);
+            c.aggiorna();
+            if (tipo3d(t))
+                continue;
+            QVERIFY2(precedente.isNull(), "the chart the view no longer shows is still alive");
+            precedente = c.vista()->chart();
+        }
     }
 
     void tipo_inmodotitolo_passaalsuccessivo()

@@ -18,6 +18,9 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextTable>
+#include <QAbstractTextDocumentLayout>
+#include <QSignalSpy>
+#include <QTextEdit>
 
 class TestDocumento : public QObject {
     Q_OBJECT
@@ -111,6 +114,72 @@ private slots:
         frmDocumento w(finestre, new QTextDocument);
         for (const QMenu* m : w.menuBar()->findChildren<QMenu*>())
             QCOMPARE(mnemonicidoppi(m), QStringList());
+    }
+
+    void corsalunga_entranellapagina()
+    {
+        // A pasted row of characters with no blank, in a cell: it wraps within the page (laid
+        // out whole it widened the table far past it, and took seconds) and reads as typed.
+        DocumentoTesto d;
+        d.aggiungidocumento();
+        const int t = d.aggiungitabella(d.finedocumento(), 2, 3);
+        QString lunga;
+        for (int k = 0; k < 3000; ++k)
+            lunga += QChar(u'a' + k % 26);
+        d.testocella(t, 1, 2, lunga);
+        d.testocella(t, 2, 1, QStringLiteral("Generali"));
+        QTextDocument* doc = d.documento();
+        doc->setPageSize(QSizeF(595, 842));
+        QVERIFY(doc->documentLayout()->frameBoundingRect(d.tabella(t)).width() <= 595);
+        QCOMPARE(selezionacella(d.tabella(t)->cellAt(0, 1)).selectedText().remove(QChar(0x200B)), lunga);
+        QCOMPARE(selezionacella(d.tabella(t)->cellAt(1, 0)).selectedText(), QStringLiteral("Generali"));
+    }
+
+    void paragrafolungo_spezzato()
+    {
+        // Notes pasted whole, 25,000 characters in one paragraph: printed as paragraphs of
+        // about 10,000, every word kept (Qt took minutes over one of 200,000 across pages).
+        DocumentoTesto d;
+        d.aggiungidocumento();
+        QString testo = QStringLiteral("inizio");
+        for (int k = 0; testo.size() < 25000; ++k)
+            testo += QStringLiteral(" voce%1").arg(k);
+        d.scrivi(testo);
+        QStringList paragrafi;
+        for (QTextBlock b = d.documento()->begin(); b.isValid(); b = b.next())
+            paragrafi << b.text();
+        QVERIFY(paragrafi.size() >= 3);
+        for (const QString& p : paragrafi)
+            QVERIFY(p.size() <= 10060);
+        QCOMPARE(paragrafi.join(u' '), testo);
+    }
+
+    void finestradeldocumento_impaginailtuttounavolta()
+    {
+        // A print opens the window, then writes its document: the box lays the document out
+        // once it is whole, not again at every cell (a hundred holdings took minutes).
+        ModuloVelno modulo;
+        MessaggiRegistrati messaggi;
+        DialoghiRegistrati dialoghi;
+        Finestre finestre(modulo, messaggi, dialoghi);
+        const auto d = finestre.elaboratore();
+        d->avvia();
+        d->visibile(true);
+        d->aggiungidocumento();
+        QCOMPARE(finestre.documenti().size(), 1);
+        frmDocumento* w = finestre.documenti().constFirst();
+        QVERIFY(w->isVisible());
+        QSignalSpy impaginazioni(w->testo->document()->documentLayout(), &QAbstractTextDocumentLayout::update);
+        const int t = d->aggiungitabella(d->finedocumento(), 40, 5);
+        for (int r = 1; r <= 40; ++r)
+            for (int k = 1; k <= 5; ++k)
+                d->testocella(t, r, k, QStringLiteral("riga %1\rcolonna %2").arg(r).arg(k));
+        d->allineacolonna(t, 2, Documento::Allineamento::Destra);
+        QCOMPARE(impaginazioni.count(), 0);   // nothing laid out while the print writes
+        QCoreApplication::processEvents();
+        QCOMPARE(w->testo->document(), w->documento());
+        QVERIFY(w->testo->isReadOnly());
+        QVERIFY(w->testo->toPlainText().contains(QStringLiteral("riga 40")));
     }
 
     void filtri_comeliscrive()
