@@ -22,13 +22,29 @@
 #include <QToolBar>
 #include <QUrl>
 
+namespace {
+
+// The report has no margin of its own (the page gives it one when printed): on screen it keeps
+// clear of the frame, on the same white as the page.
+class VistaDocumento : public QTextEdit {
+public:
+    explicit VistaDocumento(QWidget* genitore) : QTextEdit(genitore)
+    {
+        setViewportMargins(10, 6, 0, 0);
+        setBackgroundRole(QPalette::Base);
+        setAutoFillBackground(true);
+    }
+};
+
+} // namespace
+
 frmDocumento::frmDocumento(Finestre& finestre, QTextDocument* documento)
     : m_finestre(finestre), m_documento(documento)
 {
     setObjectName(QStringLiteral("frmDocumento"));
     setWindowTitle(finestre.modulo().nomeprogramma + QStringLiteral(": documento di stampa"));
     m_documento->setParent(this);
-    testo = new QTextEdit(this);
+    testo = new VistaDocumento(this);
     testo->setObjectName(QStringLiteral("testo"));
     testo->setReadOnly(true);
     // A report fills its document after this window is made: the view takes the document
