@@ -13,11 +13,9 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QMap>
 #include <QThread>
-#include <QTranslator>
 #include <algorithm>
 #include <cstdio>
 
@@ -72,14 +70,7 @@ void attendi(int ms)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Velno"));
-    QApplication::setDesktopFileName(QStringLiteral("velno"));
-    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    impostaicone();
-    QTranslator qtbase;
-    if (qtbase.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtbase);
+    preparaapplicazione();
 
     const bool fasi = qEnvironmentVariableIsSet("VELNO_MEMORIA_FASI");
     auto fase = [fasi](const char* nome) {

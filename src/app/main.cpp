@@ -13,11 +13,9 @@
 #include <QDir>
 #include <QIcon>
 #include <QStandardPaths>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QStandardPaths>
 #include <QTimer>
-#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -25,14 +23,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Velno"));
-    QApplication::setDesktopFileName(QStringLiteral("velno"));
-    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    impostaicone();
-    QTranslator qtbase;
-    if (qtbase.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtbase);
+    preparaapplicazione();
 
     ModuloVelno modulo;
     MessaggiQt messaggi;

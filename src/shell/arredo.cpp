@@ -8,6 +8,8 @@
 #include <QIcon>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
@@ -17,6 +19,7 @@
 #include <QPointer>
 #include <QStyle>
 #include <QToolBar>
+#include <QTranslator>
 
 namespace {
 
@@ -207,6 +210,18 @@ void mostrainizio(QWidget* finestra)
                 l->setCursorPosition(0);
         });
     }
+}
+
+void preparaapplicazione()
+{
+    QApplication::setApplicationName(QStringLiteral("Velno"));
+    QApplication::setDesktopFileName(QStringLiteral("velno"));
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    impostaicone();
+    auto* qtbase = new QTranslator(qApp);
+    if (qtbase->load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(qtbase);
 }
 
 void impostaicone()

@@ -20,6 +20,10 @@ class Finestre;
 // desktop's theme (and found even where the platform names no icon folders).
 void impostaicone();
 
+// What every Velno process sets up once its QApplication exists: the name, the Italian locale,
+// the icons and the Italian texts of Qt's own dialogs.
+void preparaapplicazione();
+
 // The 22 buttons, element 0 unused. An empty tool tip makes that button a separator that
 // keeps its index (the card's 10 and 15); pulsanti[k] is then null.
 using SuggerimentiBarra = std::array<QString, 23>;

@@ -41,7 +41,6 @@
 #include <QFile>
 #include <QImage>
 #include <QLabel>
-#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMainWindow>
@@ -58,7 +57,6 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
-#include <QTranslator>
 #include <QUrl>
 #include <QWheelEvent>
 
@@ -1405,13 +1403,7 @@ int main(int argc, char** argv)
     for (Qt::UIEffect e : {Qt::UI_AnimateMenu, Qt::UI_FadeMenu, Qt::UI_AnimateCombo, Qt::UI_AnimateTooltip,
                            Qt::UI_FadeTooltip, Qt::UI_AnimateToolBox})
         QApplication::setEffectEnabled(e, false);
-    QApplication::setApplicationName(QStringLiteral("Velno"));
-    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    impostaicone();
-    QTranslator qtbase;
-    if (qtbase.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                    QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtbase);
+    preparaapplicazione();
     impostacartelledistribuite({QStringLiteral(VELNO_SORGENTI "/data")});
     Desktop desktop;
     for (const char* schema : {"file", "http", "https", "mailto"})
