@@ -19,6 +19,7 @@
 #include <QTextTable>
 #include <QXmlStreamWriter>
 #include <zip.h>
+#include <dlfcn.h>
 
 #include <cstdlib>
 #include <cstring>
@@ -417,15 +418,46 @@ QByteArray tabellacaratteri()
     });
 }
 
+#define VELNO_ZIP_FUNZIONI VELNO_ZIP(zip_close) VELNO_ZIP(zip_discard) VELNO_ZIP(zip_error_init) VELNO_ZIP(zip_error_strerror) VELNO_ZIP(zip_file_add) VELNO_ZIP(zip_open_from_source) VELNO_ZIP(zip_source_buffer) VELNO_ZIP(zip_source_buffer_create) VELNO_ZIP(zip_source_close) VELNO_ZIP(zip_source_free) VELNO_ZIP(zip_source_keep) VELNO_ZIP(zip_source_open) VELNO_ZIP(zip_source_read) VELNO_ZIP(zip_source_stat) VELNO_ZIP(zip_strerror)
+
+// libzip brings libcrypto with it, over a megabyte of memory for a program that writes a .docx
+// now and then: it is loaded the first time one is written.
+struct LibZip {
+#define VELNO_ZIP(f) decltype(&::f) f = nullptr;
+    VELNO_ZIP_FUNZIONI
+#undef VELNO_ZIP
+    QString errore;   // why it could not be loaded; empty once it is
+};
+
+const LibZip& libzip()
+{
+    static const LibZip l = [] {
+        LibZip z;
+        void* h = dlopen("libzip.so.4", RTLD_NOW | RTLD_LOCAL);
+        if (!h) {
+            z.errore = QStringLiteral("libreria libzip non disponibile (%1)").arg(QString::fromLocal8Bit(dlerror()));
+            return z;
+        }
+#define VELNO_ZIP(f)                                                                         \
+    z.f = reinterpret_cast<decltype(&::f)>(dlsym(h, #f));                                    \
+    if (!z.f && z.errore.isEmpty())                                                          \
+        z.errore = QStringLiteral("libreria libzip incompleta (manca %1)").arg(QLatin1String(#f));
+        VELNO_ZIP_FUNZIONI
+#undef VELNO_ZIP
+        return z;
+    }();
+    return l;
+}
+
 struct Zip {
     zip_source_t* sorgente = nullptr;
     zip_t* archivio = nullptr;
     ~Zip()
     {
         if (archivio)
-            zip_discard(archivio);
+            libzip().zip_discard(archivio);
         if (sorgente)
-            zip_source_free(sorgente);
+            libzip().zip_source_free(sorgente);
     }
 };
 
@@ -436,13 +468,13 @@ bool aggiungi(zip_t* z, const char* nome, const QByteArray& dati)
     if (!copia)
         return false;
     std::memcpy(copia, dati.constData(), std::size_t(dati.size()));
-    zip_source_t* s = zip_source_buffer(z, copia, zip_uint64_t(dati.size()), 1);
+    zip_source_t* s = libzip().zip_source_buffer(z, copia, zip_uint64_t(dati.size()), 1);
     if (!s) {
         std::free(copia);
         return false;
     }
-    if (zip_file_add(z, nome, s, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE) < 0) {
-        zip_source_free(s);
+    if (libzip().zip_file_add(z, nome, s, ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE) < 0) {
+        libzip().zip_source_free(s);
         return false;
     }
     return true;
@@ -494,16 +526,18 @@ bool salvadocx(const QTextDocument* d, const QString& file, QString* errore)
         return false;
     };
     // Built in memory, then written through a temporary file: a failure never leaves half a file.
+    if (!libzip().errore.isEmpty())
+        return fallisce(libzip().errore);
     Zip z;
     zip_error_t ze;
-    zip_error_init(&ze);
-    z.sorgente = zip_source_buffer_create(nullptr, 0, 0, &ze);
+    libzip().zip_error_init(&ze);
+    z.sorgente = libzip().zip_source_buffer_create(nullptr, 0, 0, &ze);
     if (!z.sorgente)
-        return fallisce(QString::fromUtf8(zip_error_strerror(&ze)));
-    zip_source_keep(z.sorgente);
-    z.archivio = zip_open_from_source(z.sorgente, ZIP_TRUNCATE, &ze);
+        return fallisce(QString::fromUtf8(libzip().zip_error_strerror(&ze)));
+    libzip().zip_source_keep(z.sorgente);
+    z.archivio = libzip().zip_open_from_source(z.sorgente, ZIP_TRUNCATE, &ze);
     if (!z.archivio)
-        return fallisce(QString::fromUtf8(zip_error_strerror(&ze)));
+        return fallisce(QString::fromUtf8(libzip().zip_error_strerror(&ze)));
     Contesto ctx;
     const QByteArray corpo = documentoxml(d, ctx);
     bool aggiunti = aggiungi(z.archivio, "[Content_Types].xml", QByteArray(tipicontenuto))
@@ -516,18 +550,18 @@ bool salvadocx(const QTextDocument* d, const QString& file, QString* errore)
         aggiunti = aggiungi(z.archivio, QStringLiteral("word/media/image%1.png").arg(k + 1).toUtf8().constData(),
                             ctx.immagini[k]);
     if (!aggiunti)
-        return fallisce(QString::fromUtf8(zip_strerror(z.archivio)));
-    if (zip_close(z.archivio) < 0)
-        return fallisce(QString::fromUtf8(zip_strerror(z.archivio)));
+        return fallisce(QString::fromUtf8(libzip().zip_strerror(z.archivio)));
+    if (libzip().zip_close(z.archivio) < 0)
+        return fallisce(QString::fromUtf8(libzip().zip_strerror(z.archivio)));
     z.archivio = nullptr;
 
     QByteArray dati;
     zip_stat_t st;
-    if (zip_source_stat(z.sorgente, &st) < 0 || zip_source_open(z.sorgente) < 0)
+    if (libzip().zip_source_stat(z.sorgente, &st) < 0 || libzip().zip_source_open(z.sorgente) < 0)
         return fallisce(QStringLiteral("archivio in memoria non leggibile"));
     dati.resize(qsizetype(st.size));
-    const zip_int64_t letti = zip_source_read(z.sorgente, dati.data(), st.size);
-    zip_source_close(z.sorgente);
+    const zip_int64_t letti = libzip().zip_source_read(z.sorgente, dati.data(), st.size);
+    libzip().zip_source_close(z.sorgente);
     if (letti != zip_int64_t(st.size))
         return fallisce(QStringLiteral("archivio in memoria non leggibile"));
 
