@@ -427,6 +427,16 @@ void frmAzioni::ridisegna(const std::function<void()>& righe)
     // The first visible row and column never let the grid leave the tables.
     primotitolo = std::clamp(primotitolo, 1, Portfolio::maxtitoli - 9);
     primacolonna = std::clamp(primacolonna, 1, Portfolio::maxcolonne - 4);
+    // The arrows and the data check move the grid too: the scroll bars and the columns'
+    // heading follow, so that neither tells of rows or columns no longer shown.
+    {
+        const QSignalBlocker v(VScroll1);
+        const QSignalBlocker h(HScroll1);
+        VScroll1->setValue(primotitolo);
+        HScroll1->setValue(primacolonna);
+    }
+    if (!Label2->text().isEmpty())
+        Label2->setText(QStringLiteral("Quotazioni dal n.") + str(primacolonna) + QStringLiteral(" al n.") + str(primacolonna + 4));
     const QScopedValueRollback ridisegno(m_ridisegno, true);
     m_saldoinsospeso = 0;
     // The bar would repaint itself at every step, and the redraw is far quicker than one frame.
@@ -947,8 +957,11 @@ void frmAzioni::solodati_Click()
     s.nomeprogramma = m_modulo.nomeprogramma;
     s.descrizione = m_modulo.descrizione;
     s.primacolonna = primacolonna;
+    // A hidden marker keeps the figure of a column no longer under it: only the one on
+    // screen, under a dated column, belongs to the column the report prints above it.
     for (int K = 1; K <= 5; ++K)
-        s.guadagni[std::size_t(K)] = guadagno[K]->text();
+        if (!guadagno[K]->isHidden() && !p().datequotazioni[primacolonna + K - 1].isEmpty())
+            s.guadagni[std::size_t(K)] = guadagno[K]->text();
     s.totale = totale->text();
     s.totaleiniziale = totaleiniziale->text();
     s.totaleal = totaleal->text();

@@ -30,7 +30,7 @@ class VistaDocumento : public QTextEdit {
 public:
     explicit VistaDocumento(QWidget* genitore) : QTextEdit(genitore)
     {
-        setViewportMargins(10, 6, 0, 0);
+        setViewportMargins(10, 6, 10, 6);
         setBackgroundRole(QPalette::Base);
         setAutoFillBackground(true);
     }

@@ -538,7 +538,7 @@ private slots:
         a.dopo_click();
         QCOMPARE(a.primotitolo, 2);
         QCOMPARE(a.cmdazione[1]->text(), QStringLiteral("2"));
-        QCOMPARE(a.VScroll1->value(), 1);   // the scroll bar does not move
+        QCOMPARE(a.VScroll1->value(), 2);   // the scroll bar follows
         a.dopo_click();
         a.dopo_click();
         QCOMPARE(a.primotitolo, 4);
@@ -549,6 +549,7 @@ private slots:
 
         a.destra_click();
         QCOMPARE(a.primacolonna, 2);
+        QCOMPARE(a.HScroll1->value(), 2);
         QCOMPARE(a.giorno[5]->text(), QStringLiteral("06/01/99"));
         a.destra_click();   // the fifth visible column (6) has a date: one empty column comes in
         QCOMPARE(a.primacolonna, 3);
@@ -558,6 +559,11 @@ private slots:
         a.sinistra_click();
         QCOMPARE(a.primacolonna, 2);
         QCOMPARE(e.messaggi.registrati.size(), 2);
+        // Once the heading shows the columns, the arrows keep it true.
+        a.HScroll1->setValue(1);
+        a.destra_click();
+        QCOMPARE(a.HScroll1->value(), 2);
+        QCOMPARE(a.Label2->text(), QStringLiteral("Quotazioni dal n. 2 al n. 6"));
     }
 
     void limiti_maicavalcati()

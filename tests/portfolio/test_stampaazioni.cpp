@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QStandardPaths>
 #include <QProcess>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -261,6 +262,42 @@ private slots:
         QVERIFY(!d.salva(QStringLiteral("/cartella-che-non-esiste/azioni.docx"), &errore));
         QVERIFY(!errore.isEmpty());
         QVERIFY(!d.salva(QStringLiteral("/cartella-che-non-esiste/azioni.pdf"), &errore));
+    }
+
+    // A marker hidden by a later saldo keeps its old figure: the report prints only the one on
+    // screen, under its own column.
+    void guadagno_solodelmarcatorevisibile()
+    {
+        ModuloVelno modulo;
+        MessaggiRegistrati messaggi;
+        DialoghiRegistrati dialoghi;
+        Finestre finestre(modulo, messaggi, dialoghi);
+        modulo.portafoglio = tretitoli();
+        frmAzioni& a = finestre.azioni();
+        a.HScroll1->setValue(3);   // columns 3..7
+        a.VScroll1->setValue(3);   // where the print puts the grid: its redraw changes no box
+        a.saldo[1]->click();
+        const QString vecchio = a.guadagno[1]->text();
+        a.saldo[2]->click();
+        QVERIFY(a.guadagno[1]->isHidden() && !vecchio.isEmpty());
+        a.findChild<QAction*>(QStringLiteral("solodati"))->trigger();
+        QCOMPARE(finestre.documenti().size(), 1);
+        QTextTable* t = nullptr;
+        for (QTextBlock b = finestre.documenti()[0]->documento()->begin(); b.isValid() && !t; b = b.next())
+            t = QTextCursor(b).currentTable();
+        QVERIFY(t);
+        const int ultima = t->rows() - 1;
+        auto cella = [&](int colonna) {
+            const QTextTableCell x = t->cellAt(ultima, colonna);
+            QTextCursor k = x.firstCursorPosition();
+            k.setPosition(x.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+            return k.selectedText();
+        };
+        QCOMPARE(cella(4), QStringLiteral("guadagno"));
+        QVERIFY(cella(5).isEmpty());
+        QVERIFY(!cella(6).isEmpty());
+        for (int colonna = 7; colonna <= 9; ++colonna)
+            QVERIFY(cella(colonna).isEmpty());
     }
 
     void dallafinestra()
