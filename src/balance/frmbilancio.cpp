@@ -34,9 +34,6 @@
 #include <QSignalBlocker>
 #include <QToolBar>
 
-#include <cerrno>
-#include <unistd.h>
-
 namespace {
 
 constexpr int larghezzaprogetto = 9600;
@@ -696,10 +693,8 @@ void bilancio::eliminare_click()
     const QString file = m_finestre.dialoghi().apri(this, RichiestaFile{m_modulo.titoloelimina, filtroapri, 2});
     if (file.isEmpty())
         return;
-    // The system's reason in Italian, as every other window tells it.
-    if (::unlink(QFile::encodeName(file).constData()) != 0)
-        mostra(avviso(QStringLiteral("Impossibile eliminare il file \"%1\": %2.").arg(file, erroresistema(errno)),
-                      Icona::Critica));
+    if (QString perche; !eliminafile(file, &perche))
+        mostra(avviso(QStringLiteral("Impossibile eliminare il file \"%1\": %2.").arg(file, perche), Icona::Critica));
 }
 
 void bilancio::cancelladati_Click()

@@ -51,7 +51,6 @@
 #include <QToolBar>
 
 #include <cerrno>
-#include <unistd.h>
 
 namespace {
 
@@ -857,9 +856,8 @@ void frmAzioni::eliminare_click()
     if (file.isEmpty())
         return;
     nomefile = file;
-    if (::unlink(QFile::encodeName(file).constData()) != 0)
-        mostra(avviso(QStringLiteral("Impossibile eliminare il file \"%1\": %2.").arg(file, erroresistema(errno)),
-                      Icona::Critica));
+    if (QString perche; !eliminafile(file, &perche))
+        mostra(avviso(QStringLiteral("Impossibile eliminare il file \"%1\": %2.").arg(file, perche), Icona::Critica));
 }
 
 // ---- Quotations brought in at once ---------------------------------------------------

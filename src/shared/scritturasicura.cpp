@@ -113,3 +113,12 @@ bool scrivisicuro(const QString& file, const QByteArray& dati, QString* errore)
     }
     return true;
 }
+
+bool eliminafile(const QString& file, QString* errore)
+{
+    if (::unlink(QFile::encodeName(file).constData()) == 0)
+        return true;
+    if (errore)
+        *errore = erroresistema(errno);
+    return false;
+}

@@ -14,3 +14,6 @@ bool scrivitutto(int fd, const QByteArray& dati, QString* errore);
 
 // The Italian text of a system error number (ENOSPC, EACCES, ...).
 QString erroresistema(int numero);
+
+// Removes `file`. False, with the reason in Italian, when the system refuses.
+bool eliminafile(const QString& file, QString* errore);
