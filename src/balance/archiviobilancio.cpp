@@ -4,7 +4,6 @@
 #include "shared/numeri.h"
 #include "shared/scritturasicura.h"
 
-#include <QFile>
 #include <algorithm>
 
 namespace {
@@ -145,16 +144,8 @@ bool salvabilancio(const SalesBalance& b, const QString& file, QString* errore)
 
 std::optional<SalesBalance> apribilancio(const QString& file, QString* errore)
 {
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly)) {
-        if (errore)
-            *errore = f.errorString();
+    const auto testo = leggifilearchivio(file, dimensionemassima, QStringLiteral("il file è troppo grande per essere un bilancio"), errore);
+    if (!testo)
         return std::nullopt;
-    }
-    if (f.size() > dimensionemassima) {
-        if (errore)
-            *errore = QStringLiteral("il file è troppo grande per essere un bilancio");
-        return std::nullopt;
-    }
-    return leggibilancio(decodificaarchivio(f.readAll()), errore);
+    return leggibilancio(*testo, errore);
 }

@@ -1,7 +1,6 @@
 #include "portfolio/archivio.h"
 #include "shared/campi.h"
 
-#include <QFile>
 
 #include <charconv>
 #include <cmath>
@@ -153,16 +152,8 @@ bool salvaarchivio(const Portfolio& p, const QString& file, QString* errore)
 
 std::optional<Portfolio> apriarchivio(const QString& file, QString* errore)
 {
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly)) {
-        if (errore)
-            *errore = f.errorString();
+    const auto testo = leggifilearchivio(file, dimensionemassima, QStringLiteral("il file è troppo grande per essere un archivio"), errore);
+    if (!testo)
         return std::nullopt;
-    }
-    if (f.size() > dimensionemassima) {
-        if (errore)
-            *errore = QStringLiteral("il file è troppo grande per essere un archivio");
-        return std::nullopt;
-    }
-    return leggiarchivio(decodificaarchivio(f.readAll()), errore);
+    return leggiarchivio(*testo, errore);
 }

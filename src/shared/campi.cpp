@@ -1,5 +1,6 @@
 #include "shared/campi.h"
 
+#include <QFile>
 #include <QStringDecoder>
 #include <array>
 
@@ -182,4 +183,20 @@ QString decodificaarchivio(const QByteArray& dati)
         r += (u >= 0x80 && u < 0xA0) ? QChar(alti[u - 0x80]) : QChar(u);
     }
     return r;
+}
+
+std::optional<QString> leggifilearchivio(const QString& file, qint64 massimo, const QString& troppogrande, QString* errore)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly)) {
+        if (errore)
+            *errore = f.errorString();
+        return std::nullopt;
+    }
+    if (f.size() > massimo) {
+        if (errore)
+            *errore = troppogrande;
+        return std::nullopt;
+    }
+    return decodificaarchivio(f.readAll());
 }

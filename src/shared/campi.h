@@ -49,3 +49,6 @@ private:
 QByteArray codificaarchivio(const QString& testo);
 // Either of the two above: UTF-8 when marked or valid as UTF-8, Windows-1252 otherwise.
 QString decodificaarchivio(const QByteArray& dati);
+// The decoded text of a file no larger than `massimo` bytes; nothing when it cannot be opened
+// (`errore` then says why) or is larger (`errore` is then `troppogrande`).
+std::optional<QString> leggifilearchivio(const QString& file, qint64 massimo, const QString& troppogrande, QString* errore);

@@ -22,10 +22,7 @@ QString filenome(const QString& copia) { return copia + QStringLiteral(".nome");
 
 QString leggitesto(const QString& file, qint64 massimo)
 {
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly) || f.size() > massimo)
-        return QString();
-    return decodificaarchivio(f.readAll());
+    return leggifilearchivio(file, massimo, QString(), nullptr).value_or(QString());
 }
 } // namespace
 
