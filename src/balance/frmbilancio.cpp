@@ -90,11 +90,7 @@ bilancio::bilancio(Finestre& finestre)
     costruiscimenu();
     costruiscitoolbar();
 
-    m_resize->setSourceForm(this);
-    m_resize->SizeFormToScreen(75);
-    resize(larghezzaprogetto / clsResize::twip, 6825 / clsResize::twip);
-    // Fonts keep their size when the window shrinks: below the design size captions would be cut.
-    setMinimumSize(size());
+    m_resize->adatta(this, QSize(larghezzaprogetto / clsResize::twip, 6825 / clsResize::twip), true);
 
     b().primariga = 1;
     b().fattore = 1.0f;

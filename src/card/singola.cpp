@@ -79,11 +79,7 @@ singola::singola(Finestre& finestre)
     costruiscimenu();
     costruiscitoolbar();
 
-    m_resize->setSourceForm(this);
-    m_resize->SizeFormToScreen(75);
-    resize(larghezzaprogetto / clsResize::twip, 6825 / clsResize::twip);
-    // Fonts keep their size when the window shrinks: below the design size captions would be cut.
-    setMinimumSize(size());
+    m_resize->adatta(this, QSize(larghezzaprogetto / clsResize::twip, 6825 / clsResize::twip), true);
     svuota();
 }
 

@@ -129,11 +129,7 @@ grafici::grafici(Finestre& finestre)
     MSChart1->griglia().impostatipo(TipoGrafico::Linee);
     MSChart1->griglia().impostatitolo(QStringLiteral("Andamento quotazioni con grafico a linee"));
 
-    m_resize->setSourceForm(this);
-    m_resize->SizeFormToScreen(75);
-    resize(larghezzaprogetto / clsResize::twip, 6825 / clsResize::twip);
-    // Fonts keep their size when the window shrinks: below the design size captions would be cut.
-    setMinimumSize(size());
+    m_resize->adatta(this, QSize(larghezzaprogetto / clsResize::twip, 6825 / clsResize::twip), true);
 }
 
 grafici::~grafici() = default;

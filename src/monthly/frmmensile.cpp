@@ -53,11 +53,7 @@ mensile::mensile(Finestre& finestre)
     setObjectName(QStringLiteral("mensile"));
     setWindowTitle(QStringLiteral("Velno: bilancio mensile e bilancio pluriennale (finestra n.5 di 7)"));
     costruiscicontrolli();
-    m_resize->setSourceForm(this);
-    m_resize->SizeFormToScreen(75);
-    resize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
-    // Fonts keep their size when the window shrinks: below the design size captions would be cut.
-    setMinimumSize(size());
+    m_resize->adatta(this, QSize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip), true);
 }
 
 mensile::~mensile() = default;

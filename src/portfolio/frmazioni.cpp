@@ -103,12 +103,7 @@ frmAzioni::frmAzioni(Finestre& finestre)
     costruiscimenu();
     costruiscitoolbar();
 
-    // Fit to the screen, then take the design size; controls follow through clsResize.
-    m_resize->setSourceForm(this);
-    m_resize->SizeFormToScreen(75);
-    resize(larghezzaprogetto / clsResize::twip, 6825 / clsResize::twip);
-    // Fonts keep their size when the window shrinks: below the design size captions would be cut.
-    setMinimumSize(size());
+    m_resize->adatta(this, QSize(larghezzaprogetto / clsResize::twip, 6825 / clsResize::twip), true);
 
     primotitolo = primacolonna = 1;
     m_modulo.primotitolografico = m_modulo.primacolonnagrafico = 1;

@@ -67,13 +67,7 @@ classifica::classifica(Finestre& finestre)
         "Velno: graduatoria degli incrementi periodici dei titoli archiviati (finestra n.3 di 7)"));
     costruiscicontrolli();
 
-    m_resize->setSourceForm(this);
-    m_resize->SizeFormToScreen(75);
-    resize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
-    // Fonts keep their size when the window shrinks: below the design size captions would be cut.
-    setMinimumSize(size());
-    // A hidden window gets its resize event only when shown: the controls follow now.
-    m_resize->ResizeControls();
+    m_resize->adatta(this, QSize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip), true);
 }
 
 classifica::~classifica() = default;

@@ -71,6 +71,16 @@ void clsResize::ReInitialise()
     m_nonregistrato = false;
 }
 
+void clsResize::adatta(QWidget* form, QSize progetto, bool minima)
+{
+    setSourceForm(form);
+    SizeFormToScreen(75);
+    form->resize(progetto);
+    if (minima)
+        form->setMinimumSize(progetto);
+    ResizeControls();
+}
+
 void clsResize::SizeFormToScreen(quint8 percento)
 {
     if (!m_form)

@@ -18,6 +18,12 @@ public:
     QWidget* SourceForm() const { return m_form; }
     void setSourceForm(QWidget* form) { m_form = form; }
 
+    // The window placed and sized as every Velno window is first (a share of the screen, in
+    // its middle), then given its design size; its controls follow at once, since a hidden
+    // window gets its resize event only when shown. `minima`: it never gets smaller than its
+    // design size, as fonts keep their size and captions would be cut.
+    void adatta(QWidget* form, QSize progetto, bool minima);
+
     void ReInitialise();
     void SizeFormToScreen(quint8 percento);
     void ResizeControls();

@@ -82,11 +82,9 @@ frmSplash::frmSplash(Finestre& finestre)
             e->installEventFilter(this);
     Image1->installEventFilter(this);
 
-    resize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
-    m_resize.setSourceForm(this);
-    m_resize.SizeFormToScreen(75);
-    resize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
-    m_resize.ResizeControls();   // a hidden window gets its resize event only when shown
+    const QSize progetto(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
+    resize(progetto);   // recorded at its design size
+    m_resize.adatta(this, progetto, false);
     // A splash stands in the middle of the screen.
     if (const QScreen* s = QGuiApplication::primaryScreen())
         move(s->availableGeometry().center() - rect().center());

@@ -82,11 +82,9 @@ frmTip::frmTip(Finestre&)
     connect(cmdNextTip, &QPushButton::clicked, this, &frmTip::cmdNextTip_Click);
     connect(cmdOK, &QPushButton::clicked, this, &frmTip::cmdOK_Click);
 
-    resize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
-    m_resize.setSourceForm(this);
-    m_resize.SizeFormToScreen(75);
-    resize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
-    m_resize.ResizeControls();   // a hidden window gets its resize event only when shown
+    const QSize progetto(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
+    resize(progetto);   // recorded at its design size
+    m_resize.adatta(this, progetto, false);
 
     if (!LoadTips(filedistribuito(Suggerimenti::nomefile)))
         lblTipText->setText(Suggerimenti::testomancante());

@@ -87,11 +87,9 @@ FinestraGuida::FinestraGuida(Finestre& finestre, const char* nome) : m_finestre(
     connect(cmdStampa, &QPushButton::clicked, this, &FinestraGuida::cmdstampa_Click);
     connect(cmdChiudi, &QPushButton::clicked, this, &FinestraGuida::cmdchiudi_Click);
 
-    resize(larghezza, altezza);
-    m_resize.setSourceForm(this);
-    m_resize.SizeFormToScreen(75);
-    resize(larghezza, altezza);
-    m_resize.ResizeControls();   // a hidden window gets its resize event only when shown
+    const QSize progetto(larghezza, altezza);
+    resize(progetto);   // recorded at its design size
+    m_resize.adatta(this, progetto, false);
 }
 
 void FinestraGuida::cmdchiudi_Click() { m_finestre.scarica(*this); }

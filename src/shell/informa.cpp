@@ -54,11 +54,9 @@ informa::informa(Finestre& finestre)
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &informa::cmdOK_Click);
 
-    resize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
-    m_resize.setSourceForm(this);
-    m_resize.SizeFormToScreen(75);
-    resize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
-    m_resize.ResizeControls();   // a hidden window gets its resize event only when shown
+    const QSize progetto(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
+    resize(progetto);   // recorded at its design size
+    m_resize.adatta(this, progetto, false);
 }
 
 void informa::cmdOK_Click() { hide(); }

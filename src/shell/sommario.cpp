@@ -81,11 +81,9 @@ sommario::sommario(Finestre& finestre) : m_finestre(finestre)
     connect(cmdstampa, &QPushButton::clicked, this, &sommario::cmdstampa_Click);
     connect(uscita, &QPushButton::clicked, this, &sommario::uscita_Click);
 
-    resize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
-    m_resize.setSourceForm(this);
-    m_resize.SizeFormToScreen(75);
-    resize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
-    m_resize.ResizeControls();   // a hidden window gets its resize event only when shown
+    const QSize progetto(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
+    resize(progetto);   // recorded at its design size
+    m_resize.adatta(this, progetto, false);
 }
 
 void sommario::apririga(int indice)
