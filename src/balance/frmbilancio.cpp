@@ -260,45 +260,41 @@ void bilancio::costruiscicontrolli()
 
 void bilancio::costruiscimenu()
 {
-    auto voce = [this](QMenu* m, const char* nome, const QString& testo, void (bilancio::*gestore)()) {
-        return aggiungivoce(m, nome, testo,
-                            gestore ? std::function<void()>([this, gestore] { (this->*gestore)(); }) : std::function<void()>());
-    };
     QMenu* file = aggiungimenu(this, "file", QStringLiteral("&File"));
-    voce(file, "apri", QStringLiteral("&Apri..."), &bilancio::apri_Click);
-    voce(file, "salva", QStringLiteral("&Salva"), &bilancio::salva_Click);
-    voce(file, "salvanome", QStringLiteral("Salva con &nome..."), &bilancio::salvanome_Click);
-    voce(file, "eliminare", QStringLiteral("E&limina..."), &bilancio::eliminare_click);
+    aggiungivoce(file, "apri", QStringLiteral("&Apri..."), this, &bilancio::apri_Click);
+    aggiungivoce(file, "salva", QStringLiteral("&Salva"), this, &bilancio::salva_Click);
+    aggiungivoce(file, "salvanome", QStringLiteral("Salva con &nome..."), this, &bilancio::salvanome_Click);
+    aggiungivoce(file, "eliminare", QStringLiteral("E&limina..."), this, &bilancio::eliminare_click);
     file->addSeparator();
-    voce(file, "solodati", QStringLiteral("S&tampa"), &bilancio::solodati_Click);
+    aggiungivoce(file, "solodati", QStringLiteral("S&tampa"), this, &bilancio::solodati_Click);
     file->addSeparator();
-    voce(file, "esci", QStringLiteral("&Esci"), &bilancio::uscita_Click);
+    aggiungivoce(file, "esci", QStringLiteral("&Esci"), this, &bilancio::uscita_Click);
 
     QMenu* modif = aggiungimenu(this, "modif", QStringLiteral("&Modifica"));
     // Listed as they always were, with no operation behind them.
-    voce(modif, "ordinamentoazioni", QStringLiteral("&Ordina azioni alfabeticamente"), nullptr)->setEnabled(false);
-    voce(modif, "ordinamentovendite", QStringLiteral("Ordina vendite &temporalmente"), nullptr)->setEnabled(false);
+    aggiungivoce(modif, "ordinamentoazioni", QStringLiteral("&Ordina azioni alfabeticamente"))->setEnabled(false);
+    aggiungivoce(modif, "ordinamentovendite", QStringLiteral("Ordina vendite &temporalmente"))->setEnabled(false);
     modif->addSeparator();
-    voce(modif, "colorare", QStringLiteral("&Colore di sfondo"), &bilancio::colorare_Click);
+    aggiungivoce(modif, "colorare", QStringLiteral("&Colore di sfondo"), this, &bilancio::colorare_Click);
     modif->addSeparator();
-    voce(modif, "controllodati", QStringLiteral("Controllo &dati immessi"), nullptr)->setEnabled(false);
-    voce(modif, "cancelladati", QStringLiteral("C&ancella dati finestra"), &bilancio::cancelladati_Click);
+    aggiungivoce(modif, "controllodati", QStringLiteral("Controllo &dati immessi"))->setEnabled(false);
+    aggiungivoce(modif, "cancelladati", QStringLiteral("C&ancella dati finestra"), this, &bilancio::cancelladati_Click);
 
     QMenu* visu = aggiungimenu(this, "visu", QStringLiteral("&Visualizza"));
-    voce(visu, "fin1", QStringLiteral("Finestra Azioni"), &bilancio::fin1_Click);
-    voce(visu, "fin2", QStringLiteral("Finestra Schede"), &bilancio::fin2_Click);
-    QAction* fin3 = voce(visu, "fin3", QStringLiteral("Finestra Bilancio"), &bilancio::fin3_Click);
+    aggiungivoce(visu, "fin1", QStringLiteral("Finestra Azioni"), this, &bilancio::fin1_Click);
+    aggiungivoce(visu, "fin2", QStringLiteral("Finestra Schede"), this, &bilancio::fin2_Click);
+    QAction* fin3 = aggiungivoce(visu, "fin3", QStringLiteral("Finestra Bilancio"), this, &bilancio::fin3_Click);
     fin3->setCheckable(true);
     fin3->setChecked(true);
     connect(fin3, &QAction::triggered, fin3, [fin3] { fin3->setChecked(true); });
-    voce(visu, "fin4", QStringLiteral("Finestra Grafici"), &bilancio::fin4_Click);
+    aggiungivoce(visu, "fin4", QStringLiteral("Finestra Grafici"), this, &bilancio::fin4_Click);
 
     QMenu* help = aggiungimenu(this, "help", QStringLiteral("&?"));
-    voce(help, "guida", QStringLiteral("&Guida in linea"), &bilancio::Command1_Click);
+    aggiungivoce(help, "guida", QStringLiteral("&Guida in linea"), this, &bilancio::Command1_Click);
     help->addSeparator();
-    voce(help, "supporto", QStringLiteral("Supporto &prodotto"), nullptr);
+    aggiungivoce(help, "supporto", QStringLiteral("Supporto &prodotto"));
     help->addSeparator();
-    voce(help, "inform", QStringLiteral("&Informazioni su Velno"), &bilancio::inform_Click);
+    aggiungivoce(help, "inform", QStringLiteral("&Informazioni su Velno"), this, &bilancio::inform_Click);
 
     voceangolo(this, "fin", QStringLiteral("Fi&nestra n.4 di 7"), [this] { fin_Click(); });
     scorciatoiedimenu(this);

@@ -246,36 +246,35 @@ void singola::costruiscicontrolli()
 
 void singola::costruiscimenu()
 {
-    auto voce = [this](QMenu* m, const char* nomeoggetto, const QString& testo, void (singola::*gestore)()) {
-        return aggiungivoce(m, nomeoggetto, testo, [this, gestore] { (this->*gestore)(); });
-    };
     QMenu* file = aggiungimenu(this, "file", QStringLiteral("&File"));
-    voce(file, "apri", QStringLiteral("&Apri..."), &singola::apri_Click);
-    voce(file, "salva", QStringLiteral("&Salva"), &singola::salva_Click);
-    voce(file, "salvanome", QStringLiteral("Salva con &nome..."), &singola::salvanome_Click);
-    voce(file, "eliminare", QStringLiteral("E&limina..."), &singola::eliminare_click);
+    aggiungivoce(file, "apri", QStringLiteral("&Apri..."), this, &singola::apri_Click);
+    aggiungivoce(file, "salva", QStringLiteral("&Salva"), this, &singola::salva_Click);
+    aggiungivoce(file, "salvanome", QStringLiteral("Salva con &nome..."), this, &singola::salvanome_Click);
+    aggiungivoce(file, "eliminare", QStringLiteral("E&limina..."), this, &singola::eliminare_click);
     file->addSeparator();
-    voce(file, "hardcopy", QStringLiteral("&Stampa"), &singola::hardcopy_Click);
+    aggiungivoce(file, "hardcopy", QStringLiteral("&Stampa"), this, &singola::hardcopy_Click);
     file->addSeparator();
-    voce(file, "usci", QStringLiteral("&Esci"), &singola::usci_Click);
+    aggiungivoce(file, "usci", QStringLiteral("&Esci"), this, &singola::usci_Click);
 
     QMenu* modifica = aggiungimenu(this, "modifica", QStringLiteral("&Modifica"));
-    voce(modifica, "colorare", QStringLiteral("&Colore di sfondo"), &singola::colorare_Click);
+    aggiungivoce(modifica, "colorare", QStringLiteral("&Colore di sfondo"), this, &singola::colorare_Click);
     modifica->addSeparator();
-    voce(modifica, "controllodati", QStringLiteral("Controllo &dati immessi"), &singola::controllodati_Click);
-    voce(modifica, "cancelladati", QStringLiteral("C&ancella dati finestra"), &singola::cancelladati_Click);
+    aggiungivoce(modifica, "controllodati", QStringLiteral("Controllo &dati immessi"),
+                 this, &singola::controllodati_Click);
+    aggiungivoce(modifica, "cancelladati", QStringLiteral("C&ancella dati finestra"),
+                 this, &singola::cancelladati_Click);
 
     QMenu* visualizza = aggiungimenu(this, "visualizza", QStringLiteral("&Visualizza"));
-    voce(visualizza, "fin1", QStringLiteral("Finestra Azioni"), &singola::fin1_Click);
-    voce(visualizza, "fin2", QStringLiteral("Finestra Schede"), &singola::fin2_Click);
-    voce(visualizza, "fin4", QStringLiteral("Finestra Bilancio"), &singola::fin4_Click);
-    voce(visualizza, "fin5", QStringLiteral("Finestra Grafici"), &singola::fin5_Click);
+    aggiungivoce(visualizza, "fin1", QStringLiteral("Finestra Azioni"), this, &singola::fin1_Click);
+    aggiungivoce(visualizza, "fin2", QStringLiteral("Finestra Schede"), this, &singola::fin2_Click);
+    aggiungivoce(visualizza, "fin4", QStringLiteral("Finestra Bilancio"), this, &singola::fin4_Click);
+    aggiungivoce(visualizza, "fin5", QStringLiteral("Finestra Grafici"), this, &singola::fin5_Click);
 
     QMenu* help = aggiungimenu(this, "help", QStringLiteral("&?"));
-    voce(help, "guida", QStringLiteral("&Guida in linea"), &singola::guida_Click);
-    voce(help, "sugg", QStringLiteral("&Suggerimenti..."), &singola::sugg_Click);
+    aggiungivoce(help, "guida", QStringLiteral("&Guida in linea"), this, &singola::guida_Click);
+    aggiungivoce(help, "sugg", QStringLiteral("&Suggerimenti..."), this, &singola::sugg_Click);
     help->addSeparator();
-    voce(help, "inform", QStringLiteral("&Informazioni su Velno"), &singola::inform_Click);
+    aggiungivoce(help, "inform", QStringLiteral("&Informazioni su Velno"), this, &singola::inform_Click);
 
     voceangolo(this, "fin", QStringLiteral("Fi&nestra n.2 di 7"), [this] { fin_Click(); });
     scorciatoiedimenu(this);

@@ -205,41 +205,42 @@ void grafici::costruiscicontrolli()
 
 void grafici::costruiscimenu()
 {
-    auto voce = [this](QMenu* m, const char* nome, const QString& testo, void (grafici::*gestore)()) {
-        return aggiungivoce(m, nome, testo, [this, gestore] { (this->*gestore)(); });
-    };
     QMenu* file = aggiungimenu(this, "file", QStringLiteral("&File"));
-    voce(file, "apri", QStringLiteral("&Apri..."), &grafici::apri_Click);
-    voce(file, "salva", QStringLiteral("&Salva"), &grafici::salva_Click);
-    voce(file, "salvanome", QStringLiteral("Salva con &nome..."), &grafici::salvanome_Click);
-    voce(file, "eliminare", QStringLiteral("&Elimina..."), &grafici::eliminare_click);
+    aggiungivoce(file, "apri", QStringLiteral("&Apri..."), this, &grafici::apri_Click);
+    aggiungivoce(file, "salva", QStringLiteral("&Salva"), this, &grafici::salva_Click);
+    aggiungivoce(file, "salvanome", QStringLiteral("Salva con &nome..."), this, &grafici::salvanome_Click);
+    aggiungivoce(file, "eliminare", QStringLiteral("&Elimina..."), this, &grafici::eliminare_click);
     file->addSeparator();
-    voce(file, "stampa", QStringLiteral("S&tampa grafico"), &grafici::stampa_Click);
+    aggiungivoce(file, "stampa", QStringLiteral("S&tampa grafico"), this, &grafici::stampa_Click);
     file->addSeparator();
-    voce(file, "esci", QStringLiteral("&Esci"), &grafici::esci_Click);
+    aggiungivoce(file, "esci", QStringLiteral("&Esci"), this, &grafici::esci_Click);
 
     QMenu* modifica = aggiungimenu(this, "modifica", QStringLiteral("&Modifica"));
-    voce(modifica, "colorare", QStringLiteral("&Colore di sfondo"), &grafici::colorare_Click);
+    aggiungivoce(modifica, "colorare", QStringLiteral("&Colore di sfondo"), this, &grafici::colorare_Click);
 
     QMenu* visualizza = aggiungimenu(this, "visualizza", QStringLiteral("&Visualizza"));
-    voce(visualizza, "fin1", QStringLiteral("Finestra Azioni"), &grafici::fin1_Click);
-    voce(visualizza, "fin2", QStringLiteral("Finestra Schede"), &grafici::fin2_Click);
-    voce(visualizza, "fin3", QStringLiteral("Finestra Bilancio"), &grafici::fin3_Click);
-    voce(visualizza, "fin4", QStringLiteral("Finestra Grafici"), &grafici::fin4_Click);
+    aggiungivoce(visualizza, "fin1", QStringLiteral("Finestra Azioni"), this, &grafici::fin1_Click);
+    aggiungivoce(visualizza, "fin2", QStringLiteral("Finestra Schede"), this, &grafici::fin2_Click);
+    aggiungivoce(visualizza, "fin3", QStringLiteral("Finestra Bilancio"), this, &grafici::fin3_Click);
+    aggiungivoce(visualizza, "fin4", QStringLiteral("Finestra Grafici"), this, &grafici::fin4_Click);
     visualizza->addSeparator();
-    voce(visualizza, "azioneprima", QStringLiteral("Riga precedente di azioni"), &grafici::azioneprima_click);
-    voce(visualizza, "azionedopo", QStringLiteral("Riga successiva di azioni"), &grafici::azionedopo_click);
+    aggiungivoce(visualizza, "azioneprima", QStringLiteral("Riga precedente di azioni"),
+                 this, &grafici::azioneprima_click);
+    aggiungivoce(visualizza, "azionedopo", QStringLiteral("Riga successiva di azioni"),
+                 this, &grafici::azionedopo_click);
     visualizza->addSeparator();
-    voce(visualizza, "quotazsinistra", QStringLiteral("Colonna precedente di quotazioni"), &grafici::quotazsinistra_click);
-    voce(visualizza, "quotazdestra", QStringLiteral("Colonna successiva di quotazioni"), &grafici::quotazdestra_click);
+    aggiungivoce(visualizza, "quotazsinistra", QStringLiteral("Colonna precedente di quotazioni"),
+                 this, &grafici::quotazsinistra_click);
+    aggiungivoce(visualizza, "quotazdestra", QStringLiteral("Colonna successiva di quotazioni"),
+                 this, &grafici::quotazdestra_click);
 
     QMenu* aiuto = aggiungimenu(this, "help", QStringLiteral("&?"));
-    voce(aiuto, "guida", QStringLiteral("&Guida in linea"), &grafici::guida_Click);
-    voce(aiuto, "sugger", QStringLiteral("&Suggerimenti..."), &grafici::sugger_Click);
+    aggiungivoce(aiuto, "guida", QStringLiteral("&Guida in linea"), this, &grafici::guida_Click);
+    aggiungivoce(aiuto, "sugger", QStringLiteral("&Suggerimenti..."), this, &grafici::sugger_Click);
     aiuto->addSeparator();
-    voce(aiuto, "supporto", QStringLiteral("Supporto &prodotto"), &grafici::supporto_Click);
+    aggiungivoce(aiuto, "supporto", QStringLiteral("Supporto &prodotto"), this, &grafici::supporto_Click);
     aiuto->addSeparator();
-    voce(aiuto, "informazioni", QStringLiteral("&Informazioni su Velno"), &grafici::informazioni_Click);
+    aggiungivoce(aiuto, "informazioni", QStringLiteral("&Informazioni su Velno"), this, &grafici::informazioni_Click);
 
     voceangolo(this, "finestra5", QStringLiteral("Fi&nestra  n.6 di 7"), [this] { finestra5_Click(); });
 }

@@ -311,47 +311,44 @@ void frmAzioni::costruiscicontrolli()
 
 void frmAzioni::costruiscimenu()
 {
-    auto voce = [this](QMenu* m, const char* nomeoggetto, const QString& testo, void (frmAzioni::*gestore)()) {
-        return aggiungivoce(m, nomeoggetto, testo, gestore ? std::function<void()>([this, gestore] { (this->*gestore)(); })
-                                                           : std::function<void()>());
-    };
-
     QMenu* file = aggiungimenu(this, "file", QStringLiteral("&File"));
-    voce(file, "apri", QStringLiteral("&Apri..."), &frmAzioni::apri_Click);
-    voce(file, "salva", QStringLiteral("&Salva"), &frmAzioni::salva_Click);
-    voce(file, "salvanome", QStringLiteral("Salva con &nome..."), &frmAzioni::salvanome_Click);
-    voce(file, "eliminare", QStringLiteral("E&limina..."), &frmAzioni::eliminare_click);
-    voce(file, "importa", QStringLiteral("&Importa quotazioni..."), &frmAzioni::importa_Click);
+    aggiungivoce(file, "apri", QStringLiteral("&Apri..."), this, &frmAzioni::apri_Click);
+    aggiungivoce(file, "salva", QStringLiteral("&Salva"), this, &frmAzioni::salva_Click);
+    aggiungivoce(file, "salvanome", QStringLiteral("Salva con &nome..."), this, &frmAzioni::salvanome_Click);
+    aggiungivoce(file, "eliminare", QStringLiteral("E&limina..."), this, &frmAzioni::eliminare_click);
+    aggiungivoce(file, "importa", QStringLiteral("&Importa quotazioni..."), this, &frmAzioni::importa_Click);
     file->addSeparator();
-    voce(file, "solodati", QStringLiteral("S&tampa"), &frmAzioni::solodati_Click);
+    aggiungivoce(file, "solodati", QStringLiteral("S&tampa"), this, &frmAzioni::solodati_Click);
     file->addSeparator();
-    voce(file, "esci", QStringLiteral("&Esci"), &frmAzioni::esci_Click);
+    aggiungivoce(file, "esci", QStringLiteral("&Esci"), this, &frmAzioni::esci_Click);
 
     QMenu* modif = aggiungimenu(this, "modif", QStringLiteral("&Modifica"));
-    voce(modif, "ordinamentoazioni", QStringLiteral("&Ordina azioni alfabeticamente "), &frmAzioni::ordinamentoazioni_click);
-    voce(modif, "ordinamentoquotazioni", QStringLiteral("Ordina quotazioni &temporalmente"),
-         &frmAzioni::ordinamentoquotazioni_click);
+    aggiungivoce(modif, "ordinamentoazioni", QStringLiteral("&Ordina azioni alfabeticamente "),
+                 this, &frmAzioni::ordinamentoazioni_click);
+    aggiungivoce(modif, "ordinamentoquotazioni", QStringLiteral("Ordina quotazioni &temporalmente"),
+                 this, &frmAzioni::ordinamentoquotazioni_click);
     modif->addSeparator();
-    voce(modif, "colorare", QStringLiteral("&Colore di sfondo"), &frmAzioni::colorare_Click);
+    aggiungivoce(modif, "colorare", QStringLiteral("&Colore di sfondo"), this, &frmAzioni::colorare_Click);
     modif->addSeparator();
-    voce(modif, "contr", QStringLiteral("Controllo &dati immessi"), &frmAzioni::contr_Click);
-    voce(modif, "canc", QStringLiteral("C&ancella dati immessi"), &frmAzioni::canc_Click);
+    aggiungivoce(modif, "contr", QStringLiteral("Controllo &dati immessi"), this, &frmAzioni::contr_Click);
+    aggiungivoce(modif, "canc", QStringLiteral("C&ancella dati immessi"), this, &frmAzioni::canc_Click);
 
     QMenu* visu = aggiungimenu(this, "visu", QStringLiteral("&Visualizza"));
-    m_fin1 = voce(visu, "fin1", QStringLiteral("Finestra Azioni"), &frmAzioni::fin1_Click);
+    m_fin1 = aggiungivoce(visu, "fin1", QStringLiteral("Finestra Azioni"), this, &frmAzioni::fin1_Click);
     m_fin1->setCheckable(true);
     m_fin1->setChecked(true);
     connect(m_fin1, &QAction::triggered, m_fin1, [a = m_fin1] { a->setChecked(true); });
-    voce(visu, "fin2", QStringLiteral("Finestra Schede"), &frmAzioni::fin2_Click);
-    voce(visu, "fin3", QStringLiteral("Finestra Graduatoria"), &frmAzioni::fin3_Click);
-    voce(visu, "fin4", QStringLiteral("Finestra Bilancio"), &frmAzioni::fin4_Click);
-    voce(visu, "fin5", QStringLiteral("Finestra Grafici"), &frmAzioni::fin5_Click);
+    aggiungivoce(visu, "fin2", QStringLiteral("Finestra Schede"), this, &frmAzioni::fin2_Click);
+    aggiungivoce(visu, "fin3", QStringLiteral("Finestra Graduatoria"), this, &frmAzioni::fin3_Click);
+    aggiungivoce(visu, "fin4", QStringLiteral("Finestra Bilancio"), this, &frmAzioni::fin4_Click);
+    aggiungivoce(visu, "fin5", QStringLiteral("Finestra Grafici"), this, &frmAzioni::fin5_Click);
     visu->addSeparator();
-    voce(visu, "prima", QStringLiteral("Riga precedente di azioni"), &frmAzioni::prima_Click);
-    voce(visu, "dopo", QStringLiteral("Riga successiva di azioni"), &frmAzioni::dopo_click);
+    aggiungivoce(visu, "prima", QStringLiteral("Riga precedente di azioni"), this, &frmAzioni::prima_Click);
+    aggiungivoce(visu, "dopo", QStringLiteral("Riga successiva di azioni"), this, &frmAzioni::dopo_click);
     visu->addSeparator();
-    voce(visu, "sinistra", QStringLiteral("Colonna precedente di quotazioni"), &frmAzioni::sinistra_click);
-    voce(visu, "destra", QStringLiteral("Colonna successiva di quotazioni"), &frmAzioni::destra_click);
+    aggiungivoce(visu, "sinistra", QStringLiteral("Colonna precedente di quotazioni"),
+                 this, &frmAzioni::sinistra_click);
+    aggiungivoce(visu, "destra", QStringLiteral("Colonna successiva di quotazioni"), this, &frmAzioni::destra_click);
     const char* tasti = "ABCDEFGHI";
     int k = 0;
     for (QAction* a : visu->actions())
@@ -359,12 +356,12 @@ void frmAzioni::costruiscimenu()
             a->setShortcut(QKeySequence(QStringLiteral("Ctrl+") + QChar::fromLatin1(tasti[k++])));
 
     QMenu* help = aggiungimenu(this, "help", QStringLiteral("&?"));
-    voce(help, "guida", QStringLiteral("&Guida in linea"), &frmAzioni::Command1_Click);
-    voce(help, "suggerimenti", QStringLiteral("&Suggerimenti..."), &frmAzioni::suggerimenti_Click);
+    aggiungivoce(help, "guida", QStringLiteral("&Guida in linea"), this, &frmAzioni::Command1_Click);
+    aggiungivoce(help, "suggerimenti", QStringLiteral("&Suggerimenti..."), this, &frmAzioni::suggerimenti_Click);
     help->addSeparator();
-    voce(help, "supporto", QStringLiteral("Supporto &prodotto"), nullptr);
+    aggiungivoce(help, "supporto", QStringLiteral("Supporto &prodotto"));
     help->addSeparator();
-    voce(help, "informazioni", QStringLiteral("&Informazioni su Velno"), &frmAzioni::informazioni_Click);
+    aggiungivoce(help, "informazioni", QStringLiteral("&Informazioni su Velno"), this, &frmAzioni::informazioni_Click);
 
     voceangolo(this, "finestra", QStringLiteral("Fi&nestra n.1 di 7"), [this] { finestra_Click(); });
     // Ctrl+A .. Ctrl+I move between windows even from a text box of the grid.
