@@ -744,9 +744,7 @@ void frmAzioni::apri_Click()
                       Icona::Critica));
         return;
     }
-    nomefile = file;
-    p() = std::move(*letto);
-    mostraportafoglio();
+    mostraarchivio(std::move(*letto), file);
     if (Ripristino* r = m_finestre.ripristino())
         r->portafogliosalvato();
 }
@@ -814,10 +812,7 @@ bool frmAzioni::scriviarchivio()
     QString errore;
     const bool esisteva = QFileInfo::exists(nomefile);
     if (!salvaarchivio(p(), nomefile, &errore)) {
-        QString testo = QStringLiteral("Impossibile salvare il file \"%1\": %2.").arg(nomefile, errore);
-        if (esisteva)
-            testo += QStringLiteral(" Il file precedente non è stato modificato.");
-        mostra(avviso(testo, Icona::Critica));
+        mostra(avviso(testosalvataggiofallito(nomefile, errore, esisteva), Icona::Critica));
         return false;
     }
     HScroll1_Change();

@@ -122,3 +122,11 @@ bool eliminafile(const QString& file, QString* errore)
         *errore = erroresistema(errno);
     return false;
 }
+
+QString testosalvataggiofallito(const QString& file, const QString& errore, bool esisteva)
+{
+    QString testo = QStringLiteral("Impossibile salvare il file \"%1\": %2.").arg(file, errore);
+    if (esisteva)
+        testo += QStringLiteral(" Il file precedente non è stato modificato.");
+    return testo;
+}

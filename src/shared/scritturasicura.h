@@ -17,3 +17,7 @@ QString erroresistema(int numero);
 
 // Removes `file`. False, with the reason in Italian, when the system refuses.
 bool eliminafile(const QString& file, QString* errore);
+
+// What a window says when a save failed: the file, the reason and, when the file was there
+// before, that it is as it was.
+QString testosalvataggiofallito(const QString& file, const QString& errore, bool esisteva);
