@@ -24,6 +24,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLineEdit>
 #include <QMenu>
@@ -653,10 +654,9 @@ bool bilancio::scrivibilancio()
             return false;
     }
     QString errore;
+    const bool esisteva = QFileInfo::exists(nomefile);
     if (!salvabilancio(b(), nomefile, &errore)) {
-        mostra(avviso(QStringLiteral("Impossibile salvare il file \"%1\": %2. Il file precedente non è stato modificato.")
-                          .arg(nomefile, errore),
-                      Icona::Critica));
+        mostra(avviso(testosalvataggiofallito(nomefile, errore, esisteva), Icona::Critica));
         return false;
     }
     b().annobilancio = nomefile.right(4);

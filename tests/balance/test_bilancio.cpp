@@ -359,6 +359,13 @@ private slots:
         QCOMPARE(e.dialoghi.filechiesti.last().titolo, QStringLiteral("Salva file con nome"));
         const QByteArray salvato = leggi(file);
         QVERIFY(salvato.startsWith("1\r\n\"Fiat\",\"12/03/97\",\"300\",14500,\"15/03/01\",\"100\",\"16320\""));
+        // A save that fails where no file was says nothing of a previous one.
+        e.messaggi.registrati.clear();
+        e.dialoghi.prossimofile = QStringLiteral("/cartella-che-non-esiste/Velno-bilancio-2001");
+        w.salvanome_Click();
+        QCOMPARE(testi(e.messaggi.registrati),
+                 QStringList{QStringLiteral("Impossibile salvare il file \"/cartella-che-non-esiste/Velno-bilancio-2001\": "
+                                            "il file o la cartella non esiste.")});
 
         // Cancelling the open dialog, or a damaged file, changes nothing.
         e.messaggi.registrati.clear();
