@@ -114,12 +114,7 @@ bool bilancio::ineuro() const { return valori->text() == ineuro_; }
 
 void bilancio::costruiscicontrolli()
 {
-    m_area = new QWidget(this);
-    m_area->setObjectName(QStringLiteral("area"));
-    m_area->installEventFilter(this);
-    m_area->setFont(QFont(QStringLiteral("Nimbus Sans"), 8));
-    m_area->resize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
-    setCentralWidget(m_area);
+    m_area = areacentrale(this, larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
     QWidget* a = m_area;
 
     const struct {

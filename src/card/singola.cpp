@@ -89,12 +89,7 @@ Portfolio& singola::p() { return m_modulo.portafoglio; }
 
 void singola::costruiscicontrolli()
 {
-    m_area = new QWidget(this);
-    m_area->setObjectName(QStringLiteral("area"));
-    m_area->installEventFilter(this);
-    m_area->setFont(QFont(QStringLiteral("Nimbus Sans"), 8));
-    m_area->resize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
-    setCentralWidget(m_area);
+    m_area = areacentrale(this, larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
     QWidget* a = m_area;
 
     // The holding: number and name, on green (red for a loss), with the bar that moves

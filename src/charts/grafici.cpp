@@ -136,12 +136,7 @@ grafici::~grafici() = default;
 
 void grafici::costruiscicontrolli()
 {
-    m_area = new QWidget(this);
-    m_area->setObjectName(QStringLiteral("area"));
-    m_area->installEventFilter(this);
-    m_area->setFont(QFont(QStringLiteral("Nimbus Sans"), 8));
-    m_area->resize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
-    setCentralWidget(m_area);
+    m_area = areacentrale(this, larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
 
     MSChart1 = new Grafico(m_area);
     MSChart1->setObjectName(QStringLiteral("MSChart1"));

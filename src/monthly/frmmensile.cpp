@@ -6,6 +6,7 @@
 #include "shared/documento.h"
 #include "shared/messaggi.h"
 #include "shared/modulovelno.h"
+#include "shell/arredo.h"
 #include "shell/finestre.h"
 
 #include <QEvent>
@@ -60,12 +61,7 @@ mensile::~mensile() = default;
 
 void mensile::costruiscicontrolli()
 {
-    m_area = new QWidget(this);
-    m_area->setObjectName(QStringLiteral("area"));
-    m_area->installEventFilter(this);
-    m_area->setFont(QFont(QStringLiteral("Nimbus Sans"), 8));
-    m_area->resize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
-    setCentralWidget(m_area);
+    m_area = areacentrale(this, larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
     QWidget* a = m_area;
 
     anno = etichetta(a, QStringLiteral("anno"), QString(), QRect(xmese, 6, 100, 18));

@@ -117,14 +117,8 @@ Portfolio& frmAzioni::p() { return m_modulo.portafoglio; }
 
 void frmAzioni::costruiscicontrolli()
 {
-    m_area = new QWidget(this);
-    m_area->setObjectName(QStringLiteral("area"));
+    m_area = areacentrale(this, larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
     m_area->setMouseTracking(true);
-    m_area->installEventFilter(this);
-    QFont f(QStringLiteral("Nimbus Sans"), 8);
-    m_area->setFont(f);
-    m_area->resize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
-    setCentralWidget(m_area);
     QWidget* a = m_area;
 
     // Headings

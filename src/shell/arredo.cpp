@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFont>
 #include <QIcon>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -303,6 +304,17 @@ QToolBar* costruiscibarra(QMainWindow* finestra, const SuggerimentiBarra& sugger
             barra->addSeparator();
     }
     return barra;
+}
+
+QWidget* areacentrale(QMainWindow* finestra, int larghezza, int altezza)
+{
+    auto* area = new QWidget(finestra);
+    area->setObjectName(QStringLiteral("area"));
+    area->installEventFilter(finestra);
+    area->setFont(QFont(QStringLiteral("Nimbus Sans"), 8));
+    area->resize(larghezza, altezza);
+    finestra->setCentralWidget(area);
+    return area;
 }
 
 QMenu* aggiungimenu(QMainWindow* finestra, const char* nomeoggetto, const QString& testo)

@@ -44,6 +44,11 @@ QIcon iconavelno(const QString& nome);
 // An icon by name: Velno's own drawing for ":" names, else the theme's.
 QIcon icona(const QString& nome);
 
+// The central area of a main window at its design size (in pixels), in the windows' font:
+// the controls are placed on it at their design positions, and `finestra` watches its
+// resizes to keep them in proportion.
+QWidget* areacentrale(QMainWindow* finestra, int larghezza, int altezza);
+
 // A menu of the window's menu bar; the menu and its action get the object name.
 QMenu* aggiungimenu(QMainWindow* finestra, const char* nomeoggetto, const QString& testo);
 // An item of `menu` named `nomeoggetto`, calling `gestore` (nothing when empty).
