@@ -26,13 +26,7 @@ void stampabilancio(Documento& d, const SalesBalance& b, const StampaBilancio& s
     const QStringView importi = lire ? u"##,##0" : u"##,##0.00";
     const QStringView quantita = u"##,##0";
 
-    d.avvia();
-    d.visibile(true);
-    d.aggiungidocumento();
-    d.carattere(gotico, 20);
-    d.scrivi(s.nomeprogramma.toUpper() + u'\r');
-    d.carattere(gotico, 16);
-    d.scrivi(u'(' + s.descrizione + QStringLiteral(")\r\r"));
+    iniziostampa(d, s.nomeprogramma.toUpper(), u'(' + s.descrizione + QStringLiteral(")\r\r"));
     d.carattere(gotico, 12);
     d.scrivi(QStringLiteral("Bilancio annuale (") + s.anno + QStringLiteral(" - ") + s.valori + u')');
 

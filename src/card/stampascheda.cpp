@@ -21,13 +21,7 @@ const std::array<QString, 14> vocischeda = {
 void stampascheda(Documento& d, const StampaScheda& s)
 {
     const QString gotico = QStringLiteral("Century Gothic");
-    d.avvia();
-    d.visibile(true);
-    d.aggiungidocumento();
-    d.carattere(gotico, 20);
-    d.scrivi(s.nomeprogramma.toUpper() + u'\r');
-    d.carattere(gotico, 16);
-    d.scrivi(u'(' + s.descrizione + QStringLiteral(")\r\r"));
+    iniziostampa(d, s.nomeprogramma.toUpper(), u'(' + s.descrizione + QStringLiteral(")\r\r"));
     d.carattere(gotico, 12);
     d.scrivi(QStringLiteral("Scheda del titolo: ") + s.nome + QStringLiteral(" (") + s.moneta + u')');
 

@@ -30,14 +30,7 @@ bool salvaimmaginegrafico(const QImage& immagine, const QString& file, QString* 
 
 void stampagrafico(Documento& d, const QString& immagine)
 {
-    const QString gotico = QStringLiteral("Century Gothic");
-    d.avvia();
-    d.visibile(true);
-    d.aggiungidocumento();
-    d.carattere(gotico, 20);
-    d.scrivi(QStringLiteral("VELNO\r"));
-    d.carattere(gotico, 16);
-    d.scrivi(QStringLiteral("(programma per la gestione dei titoli di velno)\r\r"));
+    iniziostampa(d, QStringLiteral("VELNO"), QStringLiteral("(programma per la gestione dei titoli di velno)\r\r"));
     d.aggiungiparagrafo(d.finedocumento());
     d.immagine(immagine);
 }

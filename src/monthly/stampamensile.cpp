@@ -32,13 +32,7 @@ void stampamensile(Documento& d, const SommeMensili& s, const ModuloVelno& m, co
     const bool lire = st.valori == u"valori in lire";
     const QStringView importi = lire ? u"##,##0" : u"##,##0.00";
 
-    d.avvia();
-    d.visibile(true);
-    d.aggiungidocumento();
-    d.carattere(gotico, 20);
-    d.scrivi(st.nomeprogramma.toUpper() + u'\r');
-    d.carattere(gotico, 16);
-    d.scrivi(u'(' + st.descrizione + QStringLiteral(")\r\r"));
+    iniziostampa(d, st.nomeprogramma.toUpper(), u'(' + st.descrizione + QStringLiteral(")\r\r"));
     d.carattere(gotico, 12);
     d.scrivi(QStringLiteral("Bilancio mensile (") + st.anno + QStringLiteral(" - ") + st.valori + u')');
 

@@ -19,13 +19,7 @@ bool pianovuoto(const std::array<QString, 13>& note)
 void stampapiano(Documento& d, const std::array<QString, 13>& note)
 {
     const QString gotico = QStringLiteral("Century Gothic");
-    d.avvia();
-    d.visibile(true);
-    d.aggiungidocumento();
-    d.carattere(gotico, 20);
-    d.scrivi(QStringLiteral("VELNO\r"));
-    d.carattere(gotico, 16);
-    d.scrivi(QStringLiteral("(programma per la gestione dei titoli di velno)\r\r"));
+    iniziostampa(d, QStringLiteral("VELNO"), QStringLiteral("(programma per la gestione dei titoli di velno)\r\r"));
     d.carattere(gotico, 12);
     d.scrivi(QStringLiteral("Piano strategico"));
 

@@ -21,13 +21,7 @@ void stampaazioni(Documento& d, const Portfolio& p, const StampaAzioni& s)
     const int n = std::clamp(p.numerotitoli, 0, Portfolio::maxtitoli);
     const int prima = std::clamp(s.primacolonna, 1, Portfolio::maxcolonne - 4);
 
-    d.avvia();
-    d.visibile(true);
-    d.aggiungidocumento();
-    d.carattere(gotico, 20);
-    d.scrivi(s.nomeprogramma + u'\r');
-    d.carattere(gotico, 16);
-    d.scrivi(s.descrizione + QStringLiteral("\r\r"));
+    iniziostampa(d, s.nomeprogramma, s.descrizione + QStringLiteral("\r\r"));
     d.carattere(gotico, 12);
     d.scrivi(QStringLiteral("Azioni acquistate e quotazioni periodiche"));
 

@@ -9,13 +9,7 @@ void stampaclassifica(Documento& d, const Graduatoria& g, const StampaClassifica
     const QString gotico = QStringLiteral("Century Gothic");
     const int n = std::clamp(s.numerotitoli, 0, Portfolio::maxtitoli);
 
-    d.avvia();
-    d.visibile(true);
-    d.aggiungidocumento();
-    d.carattere(gotico, 20);
-    d.scrivi(s.nomeprogramma + u'\r');
-    d.carattere(gotico, 16);
-    d.scrivi(s.descrizione + QStringLiteral("\r\r"));
+    iniziostampa(d, s.nomeprogramma, s.descrizione + QStringLiteral("\r\r"));
     d.carattere(gotico, 12);
     d.scrivi(QStringLiteral("Classifica dei titoli ") + u'(' + s.periodo + u')');
 

@@ -31,3 +31,17 @@ public:
     virtual void formatotabella(int tabella, int formato) = 0;    // 14 automatic table format
     virtual bool salva(const QString& file, QString* errore) = 0; // 15
 };
+
+// Every report starts so: a new document on screen, `titolo` in 20-point Century Gothic on a
+// line of its own, then `sottotitolo` in 16-point, typed as given (with its own line ends).
+inline void iniziostampa(Documento& d, const QString& titolo, const QString& sottotitolo)
+{
+    const QString gotico = QStringLiteral("Century Gothic");
+    d.avvia();
+    d.visibile(true);
+    d.aggiungidocumento();
+    d.carattere(gotico, 20);
+    d.scrivi(titolo + u'\r');
+    d.carattere(gotico, 16);
+    d.scrivi(sottotitolo);
+}

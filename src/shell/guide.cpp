@@ -44,13 +44,7 @@ QString testoguida(const QString& nome)
 void stampaguida(Documento& d, const QString& nomeprogramma, const QString& descrizione,
                  const QString& titolo, const QString& testo)
 {
-    d.avvia();
-    d.visibile(true);
-    d.aggiungidocumento();
-    d.carattere(gotico, 20);
-    d.scrivi(nomeprogramma + u'\r');
-    d.carattere(gotico, 16);
-    d.scrivi(descrizione + QStringLiteral("\r\r"));
+    iniziostampa(d, nomeprogramma, descrizione + QStringLiteral("\r\r"));
     d.scrivi(QStringLiteral("Guida: ") + titolo + u'\r');
     d.carattere(gotico, 12);
     d.scrivi(testo);
@@ -60,13 +54,7 @@ void stampaguida(Documento& d, const QString& nomeprogramma, const QString& desc
 void stampaguidaintera(Documento& d, const QString& nomeprogramma, const QString& descrizione,
                        const QList<SezioneGuida>& sezioni)
 {
-    d.avvia();
-    d.visibile(true);
-    d.aggiungidocumento();
-    d.carattere(gotico, 20);
-    d.scrivi(nomeprogramma + u'\r');
-    d.carattere(gotico, 16);
-    d.scrivi(descrizione + QStringLiteral("\r\r\r"));
+    iniziostampa(d, nomeprogramma, descrizione + QStringLiteral("\r\r\r"));
     for (qsizetype i = 0; i < sezioni.size(); ++i) {
         d.scrivi(QStringLiteral("Guida: ") + sezioni[i].titolo + QStringLiteral("\r\r"));
         if (i == 0)
