@@ -53,26 +53,6 @@ constexpr Colonna cnumero{2, 22}, cnomea{26, 100}, cacquisto{128, 50}, cvendita{
     cna{288, 50}, cprezzo0{340, 52}, cprezzo{394, 52}, cpagato{448, 64}, crealizzato{514, 64}, cpercento{580, 40};
 constexpr int yriga = 34, altriga = 20, passoriga = 21;
 
-QLabel* etichetta(QWidget* area, const QString& nome, const QString& testo, QRect r,
-                  Qt::Alignment allinea = Qt::AlignLeft | Qt::AlignVCenter)
-{
-    auto* e = new QLabel(testo, area);
-    e->setObjectName(nome);
-    e->setAlignment(allinea);
-    e->setGeometry(r);
-    return e;
-}
-
-// A figure of the window: a sunken panel, not a white box, since nothing is typed in it.
-QLabel* riquadro(QWidget* area, const QString& nome, QRect r, Qt::Alignment allinea = Qt::AlignRight | Qt::AlignVCenter)
-{
-    QLabel* e = etichetta(area, nome, QString(), r, allinea);
-    e->setFrameShape(QFrame::Panel);
-    e->setFrameShadow(QFrame::Sunken);
-    e->setMargin(1);
-    return e;
-}
-
 } // namespace
 
 void EtichettaClic::mousePressEvent(QMouseEvent* e)

@@ -27,25 +27,6 @@ constexpr int yriga = 66, altriga = 20, passoriga = 21;
 constexpr int xmese = 8, lmese = 70, xpag = 80, lpag = 86, xgua = 168, lgua = 86, xper = 256, lper = 52;
 constexpr int xann = 330, lann = 44, xpagann = 376, xguaann = 464, xperann = 552, xscroll = 606;
 
-QLabel* etichetta(QWidget* area, const QString& nome, const QString& testo, QRect r,
-                  Qt::Alignment allinea = Qt::AlignLeft | Qt::AlignVCenter)
-{
-    auto* e = new QLabel(testo, area);
-    e->setObjectName(nome);
-    e->setAlignment(allinea);
-    e->setGeometry(r);
-    return e;
-}
-
-QLabel* riquadro(QWidget* area, const QString& nome, QRect r)
-{
-    QLabel* e = etichetta(area, nome, QString(), r, Qt::AlignRight | Qt::AlignVCenter);
-    e->setFrameShape(QFrame::Panel);
-    e->setFrameShadow(QFrame::Sunken);
-    e->setMargin(1);
-    return e;
-}
-
 } // namespace
 
 mensile::mensile(Finestre& finestre)

@@ -4,6 +4,7 @@
 #include "shared/documento.h"
 #include "shared/messaggi.h"
 #include "shared/modulovelno.h"
+#include "shell/arredo.h"
 #include "shell/finestre.h"
 #include "shell/frmtip.h"
 #include "shell/guida.h"
@@ -31,16 +32,6 @@ const QColor rosso(255, 0, 0);
 
 const QString suggerimentoiniziale = QStringLiteral("cliccare per scegliere il giorno della quotazione iniziale");
 const QString suggerimentofinale = QStringLiteral("cliccare per scegliere il giorno della quotazione finale");
-
-QLabel* etichetta(QWidget* area, const QString& nomeoggetto, const QString& testo, QRect r,
-                  Qt::Alignment allinea = Qt::AlignLeft | Qt::AlignVCenter)
-{
-    auto* e = new QLabel(testo, area);
-    e->setObjectName(nomeoggetto);
-    e->setAlignment(allinea);
-    e->setGeometry(r);
-    return e;
-}
 
 void colora(QLabel* l, const QColor& fondo, const QColor& testo)
 {

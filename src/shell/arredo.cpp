@@ -6,6 +6,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QFont>
+#include <QLabel>
+#include <QFrame>
 #include <QIcon>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -304,6 +306,24 @@ QToolBar* costruiscibarra(QMainWindow* finestra, const SuggerimentiBarra& sugger
             barra->addSeparator();
     }
     return barra;
+}
+
+QLabel* etichetta(QWidget* area, const QString& nomeoggetto, const QString& testo, QRect r, Qt::Alignment allinea)
+{
+    auto* e = new QLabel(testo, area);
+    e->setObjectName(nomeoggetto);
+    e->setAlignment(allinea);
+    e->setGeometry(r);
+    return e;
+}
+
+QLabel* riquadro(QWidget* area, const QString& nomeoggetto, QRect r, Qt::Alignment allinea)
+{
+    QLabel* e = etichetta(area, nomeoggetto, QString(), r, allinea);
+    e->setFrameShape(QFrame::Panel);
+    e->setFrameShadow(QFrame::Sunken);
+    e->setMargin(1);
+    return e;
 }
 
 QWidget* areacentrale(QMainWindow* finestra, int larghezza, int altezza)

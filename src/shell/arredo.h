@@ -1,11 +1,14 @@
 #pragma once
+#include <QRect>
 #include <QString>
+#include <qnamespace.h>
 #include <array>
 #include <functional>
 #include <map>
 
 class QAction;
 class QIcon;
+class QLabel;
 class QMainWindow;
 class QMenu;
 class QToolBar;
@@ -48,6 +51,13 @@ QIcon icona(const QString& nome);
 // the controls are placed on it at their design positions, and `finestra` watches its
 // resizes to keep them in proportion.
 QWidget* areacentrale(QMainWindow* finestra, int larghezza, int altezza);
+
+// A label of a window's area at `r`, in design pixels.
+QLabel* etichetta(QWidget* area, const QString& nomeoggetto, const QString& testo, QRect r,
+                  Qt::Alignment allinea = Qt::AlignLeft | Qt::AlignVCenter);
+// A figure of a window: a sunken panel, not a white box, since nothing is typed in it.
+QLabel* riquadro(QWidget* area, const QString& nomeoggetto, QRect r,
+                 Qt::Alignment allinea = Qt::AlignRight | Qt::AlignVCenter);
 
 // A menu of the window's menu bar; the menu and its action get the object name.
 QMenu* aggiungimenu(QMainWindow* finestra, const char* nomeoggetto, const QString& testo);
