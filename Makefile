@@ -71,17 +71,21 @@ scimmia: build
 	QT_QPA_PLATFORM=offscreen SCIMMIA_SEME=$(SCIMMIA_SEME) SCIMMIA_EVENTI=$(SCIMMIA_EVENTI) \
 	    SCIMMIA_SECONDI=$(SCIMMIA_SECONDI) ./$(BUILD)/tests/scimmia/scimmia
 
-# libFuzzer on the archive reader, FUZZ_SECONDS long (clang with its sanitizer runtime).
+# libFuzzer on each archive reader in turn, FUZZ_SECONDS each (clang with its sanitizer runtime);
+# what a run finds lands in fuzz-out/<reader>.
 FUZZ_SECONDS ?= 600
 fuzz: deps
 	@dpkg-query -W -f='$${Status}' clang libclang-rt-14-dev 2>/dev/null | grep -q 'install ok installed' || \
 	    (DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y clang libclang-rt-14-dev)
 	[ -f build-fuzz/build.ninja ] || CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja \
 	    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELNO_FUZZ=ON
-	cmake --build build-fuzz --target fuzz_archivio
-	mkdir -p fuzz-out
-	./build-fuzz/fuzz_archivio -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -timeout=10 \
-	    -artifact_prefix=fuzz-out/ fuzz-out fuzz/corpus
+	cmake --build build-fuzz --target fuzz_azioni fuzz_bilancio
+	for lettore in azioni bilancio; do \
+	    mkdir -p fuzz-out/$$lettore && \
+	    ./build-fuzz/fuzz_$$lettore -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -timeout=10 \
+	        -print_final_stats=1 -artifact_prefix=fuzz-out/$$lettore/ fuzz-out/$$lettore fuzz/corpus/$$lettore \
+	        || exit 1; \
+	done
 
 clean:
 	rm -rf $(BUILD) build-asan build-fuzz

@@ -1,4 +1,7 @@
 #include "shared/campi.h"
+#include "shared/numeri.h"
+
+#include <QRegularExpression>
 
 #include <QFile>
 #include <QStringDecoder>
@@ -50,6 +53,24 @@ void ScrittoreCampi::numero(double n)
 {
     separa();
     QString s = QString::number(n, 'g', 15);
+    if (s.startsWith(QStringLiteral("0.")))
+        s.remove(0, 1);
+    else if (s.startsWith(QStringLiteral("-0.")))
+        s.remove(1, 1);
+    m_testo += s;
+}
+
+void ScrittoreCampi::numero(const QString& cifre)
+{
+    // Digits already written as the program keeps them go out as they are: a double through
+    // fifteen significant digits would lose the sixteenth.
+    static const QRegularExpression semplice(QStringLiteral("^-?[0-9]*\\.?[0-9]*$"));
+    if (!semplice.match(cifre).hasMatch() || !cifre.contains(QRegularExpression(QStringLiteral("[0-9]")))) {
+        numero(valore(cifre));
+        return;
+    }
+    separa();
+    QString s = cifre;
     if (s.startsWith(QStringLiteral("0.")))
         s.remove(0, 1);
     else if (s.startsWith(QStringLiteral("-0.")))

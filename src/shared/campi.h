@@ -11,6 +11,7 @@ class ScrittoreCampi {
 public:
     void testo(const QString& t);        // a quoted text
     void numero(double n);               // a bare number, ".5" for a half as the old Write did
+    void numero(const QString& cifre);   // a number text ("14500", "7.489") bare, every digit kept
     void vuoto();                        // a never-typed cell: nothing between the commas
     void fineriga();                     // CR LF
     const QString& risultato() const { return m_testo; }

@@ -287,7 +287,7 @@ private slots:
     void semidelfuzzer_sonoarchivi()
     {
         // The fuzzer starts from real archives: each seed must read.
-        const QDir semi(QStringLiteral(VELNO_SORGENTI "/fuzz/corpus"));
+        const QDir semi(QStringLiteral(VELNO_SORGENTI "/fuzz/corpus/azioni"));
         const QStringList file = semi.entryList(QDir::Files);
         QVERIFY(file.size() >= 5);
         for (const QString& f : file) {

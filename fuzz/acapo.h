@@ -1,0 +1,31 @@
+#pragma once
+// What the fuzz targets share: the archive writers' convention for line breaks inside a text
+// (CR LF, LF and a lone CR are each one line break, written as CR LF), so that a round trip is
+// compared on what it must keep.
+#include "shared/campi.h"
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+inline QString acapo(QString t)
+{
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(u'\r', u'\n');
+    return t;
+}
+
+template <std::size_t N> bool stessitesti(const std::array<QString, N>& a, const std::array<QString, N>& b)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (acapo(a[i]) != acapo(b[i]))
+            return false;
+    return true;
+}
+
+inline QString testofuzz(const uint8_t* dati, size_t n)
+{
+    return decodificaarchivio(QByteArray(reinterpret_cast<const char*>(dati), qsizetype(n)));
+}
