@@ -10,22 +10,21 @@ namespace {
 
 constexpr qint64 dimensionemassima = 16 * 1024 * 1024;
 
-void cella(ScrittoreCampi& s, const QString& t)
+// A text given a value, even an empty one, is written quoted; one never set as nothing.
+void cella(ScrittoreCampi& s, const QString& t, bool impostato)
 {
-    if (t.isEmpty())
+    if (t.isEmpty() && !impostato)
         s.vuoto();
     else
         s.testo(t);
 }
 
-void prezzo(ScrittoreCampi& s, const QString& t, bool numero)
+void prezzo(ScrittoreCampi& s, const QString& t, bool numero, bool impostato)
 {
-    if (t.isEmpty())
-        s.vuoto();
-    else if (numero)
-        s.numero(valore(t));
+    if (numero && !t.isEmpty())
+        s.numero(t);
     else
-        s.testo(t);
+        cella(s, t, impostato && !numero);
 }
 
 struct Letto {
@@ -37,7 +36,7 @@ class Lettura {
 public:
     explicit Lettura(const QString& testo) : m_l(testo) {}
 
-    bool campo(bool ultimo, Letto* letto)
+    bool campo(bool ultimo, Letto* letto, bool* impostato)
     {
         const auto c = m_l.leggi();
         if (!c) {
@@ -45,13 +44,12 @@ public:
             return false;
         }
         if (c->finerecord != ultimo) {
-            m_errore = QStringLiteral("la riga %1 non ha la forma attesa").arg(m_riga);
+            m_errore = QStringLiteral("la riga %1 non ha la forma attesa").arg(c->riga);
             return false;
         }
-        if (ultimo)
-            ++m_riga;
         letto->numero = false;
         letto->testo = c->testo;
+        *impostato = c->virgolette || !c->testo.isEmpty();
         if (!c->virgolette && !c->testo.isEmpty()) {
             // A bare number as the text a user would type; anything else bare stays a text.
             const double v = c->testo.toDouble(&letto->numero);
@@ -66,7 +64,6 @@ public:
 private:
     LettoreCampi m_l;
     QString m_errore;
-    int m_riga = 1;
 };
 
 } // namespace
@@ -79,17 +76,18 @@ QString testobilancio(const SalesBalance& b)
     s.fineriga();
     for (int riga = 1; riga <= n; ++riga) {
         const auto r = std::size_t(riga);
-        cella(s, b.nomea[r]);
-        cella(s, b.dataacquisto[r]);
-        cella(s, b.nacq[r]);
-        prezzo(s, b.prezzo0[r], true);
-        cella(s, b.datavendita[r]);
-        cella(s, b.na[r]);
-        prezzo(s, b.prezzo[r], b.prezzonumero[r]);
-        cella(s, b.pagato[r]);
-        cella(s, b.realizzato[r]);
-        cella(s, b.percento[r]);
-        cella(s, b.appunti[r]);
+        auto c = [&](SalesBalance::Campo k, const QString& t) { cella(s, t, b.impostato(riga, k)); };
+        c(SalesBalance::Nome, b.nomea[r]);
+        c(SalesBalance::DataAcquisto, b.dataacquisto[r]);
+        c(SalesBalance::Possedute, b.nacq[r]);
+        prezzo(s, b.prezzo0[r], true, false);
+        c(SalesBalance::DataVendita, b.datavendita[r]);
+        c(SalesBalance::Vendute, b.na[r]);
+        prezzo(s, b.prezzo[r], b.prezzonumero[r], b.impostato(riga, SalesBalance::PrezzoVendita));
+        c(SalesBalance::Pagato, b.pagato[r]);
+        c(SalesBalance::Realizzato, b.realizzato[r]);
+        c(SalesBalance::Percento, b.percento[r]);
+        c(SalesBalance::Appunti, b.appunti[r]);
         s.fineriga();
     }
     return s.risultato();
@@ -107,7 +105,8 @@ std::optional<SalesBalance> leggibilancio(const QString& testo, QString* errore)
 
     Lettura l(testo);
     Letto conteggio;
-    if (!l.campo(true, &conteggio))
+    bool impostato = false;
+    if (!l.campo(true, &conteggio, &impostato))
         return rifiuta(l.errore());
     bool ok = false;
     const int n = conteggio.testo.toInt(&ok);
@@ -124,9 +123,11 @@ std::optional<SalesBalance> leggibilancio(const QString& testo, QString* errore)
                             &b.realizzato[r],  &b.percento[r], &b.appunti[r]};
         for (int k = 0; k < 11; ++k) {
             Letto c;
-            if (!l.campo(k == 10, &c))
+            if (!l.campo(k == 10, &c, &impostato))
                 return rifiuta(l.errore());
             *campi[k] = c.testo;
+            if (impostato)
+                b.imposta(riga, SalesBalance::Campo(k));
             if (k == 6)
                 b.prezzonumero[r] = c.numero;
         }

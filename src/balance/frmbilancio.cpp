@@ -171,6 +171,11 @@ void bilancio::costruiscicontrolli()
         connect(datavendita[i], &QLineEdit::textChanged, this, [this, i] { datavendita_Change(i); });
         connect(na[i], &QLineEdit::textChanged, this, [this, i] { na_Change(i); });
         connect(prezzo[i], &QLineEdit::textChanged, this, [this, i] { prezzo_Change(i); });
+        // What was typed is checked when the box is left (a message at every key would stop
+        // the typing of a date half way).
+        connect(datavendita[i], &QLineEdit::editingFinished, this, [this, i] { datavendita_LostFocus(i); });
+        connect(na[i], &QLineEdit::editingFinished, this, [this, i] { na_LostFocus(i); });
+        connect(prezzo[i], &QLineEdit::editingFinished, this, [this, i] { prezzo_LostFocus(i); });
     }
 
     VScroll1 = new QScrollBar(Qt::Vertical, a);
@@ -359,7 +364,9 @@ void bilancio::mostrafigure(int i)
     prezzo0[i]->setText(s.prezzo0[r]);
     pagato[i]->setText(mostraimporto(s.pagato[r], euro));
     realizzato[i]->setText(mostraimporto(s.realizzato[r], euro));
-    percento[i]->setText(s.percento[r]);
+    // A percentage too long to show every digit of is no figure to read.
+    const qsizetype cifre = std::count_if(s.percento[r].cbegin(), s.percento[r].cend(), [](QChar c) { return c.isDigit(); });
+    percento[i]->setText(cifre > 15 ? fuorimisura() : s.percento[r]);
 }
 
 void bilancio::VScroll1_Change()
@@ -426,6 +433,39 @@ void bilancio::datavendita_Change(int i)
     if (m_riempimento)
         return;
     b().datavendita[std::size_t(riga(i))] = datavendita[i]->text();
+    b().imposta(riga(i), SalesBalance::DataVendita);
+}
+
+void bilancio::datavendita_LostFocus(int i)
+{
+    if (!datavendita[i]->isModified())
+        return;   // checked already, or not typed
+    datavendita[i]->setModified(false);
+    if (auto m = controllodatavendita(datavendita[i]->text(), i, m_modulo.titolocontrollo)) {
+        mostra(*m);
+        return;
+    }
+    // The year follows the line whose date was typed last, as entering the shares sold does.
+    if (const auto a = annovendita(datavendita[i]->text()))
+        anno->setText(QStringLiteral("anno") + str(*a));
+}
+
+void bilancio::na_LostFocus(int i)
+{
+    if (!na[i]->isModified())
+        return;
+    na[i]->setModified(false);
+    if (auto m = controllocifra(na[i]->text(), true, i, m_modulo.titolocontrollo))
+        mostra(*m);
+}
+
+void bilancio::prezzo_LostFocus(int i)
+{
+    if (!prezzo[i]->isModified())
+        return;
+    prezzo[i]->setModified(false);
+    if (auto m = controllocifra(prezzo[i]->text(), false, i, m_modulo.titolocontrollo))
+        mostra(*m);
 }
 
 void bilancio::na_Change(int i)
@@ -455,6 +495,7 @@ void bilancio::prezzo_Change(int i)
     const int R = riga(i);
     b().prezzo[std::size_t(R)] = prezzo[i]->text();
     b().prezzonumero[std::size_t(R)] = false;
+    b().imposta(R, SalesBalance::PrezzoVendita);
     calcolariga(b(), R);
     mostrafigure(i);
     ricalcolatotali();
@@ -484,8 +525,9 @@ void bilancio::ricalcolatotali()
         mediapercento->clear();
         return;
     }
+    // The year's totals file is written by a save: what is typed and not saved never
+    // replaces it.
     const TotaliBilancio t = calcolatotali(b());
-    scrivitotali(t);
     const bool euro = ineuro();
     totpagato->setText(mostraimporto(t.testopagato, euro));
     totguadagno->setText(mostraimporto(t.testoguadagno, euro));
@@ -494,13 +536,10 @@ void bilancio::ricalcolatotali()
 
 void bilancio::scrivitotali(const TotaliBilancio& t)
 {
-    b().annobilancio = nomefile.right(4);
-    // The totals files and the yearly totals are in lire: the monthly window divides them
-    // by the rate for euro. Shown in euro, the lire totals written last still hold.
-    if (ineuro())
-        return;
+    // The totals files and the yearly totals are in lire (a save is): the monthly window
+    // divides them by the rate for euro.
     const int a = int(valore(anno->text().mid(5)));
-    if (a < ModuloVelno::primoanno || a > ModuloVelno::ultimoanno)
+    if (b().numerorighe == 0 || a < ModuloVelno::primoanno || a > ModuloVelno::ultimoanno)
         return;
     // A sale typed in another year (the "anni diversi" warning) would put this year's sales
     // into that year's file: both files keep what they hold until the dates agree again.
@@ -511,21 +550,10 @@ void bilancio::scrivitotali(const TotaliBilancio& t)
     m_modulo.totaleguadagno[k] = t.testoguadagno;
     m_modulo.mediepercento[k] = t.media;
     const QString file = m_modulo.percorsoutente(ModuloVelno::nometotali(a));
-    const QString scritto = QStringList{file, t.testopagato, t.testoguadagno, t.media}.join(QChar(0));
-    if (scritto == m_ultimitotali)
-        return;   // the file already holds these
     QString errore;
-    if (!ModuloVelno::scrivitotali(a, t.testopagato, t.testoguadagno, t.media, m_modulo.cartella, &errore)) {
-        m_ultimitotali.clear();
-        // Said once, not at every figure typed, until a write succeeds again.
-        if (!m_erroretotali)
-            mostra(avviso(QStringLiteral("Impossibile scrivere il file dei totali \"%1\": %2.").arg(file, errore),
-                          Icona::Critica));
-        m_erroretotali = true;
-        return;
-    }
-    m_erroretotali = false;
-    m_ultimitotali = scritto;
+    if (!ModuloVelno::scrivitotali(a, t.testopagato, t.testoguadagno, t.media, m_modulo.cartella, &errore))
+        mostra(avviso(QStringLiteral("Impossibile scrivere il file dei totali \"%1\": %2.").arg(file, errore),
+                      Icona::Critica));
 }
 
 // ---- Currency ------------------------------------------------------------------------
@@ -609,6 +637,8 @@ void bilancio::mostrabilancio(SalesBalance letto, const QString& file)
     valoriinlire();
     letto.fattore = b().fattore;
     letto.primariga = 1;
+    // Every row shows what its prices and shares make, whatever figures the file stored.
+    ricalcolarighe(letto);
     b() = std::move(letto);
     nomefile = file;
     primapagina();
@@ -623,6 +653,22 @@ bool bilancio::scrivibilancio()
         mostra(avviso(QStringLiteral("Attenzione: non esistono dati da archiviare."), Icona::Critica));
         return false;
     }
+    // A sale typed below an empty line is outside the count: it would not be written.
+    if (const int oltre = venditaoltreilvuoto(b())) {
+        const Messaggio domanda{
+            QStringLiteral("La riga n.%1 è vuota: la vendita della riga n.%2 e le seguenti non verrebbero archiviate. "
+                           "Spostarle in su, chiudendo le righe vuote, e archiviare?")
+                .arg(str(b().numerorighe + 1), str(oltre)),
+            m_modulo.titolocontrollo, Icona::Domanda, Pulsanti::SiNo};
+        if (m_finestre.messaggi().mostra(domanda) != Risposta::Si)
+            return false;
+        chiudivuoti(b());
+        VScroll1_Change();
+    }
+    if (auto m = controllobilancio(b(), m_modulo.titolocontrollo)) {
+        mostra(*m);
+        return false;
+    }
     if (nomefile.isEmpty()) {
         nomefile = m_finestre.dialoghi().salva(this, RichiestaFile{m_titolodialogo, filtrosalva, 1});
         if (nomefile.isEmpty())
@@ -635,6 +681,7 @@ bool bilancio::scrivibilancio()
         return false;
     }
     b().annobilancio = nomefile.right(4);
+    scrivitotali(calcolatotali(b()));
     if (Ripristino* r = m_finestre.ripristino())
         r->bilanciosalvato();
     return true;
@@ -676,6 +723,11 @@ void bilancio::cancelladati_Click()
                                          &s.prezzo, &s.pagato, &s.realizzato, &s.percento})
             (*c)[r].clear();
         s.prezzonumero[r] = false;
+        s.impostati[r] = 0;
+        s.prezzilire[r] = {};
+        // A name typed by hand afterwards must not show the notes of the sale cleared.
+        if (riga <= SalesBalance::maxvendite)
+            s.appunti[r].clear();
     }
     s.numerorighe = 0;
     for (int i = 1; i <= 10; ++i)
@@ -685,7 +737,6 @@ void bilancio::cancelladati_Click()
     mediapercento->clear();
     for (auto* a : {&m_modulo.totalepagato, &m_modulo.totaleguadagno, &m_modulo.mediepercento})
         a->fill(QString());
-    m_ultimitotali.clear();
 }
 
 // ---- Report --------------------------------------------------------------------------

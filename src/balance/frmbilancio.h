@@ -86,6 +86,9 @@ public slots:
     void nomea_Click(int i);
     void nomea_Change(int i);
     void datavendita_Change(int i);
+    void datavendita_LostFocus(int i);
+    void na_LostFocus(int i);
+    void prezzo_LostFocus(int i);
     void na_Change(int i);
     void prezzo_Change(int i);
     void numero_Click(int i);
@@ -127,8 +130,9 @@ private:
     // Line i from its row, without raising the boxes' handlers.
     void riempilinea(int i);
     void mostrafigure(int i);
-    // The totals of the year, the totals file, then the captions formatted.
+    // The totals of the year, the captions formatted.
     void ricalcolatotali();
+    // The year's totals file and the yearly totals in memory, after a save.
     void scrivitotali(const TotaliBilancio& t);
     void primapagina();
     void scorri(int passo);
@@ -143,6 +147,4 @@ private:
     QWidget* m_area = nullptr;
     bool m_riempimento = false;
     QString m_titolodialogo;
-    QString m_ultimitotali;      // the totals file last written, with its three values
-    bool m_erroretotali = false; // a failed write of the totals file has been told
 };

@@ -5,8 +5,11 @@
 #include "shared/date.h"
 #include "shared/numeri.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -115,9 +118,129 @@ std::optional<Messaggio> sceglititolo(SalesBalance& b, const Portfolio& p, int r
         // No price of another stock may stay on the row.
         b.prezzo0[r].clear();
     }
+    for (auto c : {SalesBalance::Nome, SalesBalance::Appunti, SalesBalance::Possedute, SalesBalance::DataAcquisto,
+                   SalesBalance::PrezzoAcquisto})
+        b.imposta(riga, c);
     b.numerorighe = contarighe(b);
     calcolariga(b, riga);
     return std::nullopt;
+}
+
+bool cifravalida(const QString& testo)
+{
+    const QString t = testo.trimmed();
+    int i = 0, cifre = 0, punti = 0;
+    if (i < t.size() && (t[i] == u'-' || t[i] == u'+'))
+        ++i;
+    for (; i < t.size(); ++i) {
+        if (t[i].isDigit() && t[i].unicode() < 128)
+            ++cifre;
+        else if (t[i] == u'.' && ++punti == 1)
+            continue;
+        else
+            return false;
+    }
+    return cifre > 0;
+}
+
+std::optional<double> prezzovendita(const QString& testo)
+{
+    if (testo.isEmpty() || !cifravalida(testo))
+        return std::nullopt;
+    const double v = valore(testo.trimmed());
+    if (!(std::fabs(v) < valoremassimo))
+        return std::nullopt;
+    return v;
+}
+
+std::optional<Messaggio> controllocifra(const QString& testo, bool vendute, int numero, const QString& titolo)
+{
+    if (testo.isEmpty())
+        return std::nullopt;
+    const QString cosa = vendute ? QStringLiteral("le azioni vendute") : QStringLiteral("il prezzo di vendita");
+    const QString riga = QStringLiteral(" del titolo n.") + str(numero);
+    if (!vendute && testo.contains(u',') && !testo.contains(QRegularExpression(QStringLiteral("[^0-9.,+\\- ]"))))
+        return critico(QStringLiteral("Sostituire la virgola con il punto nel prezzo di vendita") + riga + u'.', titolo);
+    if (!cifravalida(testo))
+        return critico(QStringLiteral("Inserire un valore numerico valido per ") + cosa + riga + u'.', titolo);
+    if (!(std::fabs(valore(testo.trimmed())) < valoremassimo))
+        return critico(QStringLiteral("Inserire un valore numerico valido per ") + cosa + riga
+                           + QStringLiteral(": il numero è troppo grande."),
+                       titolo);
+    return std::nullopt;
+}
+
+std::optional<Messaggio> controllodatavendita(const QString& data, int numero, const QString& titolo)
+{
+    if (data.isEmpty())
+        return std::nullopt;
+    const QString campo = QStringLiteral(" della vendita del titolo n.") + str(numero);
+    const Messaggio formato{QStringLiteral("Correggere la data") + campo + QStringLiteral(": usare il formato gg/mm/aa."),
+                            titolo, Icona::Critica};
+    if (data.size() != 8)
+        return formato;
+    if (auto m = controllodata(spezzadata(data), campo, titolo))
+        return m;
+    // "3O/12/99" passes the checks of its parts and is no date: the sale would leave the
+    // monthly table.
+    if (!convertidata(data))
+        return formato;
+    return std::nullopt;
+}
+
+std::optional<Messaggio> controllobilancio(const SalesBalance& b, const QString& titolo)
+{
+    const int n = std::clamp(b.numerorighe, 0, SalesBalance::maxvendite);
+    for (int riga = 1; riga <= n; ++riga) {
+        const auto r = std::size_t(riga);
+        const QString& data = b.datavendita[r];
+        if (data.isEmpty() && !b.na[r].isEmpty())
+            return critico(QStringLiteral("Correggere la data della vendita del titolo n.") + str(riga)
+                               + QStringLiteral(": usare il formato gg/mm/aa."),
+                           titolo);
+        if (auto m = controllodatavendita(data, riga, titolo))
+            return m;
+        if (auto m = controllocifra(b.na[r], true, riga, titolo))
+            return m;
+        if (auto m = controllocifra(b.prezzo[r], false, riga, titolo))
+            return m;
+    }
+    return std::nullopt;
+}
+
+int venditaoltreilvuoto(const SalesBalance& b)
+{
+    for (int r = std::max(b.numerorighe, 0) + 1; r <= SalesBalance::maxvendite; ++r)
+        if (!b.nomea[std::size_t(r)].isEmpty())
+            return r;
+    return 0;
+}
+
+namespace {
+void scambiarighe(SalesBalance& b, int r1, int r2)
+{
+    const auto a = std::size_t(r1), c = std::size_t(r2);
+    for (SalesBalance::Colonna* col : {&b.nomea, &b.dataacquisto, &b.nacq, &b.prezzo0, &b.datavendita, &b.na,
+                                       &b.prezzo, &b.pagato, &b.realizzato, &b.percento})
+        std::swap((*col)[a], (*col)[c]);
+    std::swap(b.appunti[a], b.appunti[c]);
+    std::swap(b.prezzonumero[a], b.prezzonumero[c]);
+    std::swap(b.impostati[a], b.impostati[c]);
+    std::swap(b.prezzilire[a], b.prezzilire[c]);
+}
+} // namespace
+
+void chiudivuoti(SalesBalance& b)
+{
+    int libera = 1;
+    for (int r = 1; r <= SalesBalance::maxvendite; ++r) {
+        if (b.nomea[std::size_t(r)].isEmpty())
+            continue;
+        if (r != libera)
+            scambiarighe(b, libera, r);
+        ++libera;
+    }
+    b.numerorighe = contarighe(b);
 }
 
 void calcolariga(SalesBalance& b, int riga)
@@ -130,16 +253,34 @@ void calcolariga(SalesBalance& b, int riga)
     const double pagato = scala(acquisto * vendute);
     b.pagato[r] = testonumero(pagato);
     double realizzato = 0;
-    if (b.prezzo[r].isEmpty()) {
-        b.realizzato[r].clear();
-    } else {
-        realizzato = scala((scala(valore(b.prezzo[r])) - acquisto) * vendute);
+    if (const auto vendita = prezzovendita(b.prezzo[r])) {
+        realizzato = scala((scala(*vendita) - acquisto) * vendute);
         b.realizzato[r] = testonumero(realizzato);
+    } else {
+        b.realizzato[r].clear();
     }
     if (pagato != 0 && realizzato != 0)
         b.percento[r] = testopercento(std::floor(100 * (100 * realizzato / pagato) + 0.5) / 100);
     else
         b.percento[r].clear();
+    for (auto c : {SalesBalance::Pagato, SalesBalance::Realizzato, SalesBalance::Percento})
+        b.imposta(riga, c);
+}
+
+void ricalcolarighe(SalesBalance& b)
+{
+    const int n = std::clamp(b.numerorighe, 0, SalesBalance::maxvendite);
+    for (int riga = 1; riga <= n; ++riga) {
+        const auto r = std::size_t(riga);
+        const QString pagato = b.pagato[r], realizzato = b.realizzato[r], percento = b.percento[r];
+        const auto impostati = b.impostati[r];
+        calcolariga(b, riga);
+        // A figure the file held right keeps the form it was written in.
+        const std::uint16_t uguali = (b.pagato[r] == pagato ? 1u << SalesBalance::Pagato : 0u)
+                                     | (b.realizzato[r] == realizzato ? 1u << SalesBalance::Realizzato : 0u)
+                                     | (b.percento[r] == percento ? 1u << SalesBalance::Percento : 0u);
+        b.impostati[r] = std::uint16_t((b.impostati[r] & ~uguali) | (impostati & uguali));
+    }
 }
 
 TotaliBilancio calcolatotali(const SalesBalance& b)
@@ -152,9 +293,9 @@ TotaliBilancio calcolatotali(const SalesBalance& b)
         const double vendute = valore(b.na[r]);
         if (acquisto != 0)
             t.pagato += scala(acquisto * vendute);
-        const double vendita = scala(valore(b.prezzo[r]));
-        if (!b.prezzo[r].isEmpty() && vendita != 0)
-            t.guadagno += scala((vendita - acquisto) * vendute);
+        const auto prezzo = prezzovendita(b.prezzo[r]);
+        if (prezzo && *prezzo != 0)
+            t.guadagno += scala((scala(*prezzo) - acquisto) * vendute);
     }
     t.pagato = scala(t.pagato);
     t.guadagno = scala(t.guadagno);
@@ -176,17 +317,21 @@ EsitoVendita immettivendute(SalesBalance& b, int riga, int linea, const QString&
     if (!SalesBalance::rigavalida(riga))
         return e;
     const auto r = std::size_t(riga);
-    // Stored first: what the box shows is what the balance holds, even when refused below.
+    // Stored first, and the row computed for it: what the box shows is what the row's
+    // figures count, even when refused below.
     b.na[r] = vendute;
+    b.imposta(riga, SalesBalance::Vendute);
+    calcolariga(b, riga);
+    e.calcolata = true;
 
     const QString& data = b.datavendita[r];
-    const QString campo = QStringLiteral(" della vendita del titolo n.") + str(linea);
     if (data.size() != 8) {
-        e.messaggio = critico(QStringLiteral("Correggere la data") + campo + QStringLiteral(": usare il formato gg/mm/aa."),
+        e.messaggio = critico(QStringLiteral("Correggere la data della vendita del titolo n.") + str(linea)
+                                  + QStringLiteral(": usare il formato gg/mm/aa."),
                               titolo);
         return e;
     }
-    if (auto m = controllodata(spezzadata(data), campo, titolo)) {
+    if (auto m = controllodata(spezzadata(data), QStringLiteral(" della vendita del titolo n.") + str(linea), titolo)) {
         e.messaggio = std::move(m);
         return e;
     }
@@ -194,8 +339,6 @@ EsitoVendita immettivendute(SalesBalance& b, int riga, int linea, const QString&
         e.messaggio = critico(nonscelto, titolo);
         return e;
     }
-    calcolariga(b, riga);
-    e.calcolata = true;
 
     e.anno = annovendita(data);
     if (linea > 1) {
@@ -226,34 +369,52 @@ int ultimarigaconvertita(int numerorighe)
     return std::min(prima + 9, SalesBalance::maxrighe);
 }
 
-namespace {
-template <class F> void converti(SalesBalance& b, F prezzonuovo)
+void convertiineuro(SalesBalance& b)
 {
+    const double f = cambiosingolo;
+    auto ineuro = [f](const QString& t) { return testonumero(std::floor(valore(t) / f * 1000 + 0.5) / 1000); };
     const int ultima = ultimarigaconvertita(b.numerorighe);
     for (int riga = 1; riga <= ultima; ++riga) {
         const auto r = std::size_t(riga);
         if (b.prezzo0[r].isEmpty() && b.prezzo[r].isEmpty())
             continue;   // a line never used stays blank
+        SalesBalance::PrezziLire& l = b.prezzilire[r];
+        l = SalesBalance::PrezziLire{b.prezzo0[r], b.prezzo[r], QString(), QString(), b.prezzonumero[r], true};
         if (!b.prezzo0[r].isEmpty())
-            b.prezzo0[r] = testonumero(prezzonuovo(valore(b.prezzo0[r])));
+            b.prezzo0[r] = ineuro(b.prezzo0[r]);
         if (!b.prezzo[r].isEmpty()) {
-            b.prezzo[r] = testonumero(prezzonuovo(valore(b.prezzo[r])));
+            b.prezzo[r] = ineuro(b.prezzo[r]);
             b.prezzonumero[r] = true;
         }
+        l.acquistoeuro = b.prezzo0[r];
+        l.venditaeuro = b.prezzo[r];
         calcolariga(b, riga);
     }
-}
-} // namespace
-
-void convertiineuro(SalesBalance& b)
-{
-    const double f = cambiosingolo;
-    converti(b, [f](double v) { return std::floor(v / f * 1000 + 0.5) / 1000; });
 }
 
 void convertiinlire(SalesBalance& b)
 {
-    // Always the rate itself: the monthly window sets the shared factor back to 1 for lire.
+    // Always the rate itself: the monthly window shows lire with a factor of 1.
     const double f = cambiosingolo;
-    converti(b, [f](double v) { return std::floor(v * f + 0.5); });
+    auto inlire = [f](const QString& t) { return testonumero(std::floor(valore(t) * f + 0.5)); };
+    const int ultima = ultimarigaconvertita(b.numerorighe);
+    for (int riga = 1; riga <= ultima; ++riga) {
+        const auto r = std::size_t(riga);
+        SalesBalance::PrezziLire l = std::exchange(b.prezzilire[r], SalesBalance::PrezziLire{});
+        if (b.prezzo0[r].isEmpty() && b.prezzo[r].isEmpty())
+            continue;
+        const bool ricordato = l.presente;
+        if (ricordato && b.prezzo0[r] == l.acquistoeuro)
+            b.prezzo0[r] = l.acquisto;
+        else if (!b.prezzo0[r].isEmpty())
+            b.prezzo0[r] = inlire(b.prezzo0[r]);
+        if (ricordato && b.prezzo[r] == l.venditaeuro) {
+            b.prezzo[r] = l.vendita;
+            b.prezzonumero[r] = l.venditanumero;
+        } else if (!b.prezzo[r].isEmpty()) {
+            b.prezzo[r] = inlire(b.prezzo[r]);
+            b.prezzonumero[r] = true;
+        }
+        calcolariga(b, riga);
+    }
 }

@@ -40,8 +40,36 @@ bool soloanno(const SalesBalance& b, int anno);
 std::optional<Messaggio> sceglititolo(SalesBalance& b, const Portfolio& p, int riga, int indice,
                                       const QString& nome, const QString& titolo);
 
-// Cost, gain and percentage of row `riga` from its prices and shares sold.
+// Cost, gain and percentage of row `riga` from its prices and shares sold. A sale price that
+// is not a figure (see cifravalida) counts as no sale price yet: no gain, as in the totals.
 void calcolariga(SalesBalance& b, int riga);
+// Every row of the balance computed again from its prices and shares: after an open, what a
+// row shows never comes from figures stored in the file.
+void ricalcolarighe(SalesBalance& b);
+
+// A figure typed in the balance: an optional sign, digits, at most one "." before the
+// decimals, blanks around. "abc", "6.000,5" and "1e400" are not figures.
+bool cifravalida(const QString& testo);
+// The sale price of a row as the figures count it: nothing when empty, not a figure or of
+// 10^10 or more.
+std::optional<double> prezzovendita(const QString& testo);
+
+// What is typed in the shares sold (`vendute` true) or the sale price of line or row
+// `numero`: refused, with a message in the style of the Azioni window's check, when it is not
+// a figure, has a decimal comma, or is of 10^10 or more. Empty passes.
+std::optional<Messaggio> controllocifra(const QString& testo, bool vendute, int numero, const QString& titolo);
+// The sale date of line or row `numero`: eight characters that pass the date check and are
+// a real date. Empty passes.
+std::optional<Messaggio> controllodatavendita(const QString& data, int numero, const QString& titolo);
+// Before a save: every counted row's sale date (required once shares sold are typed), shares
+// sold and sale price, the first refusal naming its row.
+std::optional<Messaggio> controllobilancio(const SalesBalance& b, const QString& titolo);
+
+// The first row after the count that holds a stock: a sale beyond an empty line, which the
+// count (and so the totals and the archive) leaves out. 0 when there is none.
+int venditaoltreilvuoto(const SalesBalance& b);
+// Moves every row with a stock up, in order, over the rows without one, and counts again.
+void chiudivuoti(SalesBalance& b);
 
 struct TotaliBilancio {
     double pagato = 0;
@@ -70,5 +98,7 @@ EsitoVendita immettivendute(SalesBalance& b, int riga, int linea, const QString&
 // below the row count.
 int ultimarigaconvertita(int numerorighe);
 // Every price to euro (three decimals) or back to whole lire; the figures follow the prices.
+// Back in lire, a price the switch to euro wrote and nobody retyped is the lire one it came
+// from; only a price typed in euro is converted at the rate.
 void convertiineuro(SalesBalance& b);
 void convertiinlire(SalesBalance& b);

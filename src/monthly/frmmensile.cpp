@@ -6,6 +6,7 @@
 #include "shared/documento.h"
 #include "shared/messaggi.h"
 #include "shared/modulovelno.h"
+#include "shared/numeri.h"
 #include "shell/arredo.h"
 #include "shell/finestre.h"
 
@@ -129,6 +130,7 @@ void mensile::costruiscicontrolli()
                        QStringLiteral("cliccare per visualizzare il Sommario della guida"));
     uscita = bottone("uscita", QStringLiteral(" US&CITA"), QRect(xann, y2, 80, 26),
                      QStringLiteral("cliccare per uscire da Velno"));
+    stato = etichetta(a, QStringLiteral("stato"), QString(), QRect(xmese, y2 + 32, 300, 18));
     connect(lira, &QPushButton::clicked, this, &mensile::lira_Click);
     connect(cmdeuro, &QPushButton::clicked, this, &mensile::cmdeuro_Click);
     connect(stampa, &QPushButton::clicked, this, &mensile::stampa_Click);
@@ -139,11 +141,7 @@ void mensile::costruiscicontrolli()
     connect(uscita, &QPushButton::clicked, this, &mensile::uscita_Click);
 }
 
-double mensile::fattore() const
-{
-    const double f = m_modulo.vendite.fattore;
-    return f > 0 ? f : 1.0;
-}
+double mensile::fattore() const { return m_fattore; }
 
 bool mensile::ineuro() const { return valori->text() == u"valori in euro"; }
 
@@ -157,6 +155,7 @@ void mensile::carica(const QString& annobilancio, const QString& valoribilancio,
     totguadagno->setText(guadagnobilancio);
     mediapercento->setText(percentobilancio);
     leggianni(m_modulo, m_modulo.vendite.annobilancio);
+    annodelbilancio(m_modulo, int(valore(annobilancio.mid(5))));
     lira_Click();
 }
 
@@ -178,7 +177,7 @@ void mensile::VScroll1_Change()
 void mensile::lira_Click()
 {
     valori->setText(QStringLiteral("valori in lire"));
-    m_modulo.vendite.fattore = 1.0f;
+    m_fattore = 1.0;
     lira->setEnabled(false);
     cmdeuro->setEnabled(true);
     cambiavaluta();
@@ -187,7 +186,7 @@ void mensile::lira_Click()
 void mensile::cmdeuro_Click()
 {
     valori->setText(QStringLiteral("valori in euro"));
-    m_modulo.vendite.fattore = cambiosingolo;
+    m_fattore = cambiosingolo;
     cmdeuro->setEnabled(false);
     lira->setEnabled(true);
     cambiavaluta();
@@ -220,8 +219,12 @@ void mensile::stampa_Click()
     s.valori = valori->text();
     for (int k = 1; k <= 12; ++k)
         s.nomimesi[std::size_t(k)] = lbl[k]->text();
-    const auto documento = m_finestre.elaboratore();
-    stampamensile(*documento, m_somme, m_modulo, s, fattore());
+    stato->setText(QStringLiteral("sto caricando WORD"));
+    {
+        const auto documento = m_finestre.elaboratore();
+        stampamensile(*documento, m_somme, m_modulo, s, fattore());
+    }
+    stato->clear();
 }
 
 void mensile::annuale_Click() { m_finestre.mostra<bilancio>(); }

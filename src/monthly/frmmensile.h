@@ -47,6 +47,7 @@ public:
     QPushButton* aiuto = nullptr;
     QPushButton* Command1 = nullptr;
     QPushButton* uscita = nullptr;
+    QLabel* stato = nullptr;   // "sto caricando WORD" while the report is built
 
     // Fills the window from the balance (already in lire, with rows): the monthly sums, the
     // balance's captions, the totals files from the balance year down to 1995, in lire.
@@ -79,4 +80,6 @@ private:
     std::unique_ptr<clsResize> m_resize;
     QWidget* m_area = nullptr;
     SommeMensili m_somme;
+    // This window's own currency: the balance window switches its rows independently.
+    double m_fattore = 1.0;
 };

@@ -98,3 +98,15 @@ void leggianni(ModuloVelno& m, const QString& annobilancio)
     for (int a = anno; a >= primoannopannello; --a)
         m.leggitotali(a, m.cartella);
 }
+
+void annodelbilancio(ModuloVelno& m, int anno)
+{
+    const SalesBalance& b = m.vendite;
+    if (b.numerorighe == 0 || anno < ModuloVelno::primoanno || anno > ModuloVelno::ultimoanno || !soloanno(b, anno))
+        return;
+    const TotaliBilancio t = calcolatotali(b);
+    const auto k = std::size_t(anno - ModuloVelno::primoanno);
+    m.totalepagato[k] = t.testopagato;
+    m.totaleguadagno[k] = t.testoguadagno;
+    m.mediepercento[k] = t.media;
+}

@@ -53,3 +53,6 @@ PannelloAnni pannelloanni(const ModuloVelno& m, int primo, double fattore, bool 
 // The totals files of the years from the balance year down to 1995 (the year is the last four
 // characters of the balance file's name; anything else reads nothing).
 void leggianni(ModuloVelno& m, const QString& annobilancio);
+// The year `anno` of the panel from the balance in memory, saved or not (its totals file is
+// written only by a save): when every sale of the balance is of that year.
+void annodelbilancio(ModuloVelno& m, int anno);

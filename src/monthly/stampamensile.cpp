@@ -55,6 +55,7 @@ void stampamensile(Documento& d, const SommeMensili& s, const ModuloVelno& m, co
     d.testocella(t1, 14, 3, formatta(guadagno, importi));
     d.testocella(t1, 14, 4, percento(tabellamensile(s, fattore, !lire).mediapercento));
     intestazione(d, t1, QStringLiteral("mese"));
+    d.tieniinsieme(t1, 2);
 
     d.aggiungiparagrafo(d.finedocumento());
     d.testointervallo(d.finedocumento(), 12, QStringLiteral("\rBilancio pluriennale"));
@@ -77,4 +78,5 @@ void stampamensile(Documento& d, const SommeMensili& s, const ModuloVelno& m, co
     d.testocella(t2, anni + 2, 3, formatta(tutti.guadagno, importi));
     d.testocella(t2, anni + 2, 4, percento(tutti.annipercento));
     intestazione(d, t2, QStringLiteral("anno"));
+    d.tieniinsieme(t2, 2);
 }

@@ -2,8 +2,9 @@
 #include <QString>
 
 // The report channel: the operations every printed report uses, in the order it uses them.
-// Tables and cells are numbered from 1; a carriage return in typed text ends a paragraph and
-// a form feed (character 12) starts a new page.
+// Tables and cells are numbered from 1; a carriage return in typed text ends a paragraph. Other
+// control characters in a text (a form feed or a tab stop from a file) print as a blank: only
+// nuovapagina() starts a page.
 class Documento {
 public:
     enum class Allineamento { Sinistra = 0, Centro = 1, Destra = 2, Giustificato = 3 };
@@ -30,6 +31,9 @@ public:
     virtual void immagine(const QString& percorso) = 0;           // 13 inline picture
     virtual void formatotabella(int tabella, int formato) = 0;    // 14 automatic table format
     virtual bool salva(const QString& file, QString* errore) = 0; // 15
+    virtual void nuovapagina() = 0;                               // what follows on a new page
+    // The last `righe` rows of a table print on one page: its totals never stand alone.
+    virtual void tieniinsieme(int tabella, int righe) = 0;
 };
 
 // Every report starts so: a new document on screen, `titolo` in 20-point Century Gothic on a

@@ -8,12 +8,15 @@
 #include <QPdfWriter>
 #include "shared/scritturasicura.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocumentWriter>
 #include <QTextTable>
 #include <QUrl>
+
+#include <memory>
 
 namespace {
 
@@ -48,7 +51,8 @@ constexpr int corsamassima = 60;
 // Qt takes minutes to lay out one of 200,000 characters across pages.
 constexpr int paragrafomassimo = 10000;
 
-// Types text at the cursor: CR (or CR LF, or LF) ends a paragraph, a form feed starts a page.
+// Types text at the cursor: CR (or CR LF, or LF) ends a paragraph; any other control character
+// (a form feed, a tab stop, typed or read from a file) is a blank, never a page or line break.
 void digita(QTextCursor& c, const QString& testo, const QTextCharFormat& f)
 {
     QString t = testo;
@@ -68,8 +72,10 @@ void digita(QTextCursor& c, const QString& testo, const QTextCharFormat& f)
     int corsa = 0;       // characters since the last blank
     int paragrafo = 0;   // characters since the paragraph began
     for (QChar ch : t) {
+        if (ch != u'\r' && (ch.unicode() < 0x20 || ch.unicode() == 0x7F))
+            ch = u' ';
         corsa = ch.isSpace() || ch == QChar(0x200B) ? 0 : corsa + 1;
-        paragrafo = ch == u'\r' || ch == QChar(12) ? 0 : paragrafo + 1;
+        paragrafo = ch == u'\r' ? 0 : paragrafo + 1;
         if (corsa > corsamassima) {
             corsa = 1;
             if (paragrafo > paragrafomassimo) {
@@ -84,13 +90,6 @@ void digita(QTextCursor& c, const QString& testo, const QTextCharFormat& f)
         if (ch == u'\r') {
             paragrafo = 0;
             acapo();
-        } else if (ch == QChar(12)) {
-            svuota();
-            QTextBlockFormat b = c.blockFormat();
-            b.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-            c.insertBlock(b, f);
-        } else if (ch == QChar(11)) {
-            pezzo += QChar::LineSeparator;
         } else {
             pezzo += ch;
         }
@@ -172,6 +171,98 @@ void DocumentoTesto::scrivi(const QString& testo)
     assicuradocumento();
     QTextCursor c = allafine(m_documento);
     digita(c, testo, m_carattere);
+}
+
+void DocumentoTesto::nuovapagina()
+{
+    assicuradocumento();
+    QTextCursor c = allafine(m_documento);
+    QTextBlockFormat b = c.blockFormat();
+    b.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    c.insertBlock(b, m_carattere);
+}
+
+namespace {
+// On a table: how many of its last rows print together.
+constexpr int righeinsieme = QTextFormat::UserProperty + 1;
+
+QList<QTextTable*> tabelleinsieme(const QTextDocument* d)
+{
+    QList<QTextTable*> t;
+    for (QTextFrame* f : d->rootFrame()->childFrames())
+        if (auto* tab = qobject_cast<QTextTable*>(f); tab && tab->format().intProperty(righeinsieme) > 0)
+            t << tab;
+    return t;
+}
+
+QTextCursor iniziocella(QTextTable* t, int riga, int colonna = 0) { return t->cellAt(riga, colonna).firstCursorPosition(); }
+} // namespace
+
+void DocumentoTesto::tieniinsieme(int tabella, int righe)
+{
+    QTextTable* t = this->tabella(tabella);
+    if (!t || righe < 2)
+        return;
+    QTextTableFormat f = t->format();
+    f.setProperty(righeinsieme, righe);
+    t->setFormat(f);
+}
+
+std::unique_ptr<QTextDocument> impaginastampa(const QTextDocument* d, QPaintDevice* dispositivo)
+{
+    if (!dispositivo || tabelleinsieme(d).isEmpty())
+        return nullptr;
+    // Laid out as QTextDocument::print lays out a document without pages of its own: a
+    // device without margins is given 2 mm, the text 2 cm more (given at 96 dpi, which the
+    // layout scales to the device).
+    if (auto* pagine = dynamic_cast<QPagedPaintDevice*>(dispositivo)) {
+        const QMarginsF m = pagine->pageLayout().margins(QPageLayout::Millimeter);
+        if (m.isNull())
+            pagine->setPageMargins(QMarginsF(2, 2, 2, 2), QPageLayout::Millimeter);
+    }
+    std::unique_ptr<QTextDocument> copia(d->clone());
+    copia->documentLayout()->setPaintDevice(dispositivo);
+    const int margine = int((2 / 2.54) * 96);
+    QTextFrameFormat cornice = copia->rootFrame()->frameFormat();
+    cornice.setMargin(margine);
+    copia->rootFrame()->setFrameFormat(cornice);
+    const QSizeF pagina(dispositivo->width(), dispositivo->height());
+    copia->setPageSize(pagina);
+    const double scala = dispositivo->logicalDpiY() / 96.0;
+    bool spostate = false;
+    for (QTextTable* t : tabelleinsieme(copia.get())) {
+        const int prima = std::max(1, t->rows() - t->format().intProperty(righeinsieme));
+        QAbstractTextDocumentLayout* l = copia->documentLayout();
+        const QRectF inizio = l->blockBoundingRect(iniziocella(t, prima).block());
+        const QRectF fine = l->blockBoundingRect(iniziocella(t, t->rows() - 1).block());
+        const int pagina1 = int(inizio.top() / pagina.height()), pagina2 = int(fine.top() / pagina.height());
+        if (pagina1 == pagina2)
+            continue;
+        // An empty row without rules before them, as tall as what is left of the page, and a
+        // half line more: the rows kept together start the next page.
+        const double fondo = (pagina1 + 1) * pagina.height() - margine * scala;
+        const double alto = fondo - inizio.top() - inizio.height() / 2;
+        t->insertRows(prima, 1);
+        for (int k = 0; k < t->columns(); ++k) {
+            QTextTableCell cella = t->cellAt(prima, k);
+            QTextTableCellFormat f = cella.format().toTableCellFormat();
+            f.setBorder(0);
+            f.setBorderStyle(QTextFrameFormat::BorderStyle_None);
+            f.setBackground(Qt::NoBrush);
+            f.setTopPadding(std::max(0.0, alto / scala));
+            f.setBottomPadding(0);
+            cella.setFormat(f);
+        }
+        spostate = true;
+    }
+    if (!spostate)
+        return nullptr;
+    // Printed as the document would be: without pages or margins of its own, which print()
+    // gives it again.
+    std::unique_ptr<QTextDocument> stampa(copia->clone());
+    stampa->setPageSize(d->pageSize());
+    stampa->rootFrame()->setFrameFormat(d->rootFrame()->frameFormat());
+    return stampa;
 }
 
 Documento::Intervallo DocumentoTesto::finedocumento()
@@ -383,7 +474,8 @@ bool salvapdf(QTextDocument* d, const QString& file, QString* errore)
         // QTextDocument::print adds its own 2 cm margin to the page.
         w.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
         w.setCreator(QStringLiteral("Velno"));
-        d->print(&w);
+        const auto impaginato = impaginastampa(d, &w);
+        (impaginato ? impaginato.get() : d)->print(&w);
     }
     return scrivisicuro(file, dati, errore);
 }

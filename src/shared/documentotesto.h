@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 #include "shared/documento.h"
 
 #include <QPointer>
@@ -33,6 +34,8 @@ public:
     void immagine(const QString& percorso) override;
     void formatotabella(int tabella, int formato) override;
     bool salva(const QString& file, QString* errore) override;
+    void nuovapagina() override;
+    void tieniinsieme(int tabella, int righe) override;
 
     QTextDocument* documento() const { return m_documento; }
     QTextTable* tabella(int n) const;
@@ -58,3 +61,9 @@ QTextCursor selezionacella(const QTextTableCell& cella);
 
 // PDF of a document, A4.
 bool salvapdf(QTextDocument* d, const QString& file, QString* errore);
+
+// What to print of `d` on `dispositivo` (a printer, a PDF) so that the rows each table keeps
+// together (tieniinsieme) are not parted by a page: a copy where they would be, else nothing
+// (print `d` itself).
+class QPaintDevice;
+std::unique_ptr<QTextDocument> impaginastampa(const QTextDocument* d, QPaintDevice* dispositivo);

@@ -109,15 +109,20 @@ void frmDocumento::stampa_Click()
     QPrinter stampante(QPrinter::HighResolution);
     QPrintDialog d(&stampante, this);
     d.setWindowTitle(QStringLiteral("Stampa"));
-    if (d.exec() == QDialog::Accepted)
-        m_documento->print(&stampante);
+    if (d.exec() == QDialog::Accepted) {
+        const auto impaginato = impaginastampa(m_documento, &stampante);
+        (impaginato ? impaginato.get() : m_documento)->print(&stampante);
+    }
 }
 
 void frmDocumento::anteprima_Click()
 {
     QPrinter stampante(QPrinter::HighResolution);
     QPrintPreviewDialog d(&stampante, this);
-    connect(&d, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) { m_documento->print(p); });
+    connect(&d, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) {
+        const auto impaginato = impaginastampa(m_documento, p);
+        (impaginato ? impaginato.get() : m_documento)->print(p);
+    });
     d.exec();
 }
 

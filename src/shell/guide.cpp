@@ -61,7 +61,7 @@ void stampaguidaintera(Documento& d, const QString& nomeprogramma, const QString
             d.carattere(gotico, 12);
         d.scrivi(sezioni[i].testo + u'\r');
         if (i + 1 < sezioni.size())
-            d.scrivi(QString(QChar(12)));
+            d.nuovapagina();
     }
     d.allineatutto(Documento::Allineamento::Giustificato);
 }

@@ -177,6 +177,10 @@ private slots:
         corto.replace(",\"12,55\",", "\r\n");
         QTest::newRow("dieci campi") << corto << "la riga 2 non ha la forma attesa";
         QTest::newRow("vuoto") << QByteArray() << "il file finisce prima del previsto";
+        // Lines of the file, not records: a note of three lines comes before the broken row.
+        QTest::newRow("dopo appunti su tre righe")
+            << QByteArray("2\r\n\"Fiat\",\"\",\"\",1,\"\",\"\",\"\",\"\",\"\",\"\",\"una\r\ndue\r\ntre\"\r\n\"Eni\"\r\n")
+            << "la riga 5 non ha la forma attesa";
     }
     void rifiutati()
     {

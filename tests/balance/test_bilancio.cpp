@@ -6,6 +6,7 @@
 #include "portfolio/frmazioni.h"
 #include "shared/frmdocumento.h"
 #include "shared/modulovelno.h"
+#include "shared/scritturasicura.h"
 #include "shell/finestre.h"
 #include "shell/immagini.h"
 
@@ -148,7 +149,10 @@ private slots:
         QCOMPARE(w.totpagato->text(), QStringLiteral("7.355.500"));
         QCOMPARE(w.totguadagno->text(), QStringLiteral("276.500"));
         QCOMPARE(w.mediapercento->text(), QStringLiteral("3,76"));
-        // The year's totals file, written before the captions were formatted.
+        // The year's totals file is the save's: typing leaves the one on disk alone.
+        QVERIFY(!QFile::exists(e.file(QStringLiteral("Velno-totali- 2001"))));
+        e.dialoghi.prossimofile = e.file(QStringLiteral("Velno-bilancio-2001"));
+        w.salva_Click();
         QCOMPARE(leggi(e.file(QStringLiteral("Velno-totali- 2001"))),
                  QByteArray("\"7355500\",\"276500\",\"3,76\"\r\n"));
         QCOMPARE(e.modulo.totalepagato[2001 - 1994], QStringLiteral("7355500"));
@@ -187,6 +191,8 @@ private slots:
         e.messaggi.registrati.clear();
         digita(w.na[1], QStringLiteral("300"));
         QCOMPARE(e.messaggi.registrati.size(), 0);
+        e.dialoghi.prossimofile = e.file(QStringLiteral("Velno-bilancio-2001"));
+        w.salva_Click();
         // A second line sold in another year: neither year's totals file takes the mixed totals.
         const QByteArray totali2001 = leggi(e.file(QStringLiteral("Velno-totali- 2001")));
         QFile f2002(e.file(QStringLiteral("Velno-totali- 2002")));
@@ -200,6 +206,7 @@ private slots:
         digita(w.prezzo[2], QStringLiteral("40000"));
         QCOMPARE(e.messaggi.registrati.size(), 1);
         QVERIFY(e.messaggi.registrati[0].testo.contains(QStringLiteral("anni diversi")));
+        w.salva_Click();
         QCOMPARE(leggi(e.file(QStringLiteral("Velno-totali- 2002"))), QByteArray("\"900000\",\"90000\",\"10\"\r\n"));
         QCOMPARE(leggi(e.file(QStringLiteral("Velno-totali- 2001"))), totali2001);
         QVERIFY(e.modulo.totalepagato[2002 - 1994].isEmpty());
@@ -207,6 +214,7 @@ private slots:
         w.datavendita[2]->setText(QStringLiteral("10/01/01"));
         w.na[2]->clear();
         w.na[2]->setText(QStringLiteral("5"));
+        w.salva_Click();
         QCOMPARE(leggi(e.file(QStringLiteral("Velno-totali- 2001"))), QByteArray("\"4540000\",\"10000\",\"0,22\"\r\n"));
         // A name typed instead of chosen.
         e.messaggi.registrati.clear();
@@ -268,7 +276,6 @@ private slots:
         vendi(w, 1, 1, QStringLiteral("15/03/01"), QStringLiteral("10"), QStringLiteral("16320"));
         vendi(w, 2, 3, QStringLiteral("15/04/01"), QStringLiteral("10"), QStringLiteral("40000"));   // row 12
         QCOMPARE(e.v().numerorighe, 12);
-        const QByteArray totalilire = leggi(e.file(QStringLiteral("Velno-totali- 2001")));
         w.cmdeuro_Click();
         QCOMPARE(w.valori->text(), QStringLiteral("valori in euro"));
         QVERIFY(!w.cmdeuro->isEnabled());
@@ -281,14 +288,14 @@ private slots:
         // Not twice in a row: the prices are not divided again.
         w.cmdeuro_Click();
         QCOMPARE(w.prezzo0[1]->text(), QStringLiteral("7.489"));
-        // The totals file stays in lire.
-        QCOMPARE(leggi(e.file(QStringLiteral("Velno-totali- 2001"))), totalilire);
+        // No totals file before a save, in lire or in euro.
+        QVERIFY(!QFile::exists(e.file(QStringLiteral("Velno-totali- 2001"))));
 
         // Choosing a stock in euro: the rows go back to lire first, so the new row is in lire.
-        vendi(w, 3, 3, QStringLiteral("15/04/01"), QString(), QString());
+        vendi(w, 3, 3, QString(), QString(), QString());   // the row keeps its sale
         QCOMPARE(w.valori->text(), QStringLiteral("valori in lire"));
         QCOMPARE(w.prezzo0[3]->text(), QStringLiteral("38000"));
-        QCOMPARE(w.prezzo0[1]->text(), QStringLiteral("14501"));
+        QCOMPARE(w.prezzo0[1]->text(), QStringLiteral("14500"));   // as it was, not 14501
         w.cmdeuro_Click();
         // ... and on a later page: the stock goes to the row of that line, which stays in view.
         w.VScroll1->setValue(11);
@@ -303,12 +310,13 @@ private slots:
         e.dialoghi.prossimofile = e.file(QStringLiteral("Velno-bilancio-casa-2001"));
         w.salva_Click();
         QCOMPARE(w.valori->text(), QStringLiteral("valori in lire"));
-        QCOMPARE(w.prezzo0[1]->text(), QStringLiteral("14501"));
+        QCOMPARE(w.prezzo0[1]->text(), QStringLiteral("14500"));
         QString errore;
         const auto letto = apribilancio(e.file(QStringLiteral("Velno-bilancio-casa-2001")), &errore);
         QVERIFY2(letto, qPrintable(errore));
-        QCOMPARE(letto->prezzo0[12], QStringLiteral("37999"));   // 38000 through euro and back
-        QCOMPARE(letto->prezzo[1], QStringLiteral("16321"));
+        QCOMPARE(letto->prezzo0[12], QStringLiteral("38000"));   // through euro and back, unchanged
+        QCOMPARE(letto->prezzo[1], QStringLiteral("16320"));
+        QCOMPARE(leggi(e.file(QStringLiteral("Velno-totali- 2001"))).left(10), QByteArray("\"2210000\","));
         QCOMPARE(e.dialoghi.filechiesti.last(),
                  (RichiestaFile{QStringLiteral("Salva file"), QStringLiteral("File Velno-bilancio- | Velno-bilancio-*"), 1}));
         QCOMPARE(e.v().annobilancio, QStringLiteral("2001"));
@@ -324,10 +332,9 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         bilancio& w = e.b();
         QCOMPARE(w.valori->text(), QStringLiteral("valori in lire"));
-        QCOMPARE(w.prezzo0[1]->text(), QStringLiteral("14501"));
+        QCOMPARE(w.prezzo0[1]->text(), QStringLiteral("14500"));
         QCOMPARE(w.prezzo[1]->text(), QStringLiteral("20000"));
-        QCOMPARE(w.totpagato->text(), QStringLiteral("1.450.100"));
-        QVERIFY(leggi(e.file(QStringLiteral("Velno-totali- 2001"))).startsWith("\"1450100\""));
+        QCOMPARE(w.totpagato->text(), QStringLiteral("1.450.000"));
     }
 
     void lire_dopoilmensileinlire()
@@ -340,7 +347,7 @@ private slots:
         w.cmdeuro_Click();
         e.finestre.finestra<mensile>().lira_Click();
         w.cmdlira_Click();
-        QCOMPARE(w.prezzo0[1]->text(), QStringLiteral("14501"));
+        QCOMPARE(w.prezzo0[1]->text(), QStringLiteral("14500"));
     }
 
     void archivio()
@@ -408,14 +415,15 @@ private slots:
         QCOMPARE(w.anno->text(), QStringLiteral("anno 1999"));
         QCOMPARE(w.totguadagno->text(), QStringLiteral("1.890"));
         QCOMPARE(e.v().annobilancio, QStringLiteral("1999"));
-        QVERIFY(QFile::exists(e.file(QStringLiteral("Velno-totali- 1999"))));
+        QVERIFY(!QFile::exists(e.file(QStringLiteral("Velno-totali- 1999"))));   // an open writes nothing
         QCOMPARE(e.dialoghi.filechiesti.last(),
                  (RichiestaFile{QString(), QStringLiteral("Tutti i file (*.*)|*.*|File Velno-bilancio- | Velno-bilancio-*"), 2}));
 
-        // "Salva" writes to the opened file without asking.
+        // "Salva" writes to the opened file without asking, and the year's totals with it.
         const int chiesti = e.dialoghi.salvataggichiesti;
         w.salva_Click();
         QCOMPARE(e.dialoghi.salvataggichiesti, chiesti);
+        QCOMPARE(leggi(e.file(QStringLiteral("Velno-totali- 1999"))), QByteArray("\"118110\",\"1890\",\"1,6\"\r\n"));
 
         // Deleting asks for the file with the delete title and removes it at once.
         e.dialoghi.prossimofile = file;
@@ -428,6 +436,147 @@ private slots:
         QVERIFY(QFileInfo(e.dir.path()).isDir());
         QCOMPARE(e.messaggi.registrati.last().testo,
                  QStringLiteral("Impossibile eliminare il file \"%1\": al posto del file c'è una cartella.").arg(e.dir.path()));
+    }
+
+    void totalisolodalsalvataggio()
+    {
+        // The year's totals file on disk is the saved balance's: a cleared window, a sale typed
+        // and a trip to euro and back leave it as it was, and an exit without saving too.
+        Ambiente e;
+        const QByteArray salvati("\"38991150\",\"21468450\",\"55,06\"\r\n");
+        QVERIFY(scrivisicuro(e.file(QStringLiteral("Velno-totali- 1999")), salvati, nullptr));
+        bilancio& w = e.b();
+        w.cancelladati_Click();
+        vendi(w, 1, 1, QStringLiteral("01/02/99"), QStringLiteral("1"), QString());
+        w.cmdeuro_Click();
+        w.cmdlira_Click();
+        QCOMPARE(leggi(e.file(QStringLiteral("Velno-totali- 1999"))), salvati);
+        // The monthly window shows the balance's own year from memory.
+        w.mens_Click();
+        QCOMPARE(e.finestre.finestra<mensile>().pagatanno[5]->text(), QStringLiteral("14.500"));
+        QCOMPARE(leggi(e.file(QStringLiteral("Velno-totali- 1999"))), salvati);
+    }
+
+    void venditadopounarigavuota()
+    {
+        // Sales on lines 1 and 3, line 2 empty: the save does not drop the third in silence.
+        Ambiente e;
+        bilancio& w = e.b();
+        vendi(w, 1, 1, QStringLiteral("15/03/01"), QStringLiteral("10"), QStringLiteral("16320"));
+        vendi(w, 3, 3, QStringLiteral("20/04/01"), QStringLiteral("10"), QStringLiteral("40000"));
+        QCOMPARE(e.v().numerorighe, 1);
+        const QString file = e.file(QStringLiteral("Velno-bilancio-2001"));
+        e.dialoghi.prossimofile = file;
+        e.messaggi.registrati.clear();
+        w.salva_Click();   // answered No: nothing written
+        QCOMPARE(e.messaggi.registrati.size(), 1);
+        QCOMPARE(e.messaggi.registrati[0].testo,
+                 QStringLiteral("La riga n. 2 è vuota: la vendita della riga n. 3 e le seguenti non verrebbero "
+                                "archiviate. Spostarle in su, chiudendo le righe vuote, e archiviare?"));
+        QVERIFY(!QFile::exists(file));
+        e.messaggi.risposte.push_back(Risposta::Si);
+        w.salva_Click();
+        QString errore;
+        const auto letto = apribilancio(file, &errore);
+        QVERIFY2(letto, qPrintable(errore));
+        QCOMPARE(letto->numerorighe, 2);
+        QCOMPARE(letto->nomea[2], QStringLiteral("Generali Ass."));
+        QCOMPARE(w.nomea[2]->currentText(), QStringLiteral("Generali Ass."));
+        QCOMPARE(w.totpagato->text(), QStringLiteral("525.000"));
+    }
+
+    void cifreedaterifiutate_data()
+    {
+        QTest::addColumn<QString>("casella");
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<QString>("messaggio");
+        const QString n = QStringLiteral(" del titolo n. 1");
+        QTest::newRow("lettere nel prezzo") << "prezzo" << "abc"
+                                            << "Inserire un valore numerico valido per il prezzo di vendita" + n + ".";
+        QTest::newRow("virgola") << "prezzo" << "6.000,5" << "Sostituire la virgola con il punto nel prezzo di vendita" + n + ".";
+        QTest::newRow("esponente") << "prezzo" << "1e400"
+                                   << "Inserire un valore numerico valido per il prezzo di vendita" + n + ".";
+        QTest::newRow("troppo grande") << "prezzo" << "99999999999999999999"
+                                       << "Inserire un valore numerico valido per il prezzo di vendita" + n
+                                              + ": il numero è troppo grande.";
+        QTest::newRow("lettere nelle vendute") << "na" << "3x"
+                                               << "Inserire un valore numerico valido per le azioni vendute" + n + ".";
+        QTest::newRow("data") << "datavendita" << "99/99/99"
+                              << "Correggere il giorno nella data della vendita del titolo n. 1: usare il formato gg/mm/aa.";
+        QTest::newRow("data che non esiste") << "datavendita" << "31/02/01"
+                                             << "Giorni e mese incompatibili nella data della vendita del titolo n. 1: usare il formato gg/mm/aa.";
+    }
+    void cifreedaterifiutate()
+    {
+        // What is typed over a complete sale is checked when the box is left, and again by the
+        // save, which writes nothing; a price that is no figure counts as no price yet.
+        QFETCH(QString, casella);
+        QFETCH(QString, testo);
+        QFETCH(QString, messaggio);
+        Ambiente e;
+        bilancio& w = e.b();
+        vendi(w, 1, 1, QStringLiteral("15/03/01"), QStringLiteral("100"), QStringLiteral("16320"));
+        auto* box = w.findChild<QLineEdit*>(casella + QStringLiteral("_1"));
+        QVERIFY(box);
+        box->selectAll();
+        QTest::keyClicks(box, testo);
+        e.messaggi.registrati.clear();
+        emit box->editingFinished();
+        QCOMPARE(testi(e.messaggi.registrati), QStringList{messaggio});
+        QCOMPARE(box->text(), testo);
+        emit box->editingFinished();   // left again unchanged: said once
+        QCOMPARE(e.messaggi.registrati.size(), 1);
+        if (casella == u"prezzo") {
+            QVERIFY(w.realizzato[1]->text().isEmpty());
+            QVERIFY(w.percento[1]->text().isEmpty());
+            QVERIFY(w.totguadagno->text().isEmpty() || w.totguadagno->text() == u"0");
+        }
+        const QString file = e.file(QStringLiteral("Velno-bilancio-2001"));
+        e.dialoghi.prossimofile = file;
+        w.salva_Click();
+        QCOMPARE(e.messaggi.registrati.last().testo, messaggio);
+        QVERIFY(!QFile::exists(file));
+        QVERIFY(!QFile::exists(e.file(QStringLiteral("Velno-totali- 2001"))));
+    }
+
+    void quotevenditerifiutate_ricalcola()
+    {
+        // Shares sold typed over a refused sale date: the row counts the shares the box shows.
+        Ambiente e;
+        bilancio& w = e.b();
+        vendi(w, 1, 1, QStringLiteral("15/03/01"), QStringLiteral("100"), QStringLiteral("16320"));
+        w.datavendita[1]->setText(QStringLiteral("15/3/01"));
+        w.na[1]->setText(QStringLiteral("200"));
+        QCOMPARE(e.v().pagato[1], QStringLiteral("2900000"));
+        QCOMPARE(w.pagato[1]->text(), QStringLiteral("2.900.000"));
+        QCOMPARE(w.totpagato->text(), QStringLiteral("2.900.000"));
+    }
+
+    void apertura_righericalcolate_eidentica()
+    {
+        Ambiente e;
+        // As the old program wrote it: every text quoted, empty ones too; one row's figures
+        // stored wrong, the percentage with a point.
+        const QByteArray vecchio = "2\r\n"
+                                   "\"Fiat\",\"12/03/97\",\"300\",14500,\"15/03/01\",\"100\",\"16320\",\"999\",\"1\",\"77,77\",\"\"\r\n"
+                                   "\"Eni\",\"04/01/99\",\"500\",11811,\"20/06/01\",\"500\",\"\",\"5905500\",\"\",\"\",\"\"\r\n";
+        const QString file = e.file(QStringLiteral("Velno-bilancio-vecchio-2001"));
+        QVERIFY(scrivisicuro(file, vecchio, nullptr));
+        bilancio& w = e.b();
+        e.dialoghi.prossimofile = file;
+        w.apri_Click();
+        QCOMPARE(w.pagato[1]->text(), QStringLiteral("1.450.000"));
+        QCOMPARE(w.realizzato[1]->text(), QStringLiteral("182.000"));
+        QCOMPARE(w.percento[1]->text(), QStringLiteral("12,55"));
+        QCOMPARE(w.totpagato->text(), QStringLiteral("7.355.500"));
+        // Saved at once, only the wrong figures change; the empty texts stay "".
+        w.salva_Click();
+        QCOMPARE(leggi(file), QByteArray(vecchio).replace("\"999\",\"1\",\"77,77\"", "\"1450000\",\"182000\",\"12,55\""));
+        // A file saved by Velno opens and saves back to the same bytes.
+        const QByteArray nostro = leggi(file);
+        w.apri_Click();
+        w.salva_Click();
+        QCOMPARE(leggi(file), nostro);
     }
 
     void annofuoridallimite_nessunfile()
@@ -453,7 +602,10 @@ private slots:
         QVERIFY(e.modulo.totalepagato[7].isEmpty());
         QVERIFY(w.nomea[1]->currentText().isEmpty());
         QVERIFY(e.v().datavendita[4].isEmpty());
-        QCOMPARE(e.v().appunti[1], QStringLiteral("vendere le privilegiate"));   // the notes stay
+        // The notes go with their sale: a name typed by hand afterwards shows none.
+        digita(w.nomea[1]->lineEdit(), QStringLiteral("Fiat"));
+        w.numero_Click(1);
+        QCOMPARE(e.messaggi.registrati.last().testo, QString());
         w.VScroll1->setValue(2);
         QVERIFY(w.datavendita[3]->text().isEmpty());
     }

@@ -258,7 +258,9 @@ private slots:
         QVERIFY(e.messaggio);
         QCOMPARE(e.messaggio->testo, QStringLiteral("Impossibile procedere: scegliere il titolo venduto tra la lista di "
                                                     "quelli posseduti cliccando sulla freccia."));
-        QVERIFY(!e.calcolata);
+        // Refused or not, the row's figures count the shares the box shows.
+        QVERIFY(e.calcolata);
+        QCOMPARE(b.na[1], QStringLiteral("10"));
     }
 
     void euroepoilire()
@@ -275,11 +277,18 @@ private slots:
         QCOMPARE(b.realizzato[1], QStringLiteral("94"));
         QVERIFY(b.prezzonumero[1]);
         convertiinlire(b);
-        // Whole lire again, one lira from where they started.
-        QCOMPARE(b.prezzo0[1], QStringLiteral("14501"));
-        QCOMPARE(b.prezzo[1], QStringLiteral("16321"));
+        // Back in lire, every price is the one typed (14500, not 14501), a typed text again.
+        QCOMPARE(b.prezzo0[1], QStringLiteral("14500"));
+        QCOMPARE(b.prezzo[1], QStringLiteral("16320"));
+        QVERIFY(!b.prezzonumero[1]);
         QCOMPARE(b.prezzo0[2], QStringLiteral("11811"));
-        QCOMPARE(b.pagato[1], QStringLiteral("1450100"));
+        QCOMPARE(b.pagato[1], QStringLiteral("1450000"));
+        // A price typed while in euro is converted, once.
+        convertiineuro(b);
+        b.prezzo[1] = QStringLiteral("8.5");
+        convertiinlire(b);
+        QCOMPARE(b.prezzo[1], QStringLiteral("16458"));   // 8.5 x 1936.27 = 16458.3
+        QCOMPARE(b.prezzo0[1], QStringLiteral("14500"));
     }
 
     void conversione_pagineoltrelaprima()

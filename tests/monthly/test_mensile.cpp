@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTextTable>
 
@@ -153,17 +155,20 @@ private slots:
 
     void treannidalbilancio()
     {
-        // Three balances typed one after the other, each writing its year's totals file; the
-        // last one is saved under a name ending in its year.
+        // Three balances typed one after the other, each saved under a name ending in its year,
+        // which writes that year's totals file.
         Ambiente e;
         bilancio& w = e.b();
-        vendi(w, 1, QStringLiteral("10/05/95"), QStringLiteral("100"), QStringLiteral("12000"));
-        w.cancelladati_Click();
-        vendi(w, 1, QStringLiteral("10/05/96"), QStringLiteral("200"), QStringLiteral("9000"));
-        w.cancelladati_Click();
-        vendi(w, 1, QStringLiteral("10/05/97"), QStringLiteral("300"), QStringLiteral("11000"));
-        e.dialoghi.prossimofile = e.dir.filePath(QStringLiteral("Velno-bilancio-casa-1997"));
-        w.salva_Click();
+        int anno = 1995;
+        for (const char* prezzo : {"12000", "9000", "11000"}) {
+            if (anno > 1995)
+                w.cancelladati_Click();
+            vendi(w, 1, QStringLiteral("10/05/%1").arg(anno % 100), QString::number(100 * (anno - 1994)),
+                  QString::fromLatin1(prezzo));
+            e.dialoghi.prossimofile = e.dir.filePath(QStringLiteral("Velno-bilancio-casa-%1").arg(anno));
+            w.salvanome_Click();
+            ++anno;
+        }
         QCOMPARE(e.messaggi.registrati.size(), 0);
         // Clearing forgot the earlier years: they come back from their files only.
         QVERIFY(e.modulo.totalepagato[1].isEmpty());
@@ -204,6 +209,27 @@ private slots:
         QCOMPARE(m.pagatanno[3]->text(), QStringLiteral("3.000.000"));   // 1997 is in memory
     }
 
+    void valutapropria()
+    {
+        // The balance switched to euro behind it: the monthly window still shows its lire.
+        Ambiente e;
+        QVERIFY(ModuloVelno::scrivitotali(1996, QStringLiteral("14350000"), QStringLiteral("912500"), QStringLiteral("6,36"),
+                                          e.dir.path()));
+        bilancio& w = e.b();
+        vendi(w, 1, QStringLiteral("10/05/97"), QStringLiteral("300"), QStringLiteral("11000"));
+        e.dialoghi.prossimofile = e.dir.filePath(QStringLiteral("Velno-bilancio-casa-1997"));
+        w.salva_Click();
+        w.mens_Click();
+        mensile& m = e.m();
+        m.lira_Click();
+        w.cmdeuro_Click();
+        m.VScroll1->setValue(2);
+        QCOMPARE(m.ann[1]->text(), QStringLiteral("1996"));
+        QCOMPARE(m.pagatanno[1]->text(), QStringLiteral("14.350.000"));
+        QCOMPARE(m.guadagnanno[1]->text(), QStringLiteral("912.500"));
+        QCOMPARE(m.valori->text(), QStringLiteral("valori in lire"));
+    }
+
     void euroelire()
     {
         Ambiente e;
@@ -217,18 +243,18 @@ private slots:
         m.cmdeuro_Click();
         QCOMPARE(m.valori->text(), QStringLiteral("valori in euro"));
         QVERIFY(m.lira->isEnabled() && !m.cmdeuro->isEnabled());
-        // Through euro and back the balance holds 1.000.100 lire paid (10001 a share) and
-        // 1.936.300 gained (29364 a share): the monthly window divides them by 1936.27.
-        QCOMPARE(m.pagato[5]->text(), QStringLiteral("516,51"));
-        QCOMPARE(m.realizzato[5]->text(), QStringLiteral("1.000,02"));
-        QCOMPARE(m.totpagato->text(), QStringLiteral("516,51"));
-        QCOMPARE(m.pagatanno[3]->text(), QStringLiteral("516,51"));
-        QCOMPARE(m.totpagatanno->text(), QStringLiteral("516,51"));
+        // Through euro and back the balance holds its lire as typed, 1.000.000 paid and 1.936.270
+        // gained (its unsaved year shown from memory): the monthly window divides them by 1936.27.
+        QCOMPARE(m.pagato[5]->text(), QStringLiteral("516,46"));
+        QCOMPARE(m.realizzato[5]->text(), QStringLiteral("1.000,00"));
+        QCOMPARE(m.totpagato->text(), QStringLiteral("516,46"));
+        QCOMPARE(m.pagatanno[3]->text(), QStringLiteral("516,46"));
+        QCOMPARE(m.totpagatanno->text(), QStringLiteral("516,46"));
         QCOMPARE(m.percento[5]->text(), m.percentanno[3]->text());
         m.lira_Click();
-        QCOMPARE(m.pagato[5]->text(), QStringLiteral("1.000.100"));
-        QCOMPARE(m.realizzato[5]->text(), QStringLiteral("1.936.300"));
-        QCOMPARE(m.totpagatanno->text(), QStringLiteral("1.000.100"));
+        QCOMPARE(m.pagato[5]->text(), QStringLiteral("1.000.000"));
+        QCOMPARE(m.realizzato[5]->text(), QStringLiteral("1.936.270"));
+        QCOMPARE(m.totpagatanno->text(), QStringLiteral("1.000.000"));
     }
 
     void finestra()
@@ -291,6 +317,38 @@ private slots:
         QCOMPARE(cella(euro.tabella(1), 4, 2), QStringLiteral("5,16"));
         QCOMPARE(cella(euro.tabella(2), 2, 2), QStringLiteral("516,46"));
         QCOMPARE(cella(euro.tabella(2), 2, 4), QStringLiteral("10,00"));
+    }
+
+    void stampa_totalimaisoli()
+    {
+        // Fifty years of figures put 1995..2044 on two pages and the years' "totali" alone on
+        // a third: printed, the last year goes with it.
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        ModuloVelno m;
+        for (int j = 1; j <= 50; ++j) {
+            m.totalepagato[std::size_t(j)] = QStringLiteral("1000000");
+            m.totaleguadagno[std::size_t(j)] = QStringLiteral("1000");
+            m.mediepercento[std::size_t(j)] = QStringLiteral("0,1");
+        }
+        StampaMensile s;
+        s.nomeprogramma = QStringLiteral("Velno");
+        s.descrizione = QStringLiteral("programma per la gestione dei titoli di velno");
+        s.anno = QStringLiteral("anno 2001");
+        s.valori = QStringLiteral("valori in lire");
+        DocumentoTesto d;
+        stampamensile(d, SommeMensili(), m, s, 1.0);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("mensile.pdf"));
+        QString errore;
+        QVERIFY2(salvapdf(d.documento(), pdf, &errore), qPrintable(errore));
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QVERIFY(p.waitForFinished(30000));
+        const QStringList pagine = QString::fromUtf8(p.readAllStandardOutput()).split(QChar(12), Qt::SkipEmptyParts);
+        QVERIFY(pagine.size() >= 2);
+        const QString& ultima = pagine.last().trimmed().isEmpty() ? pagine[pagine.size() - 2] : pagine.last();
+        QVERIFY2(ultima.contains(QStringLiteral("totali")) && ultima.contains(QStringLiteral("2044")), qPrintable(ultima));
     }
 };
 

@@ -34,11 +34,16 @@ private slots:
         d.carattere(QStringLiteral("Century Gothic"), 20);
         d.scrivi(QStringLiteral("primo\rsecondo\r\nterzo"));
         d.carattere(QStringLiteral("Arial"), 9);
-        d.scrivi(QStringLiteral(" e fine") + QChar(12) + QStringLiteral("nuova pagina"));
+        // A form feed or a tab stop in a text (a note read from a file) is a blank, no break.
+        d.scrivi(QStringLiteral(" e") + QChar(12) + QStringLiteral("fine") + QChar(11));
+        d.nuovapagina();
+        d.scrivi(QStringLiteral("nuova pagina"));
         QStringList righe;
         for (QTextBlock b = d.documento()->begin(); b.isValid(); b = b.next())
             righe << b.text();
-        QCOMPARE(righe, (QStringList{"primo", "secondo", "terzo e fine", "nuova pagina"}));
+        QCOMPARE(righe, (QStringList{"primo", "secondo", "terzo e fine ", "nuova pagina"}));
+        for (QTextBlock b = d.documento()->begin(); b != d.documento()->lastBlock(); b = b.next())
+            QVERIFY(!(b.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore));
         const QTextBlock terzo = d.documento()->findBlockByNumber(2);
         QCOMPARE(terzo.begin().fragment().charFormat().fontPointSize(), 20.0);
         auto it = terzo.begin();
