@@ -58,3 +58,31 @@ static void BM_ImportaCento(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ImportaCento)->Unit(benchmark::kMillisecond);
+
+namespace {
+// A price list of `byte` bytes: the hundred holdings' names over and over, one price a line.
+QByteArray listino(qsizetype byte)
+{
+    QByteArray f("Titolo;Prezzo\r\n");
+    f.reserve(byte + 64);
+    for (int i = 0; f.size() < byte; ++i)
+        f += QStringLiteral("Titolo %1;%2,%3\r\n").arg(i % 100 + 1).arg(1000 + i % 9000).arg(i % 100, 2, 10, QLatin1Char('0')).toLatin1();
+    return f;
+}
+} // namespace
+
+// A price list of 1 MB and one of 16 MB (the largest the import takes) read and imported.
+static void BM_ImportaListino(benchmark::State& state)
+{
+    Portfolio p;
+    for (int i = 1; i <= 100; ++i)
+        p.nomititoli[i] = QStringLiteral("Titolo %1").arg(i);
+    const QByteArray file = listino(state.range(0) * 1024 * 1024);
+    for (auto _ : state) {
+        Portfolio q = p;
+        const EsitoImporta e = importaquotazioni(q, leggiquotazioni(file), QStringLiteral("04/01/99"), QString());
+        benchmark::DoNotOptimize(e.collocati);
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * file.size());
+}
+BENCHMARK(BM_ImportaListino)->Arg(1)->Arg(16)->Unit(benchmark::kMillisecond);

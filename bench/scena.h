@@ -27,6 +27,7 @@ public:
     {
         return std::nullopt;
     }
+    std::optional<int> scelta(QWidget*, const QString&, const QString&, const QStringList&) override { return 0; }
 };
 
 // Velno at full scale: 100 holdings x 300 dated columns with quotations, notes and plan

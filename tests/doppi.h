@@ -55,6 +55,16 @@ public:
     }
     QList<QString> datechieste;
     std::optional<QString> prossimadata;   // nothing: the user cancels
+
+    std::optional<int> scelta(QWidget*, const QString&, const QString& domanda, const QStringList& voci) override
+    {
+        scelteofferte.push_back(voci);
+        sceltechieste.push_back(domanda);
+        return prossimascelta;
+    }
+    QList<QStringList> scelteofferte;
+    QList<QString> sceltechieste;
+    std::optional<int> prossimascelta;   // nothing: the user cancels
 };
 
 #include <QClipboard>

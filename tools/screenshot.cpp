@@ -60,6 +60,7 @@ public:
     QString salva(QWidget*, const RichiestaFile&) override { return QString(); }
     std::optional<QColor> colore(QWidget*, const QColor&) override { return std::nullopt; }
     std::optional<QString> data(QWidget*, const QString&, const QString&, const QString&) override { return std::nullopt; }
+    std::optional<int> scelta(QWidget*, const QString&, const QString&, const QStringList&) override { return std::nullopt; }
 };
 
 void scritto(const QString& file) { QTextStream(stdout) << file << '\n'; }

@@ -47,6 +47,10 @@ public:
             m_errore = QStringLiteral("la riga %1 non ha la forma attesa").arg(c->riga);
             return false;
         }
+        if (c->testo.size() > testomassimo) {
+            m_errore = QStringLiteral("il testo alla riga %1 supera i %2 caratteri").arg(c->riga).arg(formattamigliaia(double(testomassimo)));
+            return false;
+        }
         letto->numero = false;
         letto->testo = c->testo;
         *impostato = c->virgolette || !c->testo.isEmpty();

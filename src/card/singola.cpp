@@ -203,6 +203,8 @@ void singola::costruiscicontrolli()
     text1->setObjectName(QStringLiteral("text1"));
     text1->setGeometry(xdx, 26, ldx, 148);
     connect(text1, &QPlainTextEdit::textChanged, this, &singola::Text1_Change);
+    connect(text1, &CasellaTesto::troppolungo, this,
+            [this] { mostra(avviso(CasellaTesto::testotroppolungo(), Icona::Esclamativa)); });
 
     etichetta(a, QStringLiteral("Label6"), QStringLiteral("Data stacco dividendo:"), xdx, 184, 140, 20);
     stac = new QLineEdit(a);
@@ -377,7 +379,7 @@ void singola::riempischeda()
         for (QWidget* w : {static_cast<QWidget*>(text1), static_cast<QWidget*>(stac), static_cast<QWidget*>(divid)})
             w->setEnabled(true);
         if (text1->toPlainText() != f.note)
-            text1->setPlainText(f.note);
+            text1->mostratesto(f.note);
         if (stac->text() != f.stacco)
             stac->setText(f.stacco);
         if (divid->text() != f.dividendo)

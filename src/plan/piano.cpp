@@ -72,6 +72,9 @@ void piano::costruiscicontrolli()
         t->setObjectName(QStringLiteral("Text1_%1").arg(i));
         t->setFont(verdana());
         t->setTabChangesFocus(true);   // TAB moves from note to note
+        connect(t, &CasellaTesto::troppolungo, this, [this] {
+            mostra(Messaggio{CasellaTesto::testotroppolungo(), m_modulo.titolocontrollo, Icona::Esclamativa});
+        });
         t->setGeometry(r2);
         t->setToolTip(i == 0 ? QStringLiteral("piano strategico per l'intero anno")
                              : QStringLiteral("appunti per il mese di ") + l->text());
@@ -127,7 +130,7 @@ void piano::riempi()
         CasellaTesto* t = Text1[std::size_t(i)];
         // The notes stay as they were read (the box would turn CR LF into LF).
         const QSignalBlocker blocco(t);
-        t->setPlainText(m_modulo.portafoglio.notepiano[std::size_t(i)]);
+        t->mostratesto(m_modulo.portafoglio.notepiano[std::size_t(i)]);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "portfolio/archivio.h"
 #include "shared/campi.h"
+#include "shared/numeri.h"
 
 
 #include <charconv>
@@ -50,6 +51,11 @@ public:
             m_errore = QStringLiteral("la riga %1 non ha la forma attesa").arg(c->riga);
             return false;
         }
+        if (c->testo.size() > testomassimo) {
+            m_errore = QStringLiteral("il testo alla riga %1 supera i %2 caratteri").arg(c->riga).arg(formattamigliaia(double(testomassimo)));
+            return false;
+        }
+        m_scritto = c->testo;
         *testo = c->virgolette ? c->testo : testonumero(c->testo);
         return true;
     }
@@ -61,7 +67,8 @@ public:
         bool ok = false;
         *n = t.toInt(&ok);
         if (!ok || *n < 0 || *n > massimo) {
-            m_errore = QStringLiteral("il numero di %1 (%2) non è tra 0 e %3").arg(cosa, t).arg(massimo);
+            // Quoted as the file has it, not as the figure it reads as.
+            m_errore = QStringLiteral("il numero di %1 (%2) non è tra 0 e %3").arg(cosa, m_scritto).arg(massimo);
             return false;
         }
         return true;
@@ -72,6 +79,7 @@ public:
 private:
     LettoreCampi m_l;
     QString m_errore;
+    QString m_scritto;   // the last field as written in the file
 };
 
 } // namespace

@@ -42,6 +42,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QElapsedTimer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -269,9 +270,11 @@ void frmAzioni::costruiscicontrolli()
     strategia = new CasellaTesto(a);
     strategia->setObjectName(QStringLiteral("strategia"));
     strategia->setToolTip(QStringLiteral("appunti generici"));
-    strategia->setPlainText(p().strategia);
+    strategia->mostratesto(p().strategia);
     metti(strategia, xvalore, ysaldo + 46, 180, 70);
     connect(strategia, &QPlainTextEdit::textChanged, this, [this] { p().strategia = strategia->toPlainText(); });
+    connect(strategia, &CasellaTesto::troppolungo, this,
+            [this] { mostra(avviso(CasellaTesto::testotroppolungo(), Icona::Esclamativa)); });
 
     // Pictures: the idle form is shown; the mouse over it brings up the highlighted one.
     const int ximg = xvalore + 188, yimg = ysaldo + 50;
@@ -767,7 +770,7 @@ void frmAzioni::showEvent(QShowEvent* e)
 void frmAzioni::mostraportafoglio()
 {
     const QString testo = p().strategia;
-    strategia->setPlainText(testo);
+    strategia->mostratesto(testo);
     p().strategia = testo;   // the box may have normalised its line ends
     m_finestre.finestra<piano>().riempi();   // loaded unshown when it is not yet
     primotitolo = 1;
@@ -868,15 +871,41 @@ void frmAzioni::importa_Click()
         this, RichiestaFile{titolo, QStringLiteral("File di testo CSV|*.csv *.txt|Tutti i file (*.*)|*.*"), 1});
     if (file.isEmpty())
         return;
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly) || f.size() > 16 * 1024 * 1024) {
-        mostra(avviso(QStringLiteral("Impossibile leggere il file \"%1\": %2.")
-                          .arg(file, f.isOpen() ? QStringLiteral("è troppo grande per un elenco di quotazioni")
-                                                : erroresistema(errno)),
-                      Icona::Critica));
+    QByteArray dati;
+    if (QString perche; !leggisicuro(file, 16 * 1024 * 1024, &dati, &perche,
+                                     QStringLiteral("è troppo grande per un elenco di quotazioni"))) {
+        mostra(avviso(QStringLiteral("Impossibile leggere il file \"%1\": %2.").arg(file, perche), Icona::Critica));
         return;
     }
-    const FileQuotazioni quotazioni = leggiquotazioni(f.readAll());
+    // A long list takes a moment: after a tenth of a second the bar shows how far it is.
+    QElapsedTimer orologio;
+    orologio.start();
+    auto avanzamento = [&](int percento) {
+        if (orologio.elapsed() < 100)
+            return;
+        ProgressBar1->show();
+        ProgressBar1->setValue(percento);
+        ProgressBar1->repaint();
+    };
+    FileQuotazioni quotazioni = leggiquotazioni(dati, -1, avanzamento);
+    if (quotazioni.dascegliere()) {
+        // Which column holds today's prices, the user says: never a cost taken silently.
+        QStringList voci;
+        for (int k : quotazioni.colonneprezzo) {
+            QStringList esempi;
+            for (const QStringList& r : quotazioni.primerighe)
+                esempi << r.value(k);
+            voci << QStringLiteral("%1 (%2)").arg(quotazioni.intestazione.value(k), esempi.join(QStringLiteral("; ")));
+        }
+        const auto scelta = m_finestre.dialoghi().scelta(
+            this, titolo, QStringLiteral("Il file ha più colonne di prezzi: quale contiene le quotazioni da importare?"), voci);
+        if (!scelta) {
+            ProgressBar1->hide();
+            return;
+        }
+        quotazioni = leggiquotazioni(dati, quotazioni.colonneprezzo.value(*scelta), avanzamento);
+    }
+    ProgressBar1->hide();
     QString data;
     if (quotazioni.errore.isEmpty() && !quotazioni.condata) {
         // The file has no date: the user says which day its prices are of.

@@ -1,5 +1,6 @@
 #pragma once
 #include "shared/messaggio.h"
+#include "shell/casellatesto.h"
 #include "shell/clsresize.h"
 
 #include <QMainWindow>
@@ -51,7 +52,7 @@ public:
     QScrollBar* VScroll1 = nullptr;
     QScrollBar* HScroll1 = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
-    QPlainTextEdit* strategia = nullptr;
+    CasellaTesto* strategia = nullptr;
     QPushButton* cmdesci = nullptr;
     QPushButton* avanti = nullptr;
     QPushButton* aiuto = nullptr;

@@ -2,8 +2,11 @@
 #include "shared/campi.h"
 #include "shared/date.h"
 
+#include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 #include <algorithm>
+#include <deque>
 
 namespace {
 
@@ -21,6 +24,18 @@ bool gruppiditre(const QString& intera, QChar separatore)
     return true;
 }
 
+// A list in a message names so many at most, and says how many more (the rest go to the
+// message's details): a box of 484 names would be taller than the screen.
+constexpr qsizetype elencati = 10;
+QString alcuni(const QStringList& voci)
+{
+    if (voci.size() <= elencati)
+        return voci.join(QStringLiteral(", "));
+    const qsizetype altri = voci.size() - elencati;
+    return voci.mid(0, elencati).join(QStringLiteral(", "))
+           + (altri == 1 ? QStringLiteral(" e un altro") : QStringLiteral(" e altri %1").arg(altri));
+}
+
 QString elenco(const QList<int>& righe)
 {
     QStringList t;
@@ -31,8 +46,45 @@ QString elenco(const QList<int>& righe)
 
 } // namespace
 
+namespace {
+// Digits with at most one "." or "," and a sign: most figures of a price list, read without
+// the general rules below (a list of 16 MB has a million of them).
+std::optional<QString> numerosemplice(QStringView t)
+{
+    qsizetype i = 0, separatori = 0, cifre = 0;
+    const bool meno = !t.isEmpty() && t[0] == u'-';
+    if (!t.isEmpty() && (t[0] == u'-' || t[0] == u'+'))
+        ++i;
+    qsizetype sep = -1;
+    for (qsizetype k = i; k < t.size(); ++k) {
+        if (cifra(t[k]))
+            ++cifre;
+        else if ((t[k] == u'.' || t[k] == u',') && ++separatori == 1)
+            sep = k;
+        else
+            return std::nullopt;
+    }
+    if (cifre == 0 || separatori > 1)
+        return std::nullopt;
+    QStringView intera = sep < 0 ? t.mid(i) : t.mid(i, sep - i);
+    const QStringView decimali = sep < 0 ? QStringView() : t.mid(sep + 1);
+    QString r;
+    r.reserve(t.size() + 1);
+    if (meno)
+        r += u'-';
+    r += intera.isEmpty() ? QStringView(u"0") : intera;
+    if (!decimali.isEmpty()) {
+        r += u'.';
+        r += decimali;
+    }
+    return r;
+}
+} // namespace
+
 std::optional<QString> numeroincollato(const QString& testo)
 {
+    if (auto n = numerosemplice(QStringView(testo).trimmed()))
+        return n;
     QString t = testo.trimmed();
     if (t.size() >= 2 && t.startsWith(u'"') && t.endsWith(u'"'))
         t = t.mid(1, t.size() - 2).trimmed();
@@ -43,7 +95,8 @@ std::optional<QString> numeroincollato(const QString& testo)
     const bool inlire = t.contains(lire);
     t.remove(euro);
     t.remove(lire);
-    t.remove(QRegularExpression(QStringLiteral("[\\s\\x{00A0}\\x{202F}']")));
+    static const QRegularExpression spazi(QStringLiteral("[\\s\\x{00A0}\\x{202F}']"));
+    t.remove(spazi);
     if (t.isEmpty())
         return std::nullopt;
     QString segno;
@@ -215,51 +268,89 @@ EsitoIncolla incolladate(Portfolio& p, int colonna, const QString& testo, const 
 
 namespace {
 
-QList<QStringList> righecsv(const QString& testo, QChar separatore)
-{
-    QList<QStringList> righe;
-    QStringList campi;
-    QString campo;
-    bool virgolette = false, citato = false;
-    auto chiudicampo = [&] {
-        campi << (citato ? campo : campo.trimmed());
-        campo.clear();
-        citato = false;
-    };
-    for (qsizetype i = 0; i < testo.size(); ++i) {
-        const QChar c = testo[i];
-        if (virgolette) {
-            if (c == u'"') {
-                if (i + 1 < testo.size() && testo[i + 1] == u'"') {
-                    campo += u'"';
-                    ++i;
-                } else {
-                    virgolette = false;
+// The lines of a CSV text, one at a time, as views of their fields: a list of a million
+// lines is read without a string for every cell.
+class LineeCsv {
+public:
+    LineeCsv(const QString& testo, QChar separatore) : m_t(testo), m_sep(separatore) {}
+
+    // The fields of the next line that holds anything; false at the end. `riga` is the line
+    // of the file where it starts (from 1).
+    bool prossima(QList<QStringView>* campi, int* riga)
+    {
+        while (m_i < m_t.size()) {
+            campi->clear();
+            m_citati.clear();
+            *riga = m_riga;
+            leggiriga(campi);
+            if (std::any_of(campi->begin(), campi->end(), [](QStringView c) { return !c.trimmed().isEmpty(); }))
+                return true;
+        }
+        return false;
+    }
+
+    qsizetype letti() const { return m_i; }
+
+private:
+    void leggiriga(QList<QStringView>* campi)
+    {
+        const qsizetype n = m_t.size();
+        const QChar* t = m_t.constData();
+        qsizetype i = m_i;
+        while (true) {
+            qsizetype k = i;
+            while (k < n && (t[k] == u' ' || t[k] == u'\t') && t[k] != m_sep)
+                ++k;
+            if (k < n && t[k] == u'"') {
+                // Quoted: a doubled quote is one quote, line ends inside belong to the text.
+                const qsizetype inizio = ++k;
+                bool doppie = false;
+                for (; k < n; ++k) {
+                    if (t[k] == u'"') {
+                        if (k + 1 < n && t[k + 1] == u'"') {
+                            doppie = true;
+                            ++k;
+                            continue;
+                        }
+                        break;
+                    }
+                    if (t[k] == u'\n' || (t[k] == u'\r' && !(k + 1 < n && t[k + 1] == u'\n')))
+                        ++m_riga;
                 }
+                QStringView v(t + inizio, k - inizio);
+                if (doppie) {
+                    m_citati.push_back(v.toString().replace(QStringLiteral("\"\""), QStringLiteral("\"")));
+                    v = m_citati.back();
+                }
+                if (k < n)
+                    ++k;   // the closing quote
+                while (k < n && t[k] != m_sep && t[k] != u'\n' && t[k] != u'\r')
+                    ++k;
+                campi->push_back(v);
             } else {
-                campo += c;
+                k = i;
+                while (k < n && t[k] != m_sep && t[k] != u'\n' && t[k] != u'\r')
+                    ++k;
+                campi->push_back(QStringView(t + i, k - i).trimmed());
             }
-        } else if (c == u'"' && campo.trimmed().isEmpty()) {
-            virgolette = citato = true;
-            campo.clear();
-        } else if (c == separatore) {
-            chiudicampo();
-        } else if (c == u'\n' || c == u'\r') {
-            if (c == u'\r' && i + 1 < testo.size() && testo[i + 1] == u'\n')
-                ++i;
-            chiudicampo();
-            righe << campi;
-            campi.clear();
-        } else {
-            campo += c;
+            if (k < n && t[k] == m_sep) {
+                i = k + 1;
+                continue;
+            }
+            if (k < n && t[k] == u'\r' && k + 1 < n && t[k + 1] == u'\n')
+                ++k;
+            m_i = k + 1;
+            ++m_riga;
+            return;
         }
     }
-    if (!campo.isEmpty() || !campi.isEmpty()) {
-        chiudicampo();
-        righe << campi;
-    }
-    return righe;
-}
+
+    const QString& m_t;
+    QChar m_sep;
+    qsizetype m_i = 0;
+    int m_riga = 1;
+    std::deque<QString> m_citati;   // quoted fields with doubled quotes, unquoted
+};
 
 QChar separatore(const QString& testo)
 {
@@ -285,72 +376,139 @@ QChar separatore(const QString& testo)
     return u',';
 }
 
-int colonnadaintestazione(const QStringList& intestazione, const QStringList& parole)
+bool haparola(const QString& intestazione, std::initializer_list<const char*> parole)
 {
-    for (qsizetype k = 0; k < intestazione.size(); ++k) {
-        const QString h = intestazione[k].trimmed().toLower();
-        for (const QString& w : parole)
-            if (h == w || h.startsWith(w + u' ') || h.contains(u' ' + w) || h.startsWith(w))
-                return int(k);
+    const QString h = intestazione.trimmed().toLower();
+    for (const char* p : parole) {
+        const QString w = QString::fromUtf8(p);
+        if (h == w || h.startsWith(w) || h.contains(u' ' + w))
+            return true;
     }
+    return false;
+}
+
+int colonnadaintestazione(const QStringList& intestazione, std::initializer_list<const char*> parole)
+{
+    for (qsizetype k = 0; k < intestazione.size(); ++k)
+        if (haparola(intestazione[k], parole))
+            return int(k);
     return -1;
+}
+
+// A price column of a heading: what today's price is called, or a price with no word of
+// what it is; never what was paid (a broker's average cost) or a position's value.
+struct Prezzi {
+    QList<int> mercato;     // "Prezzo di mercato", "Ultimo", "Chiusura", ...
+    QList<int> generici;    // "Prezzo", "Price"
+    QList<int> costo;       // "Prezzo medio di carico", "Prezzo d'acquisto", ...
+};
+Prezzi colonneprezzo(const QStringList& intestazione)
+{
+    Prezzi p;
+    for (qsizetype k = 0; k < intestazione.size(); ++k) {
+        const QString& h = intestazione[k];
+        if (haparola(h, {"carico", "medio", "media", "acquisto", "costo", "pmc", "average", "avg", "cost", "purchase"}))
+            p.costo << int(k);
+        else if (haparola(h, {"valore", "controvalore", "importo", "value", "amount", "quantità", "quantita", "var"}))
+            continue;
+        else if (haparola(h, {"mercato", "ultimo", "chiusura", "riferimento", "quotazione", "corso", "market", "close",
+                              "last", "quote"}))
+            p.mercato << int(k);
+        else if (haparola(h, {"prezzo", "price"}))
+            p.generici << int(k);
+    }
+    return p;
 }
 
 } // namespace
 
-FileQuotazioni leggiquotazioni(const QByteArray& dati)
+FileQuotazioni leggiquotazioni(const QByteArray& dati, int colonnaprezzo, const std::function<void(int)>& avanzamento)
 {
     FileQuotazioni f;
     const QString testo = decodificaarchivio(dati);
-    QList<QStringList> righe = righecsv(testo, separatore(testo));
-    QList<int> numeririga;
+    const QChar sep = separatore(testo);
+    auto numerica = [](QStringView c) { return numeroincollato(c.toString()).has_value(); };
+    auto datata = [](QStringView c) {
+        const QString t = c.toString();
+        return dataincollata(t).has_value() || dataincollata(t, true).has_value();
+    };
+
+    // What the columns hold is told by the heading and the first rows: a list of a million
+    // lines is not read over and over to find out.
+    QList<QStringList> campione;
     {
-        // Blank lines out; the file's line numbers kept for the messages.
-        QList<QStringList> piene;
-        int n = 0;
-        for (const QStringList& r : righe) {
-            ++n;
-            if (std::any_of(r.begin(), r.end(), [](const QString& c) { return !c.trimmed().isEmpty(); })) {
-                piene << r;
-                numeririga << n;
-            }
+        LineeCsv linee(testo, sep);
+        QList<QStringView> campi;
+        int riga = 0;
+        while (campione.size() < 1001 && linee.prossima(&campi, &riga)) {
+            QStringList r;
+            for (QStringView c : campi)
+                r << c.toString();
+            campione << r;
         }
-        righe = piene;
     }
-    if (righe.isEmpty()) {
+    if (campione.isEmpty()) {
         f.errore = QStringLiteral("il file è vuoto");
         return f;
     }
-    auto numerica = [](const QString& c) { return numeroincollato(c).has_value(); };
-    auto datata = [](const QString& c) { return dataincollata(c).has_value() || dataincollata(c, true).has_value(); };
-
     int inizio = 0;
     int colnome = -1, colprezzo = -1, coldata = -1;
-    const QStringList& prima = righe.constFirst();
+    const QStringList& prima = campione.constFirst();
+    QList<int> possibili;   // price columns to choose from when the heading does not tell
     if (std::none_of(prima.begin(), prima.end(), numerica) && std::none_of(prima.begin(), prima.end(), datata)) {
         inizio = 1;
+        f.intestazione = prima;
         colnome = colonnadaintestazione(prima, {"titolo", "nome", "azione", "azioni", "denominazione", "descrizione",
                                                "strumento", "name", "stock", "security", "symbol", "ticker"});
-        colprezzo = colonnadaintestazione(prima, {"prezzo", "quotazione", "ultimo", "chiusura", "riferimento", "valore",
-                                                 "price", "close", "last", "quote"});
         coldata = colonnadaintestazione(prima, {"data", "giorno", "date"});
+        const Prezzi p = colonneprezzo(prima);
+        if (p.mercato.size() == 1)
+            colprezzo = p.mercato.constFirst();
+        else if (p.mercato.size() > 1)
+            possibili = p.mercato + p.generici + p.costo;
+        else if (p.generici.size() == 1 && p.costo.isEmpty())
+            colprezzo = p.generici.constFirst();
+        else if (!p.generici.isEmpty() || !p.costo.isEmpty())
+            possibili = p.generici + p.costo;   // never a cost taken for a price without asking
     }
-    // Otherwise, or to complete the heading: what the columns hold.
+    if (f.intestazione.isEmpty() && inizio == 1)
+        f.intestazione = prima;
+    if (campione.size() == inizio) {
+        f.errore = QStringLiteral("il file ha solo la riga d'intestazione, senza quotazioni");
+        return f;
+    }
     qsizetype colonne = 0;
-    for (int r = inizio; r < righe.size(); ++r)
-        colonne = std::max(colonne, righe[r].size());
+    for (int r = inizio; r < campione.size(); ++r)
+        colonne = std::max(colonne, campione[r].size());
     auto quante = [&](int k, auto prova) {
         int n = 0, piene = 0;
-        for (int r = inizio; r < righe.size(); ++r)
-            if (k < righe[r].size() && !righe[r][k].trimmed().isEmpty()) {
+        for (int r = inizio; r < campione.size(); ++r)
+            if (k < campione[r].size() && !campione[r][k].trimmed().isEmpty()) {
                 ++piene;
-                n += prova(righe[r][k]) ? 1 : 0;
+                n += prova(campione[r][k]) ? 1 : 0;
             }
         return piene > 0 && n * 2 > piene;
     };
     for (int k = 0; k < colonne && coldata < 0; ++k)
         if (k != colnome && k != colprezzo && quante(k, datata) && !quante(k, numerica))
             coldata = k;
+    if (colonnaprezzo >= 0) {
+        colprezzo = colonnaprezzo;
+        possibili.clear();
+    }
+    if (!possibili.isEmpty()) {
+        // The user says which column holds the prices; only columns of figures are offered.
+        for (int k : possibili)
+            if (k != colnome && k != coldata && quante(k, numerica))
+                f.colonneprezzo << k;
+        if (f.colonneprezzo.size() == 1 && !colonneprezzo(prima).costo.contains(f.colonneprezzo.constFirst()))
+            colprezzo = f.colonneprezzo.constFirst();
+        else if (!f.colonneprezzo.isEmpty()) {
+            for (int r = inizio; r < campione.size() && f.primerighe.size() < 3; ++r)
+                f.primerighe << campione[r];
+            return f;
+        }
+    }
     for (int k = 0; k < colonne && colprezzo < 0; ++k)
         if (k != colnome && k != coldata && quante(k, numerica))
             colprezzo = k;
@@ -366,25 +524,37 @@ FileQuotazioni leggiquotazioni(const QByteArray& dati)
     if (coldata >= 0) {
         bool primogiorno = false, primomese = false;
         static const QRegularExpression dmy(QStringLiteral("^\\s*(\\d{1,2})[/.-](\\d{1,2})[/.-]\\d{2,4}"));
-        for (int r = inizio; r < righe.size(); ++r)
-            if (coldata < righe[r].size())
-                if (const auto m = dmy.match(righe[r][coldata]); m.hasMatch()) {
+        for (int r = inizio; r < campione.size(); ++r)
+            if (coldata < campione[r].size())
+                if (const auto m = dmy.match(campione[r][coldata]); m.hasMatch()) {
                     primogiorno |= m.captured(1).toInt() > 12;
                     primomese |= m.captured(2).toInt() > 12;
                 }
         mesegiorno = primomese && !primogiorno;
     }
     f.condata = coldata >= 0;
-    for (int r = inizio; r < righe.size(); ++r) {
-        const QStringList& campi = righe[r];
+    f.colonnaprezzo = colprezzo;
+    f.righe.reserve(testo.count(u'\n') + 1);
+    LineeCsv linee(testo, sep);
+    QList<QStringView> campi;
+    int riga = 0;
+    for (int n = 0; linee.prossima(&campi, &riga); ++n) {
+        if (avanzamento && n % 16384 == 0)
+            avanzamento(int(100 * linee.letti() / std::max<qsizetype>(1, testo.size())));
+        if (n < inizio)
+            continue;
         RigaQuotazione q;
-        q.riga = numeririga[r];
-        q.nome = colnome < campi.size() ? campi[colnome].trimmed() : QString();
-        if (colprezzo < campi.size())
-            q.prezzo = numeroincollato(campi[colprezzo]).value_or(QString());
+        q.riga = riga;
+        if (colnome < campi.size())
+            q.nome = campi[colnome].trimmed().toString();
+        if (colprezzo < campi.size()) {
+            const QStringView c = campi[colprezzo].trimmed();
+            auto n = numerosemplice(c);
+            q.prezzo = n ? std::move(*n) : numeroincollato(c.toString()).value_or(QString());
+        }
         if (coldata >= 0 && coldata < campi.size())
-            q.data = dataincollata(campi[coldata], mesegiorno).value_or(QString());
-        f.righe << q;
+            q.data = dataincollata(campi[coldata].toString(), mesegiorno).value_or(QString());
+        f.righe.push_back(std::move(q));
     }
     return f;
 }
@@ -396,12 +566,25 @@ Messaggio EsitoImporta::riepilogo(const QString& titolo) const
     QString t = collocati == 1
         ? QStringLiteral("È stata importata 1 quotazione del %1 nella colonna n. %2.").arg(data).arg(colonna)
         : QStringLiteral("Sono state importate %1 quotazioni del %2 nella colonna n. %3.").arg(collocati).arg(data).arg(colonna);
-    if (!nontrovati.isEmpty())
+    QString dettagli;
+    if (!nontrovati.isEmpty()) {
         t += QStringLiteral("\rTitoli del file che non sono nel portafoglio (correggerne il nome): %1.")
-                 .arg(nontrovati.join(QStringLiteral(", ")));
-    if (!senzaprezzo.isEmpty())
-        t += QStringLiteral("\rRighe del file senza un prezzo valido: %1.").arg(elenco(senzaprezzo));
-    return Messaggio{t, titolo, nontrovati.isEmpty() && senzaprezzo.isEmpty() ? Icona::Informativa : Icona::Esclamativa};
+                 .arg(alcuni(nontrovati));
+        if (nontrovati.size() > elencati)
+            dettagli = QStringLiteral("Titoli del file che non sono nel portafoglio:\n") + nontrovati.join(u'\n');
+    }
+    if (!senzaprezzo.isEmpty()) {
+        QStringList righe;
+        for (int r : senzaprezzo)
+            righe << QString::number(r);
+        t += QStringLiteral("\rRighe del file senza un prezzo valido: %1.").arg(alcuni(righe));
+        if (senzaprezzo.size() > elencati)
+            dettagli += (dettagli.isEmpty() ? QString() : QStringLiteral("\n\n")) + QStringLiteral("Righe del file senza un prezzo valido: ")
+                        + righe.join(QStringLiteral(", "));
+    }
+    Messaggio m{t, titolo, nontrovati.isEmpty() && senzaprezzo.isEmpty() ? Icona::Informativa : Icona::Esclamativa};
+    m.dettagli = dettagli;
+    return m;
 }
 
 EsitoImporta importaquotazioni(Portfolio& p, const FileQuotazioni& f, const QString& data, const QString& titolo)
@@ -447,28 +630,39 @@ EsitoImporta importaquotazioni(Portfolio& p, const FileQuotazioni& f, const QStr
         return rifiuta(QStringLiteral("Non si possono digitare più di trecento date di quotazioni: eliminare prima quelle non più utili."));
 
     std::array<QString, Portfolio::maxtitoli + 1> nuove;
+    QHash<QString, QList<int>> titoli;   // holdings by name, as compared
+    for (int i = 1; i <= Portfolio::maxtitoli; ++i)
+        if (const QString n = p.nomititoli[i].trimmed().toCaseFolded(); !n.isEmpty())
+            titoli[n] << i;
+    // A long list names the same holdings over and over: each name is looked up once.
+    QHash<QString, const QList<int>*> visti;
+    static const QList<int> nessuno;
     for (const RigaQuotazione& r : f.righe) {
         if (r.prezzo.isEmpty()) {
             e.senzaprezzo << r.riga;
             continue;
         }
-        bool trovato = false;
-        for (int i = 1; i <= Portfolio::maxtitoli; ++i)
-            if (!p.nomititoli[i].trimmed().isEmpty()
-                && p.nomititoli[i].trimmed().compare(r.nome, Qt::CaseInsensitive) == 0) {
-                nuove[std::size_t(i)] = r.prezzo;
-                trovato = true;
-            }
-        if (!trovato && !e.nontrovati.contains(r.nome))
-            e.nontrovati << r.nome;
+        auto v = visti.constFind(r.nome);
+        if (v == visti.cend()) {
+            const auto t = titoli.constFind(r.nome.toCaseFolded());
+            const QList<int>* indici = t == titoli.cend() ? &nessuno : &*t;
+            v = visti.insert(r.nome, indici);
+            if (indici->isEmpty())
+                e.nontrovati << r.nome;
+        }
+        for (int i : **v)
+            nuove[std::size_t(i)] = r.prezzo;
     }
     for (int i = 1; i <= Portfolio::maxtitoli; ++i)
         e.collocati += nuove[std::size_t(i)].isEmpty() ? 0 : 1;
     if (e.collocati == 0) {
         QString t = QStringLiteral("Nessun titolo del file è nel portafoglio: non è stato importato nulla.");
         if (!e.nontrovati.isEmpty())
-            t += QStringLiteral("\rTitoli del file: %1.").arg(e.nontrovati.join(QStringLiteral(", ")));
-        return rifiuta(t, Icona::Esclamativa);
+            t += QStringLiteral("\rTitoli del file: %1.").arg(alcuni(e.nontrovati));
+        rifiuta(t, Icona::Esclamativa);
+        if (e.nontrovati.size() > elencati)
+            e.rifiuto->dettagli = QStringLiteral("Titoli del file:\n") + e.nontrovati.join(u'\n');
+        return e;
     }
     p.datequotazioni[colonna] = giorno;
     for (int i = 1; i <= Portfolio::maxtitoli; ++i)

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 // Quotations brought in at once: a column pasted from a spreadsheet or a web page, or a
@@ -47,12 +48,24 @@ struct RigaQuotazione {
     QString prezzo;      // Velno's number text; empty when the field is not a number
     QString data;        // "gg/mm/aa", empty when the file has no date column
 };
+Q_DECLARE_TYPEINFO(RigaQuotazione, Q_RELOCATABLE_TYPE);   // a list of a million lines grows by moving
 struct FileQuotazioni {
     QList<RigaQuotazione> righe;
     bool condata = false;
     QString errore;      // the file cannot be read as quotations: why
+    int colonnaprezzo = -1;   // the column read for the prices (from 0)
+    // When the heading does not tell which column holds today's prices (several of them, or
+    // only what was paid, as a broker's "Prezzo medio di carico"): the columns of figures to
+    // choose from, with the heading and the first rows to show. No rows are read then.
+    QList<int> colonneprezzo;
+    QStringList intestazione;
+    QList<QStringList> primerighe;
+    bool dascegliere() const { return righe.isEmpty() && errore.isEmpty() && !colonneprezzo.isEmpty(); }
 };
-FileQuotazioni leggiquotazioni(const QByteArray& dati);
+// `colonnaprezzo`: the column of the prices, chosen by the user (from 0); -1 to find it.
+// `avanzamento` is told now and then how far the reading is, in per cent.
+FileQuotazioni leggiquotazioni(const QByteArray& dati, int colonnaprezzo = -1,
+                               const std::function<void(int)>& avanzamento = {});
 
 struct EsitoImporta {
     int colonna = 0;

@@ -1,5 +1,6 @@
 #include "shared/campi.h"
 #include "shared/numeri.h"
+#include "shared/scritturasicura.h"
 
 #include <QRegularExpression>
 
@@ -208,16 +209,8 @@ QString decodificaarchivio(const QByteArray& dati)
 
 std::optional<QString> leggifilearchivio(const QString& file, qint64 massimo, const QString& troppogrande, QString* errore)
 {
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly)) {
-        if (errore)
-            *errore = f.errorString();
+    QByteArray dati;
+    if (!leggisicuro(file, massimo, &dati, errore, troppogrande))
         return std::nullopt;
-    }
-    if (f.size() > massimo) {
-        if (errore)
-            *errore = troppogrande;
-        return std::nullopt;
-    }
-    return decodificaarchivio(f.readAll());
+    return decodificaarchivio(dati);
 }

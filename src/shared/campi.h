@@ -7,6 +7,10 @@
 // double quotes (a quote inside doubled, as comma-separated files do), bare numbers with
 // "." as decimal separator, an empty cell as nothing, records ended by CR LF.
 
+// The longest text (a note, the strategy) an archive may hold and a box may take: 2,500,000
+// characters, far beyond what anybody types, within what a box shows in a fraction of a second.
+constexpr qsizetype testomassimo = 2'500'000;
+
 class ScrittoreCampi {
 public:
     void testo(const QString& t);        // a quoted text

@@ -1,6 +1,7 @@
 #pragma once
 #include <QColor>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QWidget;
@@ -26,4 +27,7 @@ public:
     // when the user cancels. The caller checks it.
     virtual std::optional<QString> data(QWidget* genitore, const QString& titolo, const QString& domanda,
                                         const QString& proposta) = 0;
+    // One of `voci` chosen in answer to `domanda` (its index); nothing when the user cancels.
+    virtual std::optional<int> scelta(QWidget* genitore, const QString& titolo, const QString& domanda,
+                                      const QStringList& voci) = 0;
 };

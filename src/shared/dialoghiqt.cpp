@@ -75,3 +75,14 @@ std::optional<QString> DialoghiQt::data(QWidget* genitore, const QString& titolo
         return std::nullopt;
     return t.trimmed();
 }
+
+std::optional<int> DialoghiQt::scelta(QWidget* genitore, const QString& titolo, const QString& domanda,
+                                      const QStringList& voci)
+{
+    bool ok = false;
+    const QString v = QInputDialog::getItem(genitore, titolo, domanda, voci, 0, false, &ok);
+    if (!ok)
+        return std::nullopt;
+    const qsizetype k = voci.indexOf(v);
+    return k < 0 ? std::nullopt : std::optional<int>(int(k));
+}

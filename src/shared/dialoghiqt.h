@@ -16,6 +16,8 @@ public:
     QString apri(QWidget* genitore, const RichiestaFile& r) override;
     QString salva(QWidget* genitore, const RichiestaFile& r) override;
     std::optional<QColor> colore(QWidget* genitore, const QColor& iniziale) override;
+    std::optional<int> scelta(QWidget* genitore, const QString& titolo, const QString& domanda,
+                              const QStringList& voci) override;
     std::optional<QString> data(QWidget* genitore, const QString& titolo, const QString& domanda,
                                 const QString& proposta) override;
 };

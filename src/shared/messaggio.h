@@ -11,6 +11,7 @@ struct Messaggio {
     QString titolo;
     Icona icona = Icona::Informativa;
     Pulsanti pulsanti = Pulsanti::Ok;   // SiNo always has No as the default button
+    QString dettagli{};                 // shown on request under the text (a long list)
 
     bool operator==(const Messaggio&) const = default;
 };

@@ -8,7 +8,18 @@ Risposta MessaggiQt::mostra(const Messaggio& m)
 {
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(m.titolo);
-    box.setText(m.testo);
+    // A box taller than the screen hides its buttons, and Qt lays a long text out slowly: a
+    // text beyond a few lines' worth shows its beginning, the rest in the details.
+    constexpr qsizetype mostrati = 2000, dettagliati = 100000;
+    QString dettagli = m.dettagli;
+    if (m.testo.size() > mostrati) {
+        box.setText(m.testo.left(mostrati) + QStringLiteral(" [...]"));
+        dettagli = m.testo + (dettagli.isEmpty() ? QString() : u'\n' + dettagli);
+    } else {
+        box.setText(m.testo);
+    }
+    if (!dettagli.isEmpty())
+        box.setDetailedText(dettagli.left(dettagliati));
     switch (m.icona) {
     case Icona::Critica: box.setIcon(QMessageBox::Critical); break;
     case Icona::Esclamativa: box.setIcon(QMessageBox::Warning); break;

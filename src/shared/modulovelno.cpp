@@ -48,10 +48,10 @@ bool ModuloVelno::leggitotali(int anno, const QString& cartella)
 {
     if (anno < primoanno || anno > ultimoanno)
         return false;
-    QFile f(percorso(cartella, nometotali(anno)));
-    if (!f.open(QIODevice::ReadOnly))
+    QByteArray dati;
+    if (!leggisicuro(percorso(cartella, nometotali(anno)), 64 * 1024, &dati, nullptr))
         return false;
-    LettoreCampi l(decodificaarchivio(f.read(64 * 1024)));
+    LettoreCampi l(decodificaarchivio(dati));
     const auto a = l.leggi(), b = l.leggi(), c = l.leggi();
     if (!a || !b || !c)
         return false;

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -111,6 +112,56 @@ bool scrivisicuro(const QString& file, const QByteArray& dati, QString* errore)
         ::fsync(d);
         ::close(d);
     }
+    return true;
+}
+
+bool leggisicuro(const QString& file, qint64 massimo, QByteArray* dati, QString* errore, const QString& troppogrande)
+{
+    auto rifiuta = [&](const QString& perche) {
+        if (errore)
+            *errore = perche;
+        return false;
+    };
+    // Without O_NONBLOCK, opening a pipe waits for a writer that may never come.
+    const int fd = ::open(QFile::encodeName(file).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return rifiuta(erroresistema(errno));
+    struct Chiudi {
+        int fd;
+        ~Chiudi() { ::close(fd); }
+    } chiudi{fd};
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        return rifiuta(erroresistema(errno));
+    if (S_ISDIR(st.st_mode))
+        return rifiuta(erroresistema(EISDIR));
+    if (!S_ISREG(st.st_mode))
+        return rifiuta(QStringLiteral("non è un file ordinario ma un dispositivo o una pipe"));
+    if (st.st_size > massimo)
+        return rifiuta(troppogrande.isEmpty() ? QStringLiteral("il file è troppo grande") : troppogrande);
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    QByteArray b;
+    b.resize(qsizetype(st.st_size) + 1);
+    qsizetype letti = 0;
+    // Never more than the bound, even from a file that grows while it is read.
+    while (letti < b.size()) {
+        const ssize_t n = ::read(fd, b.data() + letti, size_t(b.size() - letti));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return rifiuta(erroresistema(errno));
+        }
+        if (n == 0)
+            break;
+        letti += n;
+        if (letti == b.size() && letti <= massimo)
+            b.resize(std::min<qsizetype>(b.size() * 2, massimo + 1));
+    }
+    if (letti > massimo)
+        return rifiuta(troppogrande.isEmpty() ? QStringLiteral("il file è troppo grande") : troppogrande);
+    b.resize(letti);
+    if (dati)
+        *dati = std::move(b);
     return true;
 }
 

@@ -15,6 +15,12 @@ bool scrivitutto(int fd, const QByteArray& dati, QString* errore);
 // The Italian text of a system error number (ENOSPC, EACCES, ...).
 QString erroresistema(int numero);
 
+// Reads `file` whole into `dati` when it is a regular file of at most `massimo` bytes. A pipe
+// or a device (which would keep a read waiting, or never end) is refused without waiting; so
+// is a folder. False with the reason in Italian (`troppogrande` for a larger file).
+bool leggisicuro(const QString& file, qint64 massimo, QByteArray* dati, QString* errore,
+                 const QString& troppogrande = QString());
+
 // Removes `file`. False, with the reason in Italian, when the system refuses.
 bool eliminafile(const QString& file, QString* errore);
 

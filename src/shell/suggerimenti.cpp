@@ -1,4 +1,5 @@
 #include "shell/suggerimenti.h"
+#include "shared/scritturasicura.h"
 #include "shared/campi.h"
 
 #include <QFile>
@@ -17,16 +18,15 @@ bool Suggerimenti::LoadTips(const QString& file)
 {
     if (file.isEmpty())
         return false;
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
     // A tips file is a few kilobytes; a stray huge file must not fill the memory.
-    constexpr qint64 massimo = 4 * 1024 * 1024;
-    QString testo = decodificaarchivio(f.read(massimo));
+    QByteArray dati;
+    if (!leggisicuro(file, 4 * 1024 * 1024, &dati, nullptr))
+        return false;
+    QString testo = decodificaarchivio(dati);
     testo.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     if (testo.endsWith(u'\n'))
         testo.chop(1);   // the line end of the last line starts no further tip
-    if (!testo.isEmpty() || f.size() > 0)
+    if (!testo.isEmpty() || !dati.isEmpty())
         m_suggerimenti += testo.split(u'\n');
     successivo();
     return true;

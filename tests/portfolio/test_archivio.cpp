@@ -241,6 +241,8 @@ private slots:
         QTest::newRow("troppi titoli") << QByteArray("101,\"\",0\r\n") << "il numero di titoli (101) non è tra 0 e 100";
         QTest::newRow("troppe colonne") << QByteArray("0,\"\",301\r\n") << "il numero di colonne (301) non è tra 0 e 300";
         QTest::newRow("titoli negativi") << QByteArray("-1,\"\",0\r\n") << "il numero di titoli (-1) non è tra 0 e 100";
+        QTest::newRow("titoli a venti cifre") << QByteArray("99999999999999999999,\"\",0\r\n")
+                                               << "il numero di titoli (99999999999999999999) non è tra 0 e 100";
         QTest::newRow("non un archivio") << QByteArray("Caro amico,\r\nti scrivo.\r\n")
                                          << "il numero di titoli (Caro amico) non è tra 0 e 100";
         QTest::newRow("binario") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << "contiene dati che non sono testo";

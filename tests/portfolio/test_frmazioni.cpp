@@ -2,6 +2,7 @@
 #include "discopieno.h"
 #include "doppi.h"
 #include "portfolio/frmazioni.h"
+#include "shared/campi.h"
 #include "ranking/classifica.h"
 #include "shell/frmsplash.h"
 #include "shared/cancella.h"
@@ -31,10 +32,13 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QElapsedTimer>
 #include <QTest>
 #include <QToolBar>
 #include <cmath>
 #include <memory>
+
+#include <sys/stat.h>
 
 namespace {
 const QString titolocontrollo = QStringLiteral("Velno: controllo dati immessi nella finestra attiva");
@@ -49,6 +53,14 @@ struct Ambiente {
     frmAzioni& a() { return finestre.azioni(); }
     Portfolio& p() { return modulo.portafoglio; }
 };
+
+QStringList testi(const QList<Messaggio>& m)
+{
+    QStringList t;
+    for (const Messaggio& x : m)
+        t << x.testo;
+    return t;
+}
 
 void digita(QWidget* w, const QString& testo)
 {
@@ -246,6 +258,64 @@ private slots:
         QCOMPARE(e.messaggi.registrati.last().testo,
                  QStringLiteral("Giorni e mese incompatibili nella data delle quotazioni importate: usare il formato gg/mm/aa."));
         QVERIFY(e.p().datequotazioni[9].isEmpty());
+        // A broker's list with no price of today: the user is asked which column to take.
+        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write("Titolo;Quantita;Prezzo medio di carico;Prezzo medio\r\nEni;10;5990;6,1\r\n");
+        f.close();
+        e.dialoghi.prossimadata = QStringLiteral("05/01/99");
+        e.dialoghi.prossimascelta.reset();
+        a.importa_Click();
+        QCOMPARE(e.dialoghi.scelteofferte.last(), (QStringList{"Prezzo medio di carico (5990)", "Prezzo medio (6,1)"}));
+        QVERIFY(e.p().datequotazioni[9].isEmpty());   // cancelled: nothing imported
+        e.dialoghi.prossimascelta = 1;
+        a.importa_Click();
+        QCOMPARE(e.p().quotazioni(9, 1), QStringLiteral("6.1"));
+    }
+
+    void nonsiferma_suunapipeounanotalunga()
+    {
+        // Open and import refuse a pipe at once; a note of 2,000,000 letters without a blank
+        // opens and shows (each within a time far beyond what it takes).
+        QTemporaryDir dir;
+        const QString pipe = dir.filePath(QStringLiteral("Velno-azioni-pipe"));
+        QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        Ambiente e;
+        frmAzioni& a = e.a();
+        a.show();
+        QElapsedTimer orologio;
+        orologio.start();
+        e.dialoghi.prossimofile = pipe;
+        a.apri_Click();
+        QCOMPARE(e.messaggi.registrati.last().testo,
+                 QStringLiteral("Impossibile aprire il file \"%1\": non è un file ordinario ma un dispositivo o una pipe. I dati "
+                                "in memoria non sono stati modificati.")
+                     .arg(pipe));
+        e.dialoghi.prossimofile = QStringLiteral("/dev/zero");
+        a.importa_Click();
+        QCOMPARE(e.messaggi.registrati.last().testo,
+                 QStringLiteral("Impossibile leggere il file \"/dev/zero\": non è un file ordinario ma un dispositivo o una pipe."));
+        QVERIFY(orologio.elapsed() < 20000);
+
+        Portfolio lungo;
+        lungo.strategia = QString(2000000, u'x');
+        const QString file = dir.filePath(QStringLiteral("Velno-azioni-lungo"));
+        QVERIFY(salvaarchivio(lungo, file, nullptr));
+        e.dialoghi.prossimofile = file;
+        orologio.restart();
+        a.apri_Click();
+        a.grab();
+        QVERIFY2(orologio.elapsed() < 60000, qPrintable(QString::number(orologio.elapsed())));
+        QCOMPARE(a.strategia->toPlainText().size(), 2000000);
+        QCOMPARE(a.strategia->lineWrapMode(), QPlainTextEdit::NoWrap);
+        // Full: a key more is refused and told.
+        Portfolio pieno;
+        pieno.strategia = QString(testomassimo, u'y');
+        a.mostraarchivio(std::move(pieno), file);
+        a.strategia->moveCursor(QTextCursor::End);
+        e.messaggi.registrati.clear();
+        QTest::keyClicks(a.strategia, QStringLiteral("z"));
+        QCOMPARE(e.p().strategia.size(), testomassimo);
+        QCOMPARE(testi(e.messaggi.registrati), QStringList{CasellaTesto::testotroppolungo()});
     }
 
     void incollare_senzaappunti()

@@ -1,6 +1,7 @@
 #include "portfolio/controllo.h"
 #include "portfolio/importa.h"
 
+#include <QElapsedTimer>
 #include <QTest>
 
 namespace {
@@ -155,6 +156,76 @@ private slots:
         QCOMPARE(importa("Eni;6,40\n").rifiuto->testo,
                  QStringLiteral("La colonna n. 1 ha già le quotazioni del 05/01/99: per importarle di nuovo eliminarla prima "
                                 "con \"Cancella dati immessi\"."));
+    }
+
+    void colonnadelprezzo_data()
+    {
+        // Which column a heading makes the prices of: today's price, never what was paid.
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("prezzo");        // Autostrade's, when the column is clear
+        QTest::addColumn<QStringList>("offerte");   // the columns offered otherwise
+        QTest::newRow("esportazione di una banca")
+            << cp1252(QString::fromUtf8("Titolo;ISIN;Quantità;Prezzo medio di carico;Prezzo di mercato;Valore di mercato;Var%\r\n"
+                                        "Autostrade;IT0003506190;1000;5990;7,15;7150,00;19,37\r\n"
+                                        "Eni;IT0003132476;500;11811;6,35;3175,00;4,10\r\n"))
+            << "7.15" << QStringList();
+        QTest::newRow("solo il costo")
+            << QByteArray("Titolo;Quantita;Prezzo medio di carico\r\nAutostrade;1000;5990\r\n") << QString()
+            << QStringList{"Prezzo medio di carico (5990)"};
+        QTest::newRow("due prezzi di oggi")
+            << QByteArray("Titolo;Ultimo;Chiusura\r\nAutostrade;7,15;7,10\r\n") << QString()
+            << QStringList{"Ultimo (7,15)", "Chiusura (7,10)"};
+        QTest::newRow("un prezzo e basta") << QByteArray("Nome,Prezzo\r\nAutostrade,7.15\r\n") << "7.15" << QStringList();
+    }
+    void colonnadelprezzo()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, prezzo);
+        QFETCH(QStringList, offerte);
+        FileQuotazioni f = leggiquotazioni(file);
+        QVERIFY2(f.errore.isEmpty(), qPrintable(f.errore));
+        QCOMPARE(f.dascegliere(), !offerte.isEmpty());
+        QStringList viste;
+        for (int k : f.colonneprezzo) {
+            QStringList esempi;
+            for (const QStringList& r : f.primerighe)
+                esempi << r.value(k);
+            viste << QStringLiteral("%1 (%2)").arg(f.intestazione.value(k), esempi.join(QStringLiteral("; ")));
+        }
+        if (f.dascegliere()) {
+            QCOMPARE(viste, offerte);
+            f = leggiquotazioni(file, f.colonneprezzo.constFirst());   // the user picks the first
+        }
+        Portfolio p = conti({"Autostrade"});
+        const EsitoImporta e = importaquotazioni(p, f, QStringLiteral("05/01/99"), titolo);
+        QVERIFY(!e.rifiuto);
+        if (!prezzo.isEmpty())
+            QCOMPARE(p.quotazioni(1, 1), prezzo);
+    }
+
+    void elenchilunghi_elistinograndi()
+    {
+        // 484 names no holding has: ten in the message, how many more, every one in the details.
+        QByteArray file("Titolo;Prezzo\r\nEni;6,35\r\n");
+        for (int i = 1; i <= 484; ++i)
+            file += "Sconosciuto " + QByteArray::number(i) + ";1,5\r\n";
+        Portfolio p = conti({"Eni"});
+        const Messaggio m = importaquotazioni(p, leggiquotazioni(file), QStringLiteral("05/01/99"), titolo).riepilogo(titolo);
+        QVERIFY(m.testo.endsWith(QStringLiteral("Sconosciuto 10 e altri 474.")));
+        QVERIFY(m.dettagli.contains(QStringLiteral("\nSconosciuto 484")));
+        // A heading with no rows says so, before any date is asked.
+        QCOMPARE(leggiquotazioni("Titolo;Prezzo\r\n").errore, QStringLiteral("il file ha solo la riga d'intestazione, senza quotazioni"));
+        // The largest list the import takes, 16 MB, is read (within a time far above its own).
+        QByteArray grande("Titolo;Prezzo\r\n");
+        while (grande.size() < 16 * 1024 * 1024 - 64)
+            grande += "Eni;6,35\r\nSconosciuto;1\r\n";
+        QElapsedTimer orologio;
+        orologio.start();
+        Portfolio q = conti({"Eni"});
+        const EsitoImporta e = importaquotazioni(q, leggiquotazioni(grande), QStringLiteral("05/01/99"), titolo);
+        QVERIFY2(orologio.elapsed() < 60000, qPrintable(QString::number(orologio.elapsed())));
+        QCOMPARE(e.collocati, 1);
+        QCOMPARE(e.nontrovati, QStringList{"Sconosciuto"});
     }
 
     void cento_titoli()

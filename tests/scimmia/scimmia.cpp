@@ -307,6 +307,15 @@ public:
         return m_caso.prob(0.7) ? m_caso.uno(date) : testocasuale(m_caso);
     }
 
+    std::optional<int> scelta(QWidget*, const QString&, const QString& domanda, const QStringList& voci) override
+    {
+        ++quanti;
+        diario.scrivi(QStringLiteral("    scelta chiesta: ") + domanda.left(80));
+        if (voci.isEmpty() || m_caso.prob(0.3))
+            return std::nullopt;
+        return m_caso.tra(0, int(voci.size()) - 1);
+    }
+
     // The examples back in place (a delete item may have removed them, a save overwritten them).
     void ripristina()
     {

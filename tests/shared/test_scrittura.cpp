@@ -7,6 +7,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <atomic>
+#include <memory>
+#include <thread>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -86,6 +90,45 @@ private slots:
         QCOMPARE(errore, QStringLiteral("il file o la cartella non esiste"));
         QVERIFY(!scrivisicuro(dir.path(), "x", &errore));
         QCOMPARE(errore, QStringLiteral("al posto del file c'è una cartella"));
+    }
+
+    void letturasolodifileordinari_data()
+    {
+        QTest::addColumn<QString>("percorso");
+        QTest::addColumn<QString>("errore");
+        QTest::newRow("pipe senza scrittore") << "pipe" << "non è un file ordinario ma un dispositivo o una pipe";
+        QTest::newRow("/dev/zero, senza fine") << "/dev/zero" << "non è un file ordinario ma un dispositivo o una pipe";
+        QTest::newRow("cartella") << "." << "al posto del file c'è una cartella";
+        QTest::newRow("troppo grande") << "grande" << "troppo grande per questo";
+        QTest::newRow("mancante") << "manca" << "il file o la cartella non esiste";
+    }
+    void letturasolodifileordinari()
+    {
+        // Refused at once, never waited for: the read runs on a thread the test gives 20 s.
+        QFETCH(QString, percorso);
+        QFETCH(QString, errore);
+        QTemporaryDir dir;
+        QVERIFY(::mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe"))).constData(), 0600) == 0);
+        QVERIFY(scrivisicuro(dir.filePath(QStringLiteral("grande")), QByteArray(1001, 'x'), nullptr));
+        const QString file = percorso.startsWith(u'/') ? percorso : dir.filePath(percorso);
+        struct Esito {
+            std::atomic<bool> finito = false;
+            bool letto = false;
+            QString errore;
+        };
+        auto esito = std::make_shared<Esito>();
+        std::thread([esito, file] {
+            esito->letto = leggisicuro(file, 1000, nullptr, &esito->errore, QStringLiteral("troppo grande per questo"));
+            esito->finito = true;
+        }).detach();
+        QTRY_VERIFY_WITH_TIMEOUT(esito->finito, 20000);
+        QVERIFY(!esito->letto);
+        QCOMPARE(esito->errore, errore);
+        // A file within the bound is read whole.
+        QByteArray dati;
+        QVERIFY(scrivisicuro(dir.filePath(QStringLiteral("piccolo")), "quattro", nullptr));
+        QVERIFY(leggisicuro(dir.filePath(QStringLiteral("piccolo")), 7, &dati, nullptr));
+        QCOMPARE(dati, QByteArray("quattro"));
     }
 };
 
