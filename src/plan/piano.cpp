@@ -38,6 +38,8 @@ piano::piano(Finestre& finestre)
     costruiscicontrolli();
 
     m_resize->adatta(this, QSize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip), true);
+    // The notes outlive the window: loaded again, it shows them.
+    riempi();
 }
 
 piano::~piano() = default;

@@ -110,6 +110,10 @@ frmAzioni::frmAzioni(Finestre& finestre)
     m_modulo.primotitolografico = m_modulo.primacolonnagrafico = 1;
     m_modulo.impostatitoli();
     connect(this, &frmAzioni::aprigrafici, this, &frmAzioni::fin5_Click);
+    // The Portfolio outlives the window (loaded again after the exit's closing screen): the
+    // grid shows what it holds.
+    if (!p().vuoto())
+        mostratabelle();
 }
 
 frmAzioni::~frmAzioni() = default;
@@ -769,10 +773,21 @@ void frmAzioni::showEvent(QShowEvent* e)
 
 void frmAzioni::mostraportafoglio()
 {
+    mostratabelle();
+    m_finestre.finestra<piano>().riempi();   // loaded unshown when it is not yet
+    // A card on screen must not go on showing the previous archive.
+    if (m_finestre.caricata<singola>())
+        m_finestre.finestra<singola>().ridisegna();
+    // The charts are ready with the line chart of the new data, loaded unshown if need be.
+    m_modulo.primacolonnagrafico = 1;
+    m_finestre.finestra<grafici>().dopoapertura();
+}
+
+void frmAzioni::mostratabelle()
+{
     const QString testo = p().strategia;
     strategia->mostratesto(testo);
     p().strategia = testo;   // the box may have normalised its line ends
-    m_finestre.finestra<piano>().riempi();   // loaded unshown when it is not yet
     primotitolo = 1;
     {
         const QSignalBlocker blocco(VScroll1);
@@ -785,12 +800,6 @@ void frmAzioni::mostraportafoglio()
     else
         HScroll1_Change();
     aggiornatitoli();
-    // A card on screen must not go on showing the previous archive.
-    if (m_finestre.caricata<singola>())
-        m_finestre.finestra<singola>().ridisegna();
-    // The charts are ready with the line chart of the new data, loaded unshown if need be.
-    m_modulo.primacolonnagrafico = 1;
-    m_finestre.finestra<grafici>().dopoapertura();
 }
 
 bool frmAzioni::scriviarchivio()

@@ -153,6 +153,8 @@ private:
     void ridisegna(const std::function<void()>& righe);
     bool scriviarchivio();
     void mostraportafoglio();
+    // The grid, its totals and the notes from the tables, as after an open.
+    void mostratabelle();
     void costruiscimenu();
     void costruiscitoolbar();
     void mostra(const Messaggio& m);

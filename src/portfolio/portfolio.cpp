@@ -1,5 +1,6 @@
 #include "portfolio/portfolio.h"
 
+#include <algorithm>
 #include <utility>
 
 void Portfolio::scambiatitoli(int a, int b)
@@ -20,6 +21,16 @@ void Portfolio::scambiacolonne(int a, int b, int fino)
     std::swap(datequotazioni.at(a), datequotazioni.at(b));
     for (int i = 1; i <= fino && i <= maxtitoli; ++i)
         std::swap(quotazioni(a, i), quotazioni(b, i));
+}
+
+bool Portfolio::vuoto() const
+{
+    auto nessuno = [](const auto& tabella) {
+        return std::all_of(tabella.begin(), tabella.end(), [](const QString& t) { return t.isEmpty(); });
+    };
+    return strategia.isEmpty() && nessuno(nomititoli) && nessuno(quantitatitoli) && nessuno(prezzititoli)
+           && nessuno(dateacquisto) && nessuno(notetitoli) && nessuno(datestacco) && nessuno(dividendi)
+           && nessuno(datequotazioni) && nessuno(notepiano) && nessuno(m_quotazioni);
 }
 
 int Portfolio::ultimotitoloconnome() const

@@ -46,6 +46,8 @@ struct Portfolio {
 
     // Highest holding number whose name is filled (0 when none).
     int ultimotitoloconnome() const;
+    // Whether nothing at all has been typed or read into it.
+    bool vuoto() const;
 
 private:
     static std::size_t indice(int colonna, int titolo)

@@ -10,6 +10,9 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
+#include <QCoreApplication>
+#include <QTemporaryDir>
+#include <QStandardPaths>
 #include <QFileInfo>
 #include <QLayout>
 #include <QMenuBar>
@@ -126,13 +129,42 @@ void frmDocumento::anteprima_Click()
     d.exec();
 }
 
+namespace {
+QTemporaryDir* copie = nullptr;
+} // namespace
+
+QString frmDocumento::cartellacopie()
+{
+    // The copies handed to the word processor are the user's alone (a folder of their own,
+    // 0700, in the session's runtime folder) and go when Velno ends.
+    if (!copie) {
+        QString base = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        if (base.isEmpty() || !QFileInfo(base).isDir())
+            base = QDir::tempPath();
+        copie = new QTemporaryDir(QDir(base).filePath(QStringLiteral("velno-stampe-XXXXXX")));
+        qAddPostRoutine([] {
+            delete copie;
+            copie = nullptr;
+        });
+    }
+    return copie->isValid() ? copie->path() : QString();
+}
+
 bool frmDocumento::salvacome(const QString& filtro, const QString& estensione)
 {
     QString file = m_finestre.dialoghi().salva(this, RichiestaFile{QStringLiteral("Salva documento"), filtro, 1});
     if (file.isEmpty())
         return false;
-    if (QFileInfo(file).suffix().compare(estensione, Qt::CaseInsensitive) != 0)
+    if (QFileInfo(file).suffix().compare(estensione, Qt::CaseInsensitive) != 0) {
         file += u'.' + estensione;
+        // The dialog asked about the name typed: the name written may be another file's.
+        if (QFileInfo::exists(file)
+            && m_finestre.messaggi().mostra(Messaggio{
+                   QStringLiteral("Il file \"%1\" esiste già. Sostituirlo?").arg(file),
+                   m_finestre.modulo().nomeprogramma + QStringLiteral(": stampa dati finestra"), Icona::Domanda,
+                   Pulsanti::SiNo}) != Risposta::Si)
+            return false;
+    }
     QString errore;
     const bool fatto = estensione == u"pdf" ? salvapdf(m_documento, file, &errore) : salvadocx(m_documento, file, &errore);
     if (!fatto)
@@ -154,8 +186,7 @@ void frmDocumento::salvadocx_Click()
 
 void frmDocumento::elaboratore_Click()
 {
-    const QString cartella = QDir::temp().filePath(QStringLiteral("velno"));
-    QDir().mkpath(cartella);
+    const QString cartella = cartellacopie();
     const QString file = QDir(cartella).filePath(
         QStringLiteral("Velno-stampa-%1.docx").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss-zzz"))));
     QString errore;

@@ -19,6 +19,9 @@ public:
 
     // Hands a file to the desktop; QDesktopServices unless a test sets another.
     std::function<bool(const QUrl&)> apriesterno;
+    // Where the copies for the word processor go: a folder of the user's own, removed when
+    // the program ends.
+    static QString cartellacopie();
 
 public slots:
     void stampa_Click();

@@ -63,13 +63,50 @@ bool scrivitutto(int fd, const QByteArray& dati, QString* errore)
     return true;
 }
 
-bool scrivisicuro(const QString& file, const QByteArray& dati, QString* errore)
+namespace {
+// The file a name stands for: a symbolic link is followed (a chain of them too), so that a
+// save updates the file it points to and the link stays.
+QString filevero(const QString& file)
 {
-    const QFileInfo info(file);
+    QString f = QFileInfo(file).absoluteFilePath();
+    for (int passi = 0; passi < 40; ++passi) {
+        const QFileInfo i(f);
+        if (!i.isSymLink())
+            break;
+        f = i.symLinkTarget();
+    }
+    return f;
+}
+
+// Whether the user may change an existing file: its permissions say so for whoever it
+// belongs to (root too: a file made read-only stays so, another user's stays theirs).
+bool modificabile(const struct stat& st, const QByteArray& percorso)
+{
+    const uid_t io = ::geteuid();
+    if (st.st_uid == io)
+        return st.st_mode & S_IWUSR;
+    if (io == 0)
+        return st.st_mode & (S_IWGRP | S_IWOTH);
+    return ::access(percorso.constData(), W_OK) == 0;
+}
+} // namespace
+
+bool scrivisicuro(const QString& file, const QByteArray& dati, QString* errore, bool privato)
+{
+    const QFileInfo info(filevero(file));
     if (info.isDir()) {
         if (errore)
             *errore = erroresistema(EISDIR);
         return false;
+    }
+    {
+        struct stat st {};
+        const QByteArray percorso = QFile::encodeName(info.absoluteFilePath());
+        if (::stat(percorso.constData(), &st) == 0 && !modificabile(st, percorso)) {
+            if (errore)
+                *errore = QStringLiteral("il file è protetto dalla scrittura");
+            return false;
+        }
     }
     const QString cartella = info.absolutePath();
     const QByteArray modello = QFile::encodeName(QDir(cartella).filePath(QStringLiteral(".%1.XXXXXX").arg(info.fileName())));
@@ -96,12 +133,15 @@ bool scrivisicuro(const QString& file, const QByteArray& dati, QString* errore)
     mode_t modo = 0;
     if (::stat(destinazione.constData(), &st) == 0) {
         modo = st.st_mode & 07777;
+        // Its owner too, where the system lets us keep it (else the copy is ours).
+        const bool tenuto = ::fchown(fd, st.st_uid, st.st_gid) == 0;
+        Q_UNUSED(tenuto);
     } else {
         const mode_t maschera = ::umask(0);
         ::umask(maschera);
         modo = 0666 & ~maschera;
     }
-    ::fchmod(fd, modo);
+    ::fchmod(fd, privato ? 0600 : modo);
     if (::close(fd) != 0)
         return fallito(errno);
     if (::rename(nome.constData(), destinazione.constData()) != 0)

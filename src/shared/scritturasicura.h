@@ -6,7 +6,8 @@
 // target; every write is checked, the file is flushed and synced, closed, and only then
 // renamed over the target. On any failure the temporary file is removed, the target is
 // left exactly as it was, and `errore` says why, in Italian.
-bool scrivisicuro(const QString& file, const QByteArray& dati, QString* errore);
+// `privato`: the file is the user's alone (0600), whatever it was before.
+bool scrivisicuro(const QString& file, const QByteArray& dati, QString* errore, bool privato = false);
 
 // Writes all of `dati` to the open descriptor `fd`, then syncs it. False, with the reason,
 // when any byte did not reach the file (a full disk, a failing device).

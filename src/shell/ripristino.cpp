@@ -15,6 +15,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QRegularExpression>
 
 namespace {
 // Beside each copy, the archive it belongs to: one line, the file's name (empty: never saved).
@@ -28,12 +30,41 @@ QString leggitesto(const QString& file, qint64 massimo)
 
 Ripristino::Ripristino(Finestre& finestre, const QString& cartella) : QObject(nullptr), m_finestre(finestre), m_cartella(cartella)
 {
-    m_timer.setInterval(2000);
+    // The copies hold what the user typed: nobody else may read them.
+    if (QDir().mkpath(m_cartella))
+        QFile::setPermissions(m_cartella, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    // One Velno keeps the copies; a lock left by one that died is taken over.
+    m_blocco = std::make_unique<QLockFile>(QDir(m_cartella).filePath(QStringLiteral("recupero.lock")));
+    m_blocco->setStaleLockTime(0);
+    m_attivo = m_blocco->tryLock(0);
+    if (m_attivo) {
+        pulisci(m_cartella);
+        pulisci(m_finestre.modulo().cartella);
+    }
+    m_timer.setInterval(1000);
     connect(&m_timer, &QTimer::timeout, this, [this] { controlla(); });
     // What an empty program holds is "saved": nothing to recover until something is typed.
     m_portafoglio.salvato = m_portafoglio.visto = m_portafoglio.scritto = testoportafoglio();
     m_bilancio.salvato = m_bilancio.visto = m_bilancio.scritto = testobilancio();
-    m_timer.start();
+    if (m_attivo)
+        m_timer.start();
+}
+
+Ripristino::~Ripristino() = default;
+
+void Ripristino::pulisci(const QString& cartella)
+{
+    if (cartella.isEmpty())
+        return;
+    // ".Velno-azioni-casa.Xa3kQ9": the temporary file of a save (ours, by its name), old
+    // enough that no save of this moment is writing it.
+    static const QRegularExpression nostro(
+        QStringLiteral("^\\.(Velno-|recupero-|graficoAzioni|esempi-copiati).*\\.[A-Za-z0-9]{6}$"));
+    const QDateTime prima = QDateTime::currentDateTime().addSecs(-60);
+    const QFileInfoList file = QDir(cartella).entryInfoList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QFileInfo& f : file)
+        if (nostro.match(f.fileName()).hasMatch() && f.lastModified() < prima)
+            QFile::remove(f.absoluteFilePath());
 }
 
 QString Ripristino::fileportafoglio() const { return QDir(m_cartella).filePath(QStringLiteral("recupero-azioni")); }
@@ -49,8 +80,10 @@ QString Ripristino::testobilancio() const
 
 void Ripristino::elimina(Voce& v, const QString& file)
 {
-    QFile::remove(file);
-    QFile::remove(filenome(file));
+    if (m_attivo) {
+        QFile::remove(file);
+        QFile::remove(filenome(file));
+    }
     v.scritto = v.salvato;
 }
 
@@ -68,21 +101,44 @@ void Ripristino::bilanciosalvato()
 
 void Ripristino::aggiorna(Voce& v, const QString& testo, const QString& file, const QString& nomearchivio, bool subito)
 {
+    if (!m_attivo)
+        return;
     const bool fermo = testo == v.visto;
     v.visto = testo;
     if (testo == v.salvato) {
         if (v.scritto != v.salvato)
             elimina(v, file);   // typed back to what the archive holds
+        v.insospeso.invalidate();
         return;
     }
-    if ((!fermo && !subito) || testo == v.scritto)
+    if (testo == v.scritto) {
+        v.insospeso.invalidate();
         return;
+    }
+    if (!v.insospeso.isValid())
+        v.insospeso.start();
+    // Written once the typing pauses, and at least every two looks while it goes on.
+    if (!fermo && !subito && v.insospeso.elapsed() < 2 * m_timer.interval())
+        return;
+    QString errore;
     if (!QDir().mkpath(m_cartella))
-        return;
+        errore = QStringLiteral("impossibile creare la cartella");
     // The copy first, then its archive's name: a copy is never offered under another name.
-    if (scrivisicuro(file, codificaarchivio(testo), nullptr)
-        && scrivisicuro(filenome(file), nomearchivio.toUtf8(), nullptr))
+    else if (scrivisicuro(file, codificaarchivio(testo), &errore, true)
+             && scrivisicuro(filenome(file), nomearchivio.toUtf8(), &errore, true)) {
         v.scritto = testo;
+        v.insospeso.invalidate();
+        m_erroredetto = false;
+        return;
+    }
+    if (m_erroredetto)
+        return;
+    m_erroredetto = true;
+    m_finestre.messaggi().mostra(Messaggio{
+        QStringLiteral("Impossibile scrivere la copia di recupero dei dati non archiviati in \"%1\": %2. Archiviare i dati "
+                       "con \"Salva\" per non perderli.")
+            .arg(m_cartella, errore),
+        m_finestre.modulo().nomeprogramma + QStringLiteral(": recupero dei dati non archiviati"), Icona::Esclamativa});
 }
 
 void Ripristino::controlla(bool subito)
@@ -95,6 +151,9 @@ void Ripristino::controlla(bool subito)
 
 void Ripristino::offri()
 {
+    if (m_offerto || !m_attivo)
+        return;
+    m_offerto = true;
     // A copy counts when it is newer than the archive it belongs to (saved since by another
     // Velno, it is old news).
     auto valida = [](const QString& copia) {
@@ -105,7 +164,7 @@ void Ripristino::offri()
         const QFileInfo a(nome);
         return nome.isEmpty() || !a.exists() || a.lastModified() < c.lastModified();
     };
-    const bool azioni = valida(fileportafoglio()), vendite = valida(filebilancio());
+    bool azioni = valida(fileportafoglio()), vendite = valida(filebilancio());
     if (!azioni && !vendite) {
         QFile::remove(fileportafoglio());
         QFile::remove(filebilancio());
@@ -133,17 +192,37 @@ void Ripristino::offri()
         elimina(m_bilancio, filebilancio());
         return;
     }
+    // A copy that cannot be read back is put aside, never overwritten, and the user told where.
+    auto nonriuscito = [&](const QString& copia, const QString& errore) {
+        const QString messa = copia + QStringLiteral(".non-ripristinata");
+        QFile::remove(messa);
+        QFile::rename(copia, messa);
+        QFile::remove(filenome(copia));
+        m_finestre.messaggi().mostra(Messaggio{
+            QStringLiteral("Impossibile ripristinare la copia di recupero: %1. È stata conservata in \"%2\".")
+                .arg(errore, messa),
+            m.nomeprogramma + QStringLiteral(": recupero dei dati non archiviati"), Icona::Critica});
+    };
     if (azioni) {
         QString errore;
-        if (auto p = leggiarchivio(leggitesto(fileportafoglio(), 64 * 1024 * 1024), &errore)) {
+        const auto testo = leggifilearchivio(fileportafoglio(), 64 * 1024 * 1024, QStringLiteral("la copia è troppo grande"), &errore);
+        if (auto p = testo ? leggiarchivio(*testo, &errore) : std::nullopt) {
             contirecupero(*p);
             m_finestre.azioni().mostraarchivio(std::move(*p), leggitesto(filenome(fileportafoglio()), 64 * 1024));
+        } else {
+            nonriuscito(fileportafoglio(), errore);
+            azioni = false;
         }
     }
     if (vendite) {
         QString errore;
-        if (auto b = leggibilancio(leggitesto(filebilancio(), 64 * 1024 * 1024), &errore))
+        const auto testo = leggifilearchivio(filebilancio(), 64 * 1024 * 1024, QStringLiteral("la copia è troppo grande"), &errore);
+        if (auto b = testo ? leggibilancio(*testo, &errore) : std::nullopt) {
             m_finestre.finestra<bilancio>().mostrabilancio(std::move(*b), leggitesto(filenome(filebilancio()), 64 * 1024));
+        } else {
+            nonriuscito(filebilancio(), errore);
+            vendite = false;
+        }
     }
     // What is back in memory is still not saved: its copy stays until a save.
     if (azioni)

@@ -4,6 +4,7 @@
 #include "shared/dialoghiqt.h"
 #include "shared/documentotesto.h"
 #include "shared/frmdocumento.h"
+#include "shared/scritturasicura.h"
 #include "shared/modulovelno.h"
 #include "shell/finestre.h"
 
@@ -119,6 +120,48 @@ private slots:
         frmDocumento w(finestre, new QTextDocument);
         for (const QMenu* m : w.menuBar()->findChildren<QMenu*>())
             QCOMPARE(mnemonicidoppi(m), QStringList());
+    }
+
+    void salvataggi_chiedonoperilnomescritto()
+    {
+        // A name typed without ".pdf" is written with it: an existing "x.pdf" is not replaced
+        // unless the user says so. The copy for the word processor is in a folder of the
+        // user's alone, never a shared one.
+        QTemporaryDir dir;
+        ModuloVelno modulo;
+        MessaggiRegistrati messaggi;
+        DialoghiRegistrati dialoghi;
+        Finestre finestre(modulo, messaggi, dialoghi);
+        auto* doc = new QTextDocument;
+        doc->setPlainText(QStringLiteral("nuovo"));
+        frmDocumento w(finestre, doc);
+        const QString pdf = dir.filePath(QStringLiteral("x.pdf"));
+        QVERIFY(scrivisicuro(pdf, "vecchio", nullptr));
+        dialoghi.prossimofile = dir.filePath(QStringLiteral("x"));
+        w.salvapdf_Click();
+        QCOMPARE(messaggi.registrati.size(), 1);
+        QCOMPARE(messaggi.registrati[0].testo, QStringLiteral("Il file \"%1\" esiste già. Sostituirlo?").arg(pdf));
+        QCOMPARE(messaggi.registrati[0].pulsanti, Pulsanti::SiNo);
+        QFile f(pdf);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("vecchio"));
+        f.close();
+        messaggi.risposte.push_back(Risposta::Si);
+        w.salvapdf_Click();
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QVERIFY(f.readAll().startsWith("%PDF"));
+
+        QString aperto;
+        w.apriesterno = [&](const QUrl& u) {
+            aperto = u.toLocalFile();
+            return true;
+        };
+        w.elaboratore_Click();
+        const QFileInfo copia(aperto);
+        QVERIFY(copia.exists());
+        QVERIFY(!aperto.startsWith(QDir::temp().filePath(QStringLiteral("velno/"))));
+        QCOMPARE(QFileInfo(copia.absolutePath()).permissions() & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteOther), QFile::Permissions());
+        QCOMPARE(copia.absolutePath(), frmDocumento::cartellacopie());
     }
 
     void corsalunga_entranellapagina()

@@ -92,6 +92,34 @@ private slots:
         QCOMPARE(errore, QStringLiteral("al posto del file c'è una cartella"));
     }
 
+    void collegamentiefileprotetti()
+    {
+        QTemporaryDir dir;
+        const QString vero = dir.filePath(QStringLiteral("archivi/Velno-azioni-vero"));
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("archivi")));
+        QVERIFY(scrivisicuro(vero, "prima", nullptr));
+        // Saved through a symbolic link: the file it points to changes, the link stays.
+        const QString link = dir.filePath(QStringLiteral("Velno-azioni-link"));
+        QVERIFY(QFile::link(vero, link));
+        QString errore;
+        QVERIFY2(scrivisicuro(link, "dopo", &errore), qPrintable(errore));
+        QVERIFY(QFileInfo(link).isSymLink());
+        QCOMPARE(leggi(vero), QByteArray("dopo"));
+        QCOMPARE(filenascosti(dir.filePath(QStringLiteral("archivi"))), QStringList{"Velno-azioni-vero"});
+        // A file made read-only is not replaced though its folder could take a new one.
+        QVERIFY(::chmod(QFile::encodeName(vero).constData(), 0444) == 0);
+        QVERIFY(!scrivisicuro(link, "ancora", &errore));
+        QCOMPARE(errore, QStringLiteral("il file è protetto dalla scrittura"));
+        QCOMPARE(leggi(vero), QByteArray("dopo"));
+        // Another user's file, not writable by others, stays theirs (only root can try).
+        if (::geteuid() == 0) {
+            QVERIFY(::chmod(QFile::encodeName(vero).constData(), 0644) == 0);
+            QVERIFY(::chown(QFile::encodeName(vero).constData(), 65534, 65534) == 0);
+            QVERIFY(!scrivisicuro(vero, "ancora", &errore));
+            QCOMPARE(leggi(vero), QByteArray("dopo"));
+        }
+    }
+
     void letturasolodifileordinari_data()
     {
         QTest::addColumn<QString>("percorso");

@@ -5,12 +5,17 @@
 #include "shared/modulovelno.h"
 #include "shell/finestre.h"
 #include "shell/ripristino.h"
+#include "shell/frmsplash.h"
+#include "plan/piano.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,8 +29,9 @@ struct Ambiente {
     DialoghiRegistrati dialoghi;
     Finestre finestre{modulo, messaggi, dialoghi};
     int fine = 0;
-    explicit Ambiente(const QString& cartella)
+    explicit Ambiente(const QString& cartella, const QString& utente = QString())
     {
+        modulo.cartella = utente;
         finestre.allafine = [this] { ++fine; };
         finestre.attivaripristino(cartella);
         finestre.ripristino()->impostaintervallo(20);
@@ -43,6 +49,14 @@ void digita(Ambiente& e)
     QTest::keyClicks(a.valore[3][2], QStringLiteral("7,5"));
     bilancio& b = e.finestre.mostra<bilancio>();
     QTest::keyClicks(b.datavendita[1], QStringLiteral("12/03/99"));
+}
+
+QStringList testi(const QList<Messaggio>& m)
+{
+    QStringList t;
+    for (const Messaggio& x : m)
+        t << x.testo;
+    return t;
 }
 
 bool attendi(const std::function<bool()>& condizione, int millisecondi = 10000)
@@ -116,6 +130,133 @@ private slots:
         QVERIFY(QFile::exists(e.finestre.ripristino()->fileportafoglio()));
     }
 
+    void dueVelno_copieprivate()
+    {
+        // The first Velno's copy is the user's alone; a second Velno in the same folder
+        // neither offers it, writes over it nor removes it.
+        QTemporaryDir cartella;
+        Ambiente primo(cartella.path());
+        digita(primo);
+        Ripristino* r = primo.finestre.ripristino();
+        QVERIFY(r->attivo());
+        QVERIFY(attendi([r] { return QFile::exists(r->fileportafoglio()); }));
+        QCOMPARE(QFileInfo(r->fileportafoglio()).permissions() & 0x0077, QFile::Permissions());
+        QCOMPARE(QFileInfo(cartella.path()).permissions() & 0x0077, QFile::Permissions());
+        const QByteArray copia = [&] {
+            QFile f(r->fileportafoglio());
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        {
+            Ambiente secondo(cartella.path());
+            QVERIFY(!secondo.finestre.ripristino()->attivo());
+            frmAzioni& a = secondo.finestre.azioni();
+            a.show();
+            QTest::keyClicks(a.nome[2]->lineEdit(), QStringLiteral("Eni"));
+            QTest::qWait(100);
+            secondo.messaggi.risposte.push_back(Risposta::Si);
+            secondo.finestre.confermauscita();
+            QCOMPARE(secondo.messaggi.registrati.size(), 1);   // the exit question only
+        }
+        QFile f(r->fileportafoglio());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), copia);
+    }
+
+    void copiaentrodueintervalli()
+    {
+        // Typing that goes on is copied while it goes on, at least every two looks; when it
+        // stops, the copy follows within two looks (a look is a second in the program).
+        QTemporaryDir cartella;
+        Ambiente e(cartella.path());
+        Ripristino* r = e.finestre.ripristino();
+        r->impostaintervallo(200);
+        frmAzioni& a = e.finestre.azioni();
+        a.show();
+        QElapsedTimer orologio;
+        orologio.start();
+        bool copiato = false;
+        while (orologio.elapsed() < 1500) {
+            QTest::keyClicks(a.strategia, QStringLiteral("x"));
+            QTest::qWait(50);
+            copiato = copiato || QFile::exists(r->fileportafoglio());
+        }
+        QVERIFY(copiato);
+        QTest::keyClicks(a.strategia, QStringLiteral("fine"));
+        orologio.restart();
+        QVERIFY(attendi([&] {
+            QFile f(r->fileportafoglio());
+            return f.open(QIODevice::ReadOnly) && f.readAll().contains("xfine");
+        }, 5000));
+        QVERIFY(orologio.elapsed() < 2000);
+    }
+
+    void temporaneidiunacaduta_eletturefallite()
+    {
+        QTemporaryDir cartella, utente;
+        // A save that a crash interrupted left its temporary file; one of this moment stays.
+        const QString vecchio = QDir(utente.path()).filePath(QStringLiteral(".Velno-azioni-casa.Ab3dE9"));
+        const QString recente = QDir(utente.path()).filePath(QStringLiteral(".Velno-azioni-casa.Zz9yY8"));
+        const QString altrui = QDir(utente.path()).filePath(QStringLiteral(".bashrc.Ab3dE9"));
+        for (const QString& n : {vecchio, recente, altrui}) {
+            QFile f(n);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("x");
+        }
+        for (const QString& n : {vecchio, altrui}) {
+            QFile f(n);
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+        }
+        // A copy that does not read back is put aside and told of.
+        QFile rotta(QDir(cartella.path()).filePath(QStringLiteral("recupero-azioni")));
+        QVERIFY(rotta.open(QIODevice::WriteOnly));
+        rotta.write("3,\"non\",\r\n");
+        rotta.close();
+        Ambiente e(cartella.path(), utente.path());
+        QVERIFY(!QFile::exists(vecchio));
+        QVERIFY(QFile::exists(recente) && QFile::exists(altrui));
+        e.messaggi.risposte.push_back(Risposta::Ripristina);
+        e.finestre.azioni().show();
+        QVERIFY(attendi([&e] { return e.messaggi.registrati.size() >= 2; }));
+        QVERIFY2(e.messaggi.registrati[1].testo.startsWith(QStringLiteral("Impossibile ripristinare la copia di recupero")),
+                 qPrintable(e.messaggi.registrati[1].testo));
+        QVERIFY(QFile::exists(rotta.fileName() + QStringLiteral(".non-ripristinata")));
+        // A copy that cannot be written is told, once.
+        Ripristino* r = e.finestre.ripristino();
+        QVERIFY(QDir().mkpath(r->fileportafoglio()));   // a folder where the copy goes
+        e.messaggi.registrati.clear();
+        QTest::keyClicks(e.finestre.azioni().strategia, QStringLiteral("a"));
+        QVERIFY(attendi([&e] { return !e.messaggi.registrati.isEmpty(); }));
+        QTest::keyClicks(e.finestre.azioni().strategia, QStringLiteral("b"));
+        QTest::qWait(200);
+        QCOMPARE(e.messaggi.registrati.size(), 1);
+        QVERIFY(e.messaggi.registrati[0].testo.startsWith(QStringLiteral("Impossibile scrivere la copia di recupero")));
+    }
+
+    void dopolosplashdichiusura_tuttoinmemoria()
+    {
+        // "Sì" to leaving, then a click on the closing splash: the windows come back showing
+        // what memory still holds, and nothing is offered for recovery.
+        QTemporaryDir cartella;
+        Ambiente e(cartella.path());
+        digita(e);
+        QTest::qWait(50);   // the start's offer has looked (there was nothing to offer)
+        e.modulo.portafoglio.notepiano[3] = QStringLiteral("vendere a marzo");
+        e.messaggi.risposte.push_back(Risposta::Si);
+        e.finestre.confermauscita();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        e.finestre.finestra<frmSplash>().Form_Click();
+        frmAzioni& a = e.finestre.azioni();
+        QVERIFY(a.isVisible());
+        QCOMPARE(a.nome[1]->currentText(), QStringLiteral("Fiat"));
+        QCOMPARE(a.na[1]->text(), QStringLiteral("100"));
+        QCOMPARE(a.valore[3][2]->text(), QStringLiteral("7,5"));
+        QCOMPARE(e.finestre.finestra<piano>().Text1[3]->toPlainText(), QStringLiteral("vendere a marzo"));
+        QTest::qWait(100);
+        QCOMPARE(testi(e.messaggi.registrati), QStringList{e.messaggi.registrati.value(0).testo});   // the exit question only
+        QVERIFY(e.messaggi.registrati[0].testo.startsWith(QStringLiteral("Vuoi uscire")));
+    }
+
     void salvato_nessunacopia()
     {
         // Typed, then saved, then left: nothing is kept aside, and nothing is offered again.
@@ -134,7 +275,8 @@ private slots:
             QVERIFY(!QFile::exists(r->fileportafoglio()));
             e.messaggi.risposte.push_back(Risposta::Si);
             e.finestre.confermauscita();
-            QVERIFY(QDir(cartella.path()).entryList(QDir::Files).isEmpty());
+            // Only the lock of the Velno running.
+            QCOMPARE(QDir(cartella.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"recupero.lock"});
         }
         Ambiente e(cartella.path());
         e.finestre.azioni().show();
