@@ -67,11 +67,23 @@ bool schedacompleta(const Portfolio& p, int titolo)
 }
 
 namespace {
-// A quotation in euro: one of a column dated up to 31/12/98 was typed in lire.
+// A quotation of a column dated up to 31/12/98 was typed in lire.
+bool datainlire(const QString& data)
+{
+    const auto d = convertidata(data);
+    return d && giornitra(*d, dataeuro) >= 0;
+}
+
+// A quotation in euro.
 double ineuro(const Portfolio& p, int colonna, double v)
 {
-    const auto d = convertidata(p.datequotazioni[colonna]);
-    return d && giornitra(*d, dataeuro) >= 0 ? v / cambiolira : v;
+    return datainlire(p.datequotazioni[colonna]) ? v / cambiolira : v;
+}
+
+// Under "moneta di riferimento: EURO", a figure shown as typed in lire says so.
+QString lire(const QString& testo, bool inlire)
+{
+    return inlire && !testo.isEmpty() ? testo + QStringLiteral(" L.") : testo;
 }
 } // namespace
 
@@ -194,7 +206,10 @@ FigureScheda riempischeda(const Portfolio& p, int titolo, int colonna)
     f.nome = p.nomititoli[h];
     f.datacq = p.dateacquisto[h];
     f.quant = quantita(p.quantitatitoli[h]);
-    f.prez = p.prezzititoli[h];
+    const auto acquistato = convertidata(p.dateacquisto[h]);
+    f.prez = lire(p.prezzititoli[h], acquistato && giornitra(*acquistato, dataeuro) > 0);
+    f.estremi.migliore = lire(f.estremi.migliore, datainlire(f.estremi.mdata));
+    f.estremi.peggiore = lire(f.estremi.peggiore, datainlire(f.estremi.pdata));
     f.note = p.notetitoli[h];
     f.stacco = p.datestacco[h];
     f.dividendo = p.dividendi[h];
@@ -206,7 +221,7 @@ FigureScheda riempischeda(const Portfolio& p, int titolo, int colonna)
     if (f.colonna >= 1) {
         const int c = f.colonna;
         f.data = p.datequotazioni[c];
-        f.agg = p.quotazioni(c, h);
+        f.agg = lire(p.quotazioni(c, h), datainlire(f.data));
         const auto acquisto = convertidata(f.datacq);
         const auto data = convertidata(f.data);
         f.attenzione = acquisto && data && giornitra(*data, *acquisto) > 0;

@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QToolBar>
 
 namespace {
@@ -283,6 +284,11 @@ void grafici::esito(const std::optional<Messaggio>& m)
 {
     if (m)
         mostra(*m);
+    // The bar stands at the first column charted, however the chart got there.
+    if (HScroll1->value() != m_modulo.primacolonnagrafico && !m_incorrezione) {
+        const QSignalBlocker fermo(HScroll1);
+        HScroll1->setValue(std::clamp(m_modulo.primacolonnagrafico, HScroll1->minimum(), HScroll1->maximum()));
+    }
     if (!m_rinvio)
         MSChart1->aggiorna();
 }
@@ -364,6 +370,9 @@ void grafici::HScroll1_Change()
 
 void grafici::dopoapertura()
 {
+    // Another archive: its charts start again at its first holding.
+    m_modulo.primotitolografico = 1;
+    m_regole->titolocorrente = 0;
     const QScopedValueRollback silenzio(m_silenzio, true);
     {
         // Both moves are drawn once, at their end: building a chart is most of an open's time.

@@ -12,9 +12,9 @@ bool salvaimmaginegrafico(const QImage& immagine, const QString& file, QString* 
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    // A chart is opaque and of flat colours: no alpha channel, and the fastest compression,
-    // which makes it hardly larger (the file is written while the user waits for the print).
-    if (immagine.isNull() || !immagine.convertToFormat(QImage::Format_RGB32).save(&buffer, "PNG", 90)) {
+    // A chart is opaque and of flat colours: no alpha channel, and a middle compression (a
+    // tenth of the size of none, in a few milliseconds more: quality 90 wrote none at all).
+    if (immagine.isNull() || !immagine.convertToFormat(QImage::Format_RGB32).save(&buffer, "PNG", 50)) {
         if (errore)
             *errore = QStringLiteral("l'immagine del grafico non si può comporre");
         return false;

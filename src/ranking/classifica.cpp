@@ -233,9 +233,10 @@ void classifica::VScroll2_Change()
     mostrafinale = 0;
     stato.quotazioneiniziale = VScroll2->value();
     if (stato.quotazionefinale != 0 && stato.quotazioneiniziale >= stato.quotazionefinale) {
-        // Stepping back raises this handler again; the hint is set after it, so it stays.
-        VScroll2->setValue(VScroll2->value() - 1);
+        // The hint first: the step raises this handler again, and where that draws a ranking
+        // its own hint replaces this one.
         Label5->setText(QStringLiteral("andare indietro"));
+        VScroll2->setValue(VScroll2->value() - 1);
         return;
     }
     if (p().datequotazioni[stato.quotazioneiniziale].isEmpty())
@@ -252,16 +253,16 @@ void classifica::VScroll3_Change()
     mostrafinale = 0;
     stato.quotazionefinale = VScroll3->value();
     if (stato.quotazionefinale <= stato.quotazioneiniziale) {
-        VScroll3->setValue(VScroll3->value() + 1);
         Label7->setText(QStringLiteral("andare avanti"));
+        VScroll3->setValue(VScroll3->value() + 1);
         return;
     }
     if (p().datequotazioni[stato.quotazionefinale].isEmpty()) {
         // Back to the dated columns, but never onto the initial one: from there the chooser
         // would be sent forward again, and back, without end.
+        Label7->setText(QStringLiteral("andare indietro"));
         if (VScroll3->value() - 1 > stato.quotazioneiniziale)
             VScroll3->setValue(VScroll3->value() - 1);
-        Label7->setText(QStringLiteral("andare indietro"));
         return;
     }
     Label7->setText(suggerimentofinale);
@@ -270,6 +271,7 @@ void classifica::VScroll3_Change()
     stato.fattorecambio = calcolacambio(p(), stato.quotazioneiniziale, stato.quotazionefinale);
     ordina();
 }
+
 
 void classifica::HScroll1_Change()
 {

@@ -29,7 +29,8 @@ float calcolacambio(const Portfolio& p, int iniziale, int finale)
 
 float cambioconsecutivo(const Portfolio& p, int finale)
 {
-    return datacolonna(p, finale) == u"04/01/99" ? float(cambiolira) : 1;
+    // The choosers' test, whatever day the first euro column is dated.
+    return calcolacambio(p, finale - 1, finale);
 }
 
 double incremento(const Portfolio& p, int titolo, int iniziale, int finale, float fattore)
@@ -81,9 +82,10 @@ EsitoOrdina ordina(Graduatoria& g, const Portfolio& p)
     for (int h = 1; h <= n; ++h)
         g.incrementi[h] = incremento(p, h, g.quotazioneiniziale, f, g.fattorecambio);
     // The last holding may not be quoted yet on the final day: it is compared with the
-    // nearest earlier column that shows a change.
+    // nearest earlier column that shows a change, but never with the initial column or one
+    // before it (that would rank the change of another period, reversed). Unchanged, it is 0.
     if (n >= 1) {
-        while (*g.incrementi[n] == 0 && f > 1) {
+        while (*g.incrementi[n] == 0 && f - 1 > g.quotazioneiniziale) {
             --f;
             g.incrementi[n] = incremento(p, n, g.quotazioneiniziale, f, g.fattorecambio);
         }

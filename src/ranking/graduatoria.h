@@ -21,8 +21,8 @@ struct Graduatoria {
 // lire), else 1. A date that is not a date crosses nothing.
 float calcolacambio(const Portfolio& p, int iniziale, int finale);
 
-// The factor between column `finale` and the one before it: the euro's first quotation day
-// is the only one that crosses.
+// The factor between column `finale` and the one before it, by the choosers' test: the pair
+// that goes from a lire column (up to 31/12/98) to a euro one.
 float cambioconsecutivo(const Portfolio& p, int finale);
 
 // Percentage change of holding `titolo` from column `iniziale` to column `finale`, brought to

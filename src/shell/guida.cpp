@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
 
 #include <cstring>
 
@@ -70,10 +71,22 @@ FinestraGuida::FinestraGuida(Finestre& finestre, const char* nome) : m_finestre(
     for (const QString& p : m_testo.split(QStringLiteral("\n\n")))
         paragrafi += QStringLiteral("<p align=\"justify\" style=\"margin-top:0; margin-bottom:5px\">")
                      + p.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>")) + QStringLiteral("</p>");
-    Label2 = etichettashell(this, QStringLiteral("Label2"), paragrafi, 10, 38, larghezza - 20, altezza - 38 - 42);
+    // The text scrolls in the window when the window is smaller than it, and can be
+    // selected and copied.
+    auto* scorrevole = new QScrollArea(this);
+    scorrevole->setObjectName(QStringLiteral("scorrevole"));
+    scorrevole->setGeometry(10, 38, larghezza - 20, altezza - 38 - 42);
+    scorrevole->setFrameShape(QFrame::NoFrame);
+    scorrevole->setWidgetResizable(true);
+    scorrevole->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scorrevole->viewport()->setAutoFillBackground(false);
+    Label2 = etichettashell(this, QStringLiteral("Label2"), paragrafi, 0, 0, larghezza - 20, altezza - 38 - 42);
     Label2->setTextFormat(Qt::RichText);
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignJustify | Qt::AlignTop);
+    Label2->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    Label2->setAutoFillBackground(false);
+    scorrevole->setWidget(Label2);
 
     const int y = altezza - 36;
     const int lb = 84, passo = 92;

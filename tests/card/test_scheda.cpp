@@ -230,6 +230,12 @@ private slots:
         QCOMPARE(f.estremi.migliore, QStringLiteral("7.30"));
         QCOMPARE(f.estremi.mdata, QStringLiteral("04/01/99"));
         QCOMPARE(f.estremi.peggiore, QStringLiteral("5.10"));
+        // Figures shown as typed in lire say so, under "moneta di riferimento: EURO".
+        QCOMPARE(f.prez, p.prezzititoli[1] + QStringLiteral(" L."));
+        QCOMPARE(f.agg, QStringLiteral("7.30"));
+        QCOMPARE(riempischeda(p, 1, 1).agg, QStringLiteral("10500 L."));
+        p.quotazioni(3, 1) = QStringLiteral("5.50");
+        QCOMPARE(riempischeda(p, 1, 2).estremi.peggiore, QStringLiteral("10500 L."));
     }
 
     void completaeconteggio()

@@ -25,6 +25,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QFileInfo>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -360,6 +361,10 @@ private slots:
         const QString file = dir.filePath(QStringLiteral("Velno/graficoAzioni.png"));
         QCOMPARE(g.percorsoimmagine(), file);
         controllaimmagine(QImage(file), 3);
+        // Compressed: well under a byte a pixel (it was written at three and more).
+        const QImage scritta(file);
+        QVERIFY2(QFileInfo(file).size() < qint64(scritta.width()) * scritta.height() / 2,
+                 qPrintable(QString::number(QFileInfo(file).size())));
         QCOMPARE(e.finestre.documenti().size(), 1);
         QTextDocument* d = e.finestre.documenti().first()->documento();
         QCOMPARE(d->firstBlock().text(), QStringLiteral("VELNO"));
@@ -472,12 +477,13 @@ private slots:
         const QString file = dir.filePath(QStringLiteral("Velno-azioni-prova"));
         {
             Ambiente scrive;
-            scrive.riempi(4, colonne);
+            scrive.riempi(16, colonne);
             QString errore;
             QVERIFY2(salvaarchivio(scrive.p(), file, &errore), qPrintable(errore));
         }
         Ambiente e;
         e.modulo.primacolonnagrafico = 7;
+        e.modulo.primotitolografico = 3;   // paged on in the archive before
         frmAzioni& a = e.finestre.azioni();
         e.dialoghi.prossimofile = file;
         a.apri_Click();
@@ -489,7 +495,11 @@ private slots:
         QCOMPARE(e.griglia().tipo(), TipoGrafico::Linee);
         QCOMPARE(e.modulo.primacolonnagrafico, primacolonna);
         QCOMPARE(e.date(), datecolonne(primacolonna, std::min(colonne, primacolonna + 9)));
-        QCOMPARE(e.griglia().colonne(), 4);
+        QCOMPARE(e.griglia().colonne(), 10);
+        // It starts again at the first holding, and the bar stands at the column charted.
+        QCOMPARE(e.modulo.primotitolografico, 1);
+        QCOMPARE(e.griglia().etichettacolonna(1), e.p().nomititoli[1]);
+        QCOMPARE(e.g().HScroll1->value(), primacolonna);
     }
 };
 

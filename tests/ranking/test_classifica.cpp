@@ -100,19 +100,24 @@ private slots:
         QCOMPARE(c.Label4->text(), QStringLiteral("incrementi dal giorno 15/12/98 al giorno 05/01/99"));
     }
 
-    void barraorizzontale_04gennaio_data()
+    void barraorizzontale_dallelireaglieuro_data()
     {
+        QTest::addColumn<QString>("prima");
         QTest::addColumn<QString>("data");
         QTest::addColumn<QString>("atteso");
-        QTest::newRow("04/01/99") << "04/01/99" << "6,49";
-        QTest::newRow("05/01/99") << "05/01/99" << "-99,94";   // -99.945: halves go upward
+        QTest::newRow("04/01/99") << "31/12/98" << "04/01/99" << "6,49";
+        // A first euro column of another day converts too (it read -99,95).
+        QTest::newRow("29/01/99") << "31/12/98" << "29/01/99" << "6,49";
+        QTest::newRow("in euro") << "04/01/99" << "05/01/99" << "-99,94";   // -99.945: halves go upward
     }
-    void barraorizzontale_04gennaio()
+    void barraorizzontale_dallelireaglieuro()
     {
+        QFETCH(QString, prima);
         QFETCH(QString, data);
         QFETCH(QString, atteso);
         Ambiente e;
         e.riempi({{"1", "1", "1", "1", "1", "10000", "5.5"}}, 7);
+        e.p().datequotazioni[6] = prima;
         e.p().datequotazioni[7] = data;
         classifica& c = e.c();
         c.HScroll1->setValue(7);
@@ -136,15 +141,18 @@ private slots:
         e.riempi({{"1", "2", "3", "4", "5"}}, 5);
         classifica& c = e.c();
         c.VScroll3->setValue(4);               // initial 3, final 4
+        // A chooser that puts itself right draws a ranking, and its hint no longer tells to move.
+        const QString iniziale = QStringLiteral("cliccare per scegliere il giorno della quotazione iniziale");
+        const QString finale = QStringLiteral("cliccare per scegliere il giorno della quotazione finale");
         c.VScroll2->setValue(6);               // at or after the final: steps back to 3
         QCOMPARE(c.VScroll2->value(), 3);
-        QCOMPARE(c.Label5->text(), QStringLiteral("andare indietro"));
+        QCOMPARE(c.Label5->text(), iniziale);
         c.VScroll3->setValue(2);               // at or before the initial: steps forward to 4
         QCOMPARE(c.VScroll3->value(), 4);
-        QCOMPARE(c.Label7->text(), QStringLiteral("andare avanti"));
+        QCOMPARE(c.Label7->text(), finale);
         c.VScroll3->setValue(9);               // undated: steps back to the last dated one
         QCOMPARE(c.VScroll3->value(), 5);
-        QCOMPARE(c.Label7->text(), QStringLiteral("andare indietro"));
+        QCOMPARE(c.Label7->text(), finale);
         QCOMPARE(c.Label4->text(), QStringLiteral("incrementi dal giorno 03/02/99 al giorno 05/02/99"));
         // With the initial on the last dated column, a step back onto it would send the
         // chooser forward again, and back, without end: it stays, and says so.

@@ -85,8 +85,10 @@ private slots:
         QTest::newRow("al primo gennaio") << "31/12/98" << "01/01/99" << true << false;
         QTest::newRow("finale senza data") << "15/12/98" << "" << true << false;
         QTest::newRow("data illeggibile") << "15/13/98" << "05/01/99" << true << false;
-        // Only the exact text "04/01/99" marks the euro's first day for consecutive columns.
-        QTest::newRow("consecutive 4/1/99") << "31/12/98" << "4/1/99" << false << false;
+        // Consecutive columns take the same test, whatever the first euro day is called.
+        QTest::newRow("consecutive 4/1/99") << "31/12/98" << "4/1/99" << false << true;
+        QTest::newRow("consecutive, primo euro il 29/01/99") << "31/12/98" << "29/01/99" << false << true;
+        QTest::newRow("consecutive in euro") << "04/01/99" << "05/01/99" << false << false;
     }
     void cambio()
     {
@@ -141,6 +143,10 @@ private slots:
                                             << QStringList{"B", "A"} << QList<double>{20, 0};
         QTest::newRow("fino alla prima") << 2 << 3 << QList<QStringList>{{"5", "5", "6"}, {"10", "10", "10"}}
                                          << QStringList{"A", "B"} << QList<double>{20, 0};
+        // Unchanged over the period, the last holding is 0: never the change before the
+        // initial column, reversed (10000 lire to 5 euro read as 199900).
+        QTest::newRow("mai prima dell'iniziale") << 2 << 3 << QList<QStringList>{{"4", "4", "5"}, {"10000", "5", "5"}}
+                                                 << QStringList{"A", "B"} << QList<double>{25, 0};
     }
     void ordina_ultimotitolo()
     {

@@ -8,6 +8,8 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -120,6 +122,12 @@ private slots:
         m.resize(progetto);
         QTRY_COMPARE(m.Label2->geometry(), testo);
         QCOMPARE(m.cmdChiudi->geometry(), chiudi);
+        // Smaller than its design, the text scrolls (it was cut off), and it can be selected.
+        m.resize(progetto / 2);
+        auto* scorrevole = m.findChild<QScrollArea*>(QStringLiteral("scorrevole"));
+        QVERIFY(scorrevole);
+        QTRY_VERIFY(scorrevole->verticalScrollBar()->maximum() > 0);
+        QVERIFY(m.Label2->textInteractionFlags() & Qt::TextSelectableByMouse);
     }
 };
 
