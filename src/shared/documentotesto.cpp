@@ -210,8 +210,17 @@ void DocumentoTesto::tieniinsieme(int tabella, int righe)
 
 std::unique_ptr<QTextDocument> impaginastampa(const QTextDocument* d, QPaintDevice* dispositivo)
 {
+    // What print() lays out first is a copy at the width the document had on screen, in the
+    // printer's pixels: a screen's 784 pixels are a finger's width at 1200 dpi, and a long
+    // text in a table cell then wraps one letter a line, which took Qt minutes. The copy
+    // printed has no width of its own until print() gives it the page's.
+    auto senzalarghezza = [](const QTextDocument* origine) {
+        std::unique_ptr<QTextDocument> c(origine->clone());
+        c->setPageSize(QSizeF());
+        return c;
+    };
     if (!dispositivo || tabelleinsieme(d).isEmpty())
-        return nullptr;
+        return senzalarghezza(d);
     // Laid out as QTextDocument::print lays out a document without pages of its own: a
     // device without margins is given 2 mm, the text 2 cm more (given at 96 dpi, which the
     // layout scales to the device).
@@ -220,7 +229,7 @@ std::unique_ptr<QTextDocument> impaginastampa(const QTextDocument* d, QPaintDevi
         if (m.isNull())
             pagine->setPageMargins(QMarginsF(2, 2, 2, 2), QPageLayout::Millimeter);
     }
-    std::unique_ptr<QTextDocument> copia(d->clone());
+    std::unique_ptr<QTextDocument> copia = senzalarghezza(d);
     copia->documentLayout()->setPaintDevice(dispositivo);
     const int margine = int((2 / 2.54) * 96);
     QTextFrameFormat cornice = copia->rootFrame()->frameFormat();
@@ -256,11 +265,10 @@ std::unique_ptr<QTextDocument> impaginastampa(const QTextDocument* d, QPaintDevi
         spostate = true;
     }
     if (!spostate)
-        return nullptr;
+        return senzalarghezza(d);
     // Printed as the document would be: without pages or margins of its own, which print()
     // gives it again.
-    std::unique_ptr<QTextDocument> stampa(copia->clone());
-    stampa->setPageSize(d->pageSize());
+    std::unique_ptr<QTextDocument> stampa = senzalarghezza(copia.get());
     stampa->rootFrame()->setFrameFormat(d->rootFrame()->frameFormat());
     return stampa;
 }
@@ -474,8 +482,7 @@ bool salvapdf(QTextDocument* d, const QString& file, QString* errore)
         // QTextDocument::print adds its own 2 cm margin to the page.
         w.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
         w.setCreator(QStringLiteral("Velno"));
-        const auto impaginato = impaginastampa(d, &w);
-        (impaginato ? impaginato.get() : d)->print(&w);
+        impaginastampa(d, &w)->print(&w);
     }
     return scrivisicuro(file, dati, errore);
 }

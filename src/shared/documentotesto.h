@@ -62,8 +62,7 @@ QTextCursor selezionacella(const QTextTableCell& cella);
 // PDF of a document, A4.
 bool salvapdf(QTextDocument* d, const QString& file, QString* errore);
 
-// What to print of `d` on `dispositivo` (a printer, a PDF) so that the rows each table keeps
-// together (tieniinsieme) are not parted by a page: a copy where they would be, else nothing
-// (print `d` itself).
+// The copy of `d` to print on `dispositivo` (a printer, a PDF): free of the width it has on
+// screen, and with the rows each table keeps together (tieniinsieme) on one page.
 class QPaintDevice;
 std::unique_ptr<QTextDocument> impaginastampa(const QTextDocument* d, QPaintDevice* dispositivo);

@@ -113,8 +113,7 @@ void frmDocumento::stampa_Click()
     QPrintDialog d(&stampante, this);
     d.setWindowTitle(QStringLiteral("Stampa"));
     if (d.exec() == QDialog::Accepted) {
-        const auto impaginato = impaginastampa(m_documento, &stampante);
-        (impaginato ? impaginato.get() : m_documento)->print(&stampante);
+        impaginastampa(m_documento, &stampante)->print(&stampante);
     }
 }
 
@@ -123,8 +122,7 @@ void frmDocumento::anteprima_Click()
     QPrinter stampante(QPrinter::HighResolution);
     QPrintPreviewDialog d(&stampante, this);
     connect(&d, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* p) {
-        const auto impaginato = impaginastampa(m_documento, p);
-        (impaginato ? impaginato.get() : m_documento)->print(p);
+        impaginastampa(m_documento, p)->print(p);
     });
     d.exec();
 }
