@@ -457,7 +457,7 @@ bool DocumentoTesto::salva(const QString& file, QString* errore)
         if (w.write(m_documento))
             return true;
         if (errore)
-            *errore = w.device() ? w.device()->errorString() : QStringLiteral("scrittura non riuscita");
+            *errore = QStringLiteral("scrittura non riuscita");   // Qt's reason would be in English
         return false;
     }
     return salvadocx(m_documento, file, errore);

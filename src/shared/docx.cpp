@@ -418,7 +418,7 @@ QByteArray tabellacaratteri()
     });
 }
 
-#define VELNO_ZIP_FUNZIONI VELNO_ZIP(zip_close) VELNO_ZIP(zip_discard) VELNO_ZIP(zip_error_init) VELNO_ZIP(zip_error_strerror) VELNO_ZIP(zip_file_add) VELNO_ZIP(zip_open_from_source) VELNO_ZIP(zip_source_buffer) VELNO_ZIP(zip_source_buffer_create) VELNO_ZIP(zip_source_close) VELNO_ZIP(zip_source_free) VELNO_ZIP(zip_source_keep) VELNO_ZIP(zip_source_open) VELNO_ZIP(zip_source_read) VELNO_ZIP(zip_source_stat) VELNO_ZIP(zip_strerror)
+#define VELNO_ZIP_FUNZIONI VELNO_ZIP(zip_close) VELNO_ZIP(zip_discard) VELNO_ZIP(zip_error_init) VELNO_ZIP(zip_file_add) VELNO_ZIP(zip_open_from_source) VELNO_ZIP(zip_source_buffer) VELNO_ZIP(zip_source_buffer_create) VELNO_ZIP(zip_source_close) VELNO_ZIP(zip_source_free) VELNO_ZIP(zip_source_keep) VELNO_ZIP(zip_source_open) VELNO_ZIP(zip_source_read) VELNO_ZIP(zip_source_stat)
 
 // libzip brings libcrypto with it, over a megabyte of memory for a program that writes a .docx
 // now and then: it is loaded the first time one is written.
@@ -533,11 +533,11 @@ bool salvadocx(const QTextDocument* d, const QString& file, QString* errore)
     libzip().zip_error_init(&ze);
     z.sorgente = libzip().zip_source_buffer_create(nullptr, 0, 0, &ze);
     if (!z.sorgente)
-        return fallisce(QString::fromUtf8(libzip().zip_error_strerror(&ze)));
+        return fallisce(QStringLiteral("il documento non si può comporre in memoria"));
     libzip().zip_source_keep(z.sorgente);
     z.archivio = libzip().zip_open_from_source(z.sorgente, ZIP_TRUNCATE, &ze);
     if (!z.archivio)
-        return fallisce(QString::fromUtf8(libzip().zip_error_strerror(&ze)));
+        return fallisce(QStringLiteral("il documento non si può comporre in memoria"));
     Contesto ctx;
     const QByteArray corpo = documentoxml(d, ctx);
     bool aggiunti = aggiungi(z.archivio, "[Content_Types].xml", QByteArray(tipicontenuto))
@@ -550,9 +550,9 @@ bool salvadocx(const QTextDocument* d, const QString& file, QString* errore)
         aggiunti = aggiungi(z.archivio, QStringLiteral("word/media/image%1.png").arg(k + 1).toUtf8().constData(),
                             ctx.immagini[k]);
     if (!aggiunti)
-        return fallisce(QString::fromUtf8(libzip().zip_strerror(z.archivio)));
+        return fallisce(QStringLiteral("il documento non si può comporre in memoria"));
     if (libzip().zip_close(z.archivio) < 0)
-        return fallisce(QString::fromUtf8(libzip().zip_strerror(z.archivio)));
+        return fallisce(QStringLiteral("il documento non si può comporre in memoria"));
     z.archivio = nullptr;
 
     QByteArray dati;
