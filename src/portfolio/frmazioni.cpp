@@ -899,15 +899,9 @@ void frmAzioni::importa_Click()
     FileQuotazioni quotazioni = leggiquotazioni(dati, -1, avanzamento);
     if (quotazioni.dascegliere()) {
         // Which column holds today's prices, the user says: never a cost taken silently.
-        QStringList voci;
-        for (int k : quotazioni.colonneprezzo) {
-            QStringList esempi;
-            for (const QStringList& r : quotazioni.primerighe)
-                esempi << r.value(k);
-            voci << QStringLiteral("%1 (%2)").arg(quotazioni.intestazione.value(k), esempi.join(QStringLiteral("; ")));
-        }
         const auto scelta = m_finestre.dialoghi().scelta(
-            this, titolo, QStringLiteral("Il file ha più colonne di prezzi: quale contiene le quotazioni da importare?"), voci);
+            this, titolo, QStringLiteral("Il file ha più colonne di prezzi: quale contiene le quotazioni da importare?"),
+            quotazioni.vocicolonne());
         if (!scelta) {
             ProgressBar1->hide();
             return;

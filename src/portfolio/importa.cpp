@@ -559,6 +559,18 @@ FileQuotazioni leggiquotazioni(const QByteArray& dati, int colonnaprezzo, const 
     return f;
 }
 
+QStringList FileQuotazioni::vocicolonne() const
+{
+    QStringList voci;
+    for (int k : colonneprezzo) {
+        QStringList esempi;
+        for (const QStringList& r : primerighe)
+            esempi << r.value(k);
+        voci << QStringLiteral("%1 (%2)").arg(intestazione.value(k), esempi.join(QStringLiteral("; ")));
+    }
+    return voci;
+}
+
 Messaggio EsitoImporta::riepilogo(const QString& titolo) const
 {
     if (rifiuto)

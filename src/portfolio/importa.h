@@ -61,6 +61,8 @@ struct FileQuotazioni {
     QStringList intestazione;
     QList<QStringList> primerighe;
     bool dascegliere() const { return righe.isEmpty() && errore.isEmpty() && !colonneprezzo.isEmpty(); }
+    // The columns to choose from as the user is shown them: "Prezzo di mercato (7,15; 6,35)".
+    QStringList vocicolonne() const;
 };
 // `colonnaprezzo`: the column of the prices, chosen by the user (from 0); -1 to find it.
 // `avanzamento` is told now and then how far the reading is, in per cent.
