@@ -247,8 +247,9 @@ std::unique_ptr<QTextDocument> impaginastampa(const QTextDocument* d, QPaintDevi
         const int pagina1 = int(inizio.top() / pagina.height()), pagina2 = int(fine.top() / pagina.height());
         if (pagina1 == pagina2)
             continue;
-        // An empty row without rules before them, as tall as what is left of the page, and a
-        // half line more: the rows kept together start the next page.
+        // An empty row before them, as tall as what is left of the page and a half line more
+        // (it reads as the row above it grown to the page's foot): the rows kept together
+        // start the next page.
         const double fondo = (pagina1 + 1) * pagina.height() - margine * scala;
         const double alto = fondo - inizio.top() - inizio.height() / 2;
         t->insertRows(prima, 1);
