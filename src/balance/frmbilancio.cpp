@@ -81,6 +81,10 @@ bilancio::bilancio(Finestre& finestre)
 
 bilancio::~bilancio()
 {
+    // A box that loses the focus as the window goes would be checked by a window half gone.
+    for (int i = 1; i <= 10; ++i)
+        for (QLineEdit* e : {datavendita[i], na[i], prezzo[i]})
+            disconnect(e, &QLineEdit::editingFinished, this, nullptr);
     // Only this window knows the rows are in euro: the balance outlives it in lire, so that a
     // window built again (after the exit confirmation's closing screen) shows and writes lire.
     if (ineuro())

@@ -6,6 +6,7 @@
 
 #include <QFile>
 #include <QStringDecoder>
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -65,8 +66,9 @@ void ScrittoreCampi::numero(const QString& cifre)
 {
     // Digits already written as the program keeps them go out as they are: a double through
     // fifteen significant digits would lose the sixteenth.
-    static const QRegularExpression semplice(QStringLiteral("^-?[0-9]*\\.?[0-9]*$"));
-    if (!semplice.match(cifre).hasMatch() || !cifre.contains(QRegularExpression(QStringLiteral("[0-9]")))) {
+    // Anchored whole: "$" alone would let a line end through.
+    static const QRegularExpression semplice(QRegularExpression::anchoredPattern(QStringLiteral("-?[0-9]*\\.?[0-9]*")));
+    if (!semplice.match(cifre).hasMatch() || !std::any_of(cifre.begin(), cifre.end(), [](QChar c) { return c.isDigit(); })) {
         numero(valore(cifre));
         return;
     }

@@ -154,6 +154,16 @@ private slots:
             if (QTest::currentTestFailed())
                 return;
         }
+        // Found by the fuzzer: a purchase price read as "0" and a line end, written bare, broke
+        // its record; it is written as the number it is.
+        const QByteArray trovato("1\ri\",\"0\n\"Eni\"&,\xbf" "00\",\"0\n\"Eni\"&,\xbf" "00\",\"501\",,$,,.5,\n");
+        QString errore;
+        const auto b = leggibilancio(decodificaarchivio(trovato), &errore);
+        QVERIFY2(b, qPrintable(errore));
+        const auto di_nuovo = leggibilancio(testobilancio(*b), &errore);
+        QVERIFY2(di_nuovo, qPrintable(errore));
+        QCOMPARE(di_nuovo->prezzo0[1], QStringLiteral("0"));
+        QCOMPARE(di_nuovo->nomea, b->nomea);
     }
 
     void rifiutati_data()

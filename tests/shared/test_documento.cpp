@@ -180,9 +180,10 @@ private slots:
         d->visibile(true);
         d->aggiungidocumento();
         const int t = d->aggiungitabella(d->finedocumento(), 12, 10);
+        const QString lettere = QString::fromUtf8("ȜA)suCąNKcFGö(/6”G¿(…6Û Ă4(8yˊ:é%Q8/,645£qi");
         QString pieno;
         for (int k = 0; pieno.size() < 32767; ++k)
-            pieno += QString::fromUtf8("ȜA)suCąNKcFGö(/6”G¿(…6Û Ă4(8yˊ:é%Q8/,645£qi").at(k % 44);
+            pieno += lettere.at(k % lettere.size());
         for (int r = 1; r <= 12; ++r)
             for (int k = 1; k <= 10; ++k)
                 d->testocella(t, r, k, (r == 8 && k == 5) || (r == 9 && k == 9) || (r == 10 && k == 6) ? pieno : QStringLiteral("12,5"));
