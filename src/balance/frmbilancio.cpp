@@ -75,12 +75,14 @@ bilancio::bilancio(Finestre& finestre)
 
     b().primariga = 1;
     b().fattore = 1.0f;
-    // The balance outlives its window: show what it holds.
+    // The balance outlives its window: show what it holds, and go on saving it where it was.
+    nomefile = m_modulo.archiviobilancio;
     VScroll1_Change();
 }
 
 bilancio::~bilancio()
 {
+    m_modulo.archiviobilancio = nomefile;
     // A box that loses the focus as the window goes would be checked by a window half gone.
     for (int i = 1; i <= 10; ++i)
         for (QLineEdit* e : {datavendita[i], na[i], prezzo[i]})

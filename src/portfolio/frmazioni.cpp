@@ -111,12 +111,13 @@ frmAzioni::frmAzioni(Finestre& finestre)
     m_modulo.impostatitoli();
     connect(this, &frmAzioni::aprigrafici, this, &frmAzioni::fin5_Click);
     // The Portfolio outlives the window (loaded again after the exit's closing screen): the
-    // grid shows what it holds.
+    // grid shows what it holds, and Salva writes to the archive it came from.
+    nomefile = m_modulo.archivioazioni;
     if (!p().vuoto())
         mostratabelle();
 }
 
-frmAzioni::~frmAzioni() = default;
+frmAzioni::~frmAzioni() { m_modulo.archivioazioni = nomefile; }
 
 Portfolio& frmAzioni::p() { return m_modulo.portafoglio; }
 
@@ -899,9 +900,11 @@ void frmAzioni::importa_Click()
     FileQuotazioni quotazioni = leggiquotazioni(dati, -1, avanzamento);
     if (quotazioni.dascegliere()) {
         // Which column holds today's prices, the user says: never a cost taken silently.
-        const auto scelta = m_finestre.dialoghi().scelta(
-            this, titolo, QStringLiteral("Il file ha più colonne di prezzi: quale contiene le quotazioni da importare?"),
-            quotazioni.vocicolonne());
+        const QString domanda = quotazioni.colonneprezzo.size() == 1
+            ? QStringLiteral("Il file non ha una colonna del prezzo di mercato, ma solo questa: contiene le quotazioni da "
+                             "importare?")
+            : QStringLiteral("Il file ha più colonne di prezzi: quale contiene le quotazioni da importare?");
+        const auto scelta = m_finestre.dialoghi().scelta(this, titolo, domanda, quotazioni.vocicolonne());
         if (!scelta) {
             ProgressBar1->hide();
             return;

@@ -53,6 +53,11 @@ public:
     int colonnascheda = 1;
     int quotazionemancante = 0;
 
+    // The archives in use when their windows were last unloaded (by the exit confirmation's
+    // closing screen): loaded again, the windows go on saving to them.
+    QString archivioazioni;
+    QString archiviobilancio;
+
     // Chart positions
     int primotitolografico = 1;
     int primacolonnagrafico = 1;

@@ -242,6 +242,8 @@ private slots:
         digita(e);
         QTest::qWait(50);   // the start's offer has looked (there was nothing to offer)
         e.modulo.portafoglio.notepiano[3] = QStringLiteral("vendere a marzo");
+        e.finestre.azioni().nomefile = QStringLiteral("/percorso/Velno-azioni-casa");
+        e.finestre.finestra<bilancio>().nomefile = QStringLiteral("/percorso/Velno-bilancio-casa-1999");
         e.messaggi.risposte.push_back(Risposta::Si);
         e.finestre.confermauscita();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -252,6 +254,9 @@ private slots:
         QCOMPARE(a.na[1]->text(), QStringLiteral("100"));
         QCOMPARE(a.valore[3][2]->text(), QStringLiteral("7,5"));
         QCOMPARE(e.finestre.finestra<piano>().Text1[3]->toPlainText(), QStringLiteral("vendere a marzo"));
+        // Salva goes on writing to the archives in use, and a copy keeps their names.
+        QCOMPARE(a.nomefile, QStringLiteral("/percorso/Velno-azioni-casa"));
+        QCOMPARE(e.finestre.finestra<bilancio>().nomefile, QStringLiteral("/percorso/Velno-bilancio-casa-1999"));
         QTest::qWait(100);
         QCOMPARE(testi(e.messaggi.registrati), QStringList{e.messaggi.registrati.value(0).testo});   // the exit question only
         QVERIFY(e.messaggi.registrati[0].testo.startsWith(QStringLiteral("Vuoi uscire")));
