@@ -46,6 +46,7 @@ bench: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/velno-gestori 5
 	bench/memoria.sh $(BUILD)
 	bench/avvio.sh $(BUILD)
+	QT_QPA_PLATFORM=offscreen ./$(BUILD)/bench/velno-inattivo 60
 
 screenshots: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD)/velno-screenshot docs

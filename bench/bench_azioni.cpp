@@ -1,7 +1,7 @@
 #include "doppi.h"
 #include "pienoportafoglio.h"
 #include "portfolio/frmazioni.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shell/finestre.h"
 
 #include <QApplication>
@@ -12,7 +12,7 @@
 static void BM_RidisegnoGriglia(benchmark::State& state)
 {
     ModuloVelno modulo;
-    riempiportafoglio(modulo.portafoglio);
+    riempiportafoglio(modulo.azioni.dati());
     MessaggiRegistrati messaggi;
     DialoghiRegistrati dialoghi;
     Finestre finestre(modulo, messaggi, dialoghi);
@@ -64,7 +64,7 @@ static void BM_NotaLunga(benchmark::State& state)
     for (auto _ : state) {
         Portfolio p;
         p.strategia = nota;
-        a.mostraarchivio(std::move(p), QString());
+        modulo.azioni.sostituisci(std::move(p), QString(), true);
         benchmark::DoNotOptimize(a.grab());
     }
 }

@@ -5,7 +5,7 @@
 #include "doppi.h"
 #include "pienoportafoglio.h"
 #include "shared/documentotesto.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shell/finestre.h"
 
 #include <QTemporaryDir>
@@ -67,7 +67,7 @@ static void BM_CambioValutaFinestra(benchmark::State& state)
     MessaggiRegistrati messaggi;
     DialoghiRegistrati dialoghi;
     Finestre finestre(modulo, messaggi, dialoghi);
-    modulo.vendite = centovendite();
+    modulo.vendite.dati() = centovendite();
     bilancio& w = finestre.finestra<bilancio>();
     w.VScroll1_Change();
     for (auto _ : state) {

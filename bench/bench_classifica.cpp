@@ -4,7 +4,7 @@
 #include "ranking/graduatoria.h"
 #include "ranking/stampaclassifica.h"
 #include "shared/documentotesto.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shell/finestre.h"
 
 #include <QApplication>
@@ -33,7 +33,7 @@ BENCHMARK(BM_OrdinaCento)->Unit(benchmark::kMicrosecond);
 static void BM_ScorrimentoColonne(benchmark::State& state)
 {
     ModuloVelno modulo;
-    riempiportafoglio(modulo.portafoglio);
+    riempiportafoglio(modulo.azioni.dati());
     MessaggiRegistrati messaggi;
     DialoghiRegistrati dialoghi;
     Finestre finestre(modulo, messaggi, dialoghi);

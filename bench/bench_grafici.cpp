@@ -1,7 +1,7 @@
 #include "charts/grafico.h"
 #include "charts/regolegrafici.h"
 #include "pienoportafoglio.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 
 #include <benchmark/benchmark.h>
 
@@ -11,7 +11,7 @@ static void BM_GraficoDieciPerDieci(benchmark::State& state)
 {
     const auto tipo = TipoGrafico(state.range(0));
     ModuloVelno modulo;
-    riempiportafoglio(modulo.portafoglio);
+    riempiportafoglio(modulo.azioni.dati());
     Grafico grafico;
     grafico.griglia().impostatipo(tipo);
     RegoleGrafici regole(modulo, grafico.griglia());
@@ -36,7 +36,7 @@ BENCHMARK(BM_GraficoDieciPerDieci)
 static void BM_RiempimentoSerie(benchmark::State& state)
 {
     ModuloVelno modulo;
-    riempiportafoglio(modulo.portafoglio);
+    riempiportafoglio(modulo.azioni.dati());
     GrigliaGrafico griglia;
     RegoleGrafici regole(modulo, griglia);
     for (auto _ : state) {

@@ -1,7 +1,7 @@
 #include "doppi.h"
 #include "portfolio/frmazioni.h"
 #include "portfolio/importa.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shell/finestre.h"
 
 #include <QApplication>
@@ -26,8 +26,8 @@ static void BM_IncollaCento(benchmark::State& state)
 {
     ModuloVelno modulo;
     for (int i = 1; i <= 100; ++i)
-        modulo.portafoglio.nomititoli[i] = QStringLiteral("Titolo %1").arg(i);
-    modulo.portafoglio.datequotazioni[1] = QStringLiteral("04/01/99");
+        modulo.azioni.dati().nomititoli[i] = QStringLiteral("Titolo %1").arg(i);
+    modulo.azioni.dati().datequotazioni[1] = QStringLiteral("04/01/99");
     MessaggiRegistrati messaggi;
     DialoghiRegistrati dialoghi;
     Finestre finestre(modulo, messaggi, dialoghi);

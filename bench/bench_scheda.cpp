@@ -2,7 +2,7 @@
 #include "card/singola.h"
 #include "doppi.h"
 #include "pienoportafoglio.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shell/finestre.h"
 
 #include <QApplication>
@@ -28,7 +28,7 @@ BENCHMARK(BM_FigureScheda)->Unit(benchmark::kMillisecond);
 static void BM_ScorrimentoScheda(benchmark::State& state)
 {
     ModuloVelno modulo;
-    riempiportafoglio(modulo.portafoglio);
+    riempiportafoglio(modulo.azioni.dati());
     MessaggiRegistrati messaggi;
     DialoghiRegistrati dialoghi;
     Finestre finestre(modulo, messaggi, dialoghi);

@@ -5,7 +5,7 @@
 #include "shared/docx.h"
 #include "shared/documentotesto.h"
 #include "shared/frmdocumento.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shell/finestre.h"
 
 #include <QApplication>
@@ -64,7 +64,7 @@ BENCHMARK(BM_SalvaStampa)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 static void BM_StampaDallaFinestra100(benchmark::State& state)
 {
     ModuloVelno modulo;
-    riempiportafoglio(modulo.portafoglio);
+    riempiportafoglio(modulo.azioni.dati());
     MessaggiRegistrati messaggi;
     DialoghiRegistrati dialoghi;
     Finestre finestre(modulo, messaggi, dialoghi);

@@ -4,7 +4,7 @@
 #include "portfolio/frmazioni.h"
 #include "portfolio/ordinamento.h"
 #include "portfolio/totali.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shell/finestre.h"
 
 #include <QApplication>
@@ -73,7 +73,7 @@ struct Finestra {
     DialoghiRegistrati dialoghi;
     Finestre finestre{modulo, messaggi, dialoghi};
     frmAzioni& a;
-    Finestra() : a((riempiportafoglio(modulo.portafoglio), finestre.azioni()))
+    Finestra() : a((riempiportafoglio(modulo.azioni.dati()), finestre.azioni()))
     {
         a.show();
         a.VScroll1->setValue(91);   // totals over all 100 holdings

@@ -8,7 +8,7 @@
 #include "plan/piano.h"
 #include "portfolio/frmazioni.h"
 #include "ranking/classifica.h"
-#include "shared/cancella.h"
+#include "portfolio/cancella.h"
 #include "shared/frmdocumento.h"
 #include "shell/frmsplash.h"
 #include "shell/frmtip.h"

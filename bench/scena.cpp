@@ -90,11 +90,11 @@ Scena::Scena(const QString& dove, bool ripristinabile)
 
     finestre.mostraazioni();
     apri();
-    if (modulo.portafoglio.numerotitoli != Portfolio::maxtitoli || modulo.vendite.numerorighe != SalesBalance::maxvendite)
+    if (modulo.azioni.dati().numerotitoli != Portfolio::maxtitoli || modulo.vendite.dati().numerorighe != SalesBalance::maxvendite)
         errore(QStringLiteral("gli archivi non si sono aperti"));
     if (ripristinabile) {
-        m_portafoglio = modulo.portafoglio;
-        m_vendite = modulo.vendite;
+        m_portafoglio = modulo.azioni.dati();
+        m_vendite = modulo.vendite.dati();
     }
 }
 
@@ -114,7 +114,7 @@ bool Scena::intatta() const
 {
     if (!m_portafoglio || !m_vendite)
         return true;
-    const Portfolio& a = modulo.portafoglio;
+    const Portfolio& a = modulo.azioni.tabelle();
     const Portfolio& b = *m_portafoglio;
     if (a.numerotitoli != b.numerotitoli || a.numerocolonne != b.numerocolonne || a.strategia != b.strategia
         || a.notepiano != b.notepiano || a.nomititoli != b.nomititoli || a.quantitatitoli != b.quantitatitoli
@@ -125,7 +125,7 @@ bool Scena::intatta() const
         for (int i = 1; i <= Portfolio::maxtitoli; ++i)
             if (a.quotazioni(c, i) != b.quotazioni(c, i))
                 return false;
-    const SalesBalance& v = modulo.vendite;
+    const SalesBalance& v = modulo.vendite.tabelle();
     const SalesBalance& w = *m_vendite;
     return v.numerorighe == w.numerorighe && v.fattore == w.fattore && v.nomea == w.nomea
         && v.dataacquisto == w.dataacquisto && v.nacq == w.nacq && v.prezzo0 == w.prezzo0

@@ -3,7 +3,7 @@
 #include "doppi.h"
 #include "portfolio/portfolio.h"
 #include "shared/dialoghi.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shell/finestre.h"
 
 #include <QTemporaryDir>

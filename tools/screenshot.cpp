@@ -11,14 +11,14 @@
 #include "plan/piano.h"
 #include "ranking/classifica.h"
 #include "shell/casellatesto.h"
-#include "shared/cancella.h"
+#include "portfolio/cancella.h"
 #include "shared/cartelle.h"
 #include "shared/documentotesto.h"
 #include "shared/docx.h"
 #include "shared/frmdocumento.h"
 #include "shared/dialoghi.h"
 #include "shared/messaggi.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shell/arredo.h"
 #include "shell/filedistribuiti.h"
 #include "shared/numeri.h"
@@ -109,7 +109,7 @@ int main(int argc, char** argv)
     Silenzio messaggi;
     DialogoScelto dialoghi;
     Finestre finestre(modulo, messaggi, dialoghi);
-    const Portfolio& p = modulo.portafoglio;
+    const Portfolio& p = modulo.azioni.tabelle();
 
     // File > Apri... in the Azioni window: the example portfolio. The grid shows the last five
     // columns (1999, in euro) and the totals at the last one.

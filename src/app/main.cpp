@@ -1,7 +1,7 @@
 #include "shared/cartelle.h"
 #include "shared/dialoghiqt.h"
 #include "shared/messaggiqt.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shell/arredo.h"
 #include "shell/aspetto.h"
 #include "shell/finestre.h"

@@ -9,7 +9,7 @@
 #include "shared/dialoghi.h"
 #include "shared/documento.h"
 #include "shared/messaggi.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shared/numeri.h"
 #include "shared/scritturasicura.h"
 #include "shell/finestre.h"
@@ -18,7 +18,6 @@
 #include "shell/informa.h"
 #include "shell/sommario.h"
 #include "shell/immagini.h"
-#include "shell/ripristino.h"
 
 #include <QAction>
 #include <QApplication>
@@ -75,28 +74,34 @@ bilancio::bilancio(Finestre& finestre)
 
     b().primariga = 1;
     b().fattore = 1.0f;
-    // The balance outlives its window: show what it holds, and go on saving it where it was.
-    nomefile = m_modulo.archiviobilancio;
+    // The balance outlives its window: show what it holds. Another balance, or none, shows
+    // whoever asked for it.
     VScroll1_Change();
+    connect(&d(), &DocumentoBilancio::svuotato, this, &bilancio::mostravuoto);
+    connect(&d(), &DocumentoBilancio::sostituito, this, [this] {
+        mostravuoto();
+        // The file is in lire.
+        valoriinlire();
+        primapagina();
+    });
 }
 
 bilancio::~bilancio()
 {
-    m_modulo.archiviobilancio = nomefile;
     // A box that loses the focus as the window goes would be checked by a window half gone.
     for (int i = 1; i <= 10; ++i)
         for (QLineEdit* e : {datavendita[i], na[i], prezzo[i]})
             disconnect(e, &QLineEdit::editingFinished, this, nullptr);
     // Only this window knows the rows are in euro: the balance outlives it in lire, so that a
     // window built again (after the exit confirmation's closing screen) shows and writes lire.
-    if (ineuro())
-        convertiinlire(b());
+    d().inLire();
 }
 
-SalesBalance& bilancio::b() { return m_modulo.vendite; }
-const SalesBalance& bilancio::b() const { return m_modulo.vendite; }
+DocumentoBilancio& bilancio::d() { return m_modulo.vendite; }
+SalesBalance& bilancio::b() { return m_modulo.vendite.dati(); }
+const SalesBalance& bilancio::b() const { return m_modulo.vendite.tabelle(); }
 int bilancio::riga(int i) const { return b().primariga + i - 1; }
-bool bilancio::ineuro() const { return valori->text() == ineuro_; }
+bool bilancio::ineuro() const { return m_modulo.vendite.ineuro(); }
 
 void bilancio::costruiscicontrolli()
 {
@@ -378,7 +383,7 @@ void bilancio::mostrafigure(int i)
 void bilancio::VScroll1_Change()
 {
     const QScopedValueRollback riempimento(m_riempimento, true);
-    b().primariga = VScroll1->value();
+    d().impostaprimariga(VScroll1->value());
     for (int i = 1; i <= 10; ++i)
         riempilinea(i);
     // The year follows the last line with a sale date, as entering it would.
@@ -418,7 +423,8 @@ void bilancio::nomea_Click(int i)
         cmdlira_Click();
         VScroll1->setValue(prima);
     }
-    const auto m = sceglititolo(b(), m_modulo.portafoglio, riga(i), k + 1, nome, m_modulo.titolocontrollo);
+    std::optional<Messaggio> m;
+    d().modifica([&](SalesBalance& s) { m = sceglititolo(s, m_modulo.azioni.tabelle(), riga(i), k + 1, nome, m_modulo.titolocontrollo); });
     riempilinea(i);
     ricalcolatotali();
     if (m)
@@ -438,8 +444,10 @@ void bilancio::datavendita_Change(int i)
 {
     if (m_riempimento)
         return;
-    b().datavendita[std::size_t(riga(i))] = datavendita[i]->text();
-    b().imposta(riga(i), SalesBalance::DataVendita);
+    d().modifica([&](SalesBalance& s) {
+        s.datavendita[std::size_t(riga(i))] = datavendita[i]->text();
+        s.imposta(riga(i), SalesBalance::DataVendita);
+    });
 }
 
 void bilancio::datavendita_LostFocus(int i)
@@ -478,8 +486,11 @@ void bilancio::na_Change(int i)
 {
     if (m_riempimento)
         return;
-    const EsitoVendita e = immettivendute(b(), riga(i), i, na[i]->text(), nomea[i]->currentText(),
-                                          i > 1 ? datavendita[i - 1]->text() : QString(), m_modulo.titolocontrollo);
+    EsitoVendita e;
+    d().modifica([&](SalesBalance& s) {
+        e = immettivendute(s, riga(i), i, na[i]->text(), nomea[i]->currentText(),
+                           i > 1 ? datavendita[i - 1]->text() : QString(), m_modulo.titolocontrollo);
+    });
     if (e.anno)
         anno->setText(QStringLiteral("anno") + str(*e.anno));
     if (e.svuotata) {
@@ -499,10 +510,12 @@ void bilancio::prezzo_Change(int i)
     if (m_riempimento)
         return;
     const int R = riga(i);
-    b().prezzo[std::size_t(R)] = prezzo[i]->text();
-    b().prezzonumero[std::size_t(R)] = false;
-    b().imposta(R, SalesBalance::PrezzoVendita);
-    calcolariga(b(), R);
+    d().modifica([&](SalesBalance& s) {
+        s.prezzo[std::size_t(R)] = prezzo[i]->text();
+        s.prezzonumero[std::size_t(R)] = false;
+        s.imposta(R, SalesBalance::PrezzoVendita);
+        calcolariga(s, R);
+    });
     mostrafigure(i);
     ricalcolatotali();
 }
@@ -572,8 +585,7 @@ void bilancio::cmdeuro_Click()
     cmdeuro->setEnabled(false);
     cmdlira->setEnabled(true);
     valori->setText(ineuro_);
-    b().fattore = cambiosingolo;
-    convertiineuro(b());
+    d().inEuro();
     primapagina();
 }
 
@@ -584,8 +596,7 @@ void bilancio::cmdlira_Click()
     cmdlira->setEnabled(false);
     cmdeuro->setEnabled(true);
     valori->setText(inlire);
-    b().fattore = cambiosingolo;
-    convertiinlire(b());
+    d().inLire();
     primapagina();
 }
 
@@ -623,32 +634,12 @@ void bilancio::apri_Click()
         return;
     QString errore;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    std::optional<SalesBalance> letto = apribilancio(file, &errore);
+    const bool aperto = d().apri(file, &errore);
     QApplication::restoreOverrideCursor();
-    if (!letto) {
+    if (!aperto)
         mostra(avviso(QStringLiteral("Impossibile aprire il file \"%1\": %2. I dati in memoria non sono stati modificati.")
                           .arg(file, errore),
                       Icona::Critica));
-        return;
-    }
-    mostrabilancio(std::move(*letto), file);
-    if (Ripristino* r = m_finestre.ripristino())
-        r->bilanciosalvato();
-}
-
-void bilancio::mostrabilancio(SalesBalance letto, const QString& file)
-{
-    cancelladati_Click();
-    // The file is in lire: the old rows go, nothing is converted.
-    valoriinlire();
-    letto.fattore = b().fattore;
-    letto.primariga = 1;
-    // Every row shows what its prices and shares make, whatever figures the file stored.
-    ricalcolarighe(letto);
-    b() = std::move(letto);
-    nomefile = file;
-    primapagina();
-    b().annobilancio = nomefile.right(4);
 }
 
 bool bilancio::scrivibilancio()
@@ -668,28 +659,27 @@ bool bilancio::scrivibilancio()
             m_modulo.titolocontrollo, Icona::Domanda, Pulsanti::SiNo};
         if (m_finestre.messaggi().mostra(domanda) != Risposta::Si)
             return false;
-        chiudivuoti(b());
+        d().modifica(chiudivuoti);
         VScroll1_Change();
     }
     if (auto m = controllobilancio(b(), m_modulo.titolocontrollo)) {
         mostra(*m);
         return false;
     }
+    QString nomefile = d().nomefile();
     if (nomefile.isEmpty()) {
         nomefile = m_finestre.dialoghi().salva(this, RichiestaFile{m_titolodialogo, filtrosalva, 1});
         if (nomefile.isEmpty())
             return false;
+        d().impostanomefile(nomefile);
     }
     QString errore;
     const bool esisteva = QFileInfo::exists(nomefile);
-    if (!salvabilancio(b(), nomefile, &errore)) {
+    if (!d().salva(nomefile, &errore)) {
         mostra(avviso(testosalvataggiofallito(nomefile, errore, esisteva), Icona::Critica));
         return false;
     }
-    b().annobilancio = nomefile.right(4);
     scrivitotali(calcolatotali(b()));
-    if (Ripristino* r = m_finestre.ripristino())
-        r->bilanciosalvato();
     return true;
 }
 
@@ -702,10 +692,10 @@ void bilancio::salva_Click()
 void bilancio::salvanome_Click()
 {
     m_titolodialogo = QStringLiteral("Salva file con nome");
-    const QString prima = nomefile;
-    nomefile.clear();
+    const QString prima = d().nomefile();
+    d().impostanomefile(QString());
     if (!scrivibilancio())
-        nomefile = prima;
+        d().impostanomefile(prima);
 }
 
 void bilancio::eliminare_click()
@@ -717,25 +707,12 @@ void bilancio::eliminare_click()
         mostra(avviso(QStringLiteral("Impossibile eliminare il file \"%1\": %2.").arg(file, perche), Icona::Critica));
 }
 
-void bilancio::cancelladati_Click()
+void bilancio::cancelladati_Click() { d().svuota(); }
+
+void bilancio::mostravuoto()
 {
     const QScopedValueRollback riempimento(m_riempimento, true);
     anno->clear();
-    SalesBalance& s = b();
-    // Every row, not only the counted ones: a line typed without a stock must not come back.
-    for (int riga = 1; riga <= SalesBalance::maxrighe; ++riga) {
-        const auto r = std::size_t(riga);
-        for (SalesBalance::Colonna* c : {&s.nomea, &s.dataacquisto, &s.nacq, &s.prezzo0, &s.datavendita, &s.na,
-                                         &s.prezzo, &s.pagato, &s.realizzato, &s.percento})
-            (*c)[r].clear();
-        s.prezzonumero[r] = false;
-        s.impostati[r] = 0;
-        s.prezzilire[r] = {};
-        // A name typed by hand afterwards must not show the notes of the sale cleared.
-        if (riga <= SalesBalance::maxvendite)
-            s.appunti[r].clear();
-    }
-    s.numerorighe = 0;
     for (int i = 1; i <= 10; ++i)
         riempilinea(i);
     totpagato->clear();
@@ -839,7 +816,7 @@ void bilancio::showEvent(QShowEvent* e)
     // Opened from a menu as well as from the Azioni window's picture: the lists always offer
     // the holdings as they are now.
     QStringList nomi;
-    const Portfolio& p = m_modulo.portafoglio;
+    const Portfolio& p = m_modulo.azioni.tabelle();
     for (int i = 1; i <= std::clamp(std::max(p.numerotitoli, contatitoli(p)), 0, Portfolio::maxtitoli); ++i)
         nomi << p.nomititoli[std::size_t(i)];
     caricanomi(nomi);

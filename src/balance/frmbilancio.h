@@ -17,6 +17,7 @@ class Finestre;
 class ModuloVelno;
 class Immagine;
 struct SalesBalance;
+class DocumentoBilancio;
 struct TotaliBilancio;
 
 // A label that answers a click (the line numbers of the balance).
@@ -72,7 +73,6 @@ public:
     PulsantiBarra pulsante{};
 
     // The archive in use: empty until a balance is opened or saved.
-    QString nomefile;
 
     // The lists of the ten stock boxes: the names of the holdings, in holding order. What
     // the boxes show stays.
@@ -80,7 +80,6 @@ public:
     // True while the balance is shown in euro (the caption `valori` says so).
     bool ineuro() const;
     // Shows `letto` (in lire) as the balance, belonging to archive `file`.
-    void mostrabilancio(SalesBalance letto, const QString& file);
 
 public slots:
     void nomea_Click(int i);
@@ -137,6 +136,9 @@ private:
     void primapagina();
     void scorri(int passo);
     void valoriinlire();
+    // The lines, the year and the totals of an empty balance.
+    void mostravuoto();
+    DocumentoBilancio& d();
     bool scrivibilancio();
     void mostra(const Messaggio& m);
     Messaggio avviso(const QString& testo, Icona icona) const;

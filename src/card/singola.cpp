@@ -8,7 +8,7 @@
 #include "ranking/classifica.h"
 #include "shared/documento.h"
 #include "shared/messaggi.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shell/casellatesto.h"
 #include "shell/finestre.h"
 #include "shell/frmtip.h"
@@ -81,11 +81,17 @@ singola::singola(Finestre& finestre)
 
     m_resize->adatta(this, QSize(larghezzaprogetto / clsResize::twip, 6825 / clsResize::twip), true);
     svuota();
+    // The card follows the Portfolio: another archive shows its first holding, a clear
+    // empties the card, and a sort or a deletion finds the card's holding where it went.
+    DocumentoAzioni& d = m_modulo.azioni;
+    connect(&d, &DocumentoAzioni::sostituito, this, &singola::ridisegna);
+    connect(&d, &DocumentoAzioni::svuotato, this, &singola::svuota);
+    connect(&d, &DocumentoAzioni::titolispostati, this, &singola::segui);
 }
 
 singola::~singola() = default;
 
-Portfolio& singola::p() { return m_modulo.portafoglio; }
+Portfolio& singola::p() { return m_modulo.azioni.dati(); }
 
 void singola::costruiscicontrolli()
 {
@@ -343,6 +349,7 @@ void singola::riempischeda()
 {
     const int h = m_modulo.titoloscheda;
     m_titolo = Portfolio::titolovalido(h) ? h : 0;
+    m_identita = m_titolo ? p().identita[std::size_t(m_titolo)] : 0;
     const FigureScheda f = ::riempischeda(p(), h, m_modulo.colonnascheda);
     if (f.mancante)
         m_modulo.quotazionemancante = 1;
@@ -433,6 +440,33 @@ void singola::rileggi()
     m_modulo.titoloscheda = m_titolo;
     m_modulo.colonnascheda = HScroll1->value();
     riempischeda();
+}
+
+void singola::segui()
+{
+    // Deleted, its row holds the next holding now: rileggi() shows what is there.
+    if (const int n = m_identita ? p().titolocon(m_identita) : 0; n && n != m_titolo) {
+        m_titolo = n;
+        const QSignalBlocker blocco(VScroll1);
+        VScroll1->setValue(n);
+    }
+    rileggi();
+}
+
+void singola::apridainizio()
+{
+    if (titolischeda(p()) >= 1) {
+        m_modulo.titoloscheda = 1;
+        m_modulo.colonnascheda = 1;
+        {
+            // The holding's fill picks its first column on or after the purchase.
+            const QSignalBlocker blocco(HScroll1);
+            HScroll1->setValue(1);
+        }
+        portatitolo(1);
+    } else {
+        svuota();
+    }
 }
 
 void singola::ridisegna()

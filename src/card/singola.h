@@ -77,6 +77,8 @@ public:
     // The holding and column on screen read again from the tables, which other windows may
     // have sorted or shortened meanwhile; a holding no longer there gives way to the last.
     void rileggi();
+    // From a menu or toolbar: the first holding at its first column, or an empty card.
+    void apridainizio();
 
 public slots:
     void VScroll1_Change();
@@ -130,4 +132,7 @@ private:
     // The holding on screen: the three fields write into it, whatever the card state says
     // after a row button was refused. 0 when the card shows none.
     int m_titolo = 0;
+    int m_identita = 0;   // who the holding on the card is, wherever a sort moves it
+    // After a sort or a deletion: the card's holding where it went.
+    void segui();
 };

@@ -10,7 +10,7 @@
 #include "portfolio/portfolio.h"
 #include "shared/documento.h"
 #include "shared/messaggi.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shell/arredo.h"
 #include "shell/finestre.h"
 
@@ -131,6 +131,11 @@ grafici::grafici(Finestre& finestre)
     MSChart1->griglia().impostatitolo(QStringLiteral("Andamento quotazioni con grafico a linee"));
 
     m_resize->adatta(this, QSize(larghezzaprogetto / clsResize::twip, 6825 / clsResize::twip), true);
+    // Another archive: its line chart from its first holding and column.
+    connect(&m_modulo.azioni, &DocumentoAzioni::sostituito, this, [this] {
+        m_modulo.primacolonnagrafico = 1;
+        dopoapertura();
+    });
 }
 
 grafici::~grafici() = default;
@@ -399,7 +404,7 @@ QString grafici::percorsoimmagine() const { return m_modulo.percorsoutente(QStri
 
 void grafici::stampa_Click()
 {
-    if (m_modulo.portafoglio.numerotitoli <= 0) {
+    if (m_modulo.azioni.tabelle().numerotitoli <= 0) {
         mostra(Messaggio{QStringLiteral("Non ci sono azioni da visualizzare."), m_modulo.titoloaiuto, Icona::Critica});
         return;
     }
@@ -484,7 +489,7 @@ void grafici::Toolbar1_ButtonClick(int indice)
         break;
     case 21:
         // What the delete dialog does for "all the data", then the chart goes.
-        m_finestre.cancellatutto();
+        m_modulo.azioni.svuota();
         MSChart1->griglia().impostavisibile(false);
         MSChart1->aggiorna();
         break;

@@ -2,7 +2,7 @@
 #include "portfolio/portfolio.h"
 #include "portfolio/totali.h"
 #include "shared/date.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shared/numeri.h"
 
 #include <algorithm>
@@ -14,7 +14,7 @@ constexpr int finestra = 10;
 
 RegoleGrafici::RegoleGrafici(ModuloVelno& modulo, GrigliaGrafico& griglia) : m_modulo(modulo), m_griglia(griglia) {}
 
-Portfolio& RegoleGrafici::p() const { return m_modulo.portafoglio; }
+Portfolio& RegoleGrafici::p() const { return m_modulo.azioni.dati(); }
 
 int RegoleGrafici::numerotitoli() const { return std::clamp(p().numerotitoli, 0, Portfolio::maxtitoli); }
 

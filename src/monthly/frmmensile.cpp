@@ -5,7 +5,7 @@
 #include "monthly/stampamensile.h"
 #include "shared/documento.h"
 #include "shared/messaggi.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shared/numeri.h"
 #include "shell/arredo.h"
 #include "shell/finestre.h"
@@ -148,13 +148,13 @@ bool mensile::ineuro() const { return valori->text() == u"valori in euro"; }
 void mensile::carica(const QString& annobilancio, const QString& valoribilancio, const QString& pagatobilancio,
                      const QString& guadagnobilancio, const QString& percentobilancio)
 {
-    m_somme = sommemensili(m_modulo.vendite);
+    m_somme = sommemensili(m_modulo.vendite.tabelle());
     anno->setText(annobilancio);
     valori->setText(valoribilancio);
     totpagato->setText(pagatobilancio);
     totguadagno->setText(guadagnobilancio);
     mediapercento->setText(percentobilancio);
-    leggianni(m_modulo, m_modulo.vendite.annobilancio);
+    leggianni(m_modulo, m_modulo.vendite.tabelle().annobilancio);
     annodelbilancio(m_modulo, int(valore(annobilancio.mid(5))));
     lira_Click();
 }

@@ -1,6 +1,6 @@
 #include "monthly/mesi.h"
 #include "balance/vendite.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shared/numeri.h"
 
 #include <algorithm>
@@ -101,7 +101,7 @@ void leggianni(ModuloVelno& m, const QString& annobilancio)
 
 void annodelbilancio(ModuloVelno& m, int anno)
 {
-    const SalesBalance& b = m.vendite;
+    const SalesBalance& b = m.vendite.tabelle();
     if (b.numerorighe == 0 || anno < ModuloVelno::primoanno || anno > ModuloVelno::ultimoanno || !soloanno(b, anno))
         return;
     const TotaliBilancio t = calcolatotali(b);

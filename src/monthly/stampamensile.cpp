@@ -1,6 +1,6 @@
 #include "monthly/stampamensile.h"
 #include "shared/documento.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shared/numeri.h"
 
 namespace {

@@ -2,13 +2,14 @@
 #include "plan/stampapiano.h"
 #include "shared/documento.h"
 #include "shared/messaggi.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shell/casellatesto.h"
 #include "shell/finestre.h"
 #include "shell/sommario.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSignalBlocker>
 
 namespace {
@@ -38,8 +39,13 @@ piano::piano(Finestre& finestre)
     costruiscicontrolli();
 
     m_resize->adatta(this, QSize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip), true);
-    // The notes outlive the window: loaded again, it shows them.
+    // The notes outlive the window: loaded again, it shows them; another archive, its own.
     riempi();
+    connect(&m_modulo.azioni, &DocumentoAzioni::sostituito, this, &piano::riempi);
+    connect(&m_modulo.azioni, &DocumentoAzioni::notecambiate, this, [this] {
+        if (!m_scrivendo)
+            riempi();
+    });
 }
 
 piano::~piano() = default;
@@ -132,18 +138,19 @@ void piano::riempi()
         CasellaTesto* t = Text1[std::size_t(i)];
         // The notes stay as they were read (the box would turn CR LF into LF).
         const QSignalBlocker blocco(t);
-        t->mostratesto(m_modulo.portafoglio.notepiano[std::size_t(i)]);
+        t->mostratesto(m_modulo.azioni.tabelle().notepiano[std::size_t(i)]);
     }
 }
 
 void piano::Text1_Change(int indice)
 {
-    m_modulo.portafoglio.notepiano[std::size_t(indice)] = Text1[std::size_t(indice)]->toPlainText();
+    const QScopedValueRollback scrivendo(m_scrivendo, true);   // the box typed in shows it already
+    m_modulo.azioni.impostanotapiano(indice, Text1[std::size_t(indice)]->toPlainText());
 }
 
 void piano::stampa_Click()
 {
-    if (pianovuoto(m_modulo.portafoglio.notepiano)) {
+    if (pianovuoto(m_modulo.azioni.tabelle().notepiano)) {
         mostra(Messaggio{QStringLiteral("Immettere prima i dati."),
                          m_modulo.nomeprogramma + QStringLiteral(": stampa dati finestra"), Icona::Esclamativa});
         return;

@@ -51,4 +51,5 @@ private:
     Finestre& m_finestre;
     ModuloVelno& m_modulo;
     std::unique_ptr<clsResize> m_resize;
+    bool m_scrivendo = false;
 };

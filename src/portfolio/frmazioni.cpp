@@ -13,10 +13,10 @@
 #include "portfolio/totali.h"
 #include "plan/piano.h"
 #include "ranking/classifica.h"
-#include "shared/cancella.h"
+#include "portfolio/cancella.h"
 #include "shared/dialoghi.h"
 #include "shared/messaggi.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shared/numeri.h"
 #include "shared/date.h"
 #include "shared/scritturasicura.h"
@@ -110,16 +110,25 @@ frmAzioni::frmAzioni(Finestre& finestre)
     m_modulo.primotitolografico = m_modulo.primacolonnagrafico = 1;
     m_modulo.impostatitoli();
     connect(this, &frmAzioni::aprigrafici, this, &frmAzioni::fin5_Click);
+    // The grid follows the Portfolio, whoever changes it; what this window's own handlers
+    // change they redraw themselves, as each one needs.
+    DocumentoAzioni& d = m_modulo.azioni;
+    connect(&d, &DocumentoAzioni::sostituito, this, &frmAzioni::mostratabelle);
+    connect(&d, &DocumentoAzioni::svuotato, this, &frmAzioni::azzeravisualizzazione);
+    connect(&d, &DocumentoAzioni::titolispostati, this, &frmAzioni::aggiornatitoli);
+    connect(&d, &DocumentoAzioni::colonnecambiate, this, [this] {
+        if (!m_propria)
+            aggiornaquotazioni();
+    });
     // The Portfolio outlives the window (loaded again after the exit's closing screen): the
-    // grid shows what it holds, and Salva writes to the archive it came from.
-    nomefile = m_modulo.archivioazioni;
+    // grid shows what it holds.
     if (!p().vuoto())
         mostratabelle();
 }
 
-frmAzioni::~frmAzioni() { m_modulo.archivioazioni = nomefile; }
+frmAzioni::~frmAzioni() = default;
 
-Portfolio& frmAzioni::p() { return m_modulo.portafoglio; }
+Portfolio& frmAzioni::p() { return m_modulo.azioni.dati(); }
 
 void frmAzioni::costruiscicontrolli()
 {
@@ -277,7 +286,8 @@ void frmAzioni::costruiscicontrolli()
     strategia->setToolTip(QStringLiteral("appunti generici"));
     strategia->mostratesto(p().strategia);
     metti(strategia, xvalore, ysaldo + 46, 180, 70);
-    connect(strategia, &QPlainTextEdit::textChanged, this, [this] { p().strategia = strategia->toPlainText(); });
+    connect(strategia, &QPlainTextEdit::textChanged, this,
+            [this] { m_modulo.azioni.impostastrategia(strategia->toPlainText()); });
     connect(strategia, &CasellaTesto::troppolungo, this,
             [this] { mostra(avviso(CasellaTesto::testotroppolungo(), Icona::Esclamativa)); });
 
@@ -510,7 +520,7 @@ void frmAzioni::nome_Change(int i)
         mostra(*m);
     if (!memorizza || !Portfolio::titolovalido(n))
         return;
-    p().nomititoli[n] = testo;
+    m_modulo.azioni.imposta(DocumentoAzioni::Campo::Nome, n, testo);
 }
 
 void frmAzioni::na_Change(int i)
@@ -518,7 +528,7 @@ void frmAzioni::na_Change(int i)
     const int n = primotitolo + i - 1;
     if (!Portfolio::titolovalido(n))
         return;
-    p().quantitatitoli[n] = na[i]->text();
+    m_modulo.azioni.imposta(DocumentoAzioni::Campo::Quantita, n, na[i]->text());
     if (m_ridisegno)
         return;   // the redraw computes once at its end
     calcolacosto();
@@ -530,7 +540,7 @@ void frmAzioni::prezzo_Change(int i)
     const int n = primotitolo + i - 1;
     if (!Portfolio::titolovalido(n))
         return;
-    p().prezzititoli[n] = prezzo[i]->text();
+    m_modulo.azioni.imposta(DocumentoAzioni::Campo::Prezzo, n, prezzo[i]->text());
     if (m_ridisegno)
         return;
     calcolacosto();
@@ -542,7 +552,7 @@ void frmAzioni::dataacquisto_Change(int i)
     const int n = primotitolo + i - 1;
     if (!Portfolio::titolovalido(n))
         return;
-    p().dateacquisto[n] = dataacquisto[i]->text();
+    m_modulo.azioni.imposta(DocumentoAzioni::Campo::DataAcquisto, n, dataacquisto[i]->text());
     // The date decides whether the holding counts and in which currency its price is: typed
     // after the quantity and the price, as the grid's order has it, it must update the totals.
     if (m_ridisegno)
@@ -561,7 +571,7 @@ void frmAzioni::valore_Change(int K, int i)
     }
     if (!Portfolio::titolovalido(n))
         return;
-    p().quotazioni(c, n) = valore[K][i]->text();
+    m_modulo.azioni.impostaquotazione(c, n, valore[K][i]->text());
     if (m_ridisegno) {
         // As if each changed box ran its saldo in turn: one under a column without a date
         // changes nothing, so the last changed column with a date holds the marker.
@@ -579,7 +589,7 @@ void frmAzioni::giorno_Change(int j)
         mostra(*m);
         return;
     }
-    p().datequotazioni[c] = giorno[j]->text();
+    m_modulo.azioni.impostadata(c, giorno[j]->text());
 }
 
 // ---- Totals --------------------------------------------------------------------------
@@ -651,18 +661,12 @@ bool frmAzioni::controlloinput()
 void frmAzioni::ordinamentoazioni_click()
 {
     controlloinput();   // its messages are shown, the sort goes on
-    ordinaazioni(p());
-    aggiornatitoli();
-    // The card's notes must not go on writing into the row its holding has left.
-    if (m_finestre.caricata<singola>())
-        m_finestre.finestra<singola>().rileggi();
+    m_modulo.azioni.ordinaperazioni();
 }
 
 void frmAzioni::ordinamentoquotazioni_click()
 {
-    p().numerotitoli = contatitoli(p());
-    ordinaquotazioni(p());
-    aggiornaquotazioni();
+    m_modulo.azioni.ordinaperdata();
 }
 
 // ---- Scrolling -----------------------------------------------------------------------
@@ -738,24 +742,12 @@ void frmAzioni::apri_Click()
         return;
     QString errore;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    std::optional<Portfolio> letto = apriarchivio(file, &errore);
+    const bool aperto = m_modulo.azioni.apri(file, &errore);
     QApplication::restoreOverrideCursor();
-    if (!letto) {
+    if (!aperto)
         mostra(avviso(QStringLiteral("Impossibile aprire il file \"%1\": %2. I dati in memoria non sono stati modificati.")
                           .arg(file, errore),
                       Icona::Critica));
-        return;
-    }
-    mostraarchivio(std::move(*letto), file);
-    if (Ripristino* r = m_finestre.ripristino())
-        r->portafogliosalvato();
-}
-
-void frmAzioni::mostraarchivio(Portfolio letto, const QString& file)
-{
-    nomefile = file;
-    p() = std::move(letto);
-    mostraportafoglio();
 }
 
 void frmAzioni::showEvent(QShowEvent* e)
@@ -770,18 +762,6 @@ void frmAzioni::showEvent(QShowEvent* e)
             if (Ripristino* r = m_finestre.ripristino())
                 r->offri();
         });
-}
-
-void frmAzioni::mostraportafoglio()
-{
-    mostratabelle();
-    m_finestre.finestra<piano>().riempi();   // loaded unshown when it is not yet
-    // A card on screen must not go on showing the previous archive.
-    if (m_finestre.caricata<singola>())
-        m_finestre.finestra<singola>().ridisegna();
-    // The charts are ready with the line chart of the new data, loaded unshown if need be.
-    m_modulo.primacolonnagrafico = 1;
-    m_finestre.finestra<grafici>().dopoapertura();
 }
 
 void frmAzioni::mostratabelle()
@@ -811,20 +791,20 @@ bool frmAzioni::scriviarchivio()
         m_modulo.salvataggio = 0;
         return false;
     }
+    QString nomefile = m_modulo.azioni.nomefile();
     if (nomefile.isEmpty()) {
         nomefile = m_finestre.dialoghi().salva(this, RichiestaFile{m_titolodialogo, filtrosalva, 1});
         if (nomefile.isEmpty())
             return false;
+        m_modulo.azioni.impostanomefile(nomefile);
     }
     QString errore;
     const bool esisteva = QFileInfo::exists(nomefile);
-    if (!salvaarchivio(p(), nomefile, &errore)) {
+    if (!m_modulo.azioni.salva(nomefile, &errore)) {
         mostra(avviso(testosalvataggiofallito(nomefile, errore, esisteva), Icona::Critica));
         return false;
     }
     HScroll1_Change();
-    if (Ripristino* r = m_finestre.ripristino())
-        r->portafogliosalvato();
     return true;
 }
 
@@ -837,11 +817,11 @@ void frmAzioni::salva_Click()
 void frmAzioni::salvanome_Click()
 {
     m_titolodialogo = QStringLiteral("Salva file con nome");
-    const QString prima = nomefile;
-    nomefile.clear();
+    const QString prima = m_modulo.azioni.nomefile();
+    m_modulo.azioni.impostanomefile(QString());
     // Cancelled or failed, the file in use stays the one "Salva" writes to.
     if (!scriviarchivio())
-        nomefile = prima;
+        m_modulo.azioni.impostanomefile(prima);
 }
 
 void frmAzioni::eliminare_click()
@@ -849,7 +829,7 @@ void frmAzioni::eliminare_click()
     const QString file = m_finestre.dialoghi().apri(this, RichiestaFile{m_modulo.titoloelimina, filtroapri, 2});
     if (file.isEmpty())
         return;
-    nomefile = file;
+    m_modulo.azioni.impostanomefile(file);
     if (QString perche; !eliminafile(file, &perche))
         mostra(avviso(QStringLiteral("Impossibile eliminare il file \"%1\": %2.").arg(file, perche), Icona::Critica));
 }
@@ -858,7 +838,9 @@ void frmAzioni::eliminare_click()
 
 bool frmAzioni::incollaquotazioni_Grid(int K, int i, const QString& testo)
 {
-    const EsitoIncolla e = incollacolonna(p(), primacolonna + K - 1, primotitolo + i - 1, testo, m_modulo.titolocontrollo);
+    const QScopedValueRollback propria(m_propria, true);
+    const EsitoIncolla e = m_modulo.azioni.incollaquotazioni(primacolonna + K - 1, primotitolo + i - 1, testo,
+                                                             m_modulo.titolocontrollo);
     if (!e.rifiuto && e.collocati > 0)
         aggiornatitoli();
     mostra(e.riepilogo(m_modulo.titolocontrollo, QStringLiteral("quotazioni")));
@@ -867,7 +849,8 @@ bool frmAzioni::incollaquotazioni_Grid(int K, int i, const QString& testo)
 
 bool frmAzioni::incolladate_Grid(int j, const QString& testo)
 {
-    const EsitoIncolla e = incolladate(p(), primacolonna + j - 1, testo, m_modulo.titolocontrollo);
+    const QScopedValueRollback propria(m_propria, true);
+    const EsitoIncolla e = m_modulo.azioni.incolladate(primacolonna + j - 1, testo, m_modulo.titolocontrollo);
     if (!e.rifiuto && e.collocati > 0)
         aggiornatitoli();
     mostra(e.riepilogo(m_modulo.titolocontrollo, QStringLiteral("date")));
@@ -933,7 +916,8 @@ void frmAzioni::importa_Click()
         }
         data = *d;
     }
-    const EsitoImporta e = importaquotazioni(p(), quotazioni, data, m_modulo.titolocontrollo);
+    const QScopedValueRollback propria(m_propria, true);
+    const EsitoImporta e = m_modulo.azioni.importa(quotazioni, data, m_modulo.titolocontrollo);
     if (!e.rifiuto) {
         // The new column comes into view.
         const int colonna = std::clamp(e.colonna - 4, 1, HScroll1->maximum());
@@ -1080,7 +1064,7 @@ void frmAzioni::Image1_Click()
     for (int i = 1; i <= std::clamp(std::max(p().numerotitoli, contatitoli(p())), 0, Portfolio::maxtitoli); ++i)
         nomi << p().nomititoli[i];
     b.caricanomi(nomi);
-    if (m_modulo.vendite.numerorighe > 0) {
+    if (m_modulo.vendite.tabelle().numerorighe > 0) {
         b.VScroll1->setValue(1);
         b.VScroll1_Change();
     }
@@ -1100,7 +1084,6 @@ void frmAzioni::Image4_Click()
 {
     Image4->hide();
     Image5->show();
-    m_finestre.finestra<piano>().riempi();
     m_finestre.mostra<piano>();
 }
 

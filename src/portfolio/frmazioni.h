@@ -76,7 +76,6 @@ public:
     double costototale = 0;
     double valoredatato = 0;
     double investitodatato = 0;
-    QString nomefile;
 
     // Redraws
     void aggiornatitoli();
@@ -86,8 +85,6 @@ public:
     bool controlloinput();
     // Clears the totals and scroll bars after everything was deleted.
     void azzeravisualizzazione();
-    // Shows `letto` as the Portfolio, belonging to archive `file` (a recovery copy brought back).
-    void mostraarchivio(Portfolio letto, const QString& file);
 
 public slots:
     void nome_Change(int i);
@@ -152,7 +149,6 @@ private:
     // and dates follow; the edits this raises are stored but computed once by the caller.
     void ridisegna(const std::function<void()>& righe);
     bool scriviarchivio();
-    void mostraportafoglio();
     // The grid, its totals and the notes from the tables, as after an open.
     void mostratabelle();
     void costruiscimenu();
@@ -168,6 +164,7 @@ private:
     QWidget* m_area = nullptr;
     QAction* m_fin1 = nullptr;
     bool m_ridisegno = false;
+    bool m_propria = false;   // this window's handler is changing the Portfolio: it redraws
     QString m_titolodialogo;
     int m_saldoinsospeso = 0;   // the last quotation column whose box a redraw changed
     bool m_mostrata = false;

@@ -36,6 +36,9 @@ void ordinaazioni(Portfolio& p)
     for (auto* t : {&p.nomititoli, &p.quantitatitoli, &p.prezzititoli, &p.dateacquisto, &p.notetitoli,
                     &p.datestacco, &p.dividendi})
         permuta(*t, ordine, 1);
+    const auto identita = p.identita;
+    for (int k = 0; k < n; ++k)
+        p.identita[std::size_t(k + 1)] = identita[std::size_t(ordine[std::size_t(k)])];
     std::vector<QString> riga(n);
     for (int c = 1; c <= Portfolio::maxcolonne; ++c) {
         for (int k = 0; k < n; ++k)

@@ -12,6 +12,7 @@ void Portfolio::scambiatitoli(int a, int b)
     std::swap(notetitoli.at(a), notetitoli.at(b));
     std::swap(datestacco.at(a), datestacco.at(b));
     std::swap(dividendi.at(a), dividendi.at(b));
+    std::swap(identita.at(a), identita.at(b));
     for (int c = 1; c <= maxcolonne; ++c)
         std::swap(quotazioni(c, a), quotazioni(c, b));
 }
@@ -31,6 +32,14 @@ bool Portfolio::vuoto() const
     return strategia.isEmpty() && nessuno(nomititoli) && nessuno(quantitatitoli) && nessuno(prezzititoli)
            && nessuno(dateacquisto) && nessuno(notetitoli) && nessuno(datestacco) && nessuno(dividendi)
            && nessuno(datequotazioni) && nessuno(notepiano) && nessuno(m_quotazioni);
+}
+
+int Portfolio::titolocon(int id) const
+{
+    for (int i = 1; i <= maxtitoli; ++i)
+        if (identita[std::size_t(i)] == id)
+            return i;
+    return 0;
 }
 
 int Portfolio::ultimotitoloconnome() const
@@ -82,6 +91,7 @@ bool cancellatitolo(Portfolio& p, const QString& nome)
             trovato = i;
     if (!trovato)
         return false;
+    const int nuova = *std::max_element(p.identita.begin(), p.identita.end()) + 1;
     for (int i = trovato; i < Portfolio::maxtitoli; ++i) {
         p.nomititoli[i] = p.nomititoli[i + 1];
         p.quantitatitoli[i] = p.quantitatitoli[i + 1];
@@ -91,10 +101,13 @@ bool cancellatitolo(Portfolio& p, const QString& nome)
         p.notetitoli[i] = p.notetitoli[i + 1];
         p.datestacco[i] = p.datestacco[i + 1];
         p.dividendi[i] = p.dividendi[i + 1];
+        p.identita[i] = p.identita[i + 1];
         for (int c = 1; c <= Portfolio::maxcolonne; ++c)
             p.quotazioni(c, i) = p.quotazioni(c, i + 1);
     }
     svuotatitolo(p, Portfolio::maxtitoli);
+    // The deleted holding's identity is nobody's again: the emptied last row gets a new one.
+    p.identita[Portfolio::maxtitoli] = nuova;
     // A holding beyond the established count leaves the count as it is.
     if (trovato <= p.numerotitoli && p.numerotitoli > 0)
         --p.numerotitoli;

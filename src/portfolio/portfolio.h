@@ -26,7 +26,15 @@ struct Portfolio {
     QString strategia;
     std::array<QString, 13> notepiano;
 
-    Portfolio() : m_quotazioni((maxcolonne + 1) * (maxtitoli + 1)) {}
+    // Who each row's holding is: a number that moves with the holding when a sort or a
+    // deletion moves it, so that whoever shows a holding finds it again. Not archived.
+    std::array<int, maxtitoli + 1> identita{};
+
+    Portfolio() : m_quotazioni((maxcolonne + 1) * (maxtitoli + 1))
+    {
+        for (int i = 0; i <= maxtitoli; ++i)
+            identita[std::size_t(i)] = i;
+    }
 
     // quotazioni(column, holding), as the old table was indexed.
     QString& quotazioni(int colonna, int titolo) { return m_quotazioni.at(indice(colonna, titolo)); }
@@ -43,6 +51,9 @@ struct Portfolio {
     void scambiatitoli(int a, int b);
     // Swaps the dates and the quotations of two columns for holdings 1..fino.
     void scambiacolonne(int a, int b, int fino = maxtitoli);
+
+    // The row of the holding with identity `id`, 0 when none holds it.
+    int titolocon(int id) const;
 
     // Highest holding number whose name is filled (0 when none).
     int ultimotitoloconnome() const;

@@ -3,7 +3,7 @@
 #include "ranking/stampaclassifica.h"
 #include "shared/documento.h"
 #include "shared/messaggi.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shell/arredo.h"
 #include "shell/finestre.h"
 #include "shell/frmtip.h"
@@ -16,6 +16,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -59,11 +60,32 @@ classifica::classifica(Finestre& finestre)
     costruiscicontrolli();
 
     m_resize->adatta(this, QSize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip), true);
+    // A ranking on screen is of the Portfolio in memory: another archive, a clear, a sort or a
+    // deletion ranks again.
+    DocumentoAzioni& d = m_modulo.azioni;
+    for (auto segnale : {&DocumentoAzioni::sostituito, &DocumentoAzioni::svuotato, &DocumentoAzioni::titolispostati,
+                         &DocumentoAzioni::colonnecambiate})
+        connect(&d, segnale, this, &classifica::segui);
 }
 
 classifica::~classifica() = default;
 
-const Portfolio& classifica::p() const { return m_modulo.portafoglio; }
+void classifica::segui()
+{
+    if (stato.quotazionefinale == 0)
+        return;   // nothing ranked yet
+    const QScopedValueRollback silenzio(m_silenzio, true);
+    if (p().numerotitoli == 0 || p().numerocolonne < 2) {
+        stato = {};
+        Label4->clear();
+        Label6->clear();
+        VScroll1_Change();
+        return;
+    }
+    posizionaultimacolonna();
+}
+
+const Portfolio& classifica::p() const { return m_modulo.azioni.tabelle(); }
 
 void classifica::costruiscicontrolli()
 {
@@ -216,7 +238,11 @@ void classifica::resizeEvent(QResizeEvent* e)
     m_resize->ResizeControls();
 }
 
-void classifica::mostra(const Messaggio& m) { m_finestre.messaggi().mostra(m); }
+void classifica::mostra(const Messaggio& m)
+{
+    if (!m_silenzio)
+        m_finestre.messaggi().mostra(m);
+}
 
 void classifica::imposta(QScrollBar* barra, int valore, void (classifica::*gestore)(), classifica* w)
 {
@@ -285,7 +311,7 @@ void classifica::HScroll1_Change()
 bool classifica::apridallimmagine(Finestre& finestre)
 {
     ModuloVelno& m = finestre.modulo();
-    if (m.portafoglio.numerotitoli == 0) {
+    if (m.azioni.tabelle().numerotitoli == 0) {
         finestre.messaggi().mostra(Messaggio{QStringLiteral("Non esistono titoli da controllare: prelevarli dall'archivio."),
                                              m.titolocontrollo, Icona::Critica});
         return false;

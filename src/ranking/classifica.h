@@ -88,4 +88,7 @@ private:
     Finestre& m_finestre;
     ModuloVelno& m_modulo;
     std::unique_ptr<clsResize> m_resize;
+    // Ranks the Portfolio again after it changed under the ranking on screen.
+    void segui();
+    bool m_silenzio = false;   // a ranking redone by itself shows no message
 };

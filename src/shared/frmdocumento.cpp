@@ -3,7 +3,7 @@
 #include "shared/docx.h"
 #include "shared/documentotesto.h"
 #include "shared/messaggi.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shell/finestre.h"
 
 #include <QAction>

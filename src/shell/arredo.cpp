@@ -1,6 +1,6 @@
 #include "shell/arredo.h"
 #include "shared/dialoghi.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shell/finestre.h"
 
 #include <QAction>
@@ -26,13 +26,13 @@
 
 namespace {
 
-struct Icona {
+struct IconaBarra {
     const char* tema;
     QStyle::StandardPixmap riserva;
 };
 
 // What each button does, said by its picture (the Tango theme is installed with Velno).
-const Icona iconeazioni[23] = {
+const IconaBarra iconeazioni[23] = {
     {"", QStyle::SP_CustomBase},
     {"document-open", QStyle::SP_DialogOpenButton},
     {"document-save", QStyle::SP_DialogSaveButton},
@@ -266,7 +266,7 @@ QIcon iconabarra(int k)
 {
     if (k < 1 || k > 22)
         return {};
-    const Icona& d = iconeazioni[k];
+    const IconaBarra& d = iconeazioni[k];
     const QString nome = QString::fromLatin1(d.tema);
     if (nome.startsWith(u':'))
         return iconavelno(nome);

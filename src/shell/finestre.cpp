@@ -1,20 +1,19 @@
 #include "shell/finestre.h"
-#include "card/scheda.h"
 #include "card/singola.h"
+#include "charts/grafici.h"
+#include "plan/piano.h"
 #include "portfolio/frmazioni.h"
 #include "portfolio/portfolio.h"
-#include "shared/cancella.h"
+#include "portfolio/cancella.h"
 #include "shared/documentotesto.h"
 #include "shared/frmdocumento.h"
 #include "shared/messaggi.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shell/frmsplash.h"
 #include "shell/ripristino.h"
 #include "shell/suono.h"
 
 #include <QCoreApplication>
-#include <QScrollBar>
-#include <QSignalBlocker>
 #include <QLabel>
 
 Finestre::Finestre(ModuloVelno& modulo, Messaggi& messaggi, Dialoghi& dialoghi)
@@ -30,10 +29,17 @@ Finestre::Finestre(ModuloVelno& modulo, Messaggi& messaggi, Dialoghi& dialoghi)
         };
         return std::unique_ptr<Suono>(std::make_unique<Muto>());
     };
+    // An archive opened is shown at once by the plan and the charts (its line chart ready),
+    // loaded unshown if they are not yet: they then follow the document like every window.
+    m_apertura = QObject::connect(&m_modulo.azioni, &DocumentoAzioni::aperto, &m_modulo.azioni, [this] {
+        finestra<piano>();
+        finestra<grafici>();
+    });
 }
 
 Finestre::~Finestre()
 {
+    QObject::disconnect(m_apertura);
     m_ripristino.reset();   // it looks at the windows: it goes before them
     for (const auto& d : m_documenti)
         delete d.data();
@@ -87,27 +93,8 @@ void Finestre::mostraazioni() { mostra<frmAzioni>(); }
 void Finestre::aprischeda()
 {
     singola& s = finestra<singola>();
-    if (titolischeda(m_modulo.portafoglio) >= 1) {
-        m_modulo.titoloscheda = 1;
-        m_modulo.colonnascheda = 1;
-        {
-            // The holding's fill picks its first column on or after the purchase.
-            const QSignalBlocker blocco(s.HScroll1);
-            s.HScroll1->setValue(1);
-        }
-        s.portatitolo(1);
-    } else {
-        s.svuota();
-    }
+    s.apridainizio();
     portadavanti(s);
-}
-
-void Finestre::cancellatutto()
-{
-    ::cancellatutto(m_modulo.portafoglio);
-    azioni().azzeravisualizzazione();
-    if (caricata<singola>())
-        finestra<singola>().svuota();
 }
 
 void Finestre::attivaripristino(const QString& cartella)
@@ -124,7 +111,7 @@ void Finestre::confermauscita()
         return;
     // Whatever was typed and not archived is kept aside, and offered back at the next start.
     if (m_ripristino)
-        m_ripristino->controlla(true);
+        m_ripristino->controlla();
     scaricatutto();
     frmSplash& s = mostra<frmSplash>();
     s.label[2]->setText(QStringLiteral("       elaborazione eseguita con"));

@@ -65,9 +65,6 @@ public:
     // The stock card from a menu or toolbar: with holdings in the Portfolio it starts at the
     // first holding and the first quotation column.
     void aprischeda();
-    // Clears the whole Portfolio (the plan's notes stay) and what the Azioni window and the
-    // stock card show of it.
-    void cancellatutto();
     // The report channel: each document it adds opens in a window of its own.
     std::unique_ptr<Documento> elaboratore();
     QList<frmDocumento*> documenti() const;
@@ -98,5 +95,6 @@ private:
     QList<QPointer<QWidget>> m_ordine;   // in order of creation: unloaded in that order
     QList<QPointer<frmDocumento>> m_documenti;
     std::unique_ptr<Ripristino> m_ripristino;
-    QList<QPointer<QWidget>> m_scaricate;   // unloaded, deleted when the event loop next runs
+    QList<QPointer<QWidget>> m_scaricate;
+    QMetaObject::Connection m_apertura;   // unloaded, deleted when the event loop next runs
 };

@@ -1,6 +1,6 @@
 #include "shell/guida.h"
 #include "shared/documento.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shell/aspetto.h"
 #include "shell/finestre.h"
 #include "shell/sommario.h"

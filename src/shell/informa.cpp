@@ -1,5 +1,5 @@
 #include "shell/informa.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shell/aspetto.h"
 #include "shell/finestre.h"
 

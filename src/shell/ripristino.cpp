@@ -1,17 +1,16 @@
 #include "shell/ripristino.h"
 #include "balance/archiviobilancio.h"
-#include "balance/frmbilancio.h"
 #include "portfolio/archivio.h"
-#include "portfolio/frmazioni.h"
 #include "shared/campi.h"
 #include "shared/cartelle.h"
 #include "shared/messaggi.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shared/recupero.h"
 #include "shared/scritturasicura.h"
 #include "shell/finestre.h"
 
 #include <QDateTime>
+#include <algorithm>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -41,13 +40,28 @@ Ripristino::Ripristino(Finestre& finestre, const QString& cartella) : QObject(nu
         pulisci(m_cartella);
         pulisci(m_finestre.modulo().cartella);
     }
-    m_timer.setInterval(1000);
+    m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, [this] { controlla(); });
     // What an empty program holds is "saved": nothing to recover until something is typed.
-    m_portafoglio.salvato = m_portafoglio.visto = m_portafoglio.scritto = testoportafoglio();
-    m_bilancio.salvato = m_bilancio.visto = m_bilancio.scritto = testobilancio();
-    if (m_attivo)
-        m_timer.start();
+    m_portafoglio.salvato = m_portafoglio.scritto = testoportafoglio();
+    m_bilancio.salvato = m_bilancio.scritto = testobilancio();
+    ModuloVelno& m = m_finestre.modulo();
+    connect(&m.azioni, &DocumentoAzioni::cambiato, this, [this] { cambio(m_portafoglio); });
+    connect(&m.vendite, &DocumentoBilancio::cambiato, this, [this] { cambio(m_bilancio); });
+    connect(&m.azioni, &DocumentoAzioni::salvato, this, &Ripristino::portafogliosalvato);
+    connect(&m.vendite, &DocumentoBilancio::salvato, this, &Ripristino::bilanciosalvato);
+}
+
+void Ripristino::cambio(Voce& v)
+{
+    if (!m_attivo)
+        return;
+    v.cambiata = true;
+    if (!m_insospeso.isValid())
+        m_insospeso.start();
+    // Written once the typing pauses, and at the latest two pauses after the oldest change.
+    const qint64 resto = 2 * m_intervallo - m_insospeso.elapsed();
+    m_timer.start(int(std::clamp<qint64>(resto, 0, m_intervallo)));
 }
 
 Ripristino::~Ripristino() = default;
@@ -70,12 +84,12 @@ void Ripristino::pulisci(const QString& cartella)
 QString Ripristino::fileportafoglio() const { return QDir(m_cartella).filePath(QStringLiteral("recupero-azioni")); }
 QString Ripristino::filebilancio() const { return QDir(m_cartella).filePath(QStringLiteral("recupero-bilancio")); }
 
-QString Ripristino::testoportafoglio() const { return testorecuperoportafoglio(m_finestre.modulo().portafoglio); }
+QString Ripristino::testoportafoglio() const { return testorecuperoportafoglio(m_finestre.modulo().azioni.tabelle()); }
 
 QString Ripristino::testobilancio() const
 {
-    const bool euro = m_finestre.caricata<bilancio>() && m_finestre.finestra<bilancio>().ineuro();
-    return testorecuperobilancio(m_finestre.modulo().vendite, euro);
+    const DocumentoBilancio& d = m_finestre.modulo().vendite;
+    return testorecuperobilancio(d.tabelle(), d.ineuro());
 }
 
 void Ripristino::elimina(Voce& v, const QString& file)
@@ -85,40 +99,32 @@ void Ripristino::elimina(Voce& v, const QString& file)
         QFile::remove(filenome(file));
     }
     v.scritto = v.salvato;
+    v.cambiata = false;
 }
 
 void Ripristino::portafogliosalvato()
 {
-    m_portafoglio.salvato = m_portafoglio.visto = testoportafoglio();
+    m_portafoglio.salvato = testoportafoglio();
     elimina(m_portafoglio, fileportafoglio());
 }
 
 void Ripristino::bilanciosalvato()
 {
-    m_bilancio.salvato = m_bilancio.visto = testobilancio();
+    m_bilancio.salvato = testobilancio();
     elimina(m_bilancio, filebilancio());
 }
 
-void Ripristino::aggiorna(Voce& v, const QString& testo, const QString& file, const QString& nomearchivio, bool subito)
+void Ripristino::aggiorna(Voce& v, const QString& testo, const QString& file, const QString& nomearchivio)
 {
     if (!m_attivo)
         return;
-    const bool fermo = testo == v.visto;
-    v.visto = testo;
+    v.cambiata = false;
     if (testo == v.salvato) {
         if (v.scritto != v.salvato)
             elimina(v, file);   // typed back to what the archive holds
-        v.insospeso.invalidate();
         return;
     }
-    if (testo == v.scritto) {
-        v.insospeso.invalidate();
-        return;
-    }
-    if (!v.insospeso.isValid())
-        v.insospeso.start();
-    // Written once the typing pauses, and at least every two looks while it goes on.
-    if (!fermo && !subito && v.insospeso.elapsed() < 2 * m_timer.interval())
+    if (testo == v.scritto)
         return;
     QString errore;
     if (!QDir().mkpath(m_cartella))
@@ -127,10 +133,11 @@ void Ripristino::aggiorna(Voce& v, const QString& testo, const QString& file, co
     else if (scrivisicuro(file, codificaarchivio(testo), &errore, true)
              && scrivisicuro(filenome(file), nomearchivio.toUtf8(), &errore, true)) {
         v.scritto = testo;
-        v.insospeso.invalidate();
         m_erroredetto = false;
         return;
     }
+    // Not written: the next change tries again.
+    v.cambiata = true;
     if (m_erroredetto)
         return;
     m_erroredetto = true;
@@ -141,12 +148,15 @@ void Ripristino::aggiorna(Voce& v, const QString& testo, const QString& file, co
         m_finestre.modulo().nomeprogramma + QStringLiteral(": recupero dei dati non archiviati"), Icona::Esclamativa});
 }
 
-void Ripristino::controlla(bool subito)
+void Ripristino::controlla()
 {
-    const QString azioni = m_finestre.azionicaricata() ? m_finestre.azioni().nomefile : QString();
-    const QString vendite = m_finestre.caricata<bilancio>() ? m_finestre.finestra<bilancio>().nomefile : QString();
-    aggiorna(m_portafoglio, testoportafoglio(), fileportafoglio(), azioni, subito);
-    aggiorna(m_bilancio, testobilancio(), filebilancio(), vendite, subito);
+    m_timer.stop();
+    m_insospeso.invalidate();
+    const ModuloVelno& m = m_finestre.modulo();
+    if (m_portafoglio.cambiata)
+        aggiorna(m_portafoglio, testoportafoglio(), fileportafoglio(), m.azioni.nomefile());
+    if (m_bilancio.cambiata)
+        aggiorna(m_bilancio, testobilancio(), filebilancio(), m.vendite.nomefile());
 }
 
 void Ripristino::offri()
@@ -208,7 +218,7 @@ void Ripristino::offri()
         const auto testo = leggifilearchivio(fileportafoglio(), 64 * 1024 * 1024, QStringLiteral("la copia è troppo grande"), &errore);
         if (auto p = testo ? leggiarchivio(*testo, &errore) : std::nullopt) {
             contirecupero(*p);
-            m_finestre.azioni().mostraarchivio(std::move(*p), leggitesto(filenome(fileportafoglio()), 64 * 1024));
+            m.azioni.sostituisci(std::move(*p), leggitesto(filenome(fileportafoglio()), 64 * 1024), false);
         } else {
             nonriuscito(fileportafoglio(), errore);
             azioni = false;
@@ -218,20 +228,24 @@ void Ripristino::offri()
         QString errore;
         const auto testo = leggifilearchivio(filebilancio(), 64 * 1024 * 1024, QStringLiteral("la copia è troppo grande"), &errore);
         if (auto b = testo ? leggibilancio(*testo, &errore) : std::nullopt) {
-            m_finestre.finestra<bilancio>().mostrabilancio(std::move(*b), leggitesto(filenome(filebilancio()), 64 * 1024));
+            m.vendite.sostituisci(std::move(*b), leggitesto(filenome(filebilancio()), 64 * 1024), false);
         } else {
             nonriuscito(filebilancio(), errore);
             vendite = false;
         }
     }
     // What is back in memory is still not saved: its copy stays until a save.
-    if (azioni)
+    if (azioni) {
         m_portafoglio.salvato.clear();
-    else
+        m_portafoglio.cambiata = true;
+    } else {
         elimina(m_portafoglio, fileportafoglio());
-    if (vendite)
+    }
+    if (vendite) {
         m_bilancio.salvato.clear();
-    else
+        m_bilancio.cambiata = true;
+    } else {
         elimina(m_bilancio, filebilancio());
-    controlla(true);
+    }
+    controlla();
 }

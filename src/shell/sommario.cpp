@@ -1,7 +1,7 @@
 #include "shell/sommario.h"
 #include "shared/documento.h"
 #include "shared/messaggi.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shell/aspetto.h"
 #include "shell/finestre.h"
 #include "shell/frmtip.h"

@@ -5,7 +5,7 @@
 #include "monthly/frmmensile.h"
 #include "portfolio/frmazioni.h"
 #include "shared/frmdocumento.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shared/scritturasicura.h"
 #include "shell/finestre.h"
 #include "shell/immagini.h"
@@ -34,7 +34,7 @@ struct Ambiente {
     Ambiente()
     {
         modulo.cartella = dir.path();
-        Portfolio& p = modulo.portafoglio;
+        Portfolio& p = modulo.azioni.dati();
         const char* titoli[][4] = {{"Fiat", "300", "14500", "12/03/97"},
                                    {"Eni", "500", "6.10", "04/01/99"},
                                    {"Generali Ass.", "120", "38000", "20/11/98"}};
@@ -54,7 +54,7 @@ struct Ambiente {
             w.show();   // the lists offer the holdings
         return w;
     }
-    SalesBalance& v() { return modulo.vendite; }
+    SalesBalance& v() { return modulo.vendite.dati(); }
     QString file(const QString& nome) const { return dir.filePath(nome); }
 };
 
@@ -391,7 +391,7 @@ private slots:
         QCOMPARE(e.v().numerorighe, 1);
         QCOMPARE(w.nomea[1]->currentText(), QStringLiteral("Fiat"));
         QCOMPARE(w.anno->text(), QStringLiteral("anno 2001"));
-        QCOMPARE(w.nomefile, file);
+        QCOMPARE(e.modulo.vendite.nomefile(), file);
 
         // Another balance replaces this one; the year follows its sale dates and its name.
         SalesBalance altro;
@@ -635,7 +635,7 @@ private slots:
     {
         Ambiente e;
         bilancio& w = e.b();
-        e.modulo.portafoglio.numerotitoli = 0;
+        e.modulo.azioni.dati().numerotitoli = 0;
         w.image1_click();
         QCOMPARE(e.messaggi.registrati,
                  (QList<Messaggio>{Messaggio{QStringLiteral("Non esistono titoli da controllare: prelevarli dall'archivio."),

@@ -3,7 +3,7 @@
 #include "card/singola.h"
 #include "portfolio/frmazioni.h"
 #include "shared/frmdocumento.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shell/casellatesto.h"
 #include "shell/finestre.h"
 #include "shell/immagini.h"
@@ -55,7 +55,7 @@ struct Ambiente {
     Ambiente() { finestre.allafine = [] {}; }
     frmAzioni& a() { return finestre.azioni(); }
     singola& s() { return finestre.finestra<singola>(); }
-    Portfolio& p() { return modulo.portafoglio; }
+    Portfolio& p() { return modulo.azioni.dati(); }
     QAction* voce(QWidget& w, const char* nome) { return w.findChild<QAction*>(QString::fromLatin1(nome)); }
 };
 
@@ -365,18 +365,19 @@ private slots:
         QCOMPARE(e.p().nomititoli[1], QStringLiteral("Alfa"));
         s.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&s));
-        QCOMPARE(s.lbl[1]->text(), QStringLiteral("Alfa"));
-        QCOMPARE(s.text1->toPlainText(), QStringLiteral("nota Alfa"));
+        // The card follows its holding to the row the sort moved it to.
+        QCOMPARE(s.Label1->text(), QStringLiteral("n. 3"));
+        QCOMPARE(s.lbl[1]->text(), QStringLiteral("Zeta"));
+        QCOMPARE(s.text1->toPlainText(), QStringLiteral("nota Zeta"));
         QTest::keyClick(s.text1, Qt::Key_End, Qt::ControlModifier);
         QTest::keyClicks(s.text1, QStringLiteral(" oggi"));
-        QCOMPARE(e.p().notetitoli[1], QStringLiteral("nota Alfa oggi"));
-        QCOMPARE(e.p().notetitoli[3], QStringLiteral("nota Zeta"));
+        QCOMPARE(e.p().notetitoli[3], QStringLiteral("nota Zeta oggi"));
+        QCOMPARE(e.p().notetitoli[1], QStringLiteral("nota Alfa"));
 
         // The card was on the last holding, which the delete dialog took away.
-        s.VScroll1->setValue(3);
         e.a().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&e.a()));
-        cancellatitolo(e.p(), QStringLiteral("Zeta"));
+        e.modulo.azioni.eliminatitolo(QStringLiteral("Zeta"));
         s.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&s));
         QCOMPARE(s.Label1->text(), QStringLiteral("n. 2"));

@@ -5,7 +5,7 @@
 #include "portfolio/archivio.h"
 #include "portfolio/frmazioni.h"
 #include "shared/frmdocumento.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shell/finestre.h"
 
 #include <QAction>
@@ -47,7 +47,7 @@ struct Ambiente {
     int fine = 0;
     Ambiente() { finestre.allafine = [this] { ++fine; }; }
     grafici& g() { return finestre.finestra<grafici>(); }
-    Portfolio& p() { return modulo.portafoglio; }
+    Portfolio& p() { return modulo.azioni.dati(); }
     GrigliaGrafico& griglia() { return g().MSChart1->griglia(); }
 
     // Holdings that pass the input check, over `colonne` dated columns.

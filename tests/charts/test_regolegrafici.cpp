@@ -2,7 +2,7 @@
 #include "charts/regolegrafici.h"
 #include "charts/stampagrafici.h"
 #include "shared/documentotesto.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 
 #include <QDate>
 #include <QImage>
@@ -31,7 +31,7 @@ struct Ambiente {
     ModuloVelno modulo;
     GrigliaGrafico griglia;
     RegoleGrafici regole{modulo, griglia};
-    Portfolio& p() { return modulo.portafoglio; }
+    Portfolio& p() { return modulo.azioni.dati(); }
 
     Ambiente(int titoli, int colonne)
     {

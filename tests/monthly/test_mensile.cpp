@@ -6,7 +6,7 @@
 #include "monthly/mesi.h"
 #include "monthly/stampamensile.h"
 #include "shared/documentotesto.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shell/finestre.h"
 
 #include <QComboBox>
@@ -50,7 +50,7 @@ struct Ambiente {
     Ambiente()
     {
         modulo.cartella = dir.path();
-        Portfolio& p = modulo.portafoglio;
+        Portfolio& p = modulo.azioni.dati();
         p.nomititoli[1] = QStringLiteral("Fiat");
         p.quantitatitoli[1] = QStringLiteral("1000");
         p.prezzititoli[1] = QStringLiteral("10000");

@@ -2,10 +2,10 @@
 #include "doppi.h"
 #include "plan/piano.h"
 #include "portfolio/frmazioni.h"
-#include "shared/cancella.h"
+#include "portfolio/cancella.h"
 #include "shared/documentotesto.h"
 #include "shared/frmdocumento.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shell/casellatesto.h"
 #include "shell/finestre.h"
 
@@ -28,7 +28,7 @@ struct Ambiente {
     Finestre finestre{modulo, messaggi, dialoghi};
     Ambiente() { finestre.allafine = [] {}; }
     piano& w() { return finestre.finestra<piano>(); }
-    Portfolio& p() { return modulo.portafoglio; }
+    Portfolio& p() { return modulo.azioni.dati(); }
 };
 
 QString cella(QTextTable* t, int r, int k) { return selezionacella(t->cellAt(r - 1, k - 1)).selectedText(); }
@@ -76,8 +76,10 @@ private slots:
         QCOMPARE(e.p().notepiano[3], QStringLiteral("comprare\nEni"));
 
         w.hide();
-        w.Text1[3]->setPlainText(QString());   // what the box shows is replaced at reopening
-        e.p().notepiano[3] = QStringLiteral("comprare\nEni");
+        // The plan follows its notes, whoever changes them.
+        e.modulo.azioni.impostanotapiano(3, QStringLiteral("da Eni a Enel"));
+        QCOMPARE(w.Text1[3]->toPlainText(), QStringLiteral("da Eni a Enel"));
+        e.modulo.azioni.impostanotapiano(3, QStringLiteral("comprare\nEni"));
         a.Image4_Click();
         QCOMPARE(w.Text1[3]->toPlainText(), QStringLiteral("comprare\nEni"));
         QCOMPARE(w.label2[3]->text(), QStringLiteral("marzo"));

@@ -5,8 +5,8 @@
 #include "shared/campi.h"
 #include "ranking/classifica.h"
 #include "shell/frmsplash.h"
-#include "shared/cancella.h"
-#include "shared/modulovelno.h"
+#include "portfolio/cancella.h"
+#include "documenti/modulovelno.h"
 #include "shell/arredo.h"
 #include "shell/finestre.h"
 #include "shell/immagini.h"
@@ -51,7 +51,7 @@ struct Ambiente {
     int fine = 0;
     Ambiente() { finestre.allafine = [this] { ++fine; }; }
     frmAzioni& a() { return finestre.azioni(); }
-    Portfolio& p() { return modulo.portafoglio; }
+    Portfolio& p() { return modulo.azioni.dati(); }
 };
 
 QStringList testi(const QList<Messaggio>& m)
@@ -310,7 +310,7 @@ private slots:
         // Full: a key more is refused and told.
         Portfolio pieno;
         pieno.strategia = QString(testomassimo, u'y');
-        a.mostraarchivio(std::move(pieno), file);
+        e.modulo.azioni.sostituisci(std::move(pieno), file, true);
         a.strategia->moveCursor(QTextCursor::End);
         e.messaggi.registrati.clear();
         QTest::keyClicks(a.strategia, QStringLiteral("z"));
@@ -1024,7 +1024,7 @@ private slots:
         a.pulsante[2]->trigger();
         QCOMPARE(e.dialoghi.filechiesti.size(), 1);
         QCOMPARE(e.dialoghi.filechiesti[0], (RichiestaFile{QStringLiteral("Salva file"), filtrosalva, 1}));
-        QCOMPARE(a.nomefile, file);
+        QCOMPARE(e.modulo.azioni.nomefile(), file);
         QVERIFY(QFile::exists(file));
         // ... and not again.
         a.findChild<QAction*>(QStringLiteral("salva"))->trigger();
@@ -1034,11 +1034,11 @@ private slots:
         e.dialoghi.prossimofile = altro;
         a.findChild<QAction*>(QStringLiteral("salvanome"))->trigger();
         QCOMPARE(e.dialoghi.filechiesti.last(), (RichiestaFile{QStringLiteral("Salva file con nome"), filtrosalva, 1}));
-        QCOMPARE(a.nomefile, altro);
+        QCOMPARE(e.modulo.azioni.nomefile(), altro);
         // Cancelled, Save As leaves the file in use as it was.
         e.dialoghi.prossimofile.clear();
         a.salvanome_Click();
-        QCOMPARE(a.nomefile, altro);
+        QCOMPARE(e.modulo.azioni.nomefile(), altro);
 
         // Open into a fresh window state.
         Ambiente f;
@@ -1048,7 +1048,7 @@ private slots:
         f.dialoghi.prossimofile = file;
         b.pulsante[1]->trigger();
         QCOMPARE(f.dialoghi.filechiesti.last(), (RichiestaFile{QString(), filtroapri, 2}));
-        QCOMPARE(b.nomefile, file);
+        QCOMPARE(f.modulo.azioni.nomefile(), file);
         QCOMPARE(f.p().numerotitoli, 1);
         QCOMPARE(f.p().numerocolonne, 3);
         QCOMPARE(b.strategia->toPlainText(), QStringLiteral("tenere, per ora"));
@@ -1068,7 +1068,7 @@ private slots:
         b.pulsante[4]->trigger();
         QCOMPARE(f.dialoghi.filechiesti.last(), (RichiestaFile{f.modulo.titoloelimina, filtroapri, 2}));
         QVERIFY(!QFile::exists(file));
-        QCOMPARE(b.nomefile, file);
+        QCOMPARE(f.modulo.azioni.nomefile(), file);
         QCOMPARE(f.p().nomititoli[1], QStringLiteral("Fiat"));
         b.salva_Click();   // recreates it
         QVERIFY(QFile::exists(file));
@@ -1129,7 +1129,7 @@ private slots:
         a.valore[2][1]->setText(QStringLiteral("7"));
         a.strategia->setPlainText(QStringLiteral("appunti"));
         e.p().notetitoli[1] = QStringLiteral("nota");
-        a.nomefile = QStringLiteral("Velno-azioni-prima");
+        e.modulo.azioni.impostanomefile(QStringLiteral("Velno-azioni-prima"));
         e.dialoghi.prossimofile = annulla ? QString() : file;
         a.apri_Click();
         QCOMPARE(e.p().nomititoli[1], QStringLiteral("Non salvato"));
@@ -1137,7 +1137,7 @@ private slots:
         QCOMPARE(e.p().notetitoli[1], QStringLiteral("nota"));
         QCOMPARE(e.p().strategia, QStringLiteral("appunti"));
         QCOMPARE(a.nome[1]->currentText(), QStringLiteral("Non salvato"));
-        QCOMPARE(a.nomefile, QStringLiteral("Velno-azioni-prima"));
+        QCOMPARE(e.modulo.azioni.nomefile(), QStringLiteral("Velno-azioni-prima"));
         if (annulla) {
             QVERIFY(e.messaggi.registrati.isEmpty());
             return;

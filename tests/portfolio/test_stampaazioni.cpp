@@ -4,7 +4,7 @@
 #include "portfolio/stampaazioni.h"
 #include "shared/documentotesto.h"
 #include "shared/frmdocumento.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shell/finestre.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -272,7 +272,7 @@ private slots:
         MessaggiRegistrati messaggi;
         DialoghiRegistrati dialoghi;
         Finestre finestre(modulo, messaggi, dialoghi);
-        modulo.portafoglio = tretitoli();
+        modulo.azioni.dati() = tretitoli();
         frmAzioni& a = finestre.azioni();
         a.HScroll1->setValue(3);   // columns 3..7
         a.VScroll1->setValue(3);   // where the print puts the grid: its redraw changes no box
@@ -314,20 +314,20 @@ private slots:
                                                     QStringLiteral("Velno: stampa dati finestra"), Icona::Esclamativa}));
         QVERIFY(finestre.documenti().isEmpty());
 
-        modulo.portafoglio = tretitoli();
+        modulo.azioni.dati() = tretitoli();
         for (int i = 20; i <= 30; ++i) {   // beyond the first ten rows: the totals must cover them
-            modulo.portafoglio.nomititoli[i] = QStringLiteral("T%1").arg(i);
-            modulo.portafoglio.quantitatitoli[i] = QStringLiteral("1");
-            modulo.portafoglio.prezzititoli[i] = QStringLiteral("1");
-            modulo.portafoglio.dateacquisto[i] = QStringLiteral("01/01/99");
+            modulo.azioni.dati().nomititoli[i] = QStringLiteral("T%1").arg(i);
+            modulo.azioni.dati().quantitatitoli[i] = QStringLiteral("1");
+            modulo.azioni.dati().prezzititoli[i] = QStringLiteral("1");
+            modulo.azioni.dati().dateacquisto[i] = QStringLiteral("01/01/99");
         }
         for (int i = 4; i < 20; ++i) {
-            modulo.portafoglio.nomititoli[i] = QStringLiteral("R%1").arg(i);
-            modulo.portafoglio.quantitatitoli[i] = QStringLiteral("1");
-            modulo.portafoglio.prezzititoli[i] = QStringLiteral("1");
-            modulo.portafoglio.dateacquisto[i] = QStringLiteral("01/01/99");
+            modulo.azioni.dati().nomititoli[i] = QStringLiteral("R%1").arg(i);
+            modulo.azioni.dati().quantitatitoli[i] = QStringLiteral("1");
+            modulo.azioni.dati().prezzititoli[i] = QStringLiteral("1");
+            modulo.azioni.dati().dateacquisto[i] = QStringLiteral("01/01/99");
         }
-        modulo.portafoglio.numerotitoli = 30;
+        modulo.azioni.dati().numerotitoli = 30;
         a.aggiornatitoli();
         a.findChild<QAction*>(QStringLiteral("solodati"))->trigger();
         QCOMPARE(a.VScroll1->value(), 30);
@@ -362,7 +362,7 @@ private slots:
         QVERIFY(messaggi.registrati.last().testo.contains(aperto));
         QFile::remove(aperto);
         // Printing changed nothing in the Portfolio.
-        QCOMPARE(modulo.portafoglio.nomititoli[1], QStringLiteral("Fiat"));
+        QCOMPARE(modulo.azioni.dati().nomititoli[1], QStringLiteral("Fiat"));
     }
 };
 

@@ -4,7 +4,7 @@
 #include "ranking/classifica.h"
 #include "shared/documentotesto.h"
 #include "shared/frmdocumento.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shell/finestre.h"
 #include "shell/immagini.h"
 
@@ -23,7 +23,7 @@ struct Ambiente {
     Finestre finestre{modulo, messaggi, dialoghi};
     Ambiente() { finestre.allafine = [] {}; }
     classifica& c() { return finestre.finestra<classifica>(); }
-    Portfolio& p() { return modulo.portafoglio; }
+    Portfolio& p() { return modulo.azioni.dati(); }
 
     // Holdings named A, B, ... quoted column by column; the columns dated 01/02/99, 02/02/99, ...
     void riempi(const QList<QStringList>& quotazioni, int colonne)
@@ -84,6 +84,26 @@ private slots:
         }
         QCOMPARE(c.Label4->text(), QStringLiteral("incrementi dal giorno 01/02/99 al giorno 02/02/99"));
         QCOMPARE(c.Label6->text(), QStringLiteral("quotazione finale n. 2 del giorno 02/02/99"));
+    }
+
+    // The ranking on screen follows the Portfolio: a sort ranks the same holdings again, a
+    // clear leaves no holding of the old one, without a message.
+    void segueilportafoglio()
+    {
+        Ambiente e;
+        e.riempi({{"10", "12"}, {"8", "6"}, {"7"}}, 2);
+        e.p().nomititoli[1] = QStringLiteral("Z");
+        classifica& c = e.c();
+        c.HScroll1->setValue(2);
+        QCOMPARE(riga(c, 1), (QStringList{"1", "Z", "20"}));
+        e.modulo.azioni.ordinaperazioni();
+        QCOMPARE(riga(c, 1), (QStringList{"1", "Z", "20"}));
+        QCOMPARE(riga(c, 3), (QStringList{"3", "B", "-25"}));
+        e.modulo.azioni.svuota();
+        for (int i = 1; i <= 3; ++i)
+            QVERIFY2(c.Label1[i]->text().isEmpty() && c.Label2[i]->text().isEmpty(), qPrintable(riga(c, i).join(u' ')));
+        QVERIFY(c.Label4->text().isEmpty());
+        QVERIFY(e.messaggi.registrati.isEmpty());
     }
 
     void sceltecolscorrimento_euro()

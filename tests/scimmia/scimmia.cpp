@@ -21,7 +21,7 @@
 #include "portfolio/frmazioni.h"
 #include "shared/cartelle.h"
 #include "shared/frmdocumento.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shell/arredo.h"
 #include "shell/filedistribuiti.h"
 #include "shell/finestre.h"
@@ -724,7 +724,7 @@ private:
         bilancio& b = m_finestre->finestra<bilancio>();
         m_dialoghi.prossimo = m_bilancio;
         b.apri_Click();
-        if (m_modulo->portafoglio.numerotitoli == 0 || m_modulo->vendite.numerorighe == 0)
+        if (m_modulo->azioni.dati().numerotitoli == 0 || m_modulo->vendite.tabelle().numerorighe == 0)
             m_errore = QStringLiteral("gli esempi non si sono aperti");
         a.show();
         a.raise();
@@ -769,21 +769,21 @@ private:
         QTest::keyClicks(casella, QStringLiteral("Risponde"));
         QCoreApplication::processEvents();
         const int n = a.primotitolo + 2;
-        if (m_modulo->portafoglio.nomititoli[n] != u"Risponde")
+        if (m_modulo->azioni.dati().nomititoli[n] != u"Risponde")
             return QStringLiteral("alla fine il programma non risponde: il nome scritto nella riga 3 non è nella tabella (\"%1\")")
-                .arg(m_modulo->portafoglio.nomititoli[n]);
-        return differenzagriglia(a, m_modulo->portafoglio);
+                .arg(m_modulo->azioni.dati().nomititoli[n]);
+        return differenzagriglia(a, m_modulo->azioni.dati());
     }
 
     // Every window on screen that shows the tables, against them.
     QString differenze()
     {
-        const Portfolio& p = m_modulo->portafoglio;
+        const Portfolio& p = m_modulo->azioni.dati();
         QString d = differenzagriglia(m_finestre->azioni(), p);
         if (d.isEmpty() && m_finestre->caricata<singola>())
             d = differenzascheda(m_finestre->finestra<singola>(), p);
         if (d.isEmpty() && m_finestre->caricata<bilancio>())
-            d = differenzabilancio(m_finestre->finestra<bilancio>(), m_modulo->vendite);
+            d = differenzabilancio(m_finestre->finestra<bilancio>(), m_modulo->vendite.dati());
         if (d.isEmpty())
             d = differenzaappunti(*m_finestre, p);
         return d;

@@ -5,7 +5,7 @@
 #include "shared/documentotesto.h"
 #include "shared/frmdocumento.h"
 #include "shared/scritturasicura.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shell/finestre.h"
 
 #include <QComboBox>

@@ -1,5 +1,5 @@
 #include "shared/campi.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 
 #include <QDir>
 #include <QFile>

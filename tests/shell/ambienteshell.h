@@ -1,6 +1,6 @@
 #pragma once
 #include "doppi.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shell/filedistribuiti.h"
 #include "shell/finestre.h"
 #include "shell/suono.h"

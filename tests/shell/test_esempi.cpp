@@ -14,7 +14,7 @@
 #include "shared/campi.h"
 #include "shared/cartelle.h"
 #include "shared/date.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shared/numeri.h"
 #include "shell/filedistribuiti.h"
 #include "shell/finestre.h"

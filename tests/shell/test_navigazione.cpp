@@ -7,7 +7,7 @@
 #include "plan/piano.h"
 #include "portfolio/frmazioni.h"
 #include "ranking/classifica.h"
-#include "shared/cancella.h"
+#include "portfolio/cancella.h"
 #include "shell/frmsplash.h"
 #include "shell/frmtip.h"
 #include "shell/guida.h"
@@ -102,7 +102,7 @@ bool usa(QWidget* w, const QString& nome)
 // checked, and one sale in the balance.
 void prepara(ModuloVelno& m)
 {
-    Portfolio& p = m.portafoglio;
+    Portfolio& p = m.azioni.dati();
     const char* nomi[] = {"Eni", "Fiat"};
     for (int i = 1; i <= 2; ++i) {
         p.nomititoli[i] = QString::fromLatin1(nomi[i - 1]);
@@ -116,7 +116,7 @@ void prepara(ModuloVelno& m)
         p.datequotazioni[c] = QStringLiteral("0%1/02/99").arg(c);
     p.numerotitoli = 2;
     p.numerocolonne = 3;
-    SalesBalance& v = m.vendite;
+    SalesBalance& v = m.vendite.dati();
     v.nomea[1] = QStringLiteral("Eni");
     v.dataacquisto[1] = QStringLiteral("04/01/99");
     v.nacq[1] = QStringLiteral("100");

@@ -2,7 +2,7 @@
 #include "balance/frmbilancio.h"
 #include "balance/salesbalance.h"
 #include "portfolio/frmazioni.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shell/finestre.h"
 #include "shell/ripristino.h"
 #include "shell/frmsplash.h"
@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -112,7 +113,7 @@ private slots:
         QCOMPARE(m.pulsanti, Pulsanti::RipristinaIgnora);
         QVERIFY2(m.testo.contains(QStringLiteral("il portafoglio mai archiviato e il bilancio delle vendite mai archiviato")),
                  qPrintable(m.testo));
-        const Portfolio& pf = e.modulo.portafoglio;
+        const Portfolio& pf = e.modulo.azioni.dati();
         if (!ripristina) {
             QVERIFY(pf.nomititoli[1].isEmpty());
             QVERIFY(!QFile::exists(e.finestre.ripristino()->fileportafoglio()));
@@ -124,7 +125,7 @@ private slots:
         QCOMPARE(pf.quotazioni(3, 2), QStringLiteral("7,5"));
         QCOMPARE(a.nome[1]->currentText(), QStringLiteral("Fiat"));
         QCOMPARE(a.valore[3][2]->text(), QStringLiteral("7,5"));
-        QCOMPARE(e.modulo.vendite.datavendita[1], QStringLiteral("12/03/99"));
+        QCOMPARE(e.modulo.vendite.dati().datavendita[1], QStringLiteral("12/03/99"));
         QCOMPARE(e.finestre.finestra<bilancio>().datavendita[1]->text(), QStringLiteral("12/03/99"));
         // Still not archived: the copy stays until a save.
         QVERIFY(QFile::exists(e.finestre.ripristino()->fileportafoglio()));
@@ -190,6 +191,36 @@ private slots:
         QVERIFY(orologio.elapsed() < 2000);
     }
 
+    void inattivo_nessunlavoro()
+    {
+        // Idle with unsaved data, the copy is written once and then nothing runs; a change
+        // from any window (the plan, the balance's currency) is copied in turn.
+        QTemporaryDir cartella;
+        Ambiente e(cartella.path());
+        Ripristino* r = e.finestre.ripristino();
+        QVERIFY(!r->inattesa());
+        frmAzioni& a = e.finestre.azioni();
+        a.show();
+        QTest::keyClicks(a.nome[1]->lineEdit(), QStringLiteral("Eni"));
+        QVERIFY(r->inattesa());
+        QVERIFY(attendi([r] { return QFile::exists(r->fileportafoglio()); }));
+        QVERIFY(!r->inattesa());
+        const QDateTime scritta = QFileInfo(r->fileportafoglio()).lastModified();
+        QTest::qWait(100);
+        QVERIFY(!r->inattesa());
+        QCOMPARE(QFileInfo(r->fileportafoglio()).lastModified(), scritta);
+
+        e.finestre.mostra<piano>().Text1[4]->setPlainText(QStringLiteral("aprile"));
+        QVERIFY(attendi([r] {
+            QFile f(r->fileportafoglio());
+            return f.open(QIODevice::ReadOnly) && f.readAll().contains("aprile");
+        }));
+        bilancio& b = e.finestre.mostra<bilancio>();
+        QTest::keyClicks(b.datavendita[1], QStringLiteral("12/03/99"));
+        QVERIFY(attendi([r] { return QFile::exists(r->filebilancio()); }));
+        QVERIFY(!r->inattesa());
+    }
+
     void temporaneidiunacaduta_eletturefallite()
     {
         QTemporaryDir cartella, utente;
@@ -241,9 +272,9 @@ private slots:
         Ambiente e(cartella.path());
         digita(e);
         QTest::qWait(50);   // the start's offer has looked (there was nothing to offer)
-        e.modulo.portafoglio.notepiano[3] = QStringLiteral("vendere a marzo");
-        e.finestre.azioni().nomefile = QStringLiteral("/percorso/Velno-azioni-casa");
-        e.finestre.finestra<bilancio>().nomefile = QStringLiteral("/percorso/Velno-bilancio-casa-1999");
+        e.modulo.azioni.dati().notepiano[3] = QStringLiteral("vendere a marzo");
+        e.modulo.azioni.impostanomefile(QStringLiteral("/percorso/Velno-azioni-casa"));
+        e.modulo.vendite.impostanomefile(QStringLiteral("/percorso/Velno-bilancio-casa-1999"));
         e.messaggi.risposte.push_back(Risposta::Si);
         e.finestre.confermauscita();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -255,8 +286,8 @@ private slots:
         QCOMPARE(a.valore[3][2]->text(), QStringLiteral("7,5"));
         QCOMPARE(e.finestre.finestra<piano>().Text1[3]->toPlainText(), QStringLiteral("vendere a marzo"));
         // Salva goes on writing to the archives in use, and a copy keeps their names.
-        QCOMPARE(a.nomefile, QStringLiteral("/percorso/Velno-azioni-casa"));
-        QCOMPARE(e.finestre.finestra<bilancio>().nomefile, QStringLiteral("/percorso/Velno-bilancio-casa-1999"));
+        QCOMPARE(e.modulo.azioni.nomefile(), QStringLiteral("/percorso/Velno-azioni-casa"));
+        QCOMPARE(e.modulo.vendite.nomefile(), QStringLiteral("/percorso/Velno-bilancio-casa-1999"));
         QTest::qWait(100);
         QCOMPARE(testi(e.messaggi.registrati), QStringList{e.messaggi.registrati.value(0).testo});   // the exit question only
         QVERIFY(e.messaggi.registrati[0].testo.startsWith(QStringLiteral("Vuoi uscire")));

@@ -1,4 +1,4 @@
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shared/campi.h"
 #include "shared/numeri.h"
 

@@ -1,8 +1,6 @@
-#include "shared/cancella.h"
-#include "card/singola.h"
-#include "portfolio/frmazioni.h"
+#include "portfolio/cancella.h"
 #include "portfolio/portfolio.h"
-#include "shared/modulovelno.h"
+#include "documenti/modulovelno.h"
 #include "shell/finestre.h"
 
 #include <QComboBox>
@@ -54,7 +52,7 @@ cancella::cancella(Finestre& finestre) : QWidget(nullptr, Qt::Dialog), m_finestr
 
 void cancella::Option1_Click(int indice)
 {
-    const Portfolio& p = m_finestre.modulo().portafoglio;
+    const Portfolio& p = m_finestre.modulo().azioni.tabelle();
     Combo1->clear();
     Combo2->clear();
     // The names typed since the last check count too, not only the checked ones.
@@ -72,22 +70,17 @@ void cancella::Option1_Click(int indice)
 
 void cancella::avanti_Click()
 {
-    Portfolio& p = m_finestre.modulo().portafoglio;
-    frmAzioni& azioni = m_finestre.azioni();
+    // The windows that show the Portfolio follow the document.
+    DocumentoAzioni& d = m_finestre.modulo().azioni;
     switch (scelta) {
     case 1:
-        m_finestre.cancellatutto();
+        d.svuota();
         break;
     case 2:
-        cancellatitolo(p, Combo1->currentText());
-        azioni.aggiornatitoli();
-        // The later holdings moved up a row: the card follows.
-        if (m_finestre.caricata<singola>())
-            m_finestre.finestra<singola>().rileggi();
+        d.eliminatitolo(Combo1->currentText());
         break;
     case 3:
-        cancelladata(p, Combo2->currentText());
-        azioni.aggiornaquotazioni();
+        d.eliminadata(Combo2->currentText());
         break;
     default:
         break;

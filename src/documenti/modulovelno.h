@@ -1,12 +1,12 @@
 #pragma once
-#include "balance/salesbalance.h"
-#include "portfolio/portfolio.h"
+#include "documenti/documentoazioni.h"
+#include "documenti/documentobilancio.h"
 
 #include <QColor>
 #include <QString>
 #include <array>
 
-// The program's shared data: identity, message titles, the Portfolio, the yearly totals,
+// The program's state: identity, message titles, the two documents, the yearly totals,
 // the card state and the chart positions. main creates one and hands it to every window.
 class ModuloVelno {
 public:
@@ -26,9 +26,9 @@ public:
     QString titoloaiuto;
     QString titoloelimina;     // the open dialog used to delete an archive file
 
-    Portfolio portafoglio;
-    // The annual balance of shares sold, shared by the balance and the monthly windows.
-    SalesBalance vendite;
+    // The two documents: the Portfolio, and the annual balance of shares sold.
+    DocumentoAzioni azioni;
+    DocumentoBilancio vendite;
 
     // Yearly totals, index = year - 1994 (1994..2044): the texts of the balance labels.
     static constexpr int primoanno = 1994;
@@ -52,11 +52,6 @@ public:
     int titoloscheda = 1;
     int colonnascheda = 1;
     int quotazionemancante = 0;
-
-    // The archives in use when their windows were last unloaded (by the exit confirmation's
-    // closing screen): loaded again, the windows go on saving to them.
-    QString archivioazioni;
-    QString archiviobilancio;
 
     // Chart positions
     int primotitolografico = 1;

@@ -1,0 +1,97 @@
+#include "documenti/documentobilancio.h"
+#include "balance/archiviobilancio.h"
+#include "balance/vendite.h"
+
+void DocumentoBilancio::cambio()
+{
+    m_modificato = true;
+    emit cambiato();
+}
+
+void DocumentoBilancio::modifica(const std::function<void(SalesBalance&)>& cambia)
+{
+    cambia(m_b);
+    emit righecambiate();
+    cambio();
+}
+
+void DocumentoBilancio::inEuro()
+{
+    if (m_ineuro)
+        return;
+    m_ineuro = true;
+    m_b.fattore = cambiosingolo;
+    convertiineuro(m_b);
+    emit valutacambiata(true);
+    cambio();
+}
+
+void DocumentoBilancio::inLire()
+{
+    if (!m_ineuro)
+        return;
+    m_ineuro = false;
+    m_b.fattore = cambiosingolo;
+    convertiinlire(m_b);
+    emit valutacambiata(false);
+    cambio();
+}
+
+bool DocumentoBilancio::apri(const QString& file, QString* errore)
+{
+    std::optional<SalesBalance> letto = apribilancio(file, errore);
+    if (!letto)
+        return false;
+    sostituisci(std::move(*letto), file, true);
+    return true;
+}
+
+bool DocumentoBilancio::salva(const QString& file, QString* errore)
+{
+    if (!salvabilancio(m_b, file, errore))
+        return false;
+    m_nomefile = file;
+    m_b.annobilancio = file.right(4);
+    m_modificato = false;
+    emit salvato();
+    return true;
+}
+
+void DocumentoBilancio::sostituisci(SalesBalance letto, const QString& file, bool salvato)
+{
+    // The file is in lire; the factor of the last switch stays, as the totals use it.
+    letto.fattore = m_b.fattore;
+    letto.primariga = 1;
+    // Every row shows what its prices and shares make, whatever figures the file stored.
+    ricalcolarighe(letto);
+    m_b = std::move(letto);
+    m_nomefile = file;
+    m_b.annobilancio = file.right(4);
+    m_ineuro = false;
+    m_modificato = !salvato;
+    emit sostituito();
+    emit cambiato();
+    if (salvato)
+        emit this->salvato();
+}
+
+void DocumentoBilancio::svuota()
+{
+    // Every row, not only the counted ones: a line typed without a stock must not come back.
+    // The currency, the year and the row shown stay.
+    for (int riga = 1; riga <= SalesBalance::maxrighe; ++riga) {
+        const auto r = std::size_t(riga);
+        for (SalesBalance::Colonna* c : {&m_b.nomea, &m_b.dataacquisto, &m_b.nacq, &m_b.prezzo0, &m_b.datavendita,
+                                         &m_b.na, &m_b.prezzo, &m_b.pagato, &m_b.realizzato, &m_b.percento})
+            (*c)[r].clear();
+        m_b.prezzonumero[r] = false;
+        m_b.impostati[r] = 0;
+        m_b.prezzilire[r] = {};
+        // A name typed by hand afterwards must not show the notes of the sale cleared.
+        if (riga <= SalesBalance::maxvendite)
+            m_b.appunti[r].clear();
+    }
+    m_b.numerorighe = 0;
+    emit svuotato();
+    cambio();
+}

@@ -1,0 +1,59 @@
+#pragma once
+#include "balance/salesbalance.h"
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+// The sales balance as a document: its rows, the archive they belong to, whether they hold
+// changes not yet saved, and the currency the rows are shown in. Every change is announced,
+// so that the monthly window and the recovery copy follow without being told.
+//
+// tabelle() is for reading; a change goes through modifica() (one row or many, computed by
+// the rules over the rows), a currency switch, an open or a clear.
+class DocumentoBilancio : public QObject {
+    Q_OBJECT
+public:
+    DocumentoBilancio() = default;
+
+    const SalesBalance& tabelle() const { return m_b; }
+    SalesBalance& dati() { return m_b; }
+
+    QString nomefile() const { return m_nomefile; }
+    void impostanomefile(const QString& file) { m_nomefile = file; }
+    bool modificato() const { return m_modificato; }
+    // Whether the rows hold euro (they are in lire after an open, and in every file).
+    bool ineuro() const { return m_ineuro; }
+
+    // A change of the rows: `cambia` runs on them and the change is announced.
+    void modifica(const std::function<void(SalesBalance&)>& cambia);
+    // Where the window stands (the first row shown): no change of the data.
+    void impostaprimariga(int riga) { m_b.primariga = riga; }
+
+    // The rows converted to euro, or back to lire (never twice the same way).
+    void inEuro();
+    void inLire();
+
+    // The archive. An open replaces the rows only with a whole file, in lire.
+    bool apri(const QString& file, QString* errore);
+    bool salva(const QString& file, QString* errore);
+    void sostituisci(SalesBalance letto, const QString& file, bool salvato);
+    // Every row emptied, the count 0; the currency stays.
+    void svuota();
+
+signals:
+    void righecambiate();       // some rows' fields or figures
+    void valutacambiata(bool euro);
+    void sostituito();          // opened or brought back
+    void svuotato();            // every row emptied
+    void cambiato();            // after any of the above
+    void salvato();
+
+private:
+    void cambio();
+
+    SalesBalance m_b;
+    QString m_nomefile;
+    bool m_modificato = false;
+    bool m_ineuro = false;
+};
