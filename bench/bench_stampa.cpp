@@ -4,7 +4,7 @@
 #include "portfolio/stampaazioni.h"
 #include "shared/docx.h"
 #include "shared/documentotesto.h"
-#include "shared/frmdocumento.h"
+#include "shell/frmdocumento.h"
 #include "documenti/modulovelno.h"
 #include "shell/finestre.h"
 

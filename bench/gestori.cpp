@@ -9,7 +9,7 @@
 #include "portfolio/frmazioni.h"
 #include "ranking/classifica.h"
 #include "portfolio/cancella.h"
-#include "shared/frmdocumento.h"
+#include "shell/frmdocumento.h"
 #include "shell/frmsplash.h"
 #include "shell/frmtip.h"
 #include "shell/guida.h"

@@ -4,7 +4,7 @@
 #include "pienoportafoglio.h"
 #include "portfolio/archivio.h"
 #include "portfolio/frmazioni.h"
-#include "shared/frmdocumento.h"
+#include "shell/frmdocumento.h"
 #include "shell/arredo.h"
 #include "shell/filedistribuiti.h"
 

@@ -15,7 +15,7 @@
 #include "shared/cartelle.h"
 #include "shared/documentotesto.h"
 #include "shared/docx.h"
-#include "shared/frmdocumento.h"
+#include "shell/frmdocumento.h"
 #include "shared/dialoghi.h"
 #include "shared/messaggi.h"
 #include "documenti/modulovelno.h"

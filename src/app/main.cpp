@@ -1,6 +1,6 @@
 #include "shared/cartelle.h"
-#include "shared/dialoghiqt.h"
-#include "shared/messaggiqt.h"
+#include "shell/dialoghiqt.h"
+#include "shell/messaggiqt.h"
 #include "documenti/modulovelno.h"
 #include "shell/arredo.h"
 #include "shell/aspetto.h"

@@ -6,7 +6,7 @@
 #include "portfolio/portfolio.h"
 #include "portfolio/cancella.h"
 #include "shared/documentotesto.h"
-#include "shared/frmdocumento.h"
+#include "shell/frmdocumento.h"
 #include "shared/messaggi.h"
 #include "documenti/modulovelno.h"
 #include "shell/frmsplash.h"

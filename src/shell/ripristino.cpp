@@ -5,7 +5,7 @@
 #include "shared/cartelle.h"
 #include "shared/messaggi.h"
 #include "documenti/modulovelno.h"
-#include "shared/recupero.h"
+#include "documenti/recupero.h"
 #include "shared/scritturasicura.h"
 #include "shell/finestre.h"
 

@@ -4,7 +4,7 @@
 #include "doppi.h"
 #include "monthly/frmmensile.h"
 #include "portfolio/frmazioni.h"
-#include "shared/frmdocumento.h"
+#include "shell/frmdocumento.h"
 #include "documenti/modulovelno.h"
 #include "shared/scritturasicura.h"
 #include "shell/finestre.h"

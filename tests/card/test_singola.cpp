@@ -2,7 +2,7 @@
 #include "doppi.h"
 #include "card/singola.h"
 #include "portfolio/frmazioni.h"
-#include "shared/frmdocumento.h"
+#include "shell/frmdocumento.h"
 #include "documenti/modulovelno.h"
 #include "shell/casellatesto.h"
 #include "shell/finestre.h"

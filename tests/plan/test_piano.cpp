@@ -4,7 +4,7 @@
 #include "portfolio/frmazioni.h"
 #include "portfolio/cancella.h"
 #include "shared/documentotesto.h"
-#include "shared/frmdocumento.h"
+#include "shell/frmdocumento.h"
 #include "documenti/modulovelno.h"
 #include "shell/casellatesto.h"
 #include "shell/finestre.h"

@@ -3,7 +3,7 @@
 #include "portfolio/frmazioni.h"
 #include "portfolio/stampaazioni.h"
 #include "shared/documentotesto.h"
-#include "shared/frmdocumento.h"
+#include "shell/frmdocumento.h"
 #include "documenti/modulovelno.h"
 #include "shell/finestre.h"
 

@@ -3,7 +3,7 @@
 #include "portfolio/frmazioni.h"
 #include "ranking/classifica.h"
 #include "shared/documentotesto.h"
-#include "shared/frmdocumento.h"
+#include "shell/frmdocumento.h"
 #include "documenti/modulovelno.h"
 #include "shell/finestre.h"
 #include "shell/immagini.h"

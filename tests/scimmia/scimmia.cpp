@@ -20,7 +20,7 @@
 #include "portfolio/archivio.h"
 #include "portfolio/frmazioni.h"
 #include "shared/cartelle.h"
-#include "shared/frmdocumento.h"
+#include "shell/frmdocumento.h"
 #include "documenti/modulovelno.h"
 #include "shell/arredo.h"
 #include "shell/filedistribuiti.h"

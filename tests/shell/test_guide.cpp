@@ -1,7 +1,7 @@
 #include "ambienteshell.h"
 #include "didascalie.h"
 #include "shared/documentotesto.h"
-#include "shared/frmdocumento.h"
+#include "shell/frmdocumento.h"
 #include "shell/guida.h"
 #include "shell/guide.h"
 #include "shell/sommario.h"

@@ -2,7 +2,7 @@
 #include "didascalie.h"
 #include "leggizip.h"
 #include "portfolio/frmazioni.h"
-#include "shared/frmdocumento.h"
+#include "shell/frmdocumento.h"
 #include "shell/guida.h"
 #include "shell/informa.h"
 #include "shell/sommario.h"

@@ -1,4 +1,4 @@
-#include "shared/dialoghiqt.h"
+#include "shell/dialoghiqt.h"
 
 #include <QColorDialog>
 #include <QFileDialog>

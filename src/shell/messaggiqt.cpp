@@ -1,4 +1,4 @@
-#include "shared/messaggiqt.h"
+#include "shell/messaggiqt.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "shared/frmdocumento.h"
+#include "shell/frmdocumento.h"
 #include "shared/dialoghi.h"
 #include "shared/docx.h"
 #include "shared/documentotesto.h"

@@ -1,4 +1,4 @@
-#include "shared/recupero.h"
+#include "documenti/recupero.h"
 #include "balance/archiviobilancio.h"
 #include "balance/salesbalance.h"
 #include "balance/vendite.h"
