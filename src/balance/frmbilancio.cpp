@@ -12,6 +12,8 @@
 #include "documenti/modulovelno.h"
 #include "shared/numeri.h"
 #include "shared/scritturasicura.h"
+#include "shell/archiviazione.h"
+#include "shell/comandi.h"
 #include "shell/finestre.h"
 #include "shell/frmtip.h"
 #include "shell/guida.h"
@@ -68,7 +70,6 @@ bilancio::bilancio(Finestre& finestre)
     setWindowTitle(QStringLiteral("Velno: bilancio annuale delle vendite"));
     costruiscicontrolli();
     costruiscimenu();
-    costruiscitoolbar();
 
     m_resize->adatta(this, QSize(larghezzaprogetto / clsResize::twip, 6825 / clsResize::twip), true);
 
@@ -252,78 +253,66 @@ void bilancio::costruiscicontrolli()
 
 void bilancio::costruiscimenu()
 {
-    QMenu* file = aggiungimenu(this, "file", QStringLiteral("&File"));
-    aggiungivoce(file, "apri", QStringLiteral("&Apri..."), this, &bilancio::apri_Click);
-    aggiungivoce(file, "salva", QStringLiteral("&Salva"), this, &bilancio::salva_Click);
-    aggiungivoce(file, "salvanome", QStringLiteral("Salva con &nome..."), this, &bilancio::salvanome_Click);
-    aggiungivoce(file, "eliminare", QStringLiteral("E&limina..."), this, &bilancio::eliminare_click);
-    file->addSeparator();
-    aggiungivoce(file, "solodati", QStringLiteral("S&tampa"), this, &bilancio::solodati_Click);
-    file->addSeparator();
-    aggiungivoce(file, "esci", QStringLiteral("&Esci"), this, &bilancio::uscita_Click);
-
-    QMenu* modif = aggiungimenu(this, "modif", QStringLiteral("&Modifica"));
-    // Listed as they always were, with no operation behind them.
-    aggiungivoce(modif, "ordinamentoazioni", QStringLiteral("&Ordina azioni alfabeticamente"))->setEnabled(false);
-    aggiungivoce(modif, "ordinamentovendite", QStringLiteral("Ordina vendite &temporalmente"))->setEnabled(false);
-    modif->addSeparator();
-    aggiungivoce(modif, "colorare", QStringLiteral("&Colore di sfondo"), this, &bilancio::colorare_Click);
-    modif->addSeparator();
-    aggiungivoce(modif, "controllodati", QStringLiteral("Controllo &dati immessi"))->setEnabled(false);
-    aggiungivoce(modif, "cancelladati", QStringLiteral("C&ancella dati finestra"), this, &bilancio::cancelladati_Click);
-
-    QMenu* visu = aggiungimenu(this, "visu", QStringLiteral("&Visualizza"));
-    aggiungivoce(visu, "fin1", QStringLiteral("Finestra Azioni"), this, &bilancio::fin1_Click);
-    aggiungivoce(visu, "fin2", QStringLiteral("Finestra Schede"), this, &bilancio::fin2_Click);
-    QAction* fin3 = aggiungivoce(visu, "fin3", QStringLiteral("Finestra Bilancio"), this, &bilancio::fin3_Click);
+    auto f = [this](void (bilancio::*g)()) { return std::function<void()>([this, g] { (this->*g)(); }); };
+    using C = bilancio;
+    const std::vector<MenuComandi> menu = {
+        {"file", QStringLiteral("&File"), {
+            {"apri", QStringLiteral("&Apri..."), 1, QStringLiteral("apri file"), f(&C::apri_Click)},
+            {"salva", QStringLiteral("&Salva"), 2, QStringLiteral("salva file"), f(&C::salva_Click)},
+            {"salvanome", QStringLiteral("Salva con &nome..."), 3, QStringLiteral("salva file con nome"), f(&C::salvanome_Click)},
+            {"eliminare", QStringLiteral("E&limina..."), 4, QStringLiteral("elimina file"), f(&C::eliminare_click)},
+            separatore(),
+            {"solodati", QStringLiteral("S&tampa"), 5, QStringLiteral("stampa dati finestra"), f(&C::solodati_Click)},
+            separatore(),
+            {"esci", QStringLiteral("&Esci"), 22, QStringLiteral("uscita da Velno"), f(&C::uscita_Click)},
+        }},
+        {"modif", QStringLiteral("&Modifica"), {
+            // Listed as they always were, with no operation behind them.
+            {"ordinamentoazioni", QStringLiteral("&Ordina azioni alfabeticamente"), 0, {}, {}, false},
+            {"ordinamentovendite", QStringLiteral("Ordina vendite &temporalmente"), 0, {}, {}, false},
+            separatore(),
+            {"colorare", QStringLiteral("&Colore di sfondo"), 16, QStringLiteral("colore di sfondo"), f(&C::colorare_Click)},
+            separatore(),
+            {"controllodati", QStringLiteral("Controllo &dati immessi"), 20, QStringLiteral("controllo dati immessi"), {}, false},
+            {"cancelladati", QStringLiteral("C&ancella dati finestra"), 21, QStringLiteral("cancella dati finestra"),
+             f(&C::cancelladati_Click)},
+        }},
+        {"visu", QStringLiteral("&Visualizza"), {
+            {"fin1", QStringLiteral("Finestra Azioni"), 6, QStringLiteral("visualizza finestra Azioni"), f(&C::fin1_Click)},
+            {"fin2", QStringLiteral("Finestra Schede"), 7, QStringLiteral("visualizza finestra Schede"), f(&C::fin2_Click)},
+            {"fin3", QStringLiteral("Finestra Bilancio"), 0, {}, f(&C::fin3_Click)},
+            {"fin4", QStringLiteral("Finestra Grafici"), 9, QStringLiteral("visualizza finestra Grafici"), f(&C::fin4_Click)},
+        }},
+        {"help", QStringLiteral("&?"), {
+            {"guida", QStringLiteral("&Guida in linea"), 17, QStringLiteral("guida in linea"), f(&C::Command1_Click)},
+            separatore(),
+            {"supporto", QStringLiteral("Supporto &prodotto"), 18, QStringLiteral("supporto prodotto")},
+            separatore(),
+            {"inform", QStringLiteral("&Informazioni su Velno"), 19, QStringLiteral("informazioni su Velno"), f(&C::inform_Click)},
+        }},
+    };
+    auto scorre = [this](int passo) { return [this, passo] { scorri(passo); }; };
+    const std::vector<Comando> barra = {
+        {"", {}, 8, QStringLiteral("visualizza finestra Bilancio"), f(&C::fin3_Click)},
+        {"", {}, 10, QStringLiteral("visualizza finestra Bilancio mensile"), f(&C::mens_Click)},
+        {"", {}, 11, QStringLiteral("visualizza precedente riga di vendite"), scorre(-1)},
+        {"", {}, 12, QStringLiteral("visualizza successiva riga di vendite"), scorre(1)},
+        {"", {}, 13, QStringLiteral("visualizza precedente pagina di vendite"), scorre(-10)},
+        {"", {}, 14, QStringLiteral("visualizza successiva pagina di vendite"), scorre(10)},
+    };
+    Toolbar1 = costruiscicomandi(this, menu, barra, pulsante);
+    // The monthly balance: a calendar, or the balance's own picture where no theme has one.
+    pulsante[10]->setIcon(QIcon::fromTheme(QStringLiteral("x-office-calendar"), iconabarra(8)));
+    // The window on screen is ticked in its own list.
+    QAction* fin3 = findChild<QAction*>(QStringLiteral("fin3"));
     fin3->setCheckable(true);
     fin3->setChecked(true);
     connect(fin3, &QAction::triggered, fin3, [fin3] { fin3->setChecked(true); });
-    aggiungivoce(visu, "fin4", QStringLiteral("Finestra Grafici"), this, &bilancio::fin4_Click);
-
-    QMenu* help = aggiungimenu(this, "help", QStringLiteral("&?"));
-    aggiungivoce(help, "guida", QStringLiteral("&Guida in linea"), this, &bilancio::Command1_Click);
-    help->addSeparator();
-    aggiungivoce(help, "supporto", QStringLiteral("Supporto &prodotto"));
-    help->addSeparator();
-    aggiungivoce(help, "inform", QStringLiteral("&Informazioni su Velno"), this, &bilancio::inform_Click);
 
     voceangolo(this, "fin", QStringLiteral("Fi&nestra n.4 di 7"), [this] { fin_Click(); });
     scorciatoiedimenu(this);
 }
 
-void bilancio::costruiscitoolbar()
-{
-    const SuggerimentiBarra suggerimenti = {
-        QString(),
-        QStringLiteral("apri file"),
-        QStringLiteral("salva file"),
-        QStringLiteral("salva file con nome"),
-        QStringLiteral("elimina file"),
-        QStringLiteral("stampa dati finestra"),
-        QStringLiteral("visualizza finestra Azioni"),
-        QStringLiteral("visualizza finestra Schede"),
-        QStringLiteral("visualizza finestra Bilancio"),
-        QStringLiteral("visualizza finestra Grafici"),
-        QStringLiteral("visualizza finestra Bilancio mensile"),
-        QStringLiteral("visualizza precedente riga di vendite"),
-        QStringLiteral("visualizza successiva riga di vendite"),
-        QStringLiteral("visualizza precedente pagina di vendite"),
-        QStringLiteral("visualizza successiva pagina di vendite"),
-        QString(),
-        QStringLiteral("colore di sfondo"),
-        QStringLiteral("guida in linea"),
-        QStringLiteral("supporto prodotto"),
-        QStringLiteral("informazioni su Velno"),
-        QStringLiteral("controllo dati immessi"),
-        QStringLiteral("cancella dati finestra"),
-        QStringLiteral("uscita da Velno"),
-    };
-    Toolbar1 = costruiscibarra(this, suggerimenti, [this](int k) { Toolbar1_ButtonClick(k); }, pulsante);
-    // The monthly balance: a calendar, or the balance's own picture where no theme has one.
-    pulsante[10]->setIcon(QIcon::fromTheme(QStringLiteral("x-office-calendar"), iconabarra(8)));
-    pulsante[20]->setEnabled(false);
-}
 
 // ---- Messages ------------------------------------------------------------------------
 
@@ -625,21 +614,16 @@ void bilancio::mens_Click()
 
 // ---- Archive -------------------------------------------------------------------------
 
+Archiviazione<DocumentoBilancio> bilancio::archivio()
+{
+    return Archiviazione<DocumentoBilancio>(m_finestre, this, d(), filtroapri, filtrosalva);
+}
+
 void bilancio::apri_Click()
 {
     // The balance in memory is replaced only by a whole archive: cancelling, or a file that
     // cannot be read, leaves everything as it was.
-    const QString file = m_finestre.dialoghi().apri(this, RichiestaFile{QString(), filtroapri, 2});
-    if (file.isEmpty())
-        return;
-    QString errore;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool aperto = d().apri(file, &errore);
-    QApplication::restoreOverrideCursor();
-    if (!aperto)
-        mostra(avviso(QStringLiteral("Impossibile aprire il file \"%1\": %2. I dati in memoria non sono stati modificati.")
-                          .arg(file, errore),
-                      Icona::Critica));
+    archivio().apri();
 }
 
 bool bilancio::scrivibilancio()
@@ -666,19 +650,8 @@ bool bilancio::scrivibilancio()
         mostra(*m);
         return false;
     }
-    QString nomefile = d().nomefile();
-    if (nomefile.isEmpty()) {
-        nomefile = m_finestre.dialoghi().salva(this, RichiestaFile{m_titolodialogo, filtrosalva, 1});
-        if (nomefile.isEmpty())
-            return false;
-        d().impostanomefile(nomefile);
-    }
-    QString errore;
-    const bool esisteva = QFileInfo::exists(nomefile);
-    if (!d().salva(nomefile, &errore)) {
-        mostra(avviso(testosalvataggiofallito(nomefile, errore, esisteva), Icona::Critica));
+    if (!archivio().scrivi(m_titolodialogo))
         return false;
-    }
     scrivitotali(calcolatotali(b()));
     return true;
 }
@@ -692,20 +665,10 @@ void bilancio::salva_Click()
 void bilancio::salvanome_Click()
 {
     m_titolodialogo = QStringLiteral("Salva file con nome");
-    const QString prima = d().nomefile();
-    d().impostanomefile(QString());
-    if (!scrivibilancio())
-        d().impostanomefile(prima);
+    archivio().salvaconnome([this] { return scrivibilancio(); });
 }
 
-void bilancio::eliminare_click()
-{
-    const QString file = m_finestre.dialoghi().apri(this, RichiestaFile{m_modulo.titoloelimina, filtroapri, 2});
-    if (file.isEmpty())
-        return;
-    if (QString perche; !eliminafile(file, &perche))
-        mostra(avviso(QStringLiteral("Impossibile eliminare il file \"%1\": %2.").arg(file, perche), Icona::Critica));
-}
+void bilancio::eliminare_click() { archivio().elimina(); }
 
 void bilancio::cancelladati_Click() { d().svuota(); }
 
@@ -780,28 +743,8 @@ void bilancio::image1_click() { classifica::apridallimmagine(m_finestre); }
 
 void bilancio::Toolbar1_ButtonClick(int indice)
 {
-    switch (indice) {
-    case 1: apri_Click(); break;
-    case 2: salva_Click(); break;
-    case 3: salvanome_Click(); break;
-    case 4: eliminare_click(); break;
-    case 5: solodati_Click(); break;
-    case 6: fin1_Click(); break;
-    case 7: fin2_Click(); break;
-    case 8: fin3_Click(); break;
-    case 9: fin4_Click(); break;
-    case 10: mens_Click(); break;
-    case 11: scorri(-1); break;
-    case 12: scorri(1); break;
-    case 13: scorri(-10); break;
-    case 14: scorri(10); break;
-    case 16: colorare_Click(); break;
-    case 17: Command1_Click(); break;
-    case 19: inform_Click(); break;
-    case 21: cancelladati_Click(); break;
-    case 22: uscita_Click(); break;
-    default: break;
-    }
+    if (indice >= 1 && indice <= 22 && pulsante[std::size_t(indice)])
+        pulsante[std::size_t(indice)]->trigger();
 }
 
 bool bilancio::eventFilter(QObject* o, QEvent* e)

@@ -18,6 +18,7 @@ class ModuloVelno;
 class Immagine;
 struct SalesBalance;
 class DocumentoBilancio;
+template <class D> class Archiviazione;
 struct TotaliBilancio;
 
 // A label that answers a click (the line numbers of the balance).
@@ -122,7 +123,6 @@ protected:
 private:
     void costruiscicontrolli();
     void costruiscimenu();
-    void costruiscitoolbar();
     int riga(int i) const;
     SalesBalance& b();
     const SalesBalance& b() const;
@@ -139,6 +139,7 @@ private:
     // The lines, the year and the totals of an empty balance.
     void mostravuoto();
     DocumentoBilancio& d();
+    Archiviazione<DocumentoBilancio> archivio();
     bool scrivibilancio();
     void mostra(const Messaggio& m);
     Messaggio avviso(const QString& testo, Icona icona) const;

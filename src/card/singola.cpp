@@ -9,6 +9,7 @@
 #include "shared/documento.h"
 #include "shared/messaggi.h"
 #include "documenti/modulovelno.h"
+#include "shell/comandi.h"
 #include "shell/casellatesto.h"
 #include "shell/finestre.h"
 #include "shell/frmtip.h"
@@ -77,7 +78,6 @@ singola::singola(Finestre& finestre)
     setWindowTitle(QStringLiteral("Velno: scheda del singolo titolo"));
     costruiscicontrolli();
     costruiscimenu();
-    costruiscitoolbar();
 
     m_resize->adatta(this, QSize(larghezzaprogetto / clsResize::twip, 6825 / clsResize::twip), true);
     svuota();
@@ -249,70 +249,54 @@ void singola::costruiscicontrolli()
 
 void singola::costruiscimenu()
 {
-    QMenu* file = aggiungimenu(this, "file", QStringLiteral("&File"));
-    aggiungivoce(file, "apri", QStringLiteral("&Apri..."), this, &singola::apri_Click);
-    aggiungivoce(file, "salva", QStringLiteral("&Salva"), this, &singola::salva_Click);
-    aggiungivoce(file, "salvanome", QStringLiteral("Salva con &nome..."), this, &singola::salvanome_Click);
-    aggiungivoce(file, "eliminare", QStringLiteral("E&limina..."), this, &singola::eliminare_click);
-    file->addSeparator();
-    aggiungivoce(file, "hardcopy", QStringLiteral("&Stampa"), this, &singola::hardcopy_Click);
-    file->addSeparator();
-    aggiungivoce(file, "usci", QStringLiteral("&Esci"), this, &singola::usci_Click);
-
-    QMenu* modifica = aggiungimenu(this, "modifica", QStringLiteral("&Modifica"));
-    aggiungivoce(modifica, "colorare", QStringLiteral("&Colore di sfondo"), this, &singola::colorare_Click);
-    modifica->addSeparator();
-    aggiungivoce(modifica, "controllodati", QStringLiteral("Controllo &dati immessi"),
-                 this, &singola::controllodati_Click);
-    aggiungivoce(modifica, "cancelladati", QStringLiteral("C&ancella dati finestra"),
-                 this, &singola::cancelladati_Click);
-
-    QMenu* visualizza = aggiungimenu(this, "visualizza", QStringLiteral("&Visualizza"));
-    aggiungivoce(visualizza, "fin1", QStringLiteral("Finestra Azioni"), this, &singola::fin1_Click);
-    aggiungivoce(visualizza, "fin2", QStringLiteral("Finestra Schede"), this, &singola::fin2_Click);
-    aggiungivoce(visualizza, "fin4", QStringLiteral("Finestra Bilancio"), this, &singola::fin4_Click);
-    aggiungivoce(visualizza, "fin5", QStringLiteral("Finestra Grafici"), this, &singola::fin5_Click);
-
-    QMenu* help = aggiungimenu(this, "help", QStringLiteral("&?"));
-    aggiungivoce(help, "guida", QStringLiteral("&Guida in linea"), this, &singola::guida_Click);
-    aggiungivoce(help, "sugg", QStringLiteral("&Suggerimenti..."), this, &singola::sugg_Click);
-    help->addSeparator();
-    aggiungivoce(help, "inform", QStringLiteral("&Informazioni su Velno"), this, &singola::inform_Click);
-
+    auto f = [this](void (singola::*g)()) { return std::function<void()>([this, g] { (this->*g)(); }); };
+    using C = singola;
+    const std::vector<MenuComandi> menu = {
+        {"file", QStringLiteral("&File"), {
+            {"apri", QStringLiteral("&Apri..."), 1, QStringLiteral("apri file"), f(&C::apri_Click)},
+            {"salva", QStringLiteral("&Salva"), 2, QStringLiteral("salva file"), f(&C::salva_Click)},
+            {"salvanome", QStringLiteral("Salva con &nome..."), 3, QStringLiteral("salva file con nome"), f(&C::salvanome_Click)},
+            {"eliminare", QStringLiteral("E&limina..."), 4, QStringLiteral("elimina file"), f(&C::eliminare_click)},
+            separatore(),
+            {"hardcopy", QStringLiteral("&Stampa"), 5, QStringLiteral("stampa dati finestra"), f(&C::hardcopy_Click)},
+            separatore(),
+            {"usci", QStringLiteral("&Esci"), 22, QStringLiteral("uscita da Velno"), f(&C::usci_Click)},
+        }},
+        {"modifica", QStringLiteral("&Modifica"), {
+            {"colorare", QStringLiteral("&Colore di sfondo"), 16, QStringLiteral("colore di sfondo"), f(&C::colorare_Click)},
+            separatore(),
+            {"controllodati", QStringLiteral("Controllo &dati immessi"), 20, QStringLiteral("controllo dati immessi"),
+             f(&C::controllodati_Click)},
+            {"cancelladati", QStringLiteral("C&ancella dati finestra"), 21, QStringLiteral("cancella dati finestra"),
+             f(&C::cancelladati_Click)},
+        }},
+        {"visualizza", QStringLiteral("&Visualizza"), {
+            {"fin1", QStringLiteral("Finestra Azioni"), 6, QStringLiteral("visualizza finestra Azioni"), f(&C::fin1_Click)},
+            {"fin2", QStringLiteral("Finestra Schede"), 7, QStringLiteral("visualizza finestra Schede"), f(&C::fin2_Click)},
+            {"fin4", QStringLiteral("Finestra Bilancio"), 8, QStringLiteral("visualizza finestra Bilancio"), f(&C::fin4_Click)},
+            {"fin5", QStringLiteral("Finestra Grafici"), 9, QStringLiteral("visualizza finestra Grafici"), f(&C::fin5_Click)},
+        }},
+        {"help", QStringLiteral("&?"), {
+            {"guida", QStringLiteral("&Guida in linea"), 17, QStringLiteral("guida in linea"), f(&C::guida_Click)},
+            {"sugg", QStringLiteral("&Suggerimenti..."), 0, {}, f(&C::sugg_Click)},
+            separatore(),
+            {"inform", QStringLiteral("&Informazioni su Velno"), 19, QStringLiteral("informazioni su Velno"), f(&C::inform_Click)},
+        }},
+    };
+    // 10 and 15 are separators that keep their indices; 18, product support, has no window.
+    auto passo = [](QScrollBar* b, int d) { return [b, d] { b->setValue(b->value() + d); }; };
+    const std::vector<Comando> barra = {
+        {"", {}, 11, QStringLiteral("visualizza titolo precedente"), passo(VScroll1, -1)},
+        {"", {}, 12, QStringLiteral("visualizza titolo successivo"), passo(VScroll1, 1)},
+        {"", {}, 13, QStringLiteral("visualizza quotazione precedente"), passo(HScroll1, -1)},
+        {"", {}, 14, QStringLiteral("visualizza quotazione successiva"), passo(HScroll1, 1)},
+        {"", {}, 18, QStringLiteral("supporto prodotto")},
+    };
+    Toolbar1 = costruiscicomandi(this, menu, barra, pulsante);
     voceangolo(this, "fin", QStringLiteral("Fi&nestra n.2 di 7"), [this] { fin_Click(); });
     scorciatoiedimenu(this);
 }
 
-void singola::costruiscitoolbar()
-{
-    // 10 and 15 are separators that keep their indices.
-    const SuggerimentiBarra suggerimenti = {
-        QString(),
-        QStringLiteral("apri file"),
-        QStringLiteral("salva file"),
-        QStringLiteral("salva file con nome"),
-        QStringLiteral("elimina file"),
-        QStringLiteral("stampa dati finestra"),
-        QStringLiteral("visualizza finestra Azioni"),
-        QStringLiteral("visualizza finestra Schede"),
-        QStringLiteral("visualizza finestra Bilancio"),
-        QStringLiteral("visualizza finestra Grafici"),
-        QString(),
-        QStringLiteral("visualizza titolo precedente"),
-        QStringLiteral("visualizza titolo successivo"),
-        QStringLiteral("visualizza quotazione precedente"),
-        QStringLiteral("visualizza quotazione successiva"),
-        QString(),
-        QStringLiteral("colore di sfondo"),
-        QStringLiteral("guida in linea"),
-        QStringLiteral("supporto prodotto"),
-        QStringLiteral("informazioni su Velno"),
-        QStringLiteral("controllo dati immessi"),
-        QStringLiteral("cancella dati finestra"),
-        QStringLiteral("uscita da Velno"),
-    };
-    Toolbar1 = costruiscibarra(this, suggerimenti, [this](int k) { Toolbar1_ButtonClick(k); }, pulsante);
-}
 
 // ---- Filling ---------------------------------------------------------------------------
 
@@ -647,28 +631,8 @@ void singola::fin_Click() { m_finestre.mostra<guidasingola>(); }
 
 void singola::Toolbar1_ButtonClick(int indice)
 {
-    switch (indice) {
-    case 1: apri_Click(); break;
-    case 2: salva_Click(); break;
-    case 3: salvanome_Click(); break;
-    case 4: eliminare_click(); break;
-    case 5: hardcopy_Click(); break;
-    case 6: fin1_Click(); break;
-    case 7: fin2_Click(); break;
-    case 8: fin4_Click(); break;
-    case 9: fin5_Click(); break;
-    case 11: VScroll1->setValue(VScroll1->value() - 1); break;
-    case 12: VScroll1->setValue(VScroll1->value() + 1); break;
-    case 13: HScroll1->setValue(HScroll1->value() - 1); break;
-    case 14: HScroll1->setValue(HScroll1->value() + 1); break;
-    case 16: colorare_Click(); break;
-    case 17: guida_Click(); break;
-    case 19: inform_Click(); break;
-    case 20: controllodati_Click(); break;
-    case 21: cancelladati_Click(); break;
-    case 22: m_finestre.confermauscita(); break;
-    default: break;   // 10 and 15 are separators; 18, product support, has no window
-    }
+    if (indice >= 1 && indice <= 22 && pulsante[std::size_t(indice)])
+        pulsante[std::size_t(indice)]->trigger();
 }
 
 // ---- Furniture -----------------------------------------------------------------------

@@ -116,7 +116,6 @@ protected:
 private:
     void costruiscicontrolli();
     void costruiscimenu();
-    void costruiscitoolbar();
     // Hides attenz; with no holdings tells so, empties the card and sets saltascroll.
     void controllovuoto();
     void colori(bool perdita);

@@ -12,6 +12,7 @@
 #include "shared/messaggi.h"
 #include "documenti/modulovelno.h"
 #include "shell/arredo.h"
+#include "shell/comandi.h"
 #include "shell/finestre.h"
 
 #include <QAction>
@@ -124,7 +125,6 @@ grafici::grafici(Finestre& finestre)
     costruiscicontrolli();
     m_regole = std::make_unique<RegoleGrafici>(m_modulo, MSChart1->griglia());
     costruiscimenu();
-    costruiscitoolbar();
 
     // Until a kind is chosen the chart draws lines.
     MSChart1->griglia().impostatipo(TipoGrafico::Linee);
@@ -206,76 +206,68 @@ void grafici::costruiscicontrolli()
 
 void grafici::costruiscimenu()
 {
-    QMenu* file = aggiungimenu(this, "file", QStringLiteral("&File"));
-    aggiungivoce(file, "apri", QStringLiteral("&Apri..."), this, &grafici::apri_Click);
-    aggiungivoce(file, "salva", QStringLiteral("&Salva"), this, &grafici::salva_Click);
-    aggiungivoce(file, "salvanome", QStringLiteral("Salva con &nome..."), this, &grafici::salvanome_Click);
-    aggiungivoce(file, "eliminare", QStringLiteral("&Elimina..."), this, &grafici::eliminare_click);
-    file->addSeparator();
-    aggiungivoce(file, "stampa", QStringLiteral("S&tampa grafico"), this, &grafici::stampa_Click);
-    file->addSeparator();
-    aggiungivoce(file, "esci", QStringLiteral("&Esci"), this, &grafici::esci_Click);
-
-    QMenu* modifica = aggiungimenu(this, "modifica", QStringLiteral("&Modifica"));
-    aggiungivoce(modifica, "colorare", QStringLiteral("&Colore di sfondo"), this, &grafici::colorare_Click);
-
-    QMenu* visualizza = aggiungimenu(this, "visualizza", QStringLiteral("&Visualizza"));
-    aggiungivoce(visualizza, "fin1", QStringLiteral("Finestra Azioni"), this, &grafici::fin1_Click);
-    aggiungivoce(visualizza, "fin2", QStringLiteral("Finestra Schede"), this, &grafici::fin2_Click);
-    aggiungivoce(visualizza, "fin3", QStringLiteral("Finestra Bilancio"), this, &grafici::fin3_Click);
-    aggiungivoce(visualizza, "fin4", QStringLiteral("Finestra Grafici"), this, &grafici::fin4_Click);
-    visualizza->addSeparator();
-    aggiungivoce(visualizza, "azioneprima", QStringLiteral("Riga precedente di azioni"),
-                 this, &grafici::azioneprima_click);
-    aggiungivoce(visualizza, "azionedopo", QStringLiteral("Riga successiva di azioni"),
-                 this, &grafici::azionedopo_click);
-    visualizza->addSeparator();
-    aggiungivoce(visualizza, "quotazsinistra", QStringLiteral("Colonna precedente di quotazioni"),
-                 this, &grafici::quotazsinistra_click);
-    aggiungivoce(visualizza, "quotazdestra", QStringLiteral("Colonna successiva di quotazioni"),
-                 this, &grafici::quotazdestra_click);
-
-    QMenu* aiuto = aggiungimenu(this, "help", QStringLiteral("&?"));
-    aggiungivoce(aiuto, "guida", QStringLiteral("&Guida in linea"), this, &grafici::guida_Click);
-    aggiungivoce(aiuto, "sugger", QStringLiteral("&Suggerimenti..."), this, &grafici::sugger_Click);
-    aiuto->addSeparator();
-    aggiungivoce(aiuto, "supporto", QStringLiteral("Supporto &prodotto"), this, &grafici::supporto_Click);
-    aiuto->addSeparator();
-    aggiungivoce(aiuto, "informazioni", QStringLiteral("&Informazioni su Velno"), this, &grafici::informazioni_Click);
-
+    auto f = [this](void (grafici::*g)()) { return std::function<void()>([this, g] { (this->*g)(); }); };
+    using C = grafici;
+    const std::vector<MenuComandi> menu = {
+        {"file", QStringLiteral("&File"), {
+            {"apri", QStringLiteral("&Apri..."), 1, QStringLiteral("apri file"), f(&C::apri_Click)},
+            {"salva", QStringLiteral("&Salva"), 2, QStringLiteral("salva file"), f(&C::salva_Click)},
+            {"salvanome", QStringLiteral("Salva con &nome..."), 3, QStringLiteral("salva file con nome"), f(&C::salvanome_Click)},
+            {"eliminare", QStringLiteral("&Elimina..."), 4, QStringLiteral("elimina file"), f(&C::eliminare_click)},
+            separatore(),
+            {"stampa", QStringLiteral("S&tampa grafico"), 5, QStringLiteral("stampa dati finestra"), f(&C::stampa_Click)},
+            separatore(),
+            {"esci", QStringLiteral("&Esci"), 22, QStringLiteral("uscita da Velno"), f(&C::esci_Click)},
+        }},
+        {"modifica", QStringLiteral("&Modifica"), {
+            {"colorare", QStringLiteral("&Colore di sfondo"), 16, QStringLiteral("colore di sfondo"), f(&C::colorare_Click)},
+        }},
+        {"visualizza", QStringLiteral("&Visualizza"), {
+            {"fin1", QStringLiteral("Finestra Azioni"), 6, QStringLiteral("visualizza finestra Azioni"), f(&C::fin1_Click)},
+            {"fin2", QStringLiteral("Finestra Schede"), 7, QStringLiteral("visualizza finestra Schede"), f(&C::fin2_Click)},
+            {"fin3", QStringLiteral("Finestra Bilancio"), 8, QStringLiteral("visualizza finestra Bilancio"), f(&C::fin3_Click)},
+            {"fin4", QStringLiteral("Finestra Grafici"), 9, QStringLiteral("visualizza finestra Grafici"), f(&C::fin4_Click)},
+            separatore(),
+            {"azioneprima", QStringLiteral("Riga precedente di azioni"), 11, QStringLiteral("titolo precedente"),
+             f(&C::azioneprima_click)},
+            {"azionedopo", QStringLiteral("Riga successiva di azioni"), 12, QStringLiteral("titolo successivo"),
+             f(&C::azionedopo_click)},
+            separatore(),
+            {"quotazsinistra", QStringLiteral("Colonna precedente di quotazioni"), 13, QStringLiteral("quotazione precedente"),
+             f(&C::quotazsinistra_click)},
+            {"quotazdestra", QStringLiteral("Colonna successiva di quotazioni"), 14, QStringLiteral("quotazione successiva"),
+             f(&C::quotazdestra_click)},
+        }},
+        {"help", QStringLiteral("&?"), {
+            {"guida", QStringLiteral("&Guida in linea"), 17, QStringLiteral("guida in linea"), f(&C::guida_Click)},
+            {"sugger", QStringLiteral("&Suggerimenti..."), 0, {}, f(&C::sugger_Click)},
+            separatore(),
+            {"supporto", QStringLiteral("Supporto &prodotto"), 18, QStringLiteral("supporto prodotto"), f(&C::supporto_Click)},
+            separatore(),
+            {"informazioni", QStringLiteral("&Informazioni su Velno"), 19, QStringLiteral("informazioni su Velno"),
+             f(&C::informazioni_Click)},
+        }},
+    };
+    const std::vector<Comando> barra = {
+        {"", {}, 10, QStringLiteral("singolo titolo"), [this] { graficotitolo(); }, true, {}, QStringLiteral(":grafico1")},
+        {"", {}, 15, QStringLiteral("quotazioni periodiche della serie di titoli"), [this] { graficoserie(); }, true, {},
+         QStringLiteral(":grafico10")},
+        {"", {}, 20, QStringLiteral("controllo dati immessi"), [this] {
+            mostra(Messaggio{QStringLiteral("La funzione non è attiva nella finestra visualizzata: non è prevista alcuna "
+                                            "immissione di dati."),
+                             m_modulo.titolocontrollo, Icona::Informativa});
+        }},
+        {"", {}, 21, QStringLiteral("cancella dati finestra"), [this] {
+            // What the delete dialog does for "all the data", then the chart goes.
+            m_modulo.azioni.svuota();
+            MSChart1->griglia().impostavisibile(false);
+            MSChart1->aggiorna();
+        }},
+    };
+    Toolbar1 = costruiscicomandi(this, menu, barra, pulsante);
     voceangolo(this, "finestra5", QStringLiteral("Fi&nestra  n.6 di 7"), [this] { finestra5_Click(); });
 }
 
-void grafici::costruiscitoolbar()
-{
-    const SuggerimentiBarra suggerimenti = {
-        QString(),
-        QStringLiteral("apri file"),
-        QStringLiteral("salva file"),
-        QStringLiteral("salva file con nome"),
-        QStringLiteral("elimina file"),
-        QStringLiteral("stampa dati finestra"),
-        QStringLiteral("visualizza finestra Azioni"),
-        QStringLiteral("visualizza finestra Schede"),
-        QStringLiteral("visualizza finestra Bilancio"),
-        QStringLiteral("visualizza finestra Grafici"),
-        QStringLiteral("singolo titolo"),
-        QStringLiteral("titolo precedente"),
-        QStringLiteral("titolo successivo"),
-        QStringLiteral("quotazione precedente"),
-        QStringLiteral("quotazione successiva"),
-        QStringLiteral("quotazioni periodiche della serie di titoli"),
-        QStringLiteral("colore di sfondo"),
-        QStringLiteral("guida in linea"),
-        QStringLiteral("supporto prodotto"),
-        QStringLiteral("informazioni su Velno"),
-        QStringLiteral("controllo dati immessi"),
-        QStringLiteral("cancella dati finestra"),
-        QStringLiteral("uscita da Velno"),
-    };
-    Toolbar1 = costruiscibarra(this, suggerimenti, [this](int k) { Toolbar1_ButtonClick(k); }, pulsante,
-                               {{10, QStringLiteral(":grafico1")}, {15, QStringLiteral(":grafico10")}});
-}
 
 // ---- Messages and drawing --------------------------------------------------------------
 
@@ -463,39 +455,8 @@ void grafici::finestra5_Click() { m_finestre.mostra<guidagrafici>(); }
 
 void grafici::Toolbar1_ButtonClick(int indice)
 {
-    switch (indice) {
-    case 1: apri_Click(); break;
-    case 2: salva_Click(); break;
-    case 3: salvanome_Click(); break;
-    case 4: eliminare_click(); break;
-    case 5: stampa_Click(); break;
-    case 6: fin1_Click(); break;
-    case 7: fin2_Click(); break;
-    case 8: fin3_Click(); break;
-    case 9: fin4_Click(); break;
-    case 10: graficotitolo(); break;
-    case 11: azioneprima_click(); break;
-    case 12: azionedopo_click(); break;
-    case 13: quotazsinistra_click(); break;
-    case 14: quotazdestra_click(); break;
-    case 15: graficoserie(); break;
-    case 16: colorare_Click(); break;
-    case 17: guida_Click(); break;
-    case 18: supporto_Click(); break;
-    case 19: informazioni_Click(); break;
-    case 20:
-        mostra(Messaggio{QStringLiteral("La funzione non è attiva nella finestra visualizzata: non è prevista alcuna immissione di dati."),
-                         m_modulo.titolocontrollo, Icona::Informativa});
-        break;
-    case 21:
-        // What the delete dialog does for "all the data", then the chart goes.
-        m_modulo.azioni.svuota();
-        MSChart1->griglia().impostavisibile(false);
-        MSChart1->aggiorna();
-        break;
-    case 22: m_finestre.confermauscita(); break;
-    default: break;
-    }
+    if (indice >= 1 && indice <= 22 && pulsante[std::size_t(indice)])
+        pulsante[std::size_t(indice)]->trigger();
 }
 
 bool grafici::eventFilter(QObject* o, QEvent* e)

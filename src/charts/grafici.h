@@ -96,7 +96,6 @@ protected:
 private:
     void costruiscicontrolli();
     void costruiscimenu();
-    void costruiscitoolbar();
     // Sets the kind and its title, then draws in the current mode.
     void tipografico(TipoGrafico tipo, const QString& titolo);
     // Shows the rules' answer and brings the chart up to date.

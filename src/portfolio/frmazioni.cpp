@@ -21,7 +21,9 @@
 #include "shared/date.h"
 #include "shared/scritturasicura.h"
 #include "shell/finestre.h"
+#include "shell/archiviazione.h"
 #include "shell/arredo.h"
+#include "shell/comandi.h"
 #include "shell/casellagriglia.h"
 #include "shell/casellatesto.h"
 #include "shell/immagini.h"
@@ -102,7 +104,6 @@ frmAzioni::frmAzioni(Finestre& finestre)
     setWindowTitle(QStringLiteral("Velno: dati sui titoli"));
     costruiscicontrolli();
     costruiscimenu();
-    costruiscitoolbar();
 
     m_resize->adatta(this, QSize(larghezzaprogetto / clsResize::twip, 6825 / clsResize::twip), true);
 
@@ -323,92 +324,77 @@ void frmAzioni::costruiscicontrolli()
 
 void frmAzioni::costruiscimenu()
 {
-    QMenu* file = aggiungimenu(this, "file", QStringLiteral("&File"));
-    aggiungivoce(file, "apri", QStringLiteral("&Apri..."), this, &frmAzioni::apri_Click);
-    aggiungivoce(file, "salva", QStringLiteral("&Salva"), this, &frmAzioni::salva_Click);
-    aggiungivoce(file, "salvanome", QStringLiteral("Salva con &nome..."), this, &frmAzioni::salvanome_Click);
-    aggiungivoce(file, "eliminare", QStringLiteral("E&limina..."), this, &frmAzioni::eliminare_click);
-    aggiungivoce(file, "importa", QStringLiteral("&Importa quotazioni..."), this, &frmAzioni::importa_Click);
-    file->addSeparator();
-    aggiungivoce(file, "solodati", QStringLiteral("S&tampa"), this, &frmAzioni::solodati_Click);
-    file->addSeparator();
-    aggiungivoce(file, "esci", QStringLiteral("&Esci"), this, &frmAzioni::esci_Click);
-
-    QMenu* modif = aggiungimenu(this, "modif", QStringLiteral("&Modifica"));
-    aggiungivoce(modif, "ordinamentoazioni", QStringLiteral("&Ordina azioni alfabeticamente "),
-                 this, &frmAzioni::ordinamentoazioni_click);
-    aggiungivoce(modif, "ordinamentoquotazioni", QStringLiteral("Ordina quotazioni &temporalmente"),
-                 this, &frmAzioni::ordinamentoquotazioni_click);
-    modif->addSeparator();
-    aggiungivoce(modif, "colorare", QStringLiteral("&Colore di sfondo"), this, &frmAzioni::colorare_Click);
-    modif->addSeparator();
-    aggiungivoce(modif, "contr", QStringLiteral("Controllo &dati immessi"), this, &frmAzioni::contr_Click);
-    aggiungivoce(modif, "canc", QStringLiteral("C&ancella dati immessi"), this, &frmAzioni::canc_Click);
-
-    QMenu* visu = aggiungimenu(this, "visu", QStringLiteral("&Visualizza"));
-    m_fin1 = aggiungivoce(visu, "fin1", QStringLiteral("Finestra Azioni"), this, &frmAzioni::fin1_Click);
+    auto f = [this](void (frmAzioni::*g)()) { return std::function<void()>([this, g] { (this->*g)(); }); };
+    auto ctrl = [](char c) { return QKeySequence(QStringLiteral("Ctrl+") + QChar::fromLatin1(c)); };
+    using C = frmAzioni;
+    // Ctrl+A .. Ctrl+I move between windows and over the grid, even from a text box of it.
+    const std::vector<MenuComandi> menu = {
+        {"file", QStringLiteral("&File"), {
+            {"apri", QStringLiteral("&Apri..."), 1, QStringLiteral("apri file"), f(&C::apri_Click)},
+            {"salva", QStringLiteral("&Salva"), 2, QStringLiteral("salva file"), f(&C::salva_Click)},
+            {"salvanome", QStringLiteral("Salva con &nome..."), 3, QStringLiteral("salva file con nome"), f(&C::salvanome_Click)},
+            {"eliminare", QStringLiteral("E&limina..."), 4, QStringLiteral("elimina file"), f(&C::eliminare_click)},
+            {"importa", QStringLiteral("&Importa quotazioni..."), 0, {}, f(&C::importa_Click)},
+            separatore(),
+            {"solodati", QStringLiteral("S&tampa"), 5, QStringLiteral("stampa dati finestra"), f(&C::solodati_Click)},
+            separatore(),
+            {"esci", QStringLiteral("&Esci"), 22, QStringLiteral("uscita da Velno"), f(&C::esci_Click)},
+        }},
+        {"modif", QStringLiteral("&Modifica"), {
+            {"ordinamentoazioni", QStringLiteral("&Ordina azioni alfabeticamente "), 10,
+             QStringLiteral("ordina azioni alfabeticamente"), f(&C::ordinamentoazioni_click)},
+            {"ordinamentoquotazioni", QStringLiteral("Ordina quotazioni &temporalmente"), 15,
+             QStringLiteral("ordina quotazioni cronologicamente"), f(&C::ordinamentoquotazioni_click)},
+            separatore(),
+            {"colorare", QStringLiteral("&Colore di sfondo"), 16, QStringLiteral("colore di sfondo"), f(&C::colorare_Click)},
+            separatore(),
+            {"contr", QStringLiteral("Controllo &dati immessi"), 0, {}, f(&C::contr_Click)},
+            {"canc", QStringLiteral("C&ancella dati immessi"), 21, QStringLiteral("cancella dati finestra"), f(&C::canc_Click)},
+        }},
+        {"visu", QStringLiteral("&Visualizza"), {
+            {"fin1", QStringLiteral("Finestra Azioni"), 0, {}, f(&C::fin1_Click), true, ctrl('A')},
+            {"fin2", QStringLiteral("Finestra Schede"), 7, QStringLiteral("visualizza finestra Schede"), f(&C::fin2_Click), true, ctrl('B')},
+            {"fin3", QStringLiteral("Finestra Graduatoria"), 0, {}, f(&C::fin3_Click), true, ctrl('C')},
+            {"fin4", QStringLiteral("Finestra Bilancio"), 8, QStringLiteral("visualizza finestra Bilancio"), f(&C::fin4_Click), true, ctrl('D')},
+            {"fin5", QStringLiteral("Finestra Grafici"), 9, QStringLiteral("visualizza finestra Grafici"), f(&C::fin5_Click), true, ctrl('E')},
+            separatore(),
+            {"prima", QStringLiteral("Riga precedente di azioni"), 11, QStringLiteral("visualizza precedente riga di azioni"),
+             f(&C::prima_Click), true, ctrl('F')},
+            {"dopo", QStringLiteral("Riga successiva di azioni"), 12, QStringLiteral("visualizza successiva riga di azioni"),
+             f(&C::dopo_click), true, ctrl('G')},
+            separatore(),
+            {"sinistra", QStringLiteral("Colonna precedente di quotazioni"), 13,
+             QStringLiteral("visualizza precedente colonna di quotazioni"), f(&C::sinistra_click), true, ctrl('H')},
+            {"destra", QStringLiteral("Colonna successiva di quotazioni"), 14,
+             QStringLiteral("visualizza successiva colonna di quotazioni"), f(&C::destra_click), true, ctrl('I')},
+        }},
+        {"help", QStringLiteral("&?"), {
+            {"guida", QStringLiteral("&Guida in linea"), 17, QStringLiteral("guida in linea"), f(&C::Command1_Click)},
+            {"suggerimenti", QStringLiteral("&Suggerimenti..."), 0, {}, f(&C::suggerimenti_Click)},
+            separatore(),
+            {"supporto", QStringLiteral("Supporto &prodotto"), 18, QStringLiteral("supporto prodotto")},
+            separatore(),
+            {"informazioni", QStringLiteral("&Informazioni su Velno"), 19, QStringLiteral("informazioni su Velno"),
+             f(&C::informazioni_Click)},
+        }},
+    };
+    const std::vector<Comando> barra = {
+        {"", {}, 6, QStringLiteral("visualizza finestra Azioni"), f(&C::fin1_Click)},
+        {"", {}, 20, QStringLiteral("controllo dati immessi"), [this] {
+            solocontrollo = 1;
+            controlloinput();
+        }},
+    };
+    Toolbar1 = costruiscicomandi(this, menu, barra, pulsante);
+    // The window on screen is ticked in its own list.
+    m_fin1 = findChild<QAction*>(QStringLiteral("fin1"));
     m_fin1->setCheckable(true);
     m_fin1->setChecked(true);
     connect(m_fin1, &QAction::triggered, m_fin1, [a = m_fin1] { a->setChecked(true); });
-    aggiungivoce(visu, "fin2", QStringLiteral("Finestra Schede"), this, &frmAzioni::fin2_Click);
-    aggiungivoce(visu, "fin3", QStringLiteral("Finestra Graduatoria"), this, &frmAzioni::fin3_Click);
-    aggiungivoce(visu, "fin4", QStringLiteral("Finestra Bilancio"), this, &frmAzioni::fin4_Click);
-    aggiungivoce(visu, "fin5", QStringLiteral("Finestra Grafici"), this, &frmAzioni::fin5_Click);
-    visu->addSeparator();
-    aggiungivoce(visu, "prima", QStringLiteral("Riga precedente di azioni"), this, &frmAzioni::prima_Click);
-    aggiungivoce(visu, "dopo", QStringLiteral("Riga successiva di azioni"), this, &frmAzioni::dopo_click);
-    visu->addSeparator();
-    aggiungivoce(visu, "sinistra", QStringLiteral("Colonna precedente di quotazioni"),
-                 this, &frmAzioni::sinistra_click);
-    aggiungivoce(visu, "destra", QStringLiteral("Colonna successiva di quotazioni"), this, &frmAzioni::destra_click);
-    const char* tasti = "ABCDEFGHI";
-    int k = 0;
-    for (QAction* a : visu->actions())
-        if (!a->isSeparator())
-            a->setShortcut(QKeySequence(QStringLiteral("Ctrl+") + QChar::fromLatin1(tasti[k++])));
-
-    QMenu* help = aggiungimenu(this, "help", QStringLiteral("&?"));
-    aggiungivoce(help, "guida", QStringLiteral("&Guida in linea"), this, &frmAzioni::Command1_Click);
-    aggiungivoce(help, "suggerimenti", QStringLiteral("&Suggerimenti..."), this, &frmAzioni::suggerimenti_Click);
-    help->addSeparator();
-    aggiungivoce(help, "supporto", QStringLiteral("Supporto &prodotto"));
-    help->addSeparator();
-    aggiungivoce(help, "informazioni", QStringLiteral("&Informazioni su Velno"), this, &frmAzioni::informazioni_Click);
 
     voceangolo(this, "finestra", QStringLiteral("Fi&nestra n.1 di 7"), [this] { finestra_Click(); });
-    // Ctrl+A .. Ctrl+I move between windows even from a text box of the grid.
     scorciatoiedimenu(this);
     mostrainizio(this);
-}
-
-void frmAzioni::costruiscitoolbar()
-{
-    const SuggerimentiBarra suggerimenti = {
-        QString(),
-        QStringLiteral("apri file"),
-        QStringLiteral("salva file"),
-        QStringLiteral("salva file con nome"),
-        QStringLiteral("elimina file"),
-        QStringLiteral("stampa dati finestra"),
-        QStringLiteral("visualizza finestra Azioni"),
-        QStringLiteral("visualizza finestra Schede"),
-        QStringLiteral("visualizza finestra Bilancio"),
-        QStringLiteral("visualizza finestra Grafici"),
-        QStringLiteral("ordina azioni alfabeticamente"),
-        QStringLiteral("visualizza precedente riga di azioni"),
-        QStringLiteral("visualizza successiva riga di azioni"),
-        QStringLiteral("visualizza precedente colonna di quotazioni"),
-        QStringLiteral("visualizza successiva colonna di quotazioni"),
-        QStringLiteral("ordina quotazioni cronologicamente"),
-        QStringLiteral("colore di sfondo"),
-        QStringLiteral("guida in linea"),
-        QStringLiteral("supporto prodotto"),
-        QStringLiteral("informazioni su Velno"),
-        QStringLiteral("controllo dati immessi"),
-        QStringLiteral("cancella dati finestra"),
-        QStringLiteral("uscita da Velno"),
-    };
-    Toolbar1 = costruiscibarra(this, suggerimenti, [this](int k) { Toolbar1_ButtonClick(k); }, pulsante);
 }
 
 // ---- Messages ------------------------------------------------------------------------
@@ -733,21 +719,16 @@ const QString filtroapri = QStringLiteral("Tutti i file (*.*)|*.*|File Velno-azi
 const QString filtrosalva = QStringLiteral("File Velno-azioni- | Velno-azioni-*");
 } // namespace
 
+Archiviazione<DocumentoAzioni> frmAzioni::archivio()
+{
+    return Archiviazione<DocumentoAzioni>(m_finestre, this, m_modulo.azioni, filtroapri, filtrosalva);
+}
+
 void frmAzioni::apri_Click()
 {
     // The Portfolio in memory is replaced only by a whole archive: cancelling, or a file
     // that cannot be read, leaves everything as it was.
-    const QString file = m_finestre.dialoghi().apri(this, RichiestaFile{QString(), filtroapri, 2});
-    if (file.isEmpty())
-        return;
-    QString errore;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    const bool aperto = m_modulo.azioni.apri(file, &errore);
-    QApplication::restoreOverrideCursor();
-    if (!aperto)
-        mostra(avviso(QStringLiteral("Impossibile aprire il file \"%1\": %2. I dati in memoria non sono stati modificati.")
-                          .arg(file, errore),
-                      Icona::Critica));
+    archivio().apri();
 }
 
 void frmAzioni::showEvent(QShowEvent* e)
@@ -791,19 +772,8 @@ bool frmAzioni::scriviarchivio()
         m_modulo.salvataggio = 0;
         return false;
     }
-    QString nomefile = m_modulo.azioni.nomefile();
-    if (nomefile.isEmpty()) {
-        nomefile = m_finestre.dialoghi().salva(this, RichiestaFile{m_titolodialogo, filtrosalva, 1});
-        if (nomefile.isEmpty())
-            return false;
-        m_modulo.azioni.impostanomefile(nomefile);
-    }
-    QString errore;
-    const bool esisteva = QFileInfo::exists(nomefile);
-    if (!m_modulo.azioni.salva(nomefile, &errore)) {
-        mostra(avviso(testosalvataggiofallito(nomefile, errore, esisteva), Icona::Critica));
+    if (!archivio().scrivi(m_titolodialogo))
         return false;
-    }
     HScroll1_Change();
     return true;
 }
@@ -817,21 +787,13 @@ void frmAzioni::salva_Click()
 void frmAzioni::salvanome_Click()
 {
     m_titolodialogo = QStringLiteral("Salva file con nome");
-    const QString prima = m_modulo.azioni.nomefile();
-    m_modulo.azioni.impostanomefile(QString());
-    // Cancelled or failed, the file in use stays the one "Salva" writes to.
-    if (!scriviarchivio())
-        m_modulo.azioni.impostanomefile(prima);
+    archivio().salvaconnome([this] { return scriviarchivio(); });
 }
 
 void frmAzioni::eliminare_click()
 {
-    const QString file = m_finestre.dialoghi().apri(this, RichiestaFile{m_modulo.titoloelimina, filtroapri, 2});
-    if (file.isEmpty())
-        return;
-    m_modulo.azioni.impostanomefile(file);
-    if (QString perche; !eliminafile(file, &perche))
-        mostra(avviso(QStringLiteral("Impossibile eliminare il file \"%1\": %2.").arg(file, perche), Icona::Critica));
+    // The file deleted becomes the one "Salva" writes to, as it always was.
+    archivio().elimina([this](const QString& file) { m_modulo.azioni.impostanomefile(file); });
 }
 
 // ---- Quotations brought in at once ---------------------------------------------------
@@ -1111,33 +1073,8 @@ void frmAzioni::pictureover(QWidget* sopra)
 
 void frmAzioni::Toolbar1_ButtonClick(int indice)
 {
-    switch (indice) {
-    case 1: apri_Click(); break;
-    case 2: salva_Click(); break;
-    case 3: salvanome_Click(); break;
-    case 4: eliminare_click(); break;
-    case 5: solodati_Click(); break;
-    case 6: fin1_Click(); break;
-    case 7: fin2_Click(); break;
-    case 8: fin4_Click(); break;
-    case 9: fin5_Click(); break;
-    case 11: prima_Click(); break;
-    case 12: dopo_click(); break;
-    case 13: sinistra_click(); break;
-    case 14: destra_click(); break;
-    case 16: colorare_Click(); break;
-    case 17: Command1_Click(); break;
-    case 19: informazioni_Click(); break;
-    case 10: ordinamentoazioni_click(); break;
-    case 15: ordinamentoquotazioni_click(); break;
-    case 20:
-        solocontrollo = 1;
-        controlloinput();
-        break;
-    case 21: canc_Click(); break;
-    case 22: m_finestre.confermauscita(); break;
-    default: break;   // archive, report, sorts and the other windows join with their code
-    }
+    if (indice >= 1 && indice <= 22 && pulsante[std::size_t(indice)])
+        pulsante[std::size_t(indice)]->trigger();
 }
 
 void frmAzioni::closeEvent(QCloseEvent* e)

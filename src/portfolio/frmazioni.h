@@ -21,6 +21,8 @@ class Finestre;
 class ModuloVelno;
 class Immagine;
 struct Portfolio;
+class DocumentoAzioni;
+template <class D> class Archiviazione;
 
 // The Azioni window: the Portfolio's editor, a grid of 10 holdings by 5 quotation columns
 // that writes every keystroke into the tables and redraws from them when scrolled.
@@ -149,10 +151,10 @@ private:
     // and dates follow; the edits this raises are stored but computed once by the caller.
     void ridisegna(const std::function<void()>& righe);
     bool scriviarchivio();
+    Archiviazione<DocumentoAzioni> archivio();
     // The grid, its totals and the notes from the tables, as after an open.
     void mostratabelle();
     void costruiscimenu();
-    void costruiscitoolbar();
     void mostra(const Messaggio& m);
     Messaggio avviso(const QString& testo, Icona icona) const;
     void pictureover(QWidget* sopra);

@@ -1,0 +1,68 @@
+#include "shell/comandi.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+
+namespace {
+QAction* crea(QObject* padre, const Comando& c)
+{
+    auto* a = new QAction(c.voce.isEmpty() ? c.suggerimento : c.voce, padre);
+    a->setObjectName(QString::fromLatin1(c.nome));
+    a->setEnabled(c.attivo);
+    if (!c.tasto.isEmpty())
+        a->setShortcut(c.tasto);
+    if (c.pulsante) {
+        a->setToolTip(c.suggerimento);
+        a->setIcon(c.icona.isEmpty() ? iconabarra(c.pulsante) : icona(c.icona));
+        a->setIconVisibleInMenu(false);   // menus never showed icons
+    }
+    if (c.gestore)
+        QObject::connect(a, &QAction::triggered, padre, c.gestore);
+    return a;
+}
+} // namespace
+
+QToolBar* costruiscicomandi(QMainWindow* finestra, const std::vector<MenuComandi>& menu,
+                            const std::vector<Comando>& barra, PulsantiBarra& pulsanti)
+{
+    pulsanti.fill(nullptr);
+    for (const MenuComandi& m : menu) {
+        QMenu* voci = aggiungimenu(finestra, m.nome, m.testo);
+        for (const Comando& c : m.comandi) {
+            if (qstrcmp(c.nome, "-") == 0) {
+                voci->addSeparator();
+                continue;
+            }
+            QAction* a = crea(finestra, c);
+            voci->addAction(a);
+            if (c.pulsante)
+                pulsanti[std::size_t(c.pulsante)] = a;
+        }
+    }
+    for (const Comando& c : barra)
+        pulsanti[std::size_t(c.pulsante)] = crea(finestra, c);
+
+    QToolBar* t = finestra->addToolBar(QStringLiteral("Toolbar1"));
+    t->setObjectName(QStringLiteral("Toolbar1"));
+    t->setMovable(false);
+    t->setFloatable(false);
+    t->setIconSize(QSize(16, 16));
+    t->toggleViewAction()->setVisible(false);
+    for (int k = 1; k <= 22; ++k) {
+        if (QAction* a = pulsanti[std::size_t(k)]) {
+            t->addAction(a);
+            if (QWidget* b = t->widgetForAction(a))
+                b->setObjectName(QStringLiteral("Toolbar1_%1").arg(k));
+        } else {
+            t->addSeparator();
+            continue;
+        }
+        // The groups: files and print; windows; moves; look; help; data; exit.
+        if (k == 5 || k == 9 || k == 15 || k == 16 || k == 19)
+            t->addSeparator();
+    }
+    return t;
+}

@@ -1,0 +1,39 @@
+#pragma once
+#include "shell/arredo.h"
+
+#include <QKeySequence>
+#include <QString>
+#include <functional>
+#include <vector>
+
+class QMainWindow;
+
+// A window's commands, described once: each is one QAction, in its menu, on its toolbar
+// button, or both (the menu shows the caption, the button the icon and the tool tip).
+struct Comando {
+    const char* nome = "";            // the action's object name (the menu item's)
+    QString voce;                     // the caption in the menu; empty: on the toolbar only
+    int pulsante = 0;                 // the toolbar button 1..22 it also is; 0: none
+    QString suggerimento;             // that button's tool tip
+    std::function<void()> gestore;    // what it does (nothing when empty)
+    bool attivo = true;               // false: listed, greyed
+    QKeySequence tasto = {};
+    QString icona = {};               // another icon for the button than the Azioni window's
+};
+
+// A menu of the menu bar: its object name, caption and commands; a command named "-" is a
+// separator line.
+struct MenuComandi {
+    const char* nome;
+    QString testo;
+    std::vector<Comando> comandi;
+};
+
+inline Comando separatore() { return Comando{"-"}; }
+
+// The menus, then the 22-button toolbar "Toolbar1" of `finestra` from `menu` and from
+// `barra` (the buttons no menu lists). A button with no command is a separator that keeps
+// its index. pulsanti[k] is button k's action (null for a separator); the button itself is
+// named "Toolbar1_k". Returns the toolbar.
+QToolBar* costruiscicomandi(QMainWindow* finestra, const std::vector<MenuComandi>& menu,
+                            const std::vector<Comando>& barra, PulsantiBarra& pulsanti);
