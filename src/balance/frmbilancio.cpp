@@ -378,7 +378,7 @@ void bilancio::VScroll1_Change()
     // The year follows the last line with a sale date, as entering it would.
     for (int i = 10; i >= 1; --i)
         if (const auto a = annovendita(b().datavendita[std::size_t(riga(i))])) {
-            anno->setText(QStringLiteral("anno") + str(*a));
+            mostraanno(*a);
             break;
         }
     ricalcolatotali();
@@ -450,7 +450,7 @@ void bilancio::datavendita_LostFocus(int i)
     }
     // The year follows the line whose date was typed last, as entering the shares sold does.
     if (const auto a = annovendita(datavendita[i]->text()))
-        anno->setText(QStringLiteral("anno") + str(*a));
+        mostraanno(*a);
 }
 
 void bilancio::na_LostFocus(int i)
@@ -481,7 +481,7 @@ void bilancio::na_Change(int i)
                            i > 1 ? datavendita[i - 1]->text() : QString(), m_modulo.titolocontrollo);
     });
     if (e.anno)
-        anno->setText(QStringLiteral("anno") + str(*e.anno));
+        mostraanno(*e.anno);
     if (e.svuotata) {
         const QSignalBlocker blocco(na[i]);
         na[i]->clear();
@@ -546,7 +546,7 @@ void bilancio::scrivitotali(const TotaliBilancio& t)
 {
     // The totals files and the yearly totals are in lire (a save is): the monthly window
     // divides them by the rate for euro.
-    const int a = int(valore(anno->text().mid(5)));
+    const int a = d().anno();
     if (b().numerorighe == 0 || a < ModuloVelno::primoanno || a > ModuloVelno::ultimoanno)
         return;
     // A sale typed in another year (the "anni diversi" warning) would put this year's sales
@@ -607,8 +607,7 @@ void bilancio::mens_Click()
                       Icona::Informativa));
         return;
     }
-    mensile& m = m_finestre.finestra<mensile>();
-    m.carica(anno->text(), valori->text(), totpagato->text(), totguadagno->text(), mediapercento->text());
+    m_finestre.finestra<mensile>().carica();
     m_finestre.mostra<mensile>();
 }
 
@@ -672,10 +671,17 @@ void bilancio::eliminare_click() { archivio().elimina(); }
 
 void bilancio::cancelladati_Click() { d().svuota(); }
 
+void bilancio::mostraanno(int a)
+{
+    anno->setText(QStringLiteral("anno") + str(a));
+    d().impostaanno(a);
+}
+
 void bilancio::mostravuoto()
 {
     const QScopedValueRollback riempimento(m_riempimento, true);
     anno->clear();
+    d().impostaanno(0);
     for (int i = 1; i <= 10; ++i)
         riempilinea(i);
     totpagato->clear();

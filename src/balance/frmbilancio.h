@@ -138,6 +138,8 @@ private:
     void valoriinlire();
     // The lines, the year and the totals of an empty balance.
     void mostravuoto();
+    // The balance's year, on screen and in the document.
+    void mostraanno(int anno);
     DocumentoBilancio& d();
     Archiviazione<DocumentoBilancio> archivio();
     bool scrivibilancio();

@@ -25,6 +25,10 @@ public:
     // Whether the rows hold euro (they are in lire after an open, and in every file).
     bool ineuro() const { return m_ineuro; }
 
+    // The year the sales are of, as the balance shows it (from the sale dates typed); 0: none.
+    int anno() const { return m_anno; }
+    void impostaanno(int anno) { m_anno = anno; }
+
     // A change of the rows: `cambia` runs on them and the change is announced.
     void modifica(const std::function<void(SalesBalance&)>& cambia);
     // Where the window stands (the first row shown): no change of the data.
@@ -56,4 +60,5 @@ private:
     QString m_nomefile;
     bool m_modificato = false;
     bool m_ineuro = false;
+    int m_anno = 0;
 };

@@ -36,6 +36,19 @@ mensile::mensile(Finestre& finestre)
     setObjectName(QStringLiteral("mensile"));
     setWindowTitle(QStringLiteral("Velno: bilancio mensile e bilancio pluriennale (finestra n.5 di 7)"));
     costruiscicontrolli();
+    // On screen, the window follows the balance as it is typed (its sums are of rows in lire:
+    // while the balance shows euro, what is shown stays until it is back in lire); a save or
+    // an open reads the years' files again.
+    auto segui = [this](bool file) {
+        if (isVisible() && !m_modulo.vendite.ineuro()) {
+            aggiorna(file);
+            cambiavaluta();
+        }
+    };
+    DocumentoBilancio& d = m_modulo.vendite;
+    connect(&d, &DocumentoBilancio::cambiato, this, [segui] { segui(false); });
+    connect(&d, &DocumentoBilancio::salvato, this, [segui] { segui(true); });
+    connect(&d, &DocumentoBilancio::sostituito, this, [segui] { segui(true); });
     m_resize->adatta(this, QSize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip), true);
 }
 
@@ -145,18 +158,20 @@ double mensile::fattore() const { return m_fattore; }
 
 bool mensile::ineuro() const { return valori->text() == u"valori in euro"; }
 
-void mensile::carica(const QString& annobilancio, const QString& valoribilancio, const QString& pagatobilancio,
-                     const QString& guadagnobilancio, const QString& percentobilancio)
+void mensile::carica()
 {
-    m_somme = sommemensili(m_modulo.vendite.tabelle());
-    anno->setText(annobilancio);
-    valori->setText(valoribilancio);
-    totpagato->setText(pagatobilancio);
-    totguadagno->setText(guadagnobilancio);
-    mediapercento->setText(percentobilancio);
-    leggianni(m_modulo, m_modulo.vendite.tabelle().annobilancio);
-    annodelbilancio(m_modulo, int(valore(annobilancio.mid(5))));
+    aggiorna(true);
     lira_Click();
+}
+
+void mensile::aggiorna(bool file)
+{
+    const DocumentoBilancio& d = m_modulo.vendite;
+    m_somme = sommemensili(d.tabelle());
+    anno->setText(d.anno() ? QStringLiteral("anno") + str(d.anno()) : QString());
+    if (file)
+        leggianni(m_modulo, d.tabelle().annobilancio);
+    annodelbilancio(m_modulo, d.anno());
 }
 
 void mensile::VScroll1_Change()

@@ -50,9 +50,8 @@ public:
     QLabel* stato = nullptr;   // "sto caricando WORD" while the report is built
 
     // Fills the window from the balance (already in lire, with rows): the monthly sums, the
-    // balance's captions, the totals files from the balance year down to 1995, in lire.
-    void carica(const QString& annobilancio, const QString& valoribilancio, const QString& pagatobilancio,
-                const QString& guadagnobilancio, const QString& percentobilancio);
+    // balance's year, the totals files from the balance year down to 1995, in lire.
+    void carica();
 
 public slots:
     void VScroll1_Change();
@@ -71,6 +70,8 @@ protected:
 
 private:
     void costruiscicontrolli();
+    // The monthly sums and the years from the balance in memory; `file`: the years' files too.
+    void aggiorna(bool file);
     double fattore() const;
     bool ineuro() const;
     void mostra(const Messaggio& m);

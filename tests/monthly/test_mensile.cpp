@@ -257,6 +257,29 @@ private slots:
         QCOMPARE(m.totpagatanno->text(), QStringLiteral("1.000.000"));
     }
 
+    // On screen, the monthly window follows the sales typed in the balance, in its own
+    // currency; it keeps what it shows while the balance is in euro.
+    void segueilbilancio()
+    {
+        Ambiente e;
+        bilancio& w = e.b();
+        vendi(w, 1, QStringLiteral("10/05/97"), QStringLiteral("100"), QStringLiteral("20000"));
+        w.mens_Click();
+        mensile& m = e.m();
+        QCOMPARE(m.pagato[5]->text(), QStringLiteral("1.000.000"));
+        w.prezzo[1]->setText(QStringLiteral("30000"));
+        QCOMPARE(m.realizzato[5]->text(), QStringLiteral("2.000.000"));
+        m.cmdeuro_Click();
+        vendi(w, 2, QStringLiteral("10/06/97"), QStringLiteral("10"), QStringLiteral("20000"));
+        QCOMPARE(m.pagato[6]->text(), QStringLiteral("51,65"));
+        QCOMPARE(m.anno->text(), QStringLiteral("anno 1997"));
+        w.cmdeuro_Click();
+        QCOMPARE(m.pagato[6]->text(), QStringLiteral("51,65"));
+        w.cmdlira_Click();
+        QCOMPARE(m.pagato[6]->text(), QStringLiteral("51,65"));
+        QCOMPARE(m.valori->text(), QStringLiteral("valori in euro"));
+    }
+
     void finestra()
     {
         Ambiente e;
