@@ -67,13 +67,13 @@ static void BM_OrdinaQuotazioni(benchmark::State& state)
 BENCHMARK(BM_OrdinaQuotazioni)->Unit(benchmark::kMicrosecond);
 
 namespace {
-struct Finestra {
+struct GrigliaPiena {
     ModuloVelno modulo;
     MessaggiRegistrati messaggi;
     DialoghiRegistrati dialoghi;
     Finestre finestre{modulo, messaggi, dialoghi};
     frmAzioni& a;
-    Finestra() : a((riempiportafoglio(modulo.azioni.dati()), finestre.azioni()))
+    GrigliaPiena() : a((riempiportafoglio(modulo.azioni.dati()), finestre.azioni()))
     {
         a.show();
         a.VScroll1->setValue(91);   // totals over all 100 holdings
@@ -87,7 +87,7 @@ struct Finestra {
 // One keystroke in a quantity box: stored, total cost and the last saldo recomputed.
 static void BM_Battitura(benchmark::State& state)
 {
-    Finestra f;
+    GrigliaPiena f;
     bool pari = false;
     for (auto _ : state) {
         f.a.na[4]->setText(pari ? QStringLiteral("120") : QStringLiteral("1205"));
@@ -98,7 +98,7 @@ BENCHMARK(BM_Battitura)->Unit(benchmark::kMicrosecond);
 
 static void BM_SaldoClick(benchmark::State& state)
 {
-    Finestra f;
+    GrigliaPiena f;
     int K = 1;
     for (auto _ : state) {
         f.a.saldo_Click(K);

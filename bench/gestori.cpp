@@ -53,19 +53,19 @@ QString nomefamiglia(Famiglia f)
 namespace {
 
 // A window of the program and how the user brings it up.
-struct Finestra {
+struct FinestraScena {
     QString nome;
     std::function<QWidget*(Scena&)> mostra;
 };
 
-template <class T> Finestra finestra()
+template <class T> FinestraScena finestra()
 {
     return {QString::fromLatin1(T::staticMetaObject.className()), [](Scena& s) -> QWidget* { return &s.finestre.mostra<T>(); }};
 }
 
-std::vector<Finestra> finestre()
+std::vector<FinestraScena> finestre()
 {
-    std::vector<Finestra> f = {
+    std::vector<FinestraScena> f = {
         finestra<frmSplash>(),
         finestra<frmAzioni>(),
         // The card as its menu item opens it, the monthly balance as its button does.
@@ -89,27 +89,18 @@ std::vector<Finestra> finestre()
         finestra<sommario>(),
         finestra<informa>(),
         finestra<frmTip>(),
-        finestra<manuale>(),
-        finestra<guidafunzionamento>(),
-        finestra<guidaarchivio>(),
-        finestra<guidaAZIONI>(),
-        finestra<guidasaldo>(),
-        finestra<guidaquotazioni>(),
-        finestra<guidasingola>(),
-        finestra<guidagraduatoria>(),
-        finestra<guidabilancio>(),
-        finestra<guidAMENSILE>(),
-        finestra<guidagrafici>(),
-        finestra<guidapiano>(),
-        finestra<guidaeuro>(),
     };
+    // The help pages, in the contents' order.
+    for (int riga = 1; riga <= 13; ++riga)
+        f.push_back({QString::fromLatin1(pagineguida()[std::size_t(riga - 1)].nome),
+                     [riga](Scena& s) -> QWidget* { return &s.finestre.mostra(paginaguida(riga)); }});
     return f;
 }
 
 bool interno(const QObject* o) { return o->objectName().isEmpty() || o->objectName().startsWith(QLatin1String("qt_")); }
 
 // The control named `nome` of class T in the window `f` brings up.
-template <class T> T* trova(Scena& s, const Finestra& f, const QString& nome)
+template <class T> T* trova(Scena& s, const FinestraScena& f, const QString& nome)
 {
     QWidget* w = f.mostra(s);
     for (T* c : w->findChildren<T*>(nome))
@@ -147,7 +138,7 @@ bool cliccabile(const QString& finestra, QLabel* l)
     return false;
 }
 
-void controlli(Scena& s, const Finestra& f, std::vector<Gestore>& g)
+void controlli(Scena& s, const FinestraScena& f, std::vector<Gestore>& g)
 {
     QWidget* w = f.mostra(s);
     elaboraeventi();
@@ -285,7 +276,7 @@ void controlli(Scena& s, const Finestra& f, std::vector<Gestore>& g)
 // The three deletions of the delete-data dialog, each chosen before "Avanti".
 void cancellazioni(Scena& s, std::vector<Gestore>& g)
 {
-    const Finestra f = finestra<cancella>();
+    const FinestraScena f = finestra<cancella>();
     for (int k = 1; k <= 3; ++k)
         g.push_back({QStringLiteral("cancella avanti, opzione %1").arg(k), Famiglia::Pulsanti, [&s, f, k]() -> Azione {
                          auto& c = static_cast<cancella&>(*f.mostra(s));
@@ -312,7 +303,7 @@ void filestampa(Scena& s, std::vector<Gestore>& g)
          }},
         {QStringLiteral("piano"), [](Scena& s) { s.finestre.mostra<piano>().stampa_Click(); }},
         {QStringLiteral("sommario"), [](Scena& s) { s.finestre.mostra<sommario>().cmdstampa_Click(); }},
-        {QStringLiteral("manuale"), [](Scena& s) { s.finestre.mostra<manuale>().cmdstampa_Click(); }},
+        {QStringLiteral("manuale"), [](Scena& s) { static_cast<FinestraGuida&>(s.finestre.mostra(Finestra::Manuale)).cmdstampa_Click(); }},
     };
     for (const auto& [finestra, stampa] : stampe)
         for (const char* voce : {"salvapdf", "salvadocx", "elaboratore"})
@@ -331,7 +322,7 @@ void filestampa(Scena& s, std::vector<Gestore>& g)
 std::vector<Gestore> catalogo(Scena& s)
 {
     std::vector<Gestore> g;
-    for (const Finestra& f : finestre())
+    for (const FinestraScena& f : finestre())
         controlli(s, f, g);
     cancellazioni(s, g);
     filestampa(s, g);
@@ -370,7 +361,7 @@ Tempo misura(Scena& s, Gestore& g)
 void mostratutte(Scena& s, bool tutte, const std::function<void(const char*)>& dopo)
 {
     constexpr std::size_t principali = 8;   // the splash and the seven working windows, first in the list
-    const std::vector<Finestra> f = finestre();
+    const std::vector<FinestraScena> f = finestre();
     for (std::size_t i = 0; i < (tutte ? f.size() : principali); ++i) {
         f[i].mostra(s);
         elaboraeventi();

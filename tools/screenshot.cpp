@@ -134,7 +134,7 @@ int main(int argc, char** argv)
             salvadocx(d->documento(), QDir(docx).filePath(QStringLiteral("stampa-azioni.docx")), &errore);
     }
 
-    cancella& c = finestre.dialogocancella();
+    cancella& c = finestre.finestra<cancella>();
     c.Option1[2]->click();
     salva(c, cartella, QStringLiteral("cancella"));
     c.hide();
@@ -226,7 +226,7 @@ int main(int argc, char** argv)
     som.lbl_MouseMove(4);
     salva(som, cartella, QStringLiteral("sommario"));
     salva(finestre.mostra<informa>(), cartella, QStringLiteral("informa"));
-    salva(finestre.mostra<guidaAZIONI>(), cartella, QStringLiteral("guidaAZIONI"));
+    salva(finestre.mostra(Finestra::GuidaAzioni), cartella, QStringLiteral("guidaAZIONI"));
     salva(finestre.mostra<frmTip>(), cartella, QStringLiteral("suggerimento"));
 
     // The whole guide, as the contents window prints it, also as PDF.

@@ -2,9 +2,6 @@
 #include "balance/archiviobilancio.h"
 #include "balance/stampabilancio.h"
 #include "balance/vendite.h"
-#include "charts/grafici.h"
-#include "monthly/frmmensile.h"
-#include "ranking/classifica.h"
 #include "portfolio/controllo.h"
 #include "shared/dialoghi.h"
 #include "shared/documento.h"
@@ -15,10 +12,6 @@
 #include "shell/archiviazione.h"
 #include "shell/comandi.h"
 #include "shell/finestre.h"
-#include "shell/frmtip.h"
-#include "shell/guida.h"
-#include "shell/informa.h"
-#include "shell/sommario.h"
 #include "shell/immagini.h"
 
 #include <QAction>
@@ -607,8 +600,7 @@ void bilancio::mens_Click()
                       Icona::Informativa));
         return;
     }
-    m_finestre.finestra<mensile>().carica();
-    m_finestre.mostra<mensile>();
+    m_finestre.mostramensile();
 }
 
 // ---- Archive -------------------------------------------------------------------------
@@ -732,9 +724,9 @@ void bilancio::aiuto_Click()
 
 void bilancio::cmdazioni_Click() { m_finestre.mostraazioni(); }
 void bilancio::uscita_Click() { m_finestre.confermauscita(); }
-void bilancio::Command1_Click() { m_finestre.mostra<sommario>(); }
-void bilancio::inform_Click() { m_finestre.mostra<informa>(); }
-void bilancio::fin_Click() { m_finestre.mostra<guidabilancio>(); }
+void bilancio::Command1_Click() { m_finestre.mostra(Finestra::Sommario); }
+void bilancio::inform_Click() { m_finestre.mostra(Finestra::Informazioni); }
+void bilancio::fin_Click() { m_finestre.mostra(Finestra::GuidaBilancio); }
 void bilancio::fin1_Click() { m_finestre.mostraazioni(); }
 void bilancio::fin2_Click() { m_finestre.aprischeda(); }
 
@@ -743,9 +735,9 @@ void bilancio::fin3_Click()
     mostra(avviso(QStringLiteral("E' questa la finestra Bilancio."), Icona::Esclamativa));
 }
 
-void bilancio::fin4_Click() { m_finestre.mostra<grafici>(); }
+void bilancio::fin4_Click() { m_finestre.mostra(Finestra::Grafici); }
 
-void bilancio::image1_click() { classifica::apridallimmagine(m_finestre); }
+void bilancio::image1_click() { m_finestre.mostragraduatoria(); }
 
 void bilancio::Toolbar1_ButtonClick(int indice)
 {

@@ -78,6 +78,8 @@ public:
     // The lists of the ten stock boxes: the names of the holdings, in holding order. What
     // the boxes show stays.
     void caricanomi(const QStringList& nomi);
+    // The first page of sales shown again (when the balance has any).
+    void primapagina();
     // True while the balance is shown in euro (the caption `valori` says so).
     bool ineuro() const;
     // Shows `letto` (in lire) as the balance, belonging to archive `file`.
@@ -133,7 +135,6 @@ private:
     void ricalcolatotali();
     // The year's totals file and the yearly totals in memory, after a save.
     void scrivitotali(const TotaliBilancio& t);
-    void primapagina();
     void scorri(int passo);
     void valoriinlire();
     // The lines, the year and the totals of an empty balance.

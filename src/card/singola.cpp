@@ -1,21 +1,13 @@
 #include "card/singola.h"
 #include "card/scheda.h"
 #include "card/stampascheda.h"
-#include "balance/frmbilancio.h"
-#include "charts/grafici.h"
-#include "portfolio/frmazioni.h"
 #include "portfolio/portfolio.h"
-#include "ranking/classifica.h"
 #include "shared/documento.h"
 #include "shared/messaggi.h"
 #include "documenti/modulovelno.h"
 #include "shell/comandi.h"
 #include "shell/casellatesto.h"
 #include "shell/finestre.h"
-#include "shell/frmtip.h"
-#include "shell/guida.h"
-#include "shell/informa.h"
-#include "shell/sommario.h"
 #include "shell/immagini.h"
 
 #include <QCoreApplication>
@@ -587,7 +579,7 @@ void singola::hardcopy_Click()
     stampascheda(*documento, s);
 }
 
-void singola::image1_click() { classifica::apridallimmagine(m_finestre); }
+void singola::image1_click() { m_finestre.mostragraduatoria(); }
 
 void singola::aiuto_Click()
 {
@@ -607,10 +599,10 @@ void singola::aiuto_Click()
 void singola::colorare_Click() { coloredisfondo(m_finestre, this, m_area); }
 
 // The archive belongs to the Azioni window: the card runs its commands.
-void singola::apri_Click() { m_finestre.azioni().apri_Click(); }
-void singola::salva_Click() { m_finestre.azioni().salva_Click(); }
-void singola::salvanome_Click() { m_finestre.azioni().salvanome_Click(); }
-void singola::eliminare_click() { m_finestre.azioni().eliminare_click(); }
+void singola::apri_Click() { m_finestre.esegui(Finestra::Azioni, "apri"); }
+void singola::salva_Click() { m_finestre.esegui(Finestra::Azioni, "salva"); }
+void singola::salvanome_Click() { m_finestre.esegui(Finestra::Azioni, "salvanome"); }
+void singola::eliminare_click() { m_finestre.esegui(Finestra::Azioni, "eliminare"); }
 
 void singola::usci_Click() { m_finestre.confermauscita(); }
 void singola::Command5_Click() { m_finestre.mostraazioni(); }
@@ -621,13 +613,13 @@ void singola::fin2_Click()
     mostra(Messaggio{QStringLiteral("E' questa la finestra Schede."), m_modulo.titolocontrollo, Icona::Esclamativa});
 }
 
-void singola::fin4_Click() { m_finestre.mostra<bilancio>(); }
-void singola::fin5_Click() { m_finestre.mostra<grafici>(); }
-void singola::Command1_Click() { m_finestre.mostra<sommario>(); }
-void singola::guida_Click() { m_finestre.mostra<sommario>(); }
-void singola::sugg_Click() { m_finestre.mostra<frmTip>(); }
-void singola::inform_Click() { m_finestre.mostra<informa>(); }
-void singola::fin_Click() { m_finestre.mostra<guidasingola>(); }
+void singola::fin4_Click() { m_finestre.mostra(Finestra::Bilancio); }
+void singola::fin5_Click() { m_finestre.mostra(Finestra::Grafici); }
+void singola::Command1_Click() { m_finestre.mostra(Finestra::Sommario); }
+void singola::guida_Click() { m_finestre.mostra(Finestra::Sommario); }
+void singola::sugg_Click() { m_finestre.mostra(Finestra::Suggerimenti); }
+void singola::inform_Click() { m_finestre.mostra(Finestra::Informazioni); }
+void singola::fin_Click() { m_finestre.mostra(Finestra::GuidaScheda); }
 
 void singola::Toolbar1_ButtonClick(int indice)
 {

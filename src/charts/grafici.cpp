@@ -1,12 +1,6 @@
 #include "charts/grafici.h"
-#include "balance/frmbilancio.h"
 #include "charts/grafico.h"
 #include "charts/stampagrafici.h"
-#include "shell/frmtip.h"
-#include "shell/guida.h"
-#include "shell/informa.h"
-#include "shell/sommario.h"
-#include "portfolio/frmazioni.h"
 #include "portfolio/portfolio.h"
 #include "shared/documento.h"
 #include "shared/messaggi.h"
@@ -433,25 +427,25 @@ void grafici::Command3_Click() { fin1_Click(); }
 void grafici::Command4_Click() { m_finestre.confermauscita(); }
 void grafici::esci_Click() { m_finestre.confermauscita(); }
 
-void grafici::apri_Click() { m_finestre.azioni().apri_Click(); }
-void grafici::salva_Click() { m_finestre.azioni().salva_Click(); }
-void grafici::salvanome_Click() { m_finestre.azioni().salvanome_Click(); }
-void grafici::eliminare_click() { m_finestre.azioni().eliminare_click(); }
+void grafici::apri_Click() { m_finestre.esegui(Finestra::Azioni, "apri"); }
+void grafici::salva_Click() { m_finestre.esegui(Finestra::Azioni, "salva"); }
+void grafici::salvanome_Click() { m_finestre.esegui(Finestra::Azioni, "salvanome"); }
+void grafici::eliminare_click() { m_finestre.esegui(Finestra::Azioni, "eliminare"); }
 
 void grafici::fin1_Click() { m_finestre.mostraazioni(); }
 void grafici::fin2_Click() { m_finestre.aprischeda(); }
-void grafici::fin3_Click() { m_finestre.mostra<bilancio>(); }
+void grafici::fin3_Click() { m_finestre.mostra(Finestra::Bilancio); }
 
 void grafici::fin4_Click()
 {
     mostra(Messaggio{QStringLiteral("E' questa la finestra Grafici."), m_modulo.titolocontrollo, Icona::Esclamativa});
 }
 
-void grafici::guida_Click() { m_finestre.mostra<sommario>(); }
-void grafici::sugger_Click() { m_finestre.mostra<frmTip>(); }
+void grafici::guida_Click() { m_finestre.mostra(Finestra::Sommario); }
+void grafici::sugger_Click() { m_finestre.mostra(Finestra::Suggerimenti); }
 void grafici::supporto_Click() {}
-void grafici::informazioni_Click() { m_finestre.mostra<informa>(); }
-void grafici::finestra5_Click() { m_finestre.mostra<guidagrafici>(); }
+void grafici::informazioni_Click() { m_finestre.mostra(Finestra::Informazioni); }
+void grafici::finestra5_Click() { m_finestre.mostra(Finestra::GuidaGrafici); }
 
 void grafici::Toolbar1_ButtonClick(int indice)
 {

@@ -1,6 +1,4 @@
 #include "monthly/frmmensile.h"
-#include "shell/sommario.h"
-#include "balance/frmbilancio.h"
 #include "balance/vendite.h"
 #include "monthly/stampamensile.h"
 #include "shared/documento.h"
@@ -242,9 +240,9 @@ void mensile::stampa_Click()
     stato->clear();
 }
 
-void mensile::annuale_Click() { m_finestre.mostra<bilancio>(); }
+void mensile::annuale_Click() { m_finestre.mostra(Finestra::Bilancio); }
 void mensile::cmdazioni_Click() { m_finestre.mostraazioni(); }
-void mensile::Command1_Click() { m_finestre.mostra<sommario>(); }
+void mensile::Command1_Click() { m_finestre.mostra(Finestra::Sommario); }
 void mensile::uscita_Click() { m_finestre.confermauscita(); }
 
 void mensile::aiuto_Click()

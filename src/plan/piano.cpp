@@ -5,7 +5,6 @@
 #include "documenti/modulovelno.h"
 #include "shell/casellatesto.h"
 #include "shell/finestre.h"
-#include "shell/sommario.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -177,5 +176,5 @@ void piano::aiuto_Click()
 }
 
 void piano::indietro_Click() { m_finestre.mostraazioni(); }
-void piano::Command1_Click() { m_finestre.mostra<sommario>(); }
+void piano::Command1_Click() { m_finestre.mostra(Finestra::Sommario); }
 void piano::cmdesci_Click() { m_finestre.confermauscita(); }

@@ -1,8 +1,5 @@
 #include "portfolio/frmazioni.h"
 #include "card/scheda.h"
-#include "card/singola.h"
-#include "charts/grafici.h"
-#include "balance/frmbilancio.h"
 #include "portfolio/archivio.h"
 #include "portfolio/controllo.h"
 #include "portfolio/importa.h"
@@ -11,9 +8,6 @@
 #include "portfolio/stampaazioni.h"
 #include "shared/documento.h"
 #include "portfolio/totali.h"
-#include "plan/piano.h"
-#include "ranking/classifica.h"
-#include "portfolio/cancella.h"
 #include "shared/dialoghi.h"
 #include "shared/messaggi.h"
 #include "documenti/modulovelno.h"
@@ -28,10 +22,6 @@
 #include "shell/casellatesto.h"
 #include "shell/immagini.h"
 #include "shell/ripristino.h"
-#include "shell/frmtip.h"
-#include "shell/guida.h"
-#include "shell/informa.h"
-#include "shell/sommario.h"
 
 #include <QAction>
 #include <QApplication>
@@ -951,10 +941,7 @@ void frmAzioni::cmdazione_Click(int i)
                       Icona::Critica));
         return;
     }
-    // The card shows holding n, not the row's number, and fills even when it was on n.
-    singola& scheda = m_finestre.finestra<singola>();
-    scheda.portatitolo(n);
-    Finestre::portadavanti(scheda);
+    m_finestre.mostrascheda(n);
 }
 
 void frmAzioni::contr_Click()
@@ -976,10 +963,7 @@ void frmAzioni::avanti_Click()
 
 void frmAzioni::canc_Click()
 {
-    cancella& c = m_finestre.dialogocancella();
-    c.show();
-    c.raise();
-    c.activateWindow();
+    m_finestre.mostra(Finestra::Cancella);
 }
 
 void frmAzioni::colorare_Click() { coloredisfondo(m_finestre, this, m_area); }
@@ -1003,10 +987,10 @@ void frmAzioni::aiuto_Click()
 
 void frmAzioni::cmdesci_Click() { m_finestre.confermauscita(); }
 void frmAzioni::esci_Click() { m_finestre.confermauscita(); }
-void frmAzioni::Command1_Click() { m_finestre.mostra<sommario>(); }
-void frmAzioni::suggerimenti_Click() { m_finestre.mostra<frmTip>(); }
-void frmAzioni::informazioni_Click() { m_finestre.mostra<informa>(); }
-void frmAzioni::finestra_Click() { m_finestre.mostra<guidaAZIONI>(); }
+void frmAzioni::Command1_Click() { m_finestre.mostra(Finestra::Sommario); }
+void frmAzioni::suggerimenti_Click() { m_finestre.mostra(Finestra::Suggerimenti); }
+void frmAzioni::informazioni_Click() { m_finestre.mostra(Finestra::Informazioni); }
+void frmAzioni::finestra_Click() { m_finestre.mostra(Finestra::GuidaAzioni); }
 
 void frmAzioni::fin1_Click()
 {
@@ -1014,29 +998,20 @@ void frmAzioni::fin1_Click()
 }
 
 void frmAzioni::fin2_Click() { m_finestre.aprischeda(); }
-void frmAzioni::fin3_Click() { m_finestre.mostra<classifica>(); }
-void frmAzioni::fin4_Click() { m_finestre.mostra<bilancio>(); }
-void frmAzioni::fin5_Click() { m_finestre.mostra<grafici>(); }
+void frmAzioni::fin3_Click() { m_finestre.mostra(Finestra::Graduatoria); }
+void frmAzioni::fin4_Click() { m_finestre.mostra(Finestra::Bilancio); }
+void frmAzioni::fin5_Click() { m_finestre.mostra(Finestra::Grafici); }
 
 void frmAzioni::Image1_Click()
 {
-    bilancio& b = m_finestre.finestra<bilancio>();
-    QStringList nomi;
-    // The holdings as typed, even before a data check has counted them.
-    for (int i = 1; i <= std::clamp(std::max(p().numerotitoli, contatitoli(p())), 0, Portfolio::maxtitoli); ++i)
-        nomi << p().nomititoli[i];
-    b.caricanomi(nomi);
-    if (m_modulo.vendite.tabelle().numerorighe > 0) {
-        b.VScroll1->setValue(1);
-        b.VScroll1_Change();
-    }
-    m_finestre.mostra<bilancio>();
+    // The balance offers the holdings as they are when it is shown.
+    m_finestre.mostrabilancio();
     Image1->hide();
 }
 
 void frmAzioni::Image2_Click()
 {
-    if (!classifica::apridallimmagine(m_finestre))
+    if (!m_finestre.mostragraduatoria())
         return;
     Image2->hide();
     Image3->show();
@@ -1046,7 +1021,7 @@ void frmAzioni::Image4_Click()
 {
     Image4->hide();
     Image5->show();
-    m_finestre.mostra<piano>();
+    m_finestre.mostra(Finestra::Piano);
 }
 
 void frmAzioni::pictureover(QWidget* sopra)

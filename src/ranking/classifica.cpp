@@ -1,15 +1,10 @@
 #include "ranking/classifica.h"
-#include "balance/frmbilancio.h"
 #include "ranking/stampaclassifica.h"
 #include "shared/documento.h"
 #include "shared/messaggi.h"
 #include "documenti/modulovelno.h"
 #include "shell/arredo.h"
 #include "shell/finestre.h"
-#include "shell/frmtip.h"
-#include "shell/guida.h"
-#include "shell/informa.h"
-#include "shell/sommario.h"
 
 #include <QGroupBox>
 #include <algorithm>
@@ -308,19 +303,6 @@ void classifica::HScroll1_Change()
     ordina();
 }
 
-bool classifica::apridallimmagine(Finestre& finestre)
-{
-    ModuloVelno& m = finestre.modulo();
-    if (m.azioni.tabelle().numerotitoli == 0) {
-        finestre.messaggi().mostra(Messaggio{QStringLiteral("Non esistono titoli da controllare: prelevarli dall'archivio."),
-                                             m.titolocontrollo, Icona::Critica});
-        return false;
-    }
-    finestre.finestra<classifica>().posizionaultimacolonna();
-    finestre.mostra<classifica>();
-    return true;
-}
-
 void classifica::posizionaultimacolonna()
 {
     imposta(HScroll1, std::clamp(p().numerocolonne, 1, Portfolio::maxcolonne), &classifica::HScroll1_Change, this);
@@ -397,7 +379,7 @@ void classifica::aiuto_Click()
 
 void classifica::Command5_Click() { m_finestre.mostraazioni(); }
 void classifica::Command2_Click() { m_finestre.aprischeda(); }
-void classifica::Command3_Click() { m_finestre.mostra<bilancio>(); }
-void classifica::Command1_Click() { m_finestre.mostra<sommario>(); }
-void classifica::image1_click() { m_finestre.mostra<guidagraduatoria>(); }
+void classifica::Command3_Click() { m_finestre.mostra(Finestra::Bilancio); }
+void classifica::Command1_Click() { m_finestre.mostra(Finestra::Sommario); }
+void classifica::image1_click() { m_finestre.mostra(Finestra::GuidaGraduatoria); }
 void classifica::cmdesci_Click() { m_finestre.confermauscita(); }

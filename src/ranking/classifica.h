@@ -58,7 +58,6 @@ public:
     void posizionaultimacolonna();
     // The pictures of the Azioni window, the card and the balance: refused with no holding
     // in the Portfolio, else the window is shown on the last two dated columns. True when shown.
-    static bool apridallimmagine(Finestre& finestre);
 
 public slots:
     void VScroll1_Change();

@@ -9,12 +9,19 @@
 #include "shell/frmdocumento.h"
 #include "shared/messaggi.h"
 #include "documenti/modulovelno.h"
+#include "balance/frmbilancio.h"
+#include "monthly/frmmensile.h"
+#include "ranking/classifica.h"
 #include "shell/frmsplash.h"
+#include "shell/frmtip.h"
+#include "shell/guida.h"
+#include "shell/informa.h"
+#include "shell/sommario.h"
 #include "shell/ripristino.h"
 #include "shell/suono.h"
 
 #include <QCoreApplication>
-#include <QLabel>
+#include <QAction>
 
 Finestre::Finestre(ModuloVelno& modulo, Messaggi& messaggi, Dialoghi& dialoghi)
     : m_modulo(modulo), m_messaggi(messaggi), m_dialoghi(dialoghi)
@@ -83,18 +90,102 @@ QList<frmDocumento*> Finestre::documenti() const
     return r;
 }
 
-frmAzioni& Finestre::azioni() { return finestra<frmAzioni>(); }
-cancella& Finestre::dialogocancella() { return finestra<cancella>(); }
-bool Finestre::azionicaricata() const { return caricata<frmAzioni>(); }
-bool Finestre::cancellacaricata() const { return caricata<cancella>(); }
+QWidget* Finestre::crea(Finestra f)
+{
+    switch (f) {
+    case Finestra::Splash: return new frmSplash(*this);
+    case Finestra::Azioni: return new frmAzioni(*this);
+    case Finestra::Scheda: return new singola(*this);
+    case Finestra::Graduatoria: return new classifica(*this);
+    case Finestra::Bilancio: return new bilancio(*this);
+    case Finestra::Mensile: return new mensile(*this);
+    case Finestra::Grafici: return new grafici(*this);
+    case Finestra::Piano: return new piano(*this);
+    case Finestra::Cancella: return new cancella(*this);
+    case Finestra::Sommario: return new sommario(*this);
+    case Finestra::Informazioni: return new informa(*this);
+    case Finestra::Suggerimenti: return new frmTip(*this);
+    default: break;
+    }
+    // A help page: one window class, its page by the contents' row.
+    return new FinestraGuida(*this, pagineguida()[std::size_t(int(f) - int(Finestra::Manuale))].nome);
+}
 
-void Finestre::mostraazioni() { mostra<frmAzioni>(); }
+QWidget& Finestre::finestra(Finestra f)
+{
+    QPointer<QWidget>& w = m_finestre[f];
+    if (!w) {
+        w = crea(f);
+        m_ordine.append(w);
+    }
+    return *w;
+}
+
+bool Finestre::caricata(Finestra f) const
+{
+    const auto i = m_finestre.find(f);
+    return i != m_finestre.end() && !i->second.isNull();
+}
+
+QWidget& Finestre::mostra(Finestra f)
+{
+    QWidget& w = finestra(f);
+    portadavanti(w);
+    return w;
+}
+
+frmAzioni& Finestre::azioni() { return finestra<frmAzioni>(); }
+bool Finestre::azionicaricata() const { return caricata<frmAzioni>(); }
+void Finestre::mostraazioni() { mostra(Finestra::Azioni); }
+
+bool Finestre::esegui(Finestra f, const char* comando)
+{
+    QAction* a = finestra(f).findChild<QAction*>(QString::fromLatin1(comando));
+    if (!a)
+        return false;
+    a->trigger();
+    return true;
+}
 
 void Finestre::aprischeda()
 {
     singola& s = finestra<singola>();
     s.apridainizio();
     portadavanti(s);
+}
+
+void Finestre::mostrascheda(int titolo)
+{
+    // The card shows holding n, not the row's number, and fills even when it was on n.
+    singola& s = finestra<singola>();
+    s.portatitolo(titolo);
+    portadavanti(s);
+}
+
+void Finestre::mostrabilancio()
+{
+    bilancio& b = finestra<bilancio>();
+    if (m_modulo.vendite.tabelle().numerorighe > 0)
+        b.primapagina();
+    portadavanti(b);
+}
+
+void Finestre::mostramensile()
+{
+    finestra<mensile>().carica();
+    mostra(Finestra::Mensile);
+}
+
+bool Finestre::mostragraduatoria()
+{
+    if (m_modulo.azioni.tabelle().numerotitoli == 0) {
+        m_messaggi.mostra(Messaggio{QStringLiteral("Non esistono titoli da controllare: prelevarli dall'archivio."),
+                                    m_modulo.titolocontrollo, Icona::Critica});
+        return false;
+    }
+    finestra<classifica>().posizionaultimacolonna();
+    mostra(Finestra::Graduatoria);
+    return true;
 }
 
 void Finestre::attivaripristino(const QString& cartella)
@@ -113,9 +204,7 @@ void Finestre::confermauscita()
     if (m_ripristino)
         m_ripristino->controlla();
     scaricatutto();
-    frmSplash& s = mostra<frmSplash>();
-    s.label[2]->setText(QStringLiteral("       elaborazione eseguita con"));
-    s.MMControl1->comando(QStringLiteral("play"));
+    mostra<frmSplash>().chiusura();
 }
 
 void Finestre::scarica(QWidget& w)

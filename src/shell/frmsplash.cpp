@@ -184,3 +184,9 @@ bool frmSplash::eventFilter(QObject* o, QEvent* e)
     }
     return QWidget::eventFilter(o, e);
 }
+
+void frmSplash::chiusura()
+{
+    label[2]->setText(QStringLiteral("       elaborazione eseguita con"));
+    MMControl1->comando(QStringLiteral("play"));
+}

@@ -26,6 +26,8 @@ public:
 
 public slots:
     void Form_Click();
+    // Shown again as the closing screen: its caption says so and the tune plays.
+    void chiusura();
     void label_click(int indice);
     void image1_click();
     void Form_KeyPress();

@@ -3,13 +3,13 @@
 #include "documenti/modulovelno.h"
 #include "shell/aspetto.h"
 #include "shell/finestre.h"
-#include "shell/sommario.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -23,28 +23,10 @@ const PaginaGuida& pagina(const char* nome)
     return pagineguida().front();
 }
 
-template <class T> FinestraGuida& crea(Finestre& f, bool mostra)
-{
-    return mostra ? static_cast<FinestraGuida&>(f.mostra<T>()) : static_cast<FinestraGuida&>(f.finestra<T>());
-}
-
 FinestraGuida& guida(Finestre& f, int riga, bool mostra)
 {
-    switch (riga) {
-    case 1: return crea<manuale>(f, mostra);
-    case 2: return crea<guidafunzionamento>(f, mostra);
-    case 3: return crea<guidaarchivio>(f, mostra);
-    case 4: return crea<guidaAZIONI>(f, mostra);
-    case 5: return crea<guidasaldo>(f, mostra);
-    case 6: return crea<guidaquotazioni>(f, mostra);
-    case 7: return crea<guidasingola>(f, mostra);
-    case 8: return crea<guidagraduatoria>(f, mostra);
-    case 9: return crea<guidabilancio>(f, mostra);
-    case 10: return crea<guidAMENSILE>(f, mostra);
-    case 11: return crea<guidagrafici>(f, mostra);
-    case 12: return crea<guidapiano>(f, mostra);
-    default: return crea<guidaeuro>(f, mostra);
-    }
+    const Finestra pagina = paginaguida(std::clamp(riga, 1, 13));
+    return static_cast<FinestraGuida&>(mostra ? f.mostra(pagina) : f.finestra(pagina));
 }
 } // namespace
 
@@ -107,7 +89,7 @@ FinestraGuida::FinestraGuida(Finestre& finestre, const char* nome) : m_finestre(
 
 void FinestraGuida::cmdchiudi_Click() { m_finestre.scarica(*this); }
 
-void FinestraGuida::cmdSommario_Click() { m_finestre.mostra<sommario>(); }
+void FinestraGuida::cmdSommario_Click() { m_finestre.mostra(Finestra::Sommario); }
 
 void FinestraGuida::cmdstampa_Click()
 {

@@ -1,11 +1,10 @@
+#include "shell/guida.h"
 #include "shell/sommario.h"
 #include "shared/documento.h"
 #include "shared/messaggi.h"
 #include "documenti/modulovelno.h"
 #include "shell/aspetto.h"
 #include "shell/finestre.h"
-#include "shell/frmtip.h"
-#include "shell/guida.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -91,7 +90,7 @@ void sommario::apririga(int indice)
     if (indice >= 1 && indice <= 13)
         mostraguida(m_finestre, indice);
     else if (indice == 14)
-        m_finestre.mostra<frmTip>();
+        m_finestre.mostra(Finestra::Suggerimenti);
 }
 
 void sommario::puls_Click(int indice) { apririga(indice); }

@@ -85,7 +85,7 @@ private slots:
         QCOMPARE(w.label2[3]->text(), QStringLiteral("marzo"));
 
         // Clearing every holding leaves the plan alone.
-        cancella& c = e.finestre.dialogocancella();
+        cancella& c = e.finestre.finestra<cancella>();
         c.Option1[1]->click();
         c.avanti->click();
         QCOMPARE(e.p().notepiano[3], QStringLiteral("comprare\nEni"));

@@ -461,7 +461,7 @@ private slots:
         Ambiente e;
         frmAzioni& a = e.a();
         VERIFICA_DIDASCALIE(&a);
-        cancella& c = e.finestre.dialogocancella();
+        cancella& c = e.finestre.finestra<cancella>();
         VERIFICA_DIDASCALIE(&c);
         // Escape answers as "Annulla".
         c.show();
@@ -684,7 +684,7 @@ private slots:
         a.guadagno[2]->show();
         e.p().numerotitoli = 1;
         a.findChild<QAction*>(QStringLiteral("canc"))->trigger();
-        cancella& c = e.finestre.dialogocancella();
+        cancella& c = e.finestre.finestra<cancella>();
         QVERIFY(c.isVisible());
         c.Option1[1]->click();
         QVERIFY(!c.Combo1->isEnabled() && !c.Combo2->isEnabled());
@@ -715,7 +715,7 @@ private slots:
             e.p().datequotazioni[c] = QStringLiteral("0%1/02/99").arg(c);
         frmAzioni& a = e.a();
         a.aggiornatitoli();
-        cancella& c = e.finestre.dialogocancella();
+        cancella& c = e.finestre.finestra<cancella>();
 
         c.Option1[2]->click();
         QVERIFY(c.Combo1->isEnabled() && !c.Combo2->isEnabled());
@@ -753,7 +753,7 @@ private slots:
         Ambiente e;
         frmAzioni& a = e.a();
         a.show();
-        e.finestre.dialogocancella().show();
+        e.finestre.finestra<cancella>().show();
         a.cmdesci->click();
         QCOMPARE(e.messaggi.registrati.size(), 1);
         QCOMPARE(e.messaggi.registrati[0],
@@ -762,13 +762,13 @@ private slots:
                             Pulsanti::SiNo}));
         // No: every window stays as it was.
         QVERIFY(a.isVisible());
-        QVERIFY(e.finestre.dialogocancella().isVisible());
+        QVERIFY(e.finestre.finestra<cancella>().isVisible());
         QCOMPARE(e.fine, 0);
 
         e.messaggi.risposte.push_back(Risposta::Si);
         a.findChild<QAction*>(QStringLiteral("esci"))->trigger();
         QVERIFY(!e.finestre.azionicaricata());
-        QVERIFY(!e.finestre.cancellacaricata());
+        QVERIFY(!e.finestre.caricata<cancella>());
         // The splash shows again as the closing screen; its key press ends the program.
         QCOMPARE(e.fine, 0);
         QTest::keyClick(&e.finestre.finestra<frmSplash>(), Qt::Key_Return);

@@ -61,7 +61,7 @@ private slots:
         Ambiente e;
         FinestraGuida& g = mostraguida(e.finestre, riga);
         QVERIFY(QTest::qWaitForWindowExposed(&g));
-        QCOMPARE(QString::fromLatin1(g.metaObject()->className()), nome);
+        QCOMPARE(g.objectName(), nome);   // one class, made for its page
         QCOMPARE(g.windowTitle(), QStringLiteral("Guida in linea"));
         QCOMPARE(g.Label1->text(), titolo);
         QCOMPARE(g.size(), QSize(larghezza / 15, 6825 / 15));
@@ -95,23 +95,23 @@ private slots:
     void chiudi_scarica()
     {
         Ambiente e;
-        guidasaldo* g = &e.finestre.mostra<guidasaldo>();
+        FinestraGuida* g = &static_cast<FinestraGuida&>(e.finestre.mostra(Finestra::GuidaSaldo));
         g->cmdChiudi->click();
-        QVERIFY(!e.finestre.caricata<guidasaldo>());
+        QVERIFY(!e.finestre.caricata(Finestra::GuidaSaldo));
         eliminarimandate();
         // Opened again: a new window, shown.
-        guidasaldo& nuova = e.finestre.mostra<guidasaldo>();
+        FinestraGuida& nuova = static_cast<FinestraGuida&>(e.finestre.mostra(Finestra::GuidaSaldo));
         QVERIFY(nuova.isVisible());
         QCOMPARE(nuova.Label1->text(), QStringLiteral("SALDO"));
         // The title bar's close unloads too.
         nuova.close();
-        QVERIFY(!e.finestre.caricata<guidasaldo>());
+        QVERIFY(!e.finestre.caricata(Finestra::GuidaSaldo));
     }
 
     void riscalatura()
     {
         Ambiente e;
-        manuale& m = e.finestre.mostra<manuale>();
+        FinestraGuida& m = static_cast<FinestraGuida&>(e.finestre.mostra(Finestra::Manuale));
         QVERIFY(QTest::qWaitForWindowExposed(&m));
         const QSize progetto = m.size();
         const QRect testo = m.Label2->geometry(), chiudi = m.cmdChiudi->geometry();

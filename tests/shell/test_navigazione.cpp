@@ -34,7 +34,13 @@ template <class T> Nota nota()
             [](Finestre& f) -> QWidget* { return f.caricata<T>() ? &f.finestra<T>() : nullptr; }};
 }
 
-// The windows by class name.
+Nota pagina(int riga)
+{
+    return {[riga](Finestre& f) -> QWidget* { return &f.mostra(paginaguida(riga)); },
+            [riga](Finestre& f) -> QWidget* { return f.caricata(paginaguida(riga)) ? &f.finestra(paginaguida(riga)) : nullptr; }};
+}
+
+// The windows by name.
 const QMap<QString, Nota>& note()
 {
     static const QMap<QString, Nota> n = {
@@ -50,19 +56,19 @@ const QMap<QString, Nota>& note()
         {"sommario", nota<sommario>()},
         {"informa", nota<informa>()},
         {"frmTip", nota<frmTip>()},
-        {"manuale", nota<manuale>()},
-        {"guidafunzionamento", nota<guidafunzionamento>()},
-        {"guidaarchivio", nota<guidaarchivio>()},
-        {"guidaAZIONI", nota<guidaAZIONI>()},
-        {"guidasaldo", nota<guidasaldo>()},
-        {"guidaquotazioni", nota<guidaquotazioni>()},
-        {"guidasingola", nota<guidasingola>()},
-        {"guidagraduatoria", nota<guidagraduatoria>()},
-        {"guidabilancio", nota<guidabilancio>()},
-        {"guidAMENSILE", nota<guidAMENSILE>()},
-        {"guidagrafici", nota<guidagrafici>()},
-        {"guidapiano", nota<guidapiano>()},
-        {"guidaeuro", nota<guidaeuro>()},
+        {"manuale", pagina(1)},
+        {"guidafunzionamento", pagina(2)},
+        {"guidaarchivio", pagina(3)},
+        {"guidaAZIONI", pagina(4)},
+        {"guidasaldo", pagina(5)},
+        {"guidaquotazioni", pagina(6)},
+        {"guidasingola", pagina(7)},
+        {"guidagraduatoria", pagina(8)},
+        {"guidabilancio", pagina(9)},
+        {"guidAMENSILE", pagina(10)},
+        {"guidagrafici", pagina(11)},
+        {"guidapiano", pagina(12)},
+        {"guidaeuro", pagina(13)},
     };
     return n;
 }

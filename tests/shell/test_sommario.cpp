@@ -70,8 +70,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&s));
         QTest::mousePress(s.lbl[2], Qt::LeftButton);
         QCOMPARE(s.lbl[2]->frameShape(), QFrame::NoFrame);   // the pressed look
-        QVERIFY(e.finestre.caricata<guidafunzionamento>());
-        QVERIFY(e.finestre.finestra<guidafunzionamento>().isVisible());
+        QVERIFY(e.finestre.caricata(Finestra::GuidaFunzionamento));
+        QVERIFY(e.finestre.finestra(Finestra::GuidaFunzionamento).isVisible());
         QTest::mouseRelease(s.lbl[2], Qt::LeftButton);
         QCOMPARE(s.lbl[2]->frameShape(), QFrame::Panel);
         QCOMPARE(s.lbl[3]->frameShape(), QFrame::Panel);
@@ -141,7 +141,7 @@ private slots:
         QCOMPARE(interruzioni, 12);
         QVERIFY(doc->toPlainText().startsWith(QStringLiteral("Velno\nprogramma per la gestione dei titoli di velno")));
         // Each section carries its page's text.
-        QVERIFY(doc->toPlainText().contains(e.finestre.finestra<guidaeuro>().testo().left(60)));
+        QVERIFY(doc->toPlainText().contains(static_cast<FinestraGuida&>(e.finestre.finestra(Finestra::GuidaEuro)).testo().left(60)));
 
         const QString file = d.filePath(QStringLiteral("nuova/Velno/Velno-guida.docx"));
         QVERIFY(QFile::exists(file));
@@ -149,7 +149,7 @@ private slots:
         QCOMPARE(xml.count("<w:pageBreakBefore/>"), 12);
         QVERIFY(xml.contains("Guida: TRASFORMAZIONI IN EURO"));
         // The help windows read for the print stay hidden.
-        QVERIFY(!e.finestre.finestra<manuale>().isVisible());
+        QVERIFY(!static_cast<FinestraGuida&>(e.finestre.finestra(Finestra::Manuale)).isVisible());
     }
 
     void guidaintera_cartellanonscrivibile()
