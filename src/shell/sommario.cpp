@@ -1,4 +1,4 @@
-#include "shell/guida.h"
+#include "shell/guide.h"
 #include "shell/sommario.h"
 #include "shared/documento.h"
 #include "shared/messaggi.h"
@@ -88,7 +88,7 @@ sommario::sommario(Finestre& finestre) : m_finestre(finestre)
 void sommario::apririga(int indice)
 {
     if (indice >= 1 && indice <= 13)
-        mostraguida(m_finestre, indice);
+        m_finestre.mostra(paginaguida(indice));
     else if (indice == 14)
         m_finestre.mostra(Finestra::Suggerimenti);
 }
@@ -123,10 +123,9 @@ void sommario::cmdstampa_Click()
 {
     const ModuloVelno& m = m_finestre.modulo();
     QList<SezioneGuida> sezioni;
-    for (int r = 1; r <= 13; ++r) {
-        const FinestraGuida& g = finestraguida(m_finestre, r);
-        sezioni.append(SezioneGuida{g.Label1->text(), g.testo()});
-    }
+    // The pages as their windows show them: title and text.
+    for (const PaginaGuida& p : pagineguida())
+        sezioni.append(SezioneGuida{QString::fromUtf8(p.titolo), testoguida(QString::fromLatin1(p.nome))});
     const auto documento = m_finestre.elaboratore();
     stampaguidaintera(*documento, m.nomeprogramma, m.descrizione, sezioni);
 
