@@ -249,16 +249,10 @@ void bilancio::costruiscimenu()
     auto f = [this](void (bilancio::*g)()) { return std::function<void()>([this, g] { (this->*g)(); }); };
     using C = bilancio;
     const std::vector<MenuComandi> menu = {
-        {"file", QStringLiteral("&File"), {
-            {"apri", QStringLiteral("&Apri..."), 1, QStringLiteral("apri file"), f(&C::apri_Click)},
-            {"salva", QStringLiteral("&Salva"), 2, QStringLiteral("salva file"), f(&C::salva_Click)},
-            {"salvanome", QStringLiteral("Salva con &nome..."), 3, QStringLiteral("salva file con nome"), f(&C::salvanome_Click)},
-            {"eliminare", QStringLiteral("E&limina..."), 4, QStringLiteral("elimina file"), f(&C::eliminare_click)},
-            separatore(),
-            {"solodati", QStringLiteral("S&tampa"), 5, QStringLiteral("stampa dati finestra"), f(&C::solodati_Click)},
-            separatore(),
-            {"esci", QStringLiteral("&Esci"), 22, QStringLiteral("uscita da Velno"), f(&C::uscita_Click)},
-        }},
+        menufile({.apri = f(&C::apri_Click), .salva = f(&C::salva_Click), .salvanome = f(&C::salvanome_Click),
+                   .elimina = f(&C::eliminare_click),
+                   .stampa = {"solodati", QStringLiteral("S&tampa"), 0, {}, f(&C::solodati_Click)},
+                   .esci = {"esci", QStringLiteral("&Esci"), 0, {}, f(&C::uscita_Click)},}),
         {"modif", QStringLiteral("&Modifica"), {
             // Listed as they always were, with no operation behind them.
             {"ordinamentoazioni", QStringLiteral("&Ordina azioni alfabeticamente"), 0, {}, {}, false},

@@ -244,16 +244,10 @@ void singola::costruiscimenu()
     auto f = [this](void (singola::*g)()) { return std::function<void()>([this, g] { (this->*g)(); }); };
     using C = singola;
     const std::vector<MenuComandi> menu = {
-        {"file", QStringLiteral("&File"), {
-            {"apri", QStringLiteral("&Apri..."), 1, QStringLiteral("apri file"), f(&C::apri_Click)},
-            {"salva", QStringLiteral("&Salva"), 2, QStringLiteral("salva file"), f(&C::salva_Click)},
-            {"salvanome", QStringLiteral("Salva con &nome..."), 3, QStringLiteral("salva file con nome"), f(&C::salvanome_Click)},
-            {"eliminare", QStringLiteral("E&limina..."), 4, QStringLiteral("elimina file"), f(&C::eliminare_click)},
-            separatore(),
-            {"hardcopy", QStringLiteral("&Stampa"), 5, QStringLiteral("stampa dati finestra"), f(&C::hardcopy_Click)},
-            separatore(),
-            {"usci", QStringLiteral("&Esci"), 22, QStringLiteral("uscita da Velno"), f(&C::usci_Click)},
-        }},
+        menufile({.apri = f(&C::apri_Click), .salva = f(&C::salva_Click), .salvanome = f(&C::salvanome_Click),
+                   .elimina = f(&C::eliminare_click),
+                   .stampa = {"hardcopy", QStringLiteral("&Stampa"), 0, {}, f(&C::hardcopy_Click)},
+                   .esci = {"usci", QStringLiteral("&Esci"), 0, {}, f(&C::usci_Click)},}),
         {"modifica", QStringLiteral("&Modifica"), {
             {"colorare", QStringLiteral("&Colore di sfondo"), 16, QStringLiteral("colore di sfondo"), f(&C::colorare_Click)},
             separatore(),

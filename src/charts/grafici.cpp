@@ -203,16 +203,11 @@ void grafici::costruiscimenu()
     auto f = [this](void (grafici::*g)()) { return std::function<void()>([this, g] { (this->*g)(); }); };
     using C = grafici;
     const std::vector<MenuComandi> menu = {
-        {"file", QStringLiteral("&File"), {
-            {"apri", QStringLiteral("&Apri..."), 1, QStringLiteral("apri file"), f(&C::apri_Click)},
-            {"salva", QStringLiteral("&Salva"), 2, QStringLiteral("salva file"), f(&C::salva_Click)},
-            {"salvanome", QStringLiteral("Salva con &nome..."), 3, QStringLiteral("salva file con nome"), f(&C::salvanome_Click)},
-            {"eliminare", QStringLiteral("&Elimina..."), 4, QStringLiteral("elimina file"), f(&C::eliminare_click)},
-            separatore(),
-            {"stampa", QStringLiteral("S&tampa grafico"), 5, QStringLiteral("stampa dati finestra"), f(&C::stampa_Click)},
-            separatore(),
-            {"esci", QStringLiteral("&Esci"), 22, QStringLiteral("uscita da Velno"), f(&C::esci_Click)},
-        }},
+        menufile({.apri = f(&C::apri_Click), .salva = f(&C::salva_Click), .salvanome = f(&C::salvanome_Click),
+                   .elimina = f(&C::eliminare_click),
+                   .stampa = {"stampa", QStringLiteral("S&tampa grafico"), 0, {}, f(&C::stampa_Click)},
+                   .esci = {"esci", QStringLiteral("&Esci"), 0, {}, f(&C::esci_Click)},
+                   .voceelimina = QStringLiteral("&Elimina..."),}),
         {"modifica", QStringLiteral("&Modifica"), {
             {"colorare", QStringLiteral("&Colore di sfondo"), 16, QStringLiteral("colore di sfondo"), f(&C::colorare_Click)},
         }},

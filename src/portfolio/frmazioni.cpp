@@ -319,17 +319,11 @@ void frmAzioni::costruiscimenu()
     using C = frmAzioni;
     // Ctrl+A .. Ctrl+I move between windows and over the grid, even from a text box of it.
     const std::vector<MenuComandi> menu = {
-        {"file", QStringLiteral("&File"), {
-            {"apri", QStringLiteral("&Apri..."), 1, QStringLiteral("apri file"), f(&C::apri_Click)},
-            {"salva", QStringLiteral("&Salva"), 2, QStringLiteral("salva file"), f(&C::salva_Click)},
-            {"salvanome", QStringLiteral("Salva con &nome..."), 3, QStringLiteral("salva file con nome"), f(&C::salvanome_Click)},
-            {"eliminare", QStringLiteral("E&limina..."), 4, QStringLiteral("elimina file"), f(&C::eliminare_click)},
-            {"importa", QStringLiteral("&Importa quotazioni..."), 0, {}, f(&C::importa_Click)},
-            separatore(),
-            {"solodati", QStringLiteral("S&tampa"), 5, QStringLiteral("stampa dati finestra"), f(&C::solodati_Click)},
-            separatore(),
-            {"esci", QStringLiteral("&Esci"), 22, QStringLiteral("uscita da Velno"), f(&C::esci_Click)},
-        }},
+        menufile({.apri = f(&C::apri_Click), .salva = f(&C::salva_Click), .salvanome = f(&C::salvanome_Click),
+                   .elimina = f(&C::eliminare_click),
+                   .stampa = {"solodati", QStringLiteral("S&tampa"), 0, {}, f(&C::solodati_Click)},
+                   .esci = {"esci", QStringLiteral("&Esci"), 0, {}, f(&C::esci_Click)},
+                   .altri = {{"importa", QStringLiteral("&Importa quotazioni..."), 0, {}, f(&C::importa_Click)}},}),
         {"modif", QStringLiteral("&Modifica"), {
             {"ordinamentoazioni", QStringLiteral("&Ordina azioni alfabeticamente "), 10,
              QStringLiteral("ordina azioni alfabeticamente"), f(&C::ordinamentoazioni_click)},

@@ -274,40 +274,6 @@ QIcon iconabarra(int k)
     return tema.isNull() ? QApplication::style()->standardIcon(d.riserva) : tema;
 }
 
-QToolBar* costruiscibarra(QMainWindow* finestra, const SuggerimentiBarra& suggerimenti,
-                          std::function<void(int)> gestore, PulsantiBarra& pulsanti,
-                          const std::map<int, QString>& icone)
-{
-    QToolBar* barra = finestra->addToolBar(QStringLiteral("Toolbar1"));
-    barra->setObjectName(QStringLiteral("Toolbar1"));
-    barra->setMovable(false);
-    barra->setFloatable(false);
-    barra->setIconSize(QSize(16, 16));
-    barra->toggleViewAction()->setVisible(false);
-    pulsanti.fill(nullptr);
-    for (int k = 1; k <= 22; ++k) {
-        const QString& s = suggerimenti[std::size_t(k)];
-        if (s.isEmpty()) {
-            barra->addSeparator();
-            continue;
-        }
-        const auto altra = icone.find(k);
-        const QIcon i = altra != icone.end() ? icona(altra->second) : iconabarra(k);
-        QAction* a = barra->addAction(i, s);
-        a->setToolTip(s);
-        a->setObjectName(QStringLiteral("Toolbar1_%1").arg(k));
-        pulsanti[std::size_t(k)] = a;
-        QObject::connect(a, &QAction::triggered, finestra, [gestore, k] {
-            if (gestore)
-                gestore(k);
-        });
-        // The groups: files and print; windows; moves; look; help; data; exit.
-        if (k == 5 || k == 9 || k == 15 || k == 16 || k == 19)
-            barra->addSeparator();
-    }
-    return barra;
-}
-
 QLabel* etichetta(QWidget* area, const QString& nomeoggetto, const QString& testo, QRect r, Qt::Alignment allinea)
 {
     auto* e = new QLabel(testo, area);

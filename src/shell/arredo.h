@@ -27,17 +27,9 @@ void impostaicone();
 // the icons and the Italian texts of Qt's own dialogs.
 void preparaapplicazione();
 
-// The 22 buttons, element 0 unused. An empty tool tip makes that button a separator that
-// keeps its index (the card's 10 and 15); pulsanti[k] is then null.
-using SuggerimentiBarra = std::array<QString, 23>;
+// The 22 toolbar buttons' actions, element 0 unused; a separator that keeps its index (the
+// card's 10 and 15) is null.
 using PulsantiBarra = std::array<QAction*, 23>;
-
-// The toolbar "Toolbar1" of `finestra`: a click calls `gestore` with the button's index.
-// Icons come from iconabarra(k) unless `icone` names another theme icon for a button
-// (a name starting with ":" is one of Velno's own drawings, see iconavelno).
-QToolBar* costruiscibarra(QMainWindow* finestra, const SuggerimentiBarra& suggerimenti,
-                          std::function<void(int)> gestore, PulsantiBarra& pulsanti,
-                          const std::map<int, QString>& icone = {});
 
 // The icon of toolbar button k (1..22) as the Azioni window uses it.
 QIcon iconabarra(int k);

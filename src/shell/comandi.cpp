@@ -25,6 +25,24 @@ QAction* crea(QObject* padre, const Comando& c)
 }
 } // namespace
 
+MenuComandi menufile(const ComandiFile& c)
+{
+    MenuComandi m{"file", QStringLiteral("&File"), {
+        {"apri", QStringLiteral("&Apri..."), 1, QStringLiteral("apri file"), c.apri},
+        {"salva", QStringLiteral("&Salva"), 2, QStringLiteral("salva file"), c.salva},
+        {"salvanome", QStringLiteral("Salva con &nome..."), 3, QStringLiteral("salva file con nome"), c.salvanome},
+        {"eliminare", c.voceelimina, 4, QStringLiteral("elimina file"), c.elimina},
+    }};
+    m.comandi.insert(m.comandi.end(), c.altri.begin(), c.altri.end());
+    Comando stampa = c.stampa, esci = c.esci;
+    stampa.pulsante = 5;
+    stampa.suggerimento = QStringLiteral("stampa dati finestra");
+    esci.pulsante = 22;
+    esci.suggerimento = QStringLiteral("uscita da Velno");
+    m.comandi.insert(m.comandi.end(), {separatore(), stampa, separatore(), esci});
+    return m;
+}
+
 QToolBar* costruiscicomandi(QMainWindow* finestra, const std::vector<MenuComandi>& menu,
                             const std::vector<Comando>& barra, PulsantiBarra& pulsanti)
 {

@@ -12,10 +12,10 @@ class QMainWindow;
 // button, or both (the menu shows the caption, the button the icon and the tool tip).
 struct Comando {
     const char* nome = "";            // the action's object name (the menu item's)
-    QString voce;                     // the caption in the menu; empty: on the toolbar only
+    QString voce = {};                // the caption in the menu; empty: on the toolbar only
     int pulsante = 0;                 // the toolbar button 1..22 it also is; 0: none
-    QString suggerimento;             // that button's tool tip
-    std::function<void()> gestore;    // what it does (nothing when empty)
+    QString suggerimento = {};        // that button's tool tip
+    std::function<void()> gestore = {};   // what it does (nothing when empty)
     bool attivo = true;               // false: listed, greyed
     QKeySequence tasto = {};
     QString icona = {};               // another icon for the button than the Azioni window's
@@ -30,6 +30,17 @@ struct MenuComandi {
 };
 
 inline Comando separatore() { return Comando{"-"}; }
+
+// The File menu of the windows with the toolbar: the archive's four commands (buttons 1..4),
+// what the window adds, its print (button 5), the exit (button 22).
+struct ComandiFile {
+    std::function<void()> apri, salva, salvanome, elimina;
+    Comando stampa;
+    Comando esci;
+    QString voceelimina = QStringLiteral("E&limina...");
+    std::vector<Comando> altri = {};
+};
+MenuComandi menufile(const ComandiFile& c);
 
 // The menus, then the 22-button toolbar "Toolbar1" of `finestra` from `menu` and from
 // `barra` (the buttons no menu lists). A button with no command is a separator that keeps
