@@ -1,6 +1,7 @@
 #include "balance/archiviobilancio.h"
 #include "balance/frmbilancio.h"
 #include "didascalie.h"
+#include "ambiente.h"
 #include "doppi.h"
 #include "monthly/frmmensile.h"
 #include "portfolio/frmazioni.h"
@@ -25,12 +26,8 @@
 namespace {
 const QString titolocontrollo = QStringLiteral("Velno: controllo dati immessi nella finestra attiva");
 
-struct Ambiente {
+struct Ambiente : AmbienteFinestre {
     QTemporaryDir dir;
-    ModuloVelno modulo;
-    MessaggiRegistrati messaggi;
-    DialoghiRegistrati dialoghi;
-    Finestre finestre{modulo, messaggi, dialoghi};
     Ambiente()
     {
         modulo.cartella = dir.path();
@@ -54,7 +51,6 @@ struct Ambiente {
             w.show();   // the lists offer the holdings
         return w;
     }
-    SalesBalance& v() { return modulo.vendite.dati(); }
     QString file(const QString& nome) const { return dir.filePath(nome); }
 };
 

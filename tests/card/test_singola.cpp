@@ -1,4 +1,5 @@
 #include "didascalie.h"
+#include "ambiente.h"
 #include "doppi.h"
 #include "card/singola.h"
 #include "portfolio/frmazioni.h"
@@ -47,15 +48,8 @@ void riempi(Portfolio& p, int titoli)
     p.numerocolonne = 4;
 }
 
-struct Ambiente {
-    ModuloVelno modulo;
-    MessaggiRegistrati messaggi;
-    DialoghiRegistrati dialoghi;
-    Finestre finestre{modulo, messaggi, dialoghi};
-    Ambiente() { finestre.allafine = [] {}; }
-    frmAzioni& a() { return finestre.azioni(); }
+struct Ambiente : AmbienteFinestre {
     singola& s() { return finestre.finestra<singola>(); }
-    Portfolio& p() { return modulo.azioni.dati(); }
     QAction* voce(QWidget& w, const char* nome) { return w.findChild<QAction*>(QString::fromLatin1(nome)); }
 };
 

@@ -1,6 +1,7 @@
 #include "charts/grafici.h"
 #include "charts/grafico.h"
 #include "didascalie.h"
+#include "ambiente.h"
 #include "doppi.h"
 #include "portfolio/archivio.h"
 #include "portfolio/frmazioni.h"
@@ -39,15 +40,8 @@ const QString successive = QStringLiteral("Non esistono quotazioni successive.")
 
 QString data(int c) { return QDate(1999, 1, 4).addDays(7 * c).toString(QStringLiteral("dd/MM/yy")); }
 
-struct Ambiente {
-    ModuloVelno modulo;
-    MessaggiRegistrati messaggi;
-    DialoghiRegistrati dialoghi;
-    Finestre finestre{modulo, messaggi, dialoghi};
-    int fine = 0;
-    Ambiente() { finestre.allafine = [this] { ++fine; }; }
+struct Ambiente : AmbienteFinestre {
     grafici& g() { return finestre.finestra<grafici>(); }
-    Portfolio& p() { return modulo.azioni.dati(); }
     GrigliaGrafico& griglia() { return g().MSChart1->griglia(); }
 
     // Holdings that pass the input check, over `colonne` dated columns.

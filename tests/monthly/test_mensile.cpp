@@ -1,6 +1,7 @@
 #include "balance/frmbilancio.h"
 #include "balance/vendite.h"
 #include "didascalie.h"
+#include "ambiente.h"
 #include "doppi.h"
 #include "monthly/frmmensile.h"
 #include "monthly/mesi.h"
@@ -41,12 +42,8 @@ SalesBalance vendite(const QList<QStringList>& righe)
     return b;
 }
 
-struct Ambiente {
+struct Ambiente : AmbienteFinestre {
     QTemporaryDir dir;
-    ModuloVelno modulo;
-    MessaggiRegistrati messaggi;
-    DialoghiRegistrati dialoghi;
-    Finestre finestre{modulo, messaggi, dialoghi};
     Ambiente()
     {
         modulo.cartella = dir.path();

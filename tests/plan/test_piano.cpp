@@ -1,4 +1,5 @@
 #include "didascalie.h"
+#include "ambiente.h"
 #include "doppi.h"
 #include "plan/piano.h"
 #include "portfolio/frmazioni.h"
@@ -21,14 +22,8 @@
 #include <QTextTable>
 
 namespace {
-struct Ambiente {
-    ModuloVelno modulo;
-    MessaggiRegistrati messaggi;
-    DialoghiRegistrati dialoghi;
-    Finestre finestre{modulo, messaggi, dialoghi};
-    Ambiente() { finestre.allafine = [] {}; }
+struct Ambiente : AmbienteFinestre {
     piano& w() { return finestre.finestra<piano>(); }
-    Portfolio& p() { return modulo.azioni.dati(); }
 };
 
 QString cella(QTextTable* t, int r, int k) { return selezionacella(t->cellAt(r - 1, k - 1)).selectedText(); }

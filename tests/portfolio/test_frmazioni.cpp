@@ -1,5 +1,6 @@
 #include "didascalie.h"
 #include "discopieno.h"
+#include "ambiente.h"
 #include "doppi.h"
 #include "portfolio/frmazioni.h"
 #include "shared/campi.h"
@@ -43,15 +44,7 @@
 namespace {
 const QString titolocontrollo = QStringLiteral("Velno: controllo dati immessi nella finestra attiva");
 
-struct Ambiente {
-    ModuloVelno modulo;
-    MessaggiRegistrati messaggi;
-    DialoghiRegistrati dialoghi;
-    Finestre finestre{modulo, messaggi, dialoghi};
-    int fine = 0;
-    Ambiente() { finestre.allafine = [this] { ++fine; }; }
-    frmAzioni& a() { return finestre.azioni(); }
-    Portfolio& p() { return modulo.azioni.dati(); }
+struct Ambiente : AmbienteFinestre {
 };
 
 QStringList testi(const QList<Messaggio>& m)

@@ -1,4 +1,5 @@
 #include "didascalie.h"
+#include "ambiente.h"
 #include "doppi.h"
 #include "portfolio/frmazioni.h"
 #include "ranking/classifica.h"
@@ -16,14 +17,8 @@
 #include <QTextTable>
 
 namespace {
-struct Ambiente {
-    ModuloVelno modulo;
-    MessaggiRegistrati messaggi;
-    DialoghiRegistrati dialoghi;
-    Finestre finestre{modulo, messaggi, dialoghi};
-    Ambiente() { finestre.allafine = [] {}; }
+struct Ambiente : AmbienteFinestre {
     classifica& c() { return finestre.finestra<classifica>(); }
-    Portfolio& p() { return modulo.azioni.dati(); }
 
     // Holdings named A, B, ... quoted column by column; the columns dated 01/02/99, 02/02/99, ...
     void riempi(const QList<QStringList>& quotazioni, int colonne)

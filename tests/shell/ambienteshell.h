@@ -1,4 +1,5 @@
 #pragma once
+#include "ambiente.h"
 #include "doppi.h"
 #include "documenti/modulovelno.h"
 #include "shell/filedistribuiti.h"
@@ -30,21 +31,14 @@ private:
 // A program's worth of windows with recording seams; `fine` counts the ends of the program.
 // The user's Velno folder is a temporary one: the totals files and pictures the windows write
 // never land in the folder the tests run from.
-struct Ambiente {
+struct Ambiente : AmbienteFinestre {
     QTemporaryDir utente;
-    ModuloVelno modulo;
-    MessaggiRegistrati messaggi;
-    DialoghiRegistrati dialoghi;
-    Finestre finestre{modulo, messaggi, dialoghi};
     QStringList suono;
-    int fine = 0;
     Ambiente()
     {
         modulo.cartella = utente.path();
-        finestre.allafine = [this] { ++fine; };
         finestre.creasuono = [this] { return std::unique_ptr<Suono>(std::make_unique<SuonoRegistrato>(suono)); };
     }
-    ~Ambiente() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 };
 
 // Velno's own shipped files, from the sources.

@@ -1,3 +1,4 @@
+#include "ambiente.h"
 #include "doppi.h"
 #include "balance/frmbilancio.h"
 #include "balance/salesbalance.h"
@@ -24,16 +25,10 @@
 #include <cstdio>
 
 namespace {
-struct Ambiente {
-    ModuloVelno modulo;
-    MessaggiRegistrati messaggi;
-    DialoghiRegistrati dialoghi;
-    Finestre finestre{modulo, messaggi, dialoghi};
-    int fine = 0;
+struct Ambiente : AmbienteFinestre {
     explicit Ambiente(const QString& cartella, const QString& utente = QString())
     {
         modulo.cartella = utente;
-        finestre.allafine = [this] { ++fine; };
         finestre.attivaripristino(cartella);
         finestre.ripristino()->impostaintervallo(20);
     }
