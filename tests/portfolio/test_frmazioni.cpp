@@ -110,41 +110,16 @@ private slots:
         QCOMPARE(a.nome[1]->geometry(), prima);
     }
 
-    void menu_comelidefinisce()
+    void menu_lafinestrainuso()
     {
         Ambiente e;
         frmAzioni& a = e.a();
-        // Every menu and item in order, "-" for a separator.
-        const QStringList atteso{
-            "&File", "&Apri...", "&Salva", "Salva con &nome...", "E&limina...",
-            "&Importa quotazioni...",   // Velno's own: a day's quotations from a CSV file
-            "-", "S&tampa", "-", "&Esci",
-            "&Modifica", "&Ordina azioni alfabeticamente ", "Ordina quotazioni &temporalmente", "-", "&Colore di sfondo", "-",
-            "Controllo &dati immessi", "C&ancella dati immessi",
-            "&Visualizza", "Finestra Azioni", "Finestra Schede", "Finestra Graduatoria", "Finestra Bilancio",
-            "Finestra Grafici", "-", "Riga precedente di azioni", "Riga successiva di azioni", "-",
-            "Colonna precedente di quotazioni", "Colonna successiva di quotazioni",
-            "&?", "&Guida in linea", "&Suggerimenti...", "-", "Supporto &prodotto", "-", "&Informazioni su Velno"};
-        QStringList visto;
-        for (QAction* m : a.menuBar()->actions()) {
-            visto << m->text();
-            for (QAction* v : m->menu()->actions())
-                visto << (v->isSeparator() ? QStringLiteral("-") : v->text());
-        }
-        QCOMPARE(visto, atteso);
         QCOMPARE(a.findChild<QAction*>(QStringLiteral("finestra"))->text(), QStringLiteral("Fi&nestra n.1 di 7"));
-        QVERIFY(a.findChild<QAction*>(QStringLiteral("fin1"))->isChecked());
-
-        const QStringList suggerimenti{
-            "apri file", "salva file", "salva file con nome", "elimina file", "stampa dati finestra",
-            "visualizza finestra Azioni", "visualizza finestra Schede", "visualizza finestra Bilancio",
-            "visualizza finestra Grafici", "ordina azioni alfabeticamente", "visualizza precedente riga di azioni",
-            "visualizza successiva riga di azioni", "visualizza precedente colonna di quotazioni",
-            "visualizza successiva colonna di quotazioni", "ordina quotazioni cronologicamente", "colore di sfondo",
-            "guida in linea", "supporto prodotto", "informazioni su Velno", "controllo dati immessi",
-            "cancella dati finestra", "uscita da Velno"};
-        for (int k = 1; k <= 22; ++k)
-            QCOMPARE(a.pulsante[k]->toolTip(), suggerimenti[k - 1]);
+        // The window on screen stays ticked in its own list, and its button stays a button.
+        QAction* fin1 = a.findChild<QAction*>(QStringLiteral("fin1"));
+        fin1->trigger();
+        QVERIFY(fin1->isChecked());
+        QVERIFY(!a.pulsante[6]->isCheckable());
     }
 
     void scorciatoie_dallecaselle_data()

@@ -18,6 +18,8 @@
 #include <QAction>
 #include <QLabel>
 #include <QMap>
+#include <QMenuBar>
+#include <QSet>
 #include <QTest>
 #include <QToolBar>
 #include <functional>
@@ -241,6 +243,59 @@ private slots:
         riga("classifica", "Command1", "sommario");
         riga("piano", "indietro", "frmAzioni");
         riga("piano", "Command1", "sommario");
+    }
+
+    // The four windows with the toolbar build it and their menus from one table: each of the
+    // 22 buttons is a command with its tool tip or a separator, in order; a command in a menu
+    // and on the toolbar is one action; no two commands share a name or a shortcut.
+    void comandi_unatabella_data()
+    {
+        QTest::addColumn<QString>("finestra");
+        for (const char* f : {"frmAzioni", "singola", "grafici", "bilancio"})
+            QTest::newRow(f) << QString::fromLatin1(f);
+    }
+    void comandi_unatabella()
+    {
+        QFETCH(QString, finestra);
+        Ambiente e;
+        QWidget* w = note()[finestra].apri(e.finestre);
+        QToolBar* barra = w->findChild<QToolBar*>(QStringLiteral("Toolbar1"));
+        QVERIFY(barra);
+        int k = 0;
+        QSet<QAction*> pulsanti;
+        for (QAction* a : barra->actions()) {
+            if (a->isSeparator())
+                continue;
+            QWidget* b = barra->widgetForAction(a);
+            QVERIFY(b);
+            const int n = b->objectName().mid(QStringLiteral("Toolbar1_").size()).toInt();
+            QVERIFY2(n > k && n <= 22, qPrintable(b->objectName()));
+            k = n;
+            QVERIFY2(!a->toolTip().isEmpty() && !a->icon().isNull(), qPrintable(b->objectName()));
+            pulsanti.insert(a);
+        }
+        QVERIFY(k >= 20);
+        QSet<QString> nomi, tasti;
+        for (QAction* m : w->findChild<QMenuBar*>()->actions()) {
+            if (!m->menu())
+                continue;   // the corner item
+            for (QAction* v : m->menu()->actions()) {
+                if (v->isSeparator())
+                    continue;
+                QVERIFY2(!nomi.contains(v->objectName()), qPrintable(v->objectName()));
+                nomi.insert(v->objectName());
+                if (!v->shortcut().isEmpty()) {
+                    QVERIFY2(!tasti.contains(v->shortcut().toString()), qPrintable(v->shortcut().toString()));
+                    tasti.insert(v->shortcut().toString());
+                }
+                // A menu item shown on the toolbar is the same action, and shows no icon itself.
+                if (pulsanti.contains(v))
+                    QVERIFY(!v->isIconVisibleInMenu());
+            }
+        }
+        // Every file command is on both.
+        for (const char* c : {"apri", "salva", "salvanome", "eliminare"})
+            QVERIFY2(pulsanti.contains(w->findChild<QAction*>(QString::fromLatin1(c))), c);
     }
 
     void collegamenti()
