@@ -127,7 +127,7 @@ grafici::grafici(Finestre& finestre)
     m_resize->adatta(this, QSize(larghezzaprogetto / clsResize::twip, 6825 / clsResize::twip), true);
     // Another archive: its line chart from its first holding and column.
     connect(&m_modulo.azioni, &DocumentoAzioni::sostituito, this, [this] {
-        m_modulo.primacolonnagrafico = 1;
+        m_regole->primacolonna = 1;
         dopoapertura();
     });
 }
@@ -271,9 +271,9 @@ void grafici::esito(const std::optional<Messaggio>& m)
     if (m)
         mostra(*m);
     // The bar stands at the first column charted, however the chart got there.
-    if (HScroll1->value() != m_modulo.primacolonnagrafico && !m_incorrezione) {
+    if (HScroll1->value() != m_regole->primacolonna && !m_incorrezione) {
         const QSignalBlocker fermo(HScroll1);
-        HScroll1->setValue(std::clamp(m_modulo.primacolonnagrafico, HScroll1->minimum(), HScroll1->maximum()));
+        HScroll1->setValue(std::clamp(m_regole->primacolonna, HScroll1->minimum(), HScroll1->maximum()));
     }
     if (!m_rinvio)
         MSChart1->aggiorna();
@@ -357,7 +357,7 @@ void grafici::HScroll1_Change()
 void grafici::dopoapertura()
 {
     // Another archive: its charts start again at its first holding.
-    m_modulo.primotitolografico = 1;
+    m_regole->primotitolo = 1;
     m_regole->titolocorrente = 0;
     const QScopedValueRollback silenzio(m_silenzio, true);
     {

@@ -51,18 +51,18 @@ std::optional<Messaggio> RegoleGrafici::graficoserie()
     m_griglia.impostavisibile(true);
 
     const Portfolio& t = p();
-    const int prima = std::clamp(m_modulo.primacolonnagrafico, 1, Portfolio::maxcolonne);
+    const int prima = std::clamp(primacolonna, 1, Portfolio::maxcolonne);
     int righe = 0;
     while (righe < finestra && prima + righe <= Portfolio::maxcolonne && !t.datequotazioni[prima + righe].isEmpty())
         ++righe;
     const int n = std::min(finestra, numerotitoli());
     // A Portfolio that has since lost holdings: the series stays within those it has.
-    m_modulo.primotitolografico = std::clamp(m_modulo.primotitolografico, 1, std::max(1, numerotitoli() - (finestra - 1)));
+    primotitolo = std::clamp(primotitolo, 1, std::max(1, numerotitoli() - (finestra - 1)));
 
     m_griglia.dimensiona(righe, n);
     const bool torta = m_griglia.tipo() == TipoGrafico::Torta;
     for (int k = 1; k <= n; ++k) {
-        const int h = m_modulo.primotitolografico + k - 1;
+        const int h = primotitolo + k - 1;
         if (!Portfolio::titolovalido(h))
             break;
         m_griglia.impostaetichettacolonna(k, t.nomititoli[h]);
@@ -96,7 +96,7 @@ std::optional<Messaggio> RegoleGrafici::graficotitolo()
 
     const Portfolio& t = p();
     const int h = titolocorrente;
-    const int prima = std::clamp(m_modulo.primacolonnagrafico, 1, Portfolio::maxcolonne);
+    const int prima = std::clamp(primacolonna, 1, Portfolio::maxcolonne);
     int d = 0, k = 0;
     while (d < finestra && prima + d <= Portfolio::maxcolonne && !t.datequotazioni[prima + d].isEmpty()) {
         if (t.quotazioni(prima + d, h).isEmpty())
@@ -132,11 +132,11 @@ std::optional<Messaggio> RegoleGrafici::azioneprima_click()
         titolocorrente -= 2;
         return graficotitolo();
     }
-    if (m_modulo.primotitolografico <= 1)
+    if (primotitolo <= 1)
         return avviso(QStringLiteral("Impossibile procedere a ritroso: sono graficizzati i primi 10 titoli."), Icona::Critica);
     if (numerotitoli() < finestra)
         return avviso(QStringLiteral("Sono graficizzati tutti i titoli disponibili."), Icona::Informativa);
-    --m_modulo.primotitolografico;
+    --primotitolo;
     return graficoserie();
 }
 
@@ -150,9 +150,9 @@ std::optional<Messaggio> RegoleGrafici::azionedopo_click()
         return graficotitolo();
     if (numerotitoli() < finestra)
         return avviso(QStringLiteral("Sono graficizzati tutti i titoli disponibili."), Icona::Informativa);
-    if (m_modulo.primotitolografico >= numerotitoli() - (finestra - 1))
+    if (primotitolo >= numerotitoli() - (finestra - 1))
         return avviso(QStringLiteral("Non esistono ulteriori titoli da graficizzare."), Icona::Informativa);
-    ++m_modulo.primotitolografico;
+    ++primotitolo;
     return graficoserie();
 }
 
@@ -162,9 +162,9 @@ std::optional<Messaggio> RegoleGrafici::quotazsinistra_click()
         nodati = 0;
         return m;
     }
-    if (m_modulo.primacolonnagrafico <= 1)
+    if (primacolonna <= 1)
         return avviso(QStringLiteral("Non esistono quotazioni precedenti."), Icona::Informativa);
-    --m_modulo.primacolonnagrafico;
+    --primacolonna;
     if (modografico == 1) {
         --titolocorrente;   // the same holding again
         return graficotitolo();
@@ -182,11 +182,11 @@ std::optional<Messaggio> RegoleGrafici::quotazdestra_click()
     int vuota = 1;
     while (vuota <= Portfolio::maxcolonne && !t.datequotazioni[vuota].isEmpty())
         ++vuota;
-    const int prima = m_modulo.primacolonnagrafico;
+    const int prima = primacolonna;
     const int datate = vuota - prima;   // dated columns from the first one charted on
     if (datate <= finestra || prima + (finestra - 1) >= Portfolio::maxcolonne)
         return avviso(QStringLiteral("Non esistono quotazioni successive."), Icona::Informativa);
-    ++m_modulo.primacolonnagrafico;
+    ++primacolonna;
     if (modografico == 1) {
         --titolocorrente;
         return graficotitolo();
@@ -201,7 +201,7 @@ RegoleGrafici::Scorrimento RegoleGrafici::HScroll1_Change(int v, bool incorrezio
         s.messaggi.push_back(avviso(QStringLiteral("Non esistono quotazioni successive."), Icona::Informativa));
         correzionescorrimento = 1;
     }
-    m_modulo.primacolonnagrafico = v;
+    primacolonna = v;
     if (correzionescorrimento == 1) {
         correzionescorrimento = 0;
         const int indietro = std::max(1, p().numerocolonne - (finestra - 1));

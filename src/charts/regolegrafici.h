@@ -15,13 +15,17 @@ class RegoleGrafici {
 public:
     RegoleGrafici(ModuloVelno& modulo, GrigliaGrafico& griglia);
 
+    // What the charts show: the first holding and the first quotation column charted.
+    int primotitolo = 1;
+    int primacolonna = 1;
+
     // Window state: 1 single-holding chart, 2 series chart, 0 none drawn yet (series).
     int modografico = 0;
     int titolocorrente = 0;          // the holding of the single-holding chart
     int nodati = 0;
     int correzionescorrimento = 0;
 
-    // Up to 10 holdings from primotitolografico over up to 10 dated columns.
+    // Up to 10 holdings from primotitolo over up to 10 dated columns.
     std::optional<Messaggio> graficoserie();
     // The next holding (wrapping round) over the dated columns of the window.
     std::optional<Messaggio> graficotitolo();

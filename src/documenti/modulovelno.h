@@ -7,7 +7,7 @@
 #include <array>
 
 // The program's state: identity, message titles, the two documents, the yearly totals,
-// the card state and the chart positions. main creates one and hands it to every window.
+// the card state. main creates one and hands it to every window.
 class ModuloVelno {
 public:
     ModuloVelno();
@@ -53,9 +53,6 @@ public:
     int colonnascheda = 1;
     int quotazionemancante = 0;
 
-    // Chart positions
-    int primotitolografico = 1;
-    int primacolonnagrafico = 1;
 
     // The user's Velno folder: the yearly totals files and the pictures of prints live
     // there, and the file dialogs start there. Empty: the current folder.

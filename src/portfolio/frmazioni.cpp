@@ -98,7 +98,6 @@ frmAzioni::frmAzioni(Finestre& finestre)
     m_resize->adatta(this, QSize(larghezzaprogetto / clsResize::twip, 6825 / clsResize::twip), true);
 
     primotitolo = primacolonna = 1;
-    m_modulo.primotitolografico = m_modulo.primacolonnagrafico = 1;
     m_modulo.impostatitoli();
     connect(this, &frmAzioni::aprigrafici, this, &frmAzioni::fin5_Click);
     // The grid follows the Portfolio, whoever changes it; what this window's own handlers

@@ -230,7 +230,7 @@ private slots:
         QCOMPARE(e.messaggi.registrati.size(), 1);
         QCOMPARE(e.messaggi.registrati[0], (Messaggio{successive, titolocontrollo, Icona::Informativa}));
         QCOMPARE(g.HScroll1->value(), 16);
-        QCOMPARE(e.modulo.primacolonnagrafico, 16);
+        QCOMPARE(e.g().regole().primacolonna, 16);
         QCOMPARE(e.date(), datecolonne(16, 25));
         QVERIFY(g.MSChart1->isVisible());
 
@@ -476,8 +476,8 @@ private slots:
             QVERIFY2(salvaarchivio(scrive.p(), file, &errore), qPrintable(errore));
         }
         Ambiente e;
-        e.modulo.primacolonnagrafico = 7;
-        e.modulo.primotitolografico = 3;   // paged on in the archive before
+        e.g().regole().primacolonna = 7;
+        e.g().regole().primotitolo = 3;   // paged on in the archive before
         frmAzioni& a = e.finestre.azioni();
         e.dialoghi.prossimofile = file;
         a.apri_Click();
@@ -487,11 +487,11 @@ private slots:
         QVERIFY(!e.g().isVisible());
         QVERIFY(e.messaggi.registrati.isEmpty());
         QCOMPARE(e.griglia().tipo(), TipoGrafico::Linee);
-        QCOMPARE(e.modulo.primacolonnagrafico, primacolonna);
+        QCOMPARE(e.g().regole().primacolonna, primacolonna);
         QCOMPARE(e.date(), datecolonne(primacolonna, std::min(colonne, primacolonna + 9)));
         QCOMPARE(e.griglia().colonne(), 10);
         // It starts again at the first holding, and the bar stands at the column charted.
-        QCOMPARE(e.modulo.primotitolografico, 1);
+        QCOMPARE(e.g().regole().primotitolo, 1);
         QCOMPARE(e.griglia().etichettacolonna(1), e.p().nomititoli[1]);
         QCOMPARE(e.g().HScroll1->value(), primacolonna);
     }

@@ -105,7 +105,7 @@ private slots:
         // The first-holding test comes before the count.
         QCOMPARE(e.regole.azionedopo_click(), info(tutti));
         QCOMPARE(e.regole.azioneprima_click(), critico(ritroso));
-        QCOMPARE(e.modulo.primotitolografico, 1);
+        QCOMPARE(e.regole.primotitolo, 1);
     }
 
     // Each step: the first holding charted after it, or the answer that refused it.
@@ -254,15 +254,15 @@ private slots:
         while (!e.regole.quotazdestra_click())
             ++passi;
         QCOMPARE(passi, 15);
-        QCOMPARE(e.modulo.primacolonnagrafico, 16);
+        QCOMPARE(e.regole.primacolonna, 16);
         QCOMPARE(e.date(), datecolonne(16, 25));
         QCOMPARE(e.regole.quotazdestra_click(), info(successive));
-        QCOMPARE(e.modulo.primacolonnagrafico, 16);
+        QCOMPARE(e.regole.primacolonna, 16);
         QCOMPARE(e.regole.quotazsinistra_click(), std::nullopt);
         QCOMPARE(e.date(), datecolonne(15, 24));
         // All 300 columns dated: the last window is 291..300.
         Ambiente f(1, 300);
-        f.modulo.primacolonnagrafico = 290;
+        f.regole.primacolonna = 290;
         QCOMPARE(f.regole.quotazdestra_click(), std::nullopt);
         QCOMPARE(f.regole.quotazdestra_click(), info(successive));
         QCOMPARE(f.date(), datecolonne(291, 300));
@@ -278,7 +278,7 @@ private slots:
         s = e.regole.HScroll1_Change(16, true);
         QVERIFY(s.messaggi.empty());
         QCOMPARE(s.correzione, std::nullopt);
-        QCOMPARE(e.modulo.primacolonnagrafico, 16);
+        QCOMPARE(e.regole.primacolonna, 16);
         QCOMPARE(e.date(), datecolonne(16, 25));
         QCOMPARE(e.regole.modografico, 2);
         // Within the dated columns the bar draws the series chart, also from a single holding.
@@ -290,7 +290,7 @@ private slots:
 
         // Fewer than 10 columns: any move says so once and the chart is drawn from column 1.
         Ambiente f(2, 5);
-        f.modulo.primacolonnagrafico = 1;
+        f.regole.primacolonna = 1;
         s = f.regole.HScroll1_Change(1, false);
         QCOMPARE(s.messaggi, (std::vector<Messaggio>{info(successive)}));
         QCOMPARE(s.correzione, std::nullopt);
@@ -300,14 +300,14 @@ private slots:
     void senzatitoli_ognioperazione()
     {
         Ambiente e(0, 12);
-        e.modulo.primacolonnagrafico = 2;
+        e.regole.primacolonna = 2;
         using Operazione = std::optional<Messaggio> (RegoleGrafici::*)();
         for (Operazione o : {&RegoleGrafici::graficoserie, &RegoleGrafici::graficotitolo, &RegoleGrafici::azioneprima_click,
                              &RegoleGrafici::azionedopo_click, &RegoleGrafici::quotazsinistra_click,
                              &RegoleGrafici::quotazdestra_click}) {
             QCOMPARE((e.regole.*o)(), critico(nodati));
             QCOMPARE(e.regole.nodati, 0);
-            QCOMPARE(e.modulo.primacolonnagrafico, 2);
+            QCOMPARE(e.regole.primacolonna, 2);
             QVERIFY(!e.griglia.visibile());
         }
         QCOMPARE(e.regole.titolocorrente, 0);
@@ -317,7 +317,7 @@ private slots:
     {
         // 12 holdings paged to 3..12, then an archive of 5 holdings is opened.
         Ambiente e(12, 3);
-        e.modulo.primotitolografico = 3;
+        e.regole.primotitolo = 3;
         e.p().numerotitoli = 5;
         e.regole.graficoserie();
         QCOMPARE(e.serie(), (QStringList{"T1", "T2", "T3", "T4", "T5"}));
