@@ -174,18 +174,8 @@ std::optional<Messaggio> controllodatavendita(const QString& data, int numero, c
 {
     if (data.isEmpty())
         return std::nullopt;
-    const QString campo = QStringLiteral(" della vendita del titolo n.") + str(numero);
-    const Messaggio formato{QStringLiteral("Correggere la data") + campo + QStringLiteral(": usare il formato gg/mm/aa."),
-                            titolo, Icona::Critica};
-    if (data.size() != 8)
-        return formato;
-    if (auto m = controllodata(spezzadata(data), campo, titolo))
-        return m;
-    // "3O/12/99" passes the checks of its parts and is no date: the sale would leave the
-    // monthly table.
-    if (!convertidata(data))
-        return formato;
-    return std::nullopt;
+    // A sale dated "3O/12/99" would leave the monthly table: the date must be one.
+    return controllodatacompleta(data, QStringLiteral(" della vendita del titolo n.") + str(numero), titolo);
 }
 
 std::optional<Messaggio> controllobilancio(const SalesBalance& b, const QString& titolo)

@@ -101,16 +101,7 @@ EsitoControllo controlloinput(Portfolio& p, int primacolonna, const QString& tit
     // 7. Dates of the counted columns, as now on screen
     for (int K = 1; K <= contate; ++K) {
         const QString& d = p.datequotazioni[primacolonna + K - 1];
-        const QString messaggiodata = QStringLiteral(" delle quotazioni della colonna n.") + str(K);
-        std::optional<Messaggio> m;
-        const Messaggio lunghezza{QStringLiteral("Correggere la data") + messaggiodata
-                                      + QStringLiteral(": usare il formato gg/mm/aa."),
-                                  titolo, Icona::Critica};
-        if (d.size() != 8)
-            m = lunghezza;
-        else if (!(m = controllodata(spezzadata(d), messaggiodata, titolo)) && !convertidata(d))
-            m = lunghezza;
-        if (m) {
+        if (auto m = controllodatacompleta(d, QStringLiteral(" delle quotazioni della colonna n.") + str(K), titolo)) {
             esito.primacolonna = std::max(1, primacolonna - 5);
             esito.messaggio = m;
             return esito;

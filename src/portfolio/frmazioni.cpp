@@ -847,15 +847,7 @@ void frmAzioni::importa_Click()
                                                   QDate::currentDate().toString(QStringLiteral("dd/MM/yy")));
         if (!d)
             return;
-        const QString messaggiodata = QStringLiteral(" delle quotazioni importate");
-        const Messaggio forma{QStringLiteral("Correggere la data") + messaggiodata + QStringLiteral(": usare il formato gg/mm/aa."),
-                              m_modulo.titolocontrollo, Icona::Critica};
-        std::optional<Messaggio> m;
-        if (d->size() != 8)
-            m = forma;
-        else if (!(m = controllodata(spezzadata(*d), messaggiodata, m_modulo.titolocontrollo)) && !convertidata(*d))
-            m = forma;
-        if (m) {
+        if (const auto m = controllodatacompleta(*d, QStringLiteral(" delle quotazioni importate"), m_modulo.titolocontrollo)) {
             mostra(*m);
             return;
         }

@@ -84,3 +84,17 @@ std::optional<Messaggio> controllodata(const DataSpezzata& d, const QString& mes
         return errore(incompatibili);
     return std::nullopt;
 }
+
+std::optional<Messaggio> controllodatacompleta(const QString& testo, const QString& messaggiodata,
+                                               const QString& titolo)
+{
+    const Messaggio forma{QStringLiteral("Correggere la data") + messaggiodata + QStringLiteral(": usare il formato gg/mm/aa."),
+                          titolo, Icona::Critica};
+    if (testo.size() != 8)
+        return forma;
+    if (auto m = controllodata(spezzadata(testo), messaggiodata, titolo))
+        return m;
+    if (!convertidata(testo))
+        return forma;
+    return std::nullopt;
+}

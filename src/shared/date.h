@@ -29,3 +29,8 @@ DataSpezzata spezzadata(const QString& testo);
 // messaggiodata and ": usare il formato gg/mm/aa.".
 std::optional<Messaggio> controllodata(const DataSpezzata& d, const QString& messaggiodata,
                                        const QString& titolo);
+// The whole check of a typed date: eight characters, controllodata's checks, and a real
+// date ("3O/12/99" passes the parts' checks). Besides controllodata's messages:
+// "Correggere la data<messaggiodata>: usare il formato gg/mm/aa.".
+std::optional<Messaggio> controllodatacompleta(const QString& testo, const QString& messaggiodata,
+                                               const QString& titolo);
