@@ -15,19 +15,14 @@
 #include "shell/immagini.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
-#include <QFile>
-#include <QFileInfo>
 #include <QIcon>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QToolBar>
 
 namespace {
 

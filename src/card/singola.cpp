@@ -15,12 +15,10 @@
 #include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QToolBar>
 
 namespace {
 

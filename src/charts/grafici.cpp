@@ -11,7 +11,6 @@
 
 #include <QAction>
 #include <QEvent>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QCoreApplication>
 #include <QPainter>
@@ -20,7 +19,6 @@
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QToolBar>
 
 namespace {
 

@@ -24,15 +24,11 @@
 #include "shell/ripristino.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
-#include <QFile>
-#include <QFileInfo>
 #include <QSignalBlocker>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QElapsedTimer>
 #include <QProgressBar>
@@ -41,7 +37,6 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
-#include <QToolBar>
 
 #include <cerrno>
 
