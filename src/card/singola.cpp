@@ -298,9 +298,9 @@ void singola::controllovuoto()
 void singola::primaquotazione()
 {
     bool mancante = false;
-    m_modulo.colonnascheda = ::primaquotazione(p(), m_modulo.titoloscheda, m_modulo.colonnascheda, &mancante);
+    colonnascheda = ::primaquotazione(p(), titoloscheda, colonnascheda, &mancante);
     if (mancante)
-        m_modulo.quotazionemancante = 1;
+        quotazionemancante = 1;
 }
 
 void singola::colori(bool perdita)
@@ -315,18 +315,18 @@ void singola::colori(bool perdita)
 
 void singola::riempischeda()
 {
-    const int h = m_modulo.titoloscheda;
+    const int h = titoloscheda;
     m_titolo = Portfolio::titolovalido(h) ? h : 0;
     m_identita = m_titolo ? p().identita[std::size_t(m_titolo)] : 0;
-    const FigureScheda f = ::riempischeda(p(), h, m_modulo.colonnascheda);
+    const FigureScheda f = ::riempischeda(p(), h, colonnascheda);
     if (f.mancante)
-        m_modulo.quotazionemancante = 1;
+        quotazionemancante = 1;
     if (f.colonna >= 1)
-        m_modulo.colonnascheda = f.colonna;
+        colonnascheda = f.colonna;
     {
         // The bar shows the column on screen; moving it is for the user.
         const QSignalBlocker blocco(HScroll1);
-        HScroll1->setValue(m_modulo.colonnascheda);
+        HScroll1->setValue(colonnascheda);
     }
 
     moneta->setText(f.moneta);
@@ -405,8 +405,8 @@ void singola::rileggi()
         portatitolo(ultimo);
         return;
     }
-    m_modulo.titoloscheda = m_titolo;
-    m_modulo.colonnascheda = HScroll1->value();
+    titoloscheda = m_titolo;
+    colonnascheda = HScroll1->value();
     riempischeda();
 }
 
@@ -424,8 +424,8 @@ void singola::segui()
 void singola::apridainizio()
 {
     if (titolischeda(p()) >= 1) {
-        m_modulo.titoloscheda = 1;
-        m_modulo.colonnascheda = 1;
+        titoloscheda = 1;
+        colonnascheda = 1;
         {
             // The holding's fill picks its first column on or after the purchase.
             const QSignalBlocker blocco(HScroll1);
@@ -454,7 +454,7 @@ void singola::VScroll1_Change()
         saltascroll = 0;
         return;
     }
-    m_modulo.colonnascheda = 1;
+    colonnascheda = 1;
     const int ultimo = titolischeda(p());
     if (VScroll1->value() > ultimo) {
         VScroll1->setValue(ultimo);   // shows that holding through this handler
@@ -462,7 +462,7 @@ void singola::VScroll1_Change()
                       Icona::Informativa));
         return;
     }
-    m_modulo.titoloscheda = VScroll1->value();
+    titoloscheda = VScroll1->value();
     primaquotazione();
     riempischeda();
 }
@@ -484,9 +484,9 @@ void singola::HScroll1_Change()
         return;
     }
     if (m_titolo >= 1)
-        m_modulo.titoloscheda = m_titolo;
+        titoloscheda = m_titolo;
     const int v = HScroll1->value();
-    m_modulo.colonnascheda = v;
+    colonnascheda = v;
     if (!p().datequotazioni[v].isEmpty()) {
         riempischeda();
         return;
@@ -494,7 +494,7 @@ void singola::HScroll1_Change()
     const int c = ultimacolonnadatata(p(), v);
     if (c == 0) {
         // No column is dated yet: the card shows the holding without a quotation.
-        m_modulo.colonnascheda = 1;
+        colonnascheda = 1;
         riempischeda();
         return;
     }

@@ -6,8 +6,7 @@
 #include <QString>
 #include <array>
 
-// The program's state: identity, message titles, the two documents, the yearly totals,
-// the card state. main creates one and hands it to every window.
+// The program's state: identity, message titles, the two documents, the yearly totals. main creates one and hands it to every window.
 class ModuloVelno {
 public:
     ModuloVelno();
@@ -48,10 +47,6 @@ public:
                              const QString& media, const QString& cartella = QString(),
                              QString* errore = nullptr);
 
-    // Card state: the holding and quotation column the stock card shows.
-    int titoloscheda = 1;
-    int colonnascheda = 1;
-    int quotazionemancante = 0;
 
 
     // The user's Velno folder: the yearly totals files and the pictures of prints live

@@ -909,8 +909,6 @@ void frmAzioni::cmdazione_Click(int i)
     const int n = primotitolo + i - 1;
     if (!Portfolio::titolovalido(n))
         return;
-    m_modulo.titoloscheda = n;
-    m_modulo.colonnascheda = 1;
     if (p().nomititoli[n].isEmpty() || p().dateacquisto[n].isEmpty() || ::valore(p().quantitatitoli[n]) == 0) {
         mostra(avviso(QStringLiteral("Non esistono dati da visualizzare."), Icona::Critica));
         return;

@@ -131,7 +131,7 @@ private slots:
         QCOMPARE(s.Label1->text(), QStringLiteral("n. 8"));
         QCOMPARE(s.lbl[1]->text(), QStringLiteral("Titolo 8"));
         QCOMPARE(s.VScroll1->value(), 8);
-        QCOMPARE(e.modulo.titoloscheda, 8);
+        QCOMPARE(s.titoloscheda, 8);
         // Columns 1 and 2 are dated before the purchase.
         QCOMPARE(s.lbl2->text(), QStringLiteral("10/03/00"));
         QCOMPARE(s.HScroll1->value(), 3);

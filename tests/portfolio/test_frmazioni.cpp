@@ -2,6 +2,7 @@
 #include "discopieno.h"
 #include "ambiente.h"
 #include "doppi.h"
+#include "card/singola.h"
 #include "portfolio/frmazioni.h"
 #include "shared/campi.h"
 #include "ranking/classifica.h"
@@ -1121,15 +1122,16 @@ private slots:
     {
         Ambiente e;
         frmAzioni& a = e.a();
-        e.modulo.titoloscheda = 7;
-        e.modulo.colonnascheda = 9;
+        singola& s = e.finestre.finestra<singola>();
+        s.titoloscheda = 7;
+        s.colonnascheda = 9;
         a.findChild<QAction*>(QStringLiteral("fin2"))->trigger();   // no holdings: left as it was
-        QCOMPARE(e.modulo.titoloscheda, 7);
-        QCOMPARE(e.modulo.colonnascheda, 9);
+        QCOMPARE(s.titoloscheda, 7);
+        QCOMPARE(s.colonnascheda, 9);
         e.p().numerotitoli = 2;
         a.pulsante[7]->trigger();
-        QCOMPARE(e.modulo.titoloscheda, 1);
-        QCOMPARE(e.modulo.colonnascheda, 1);
+        QCOMPARE(s.titoloscheda, 1);
+        QCOMPARE(s.colonnascheda, 1);
     }
 
     void scheda_senzadati()
@@ -1137,7 +1139,8 @@ private slots:
         Ambiente e;
         frmAzioni& a = e.a();
         a.cmdazione[4]->click();
-        QCOMPARE(e.modulo.titoloscheda, 4);
+        // Refused, the card is neither shown nor moved to the row.
+        QVERIFY(!e.finestre.caricata<singola>());
         QCOMPARE(e.messaggi.registrati.last(),
                  (Messaggio{QStringLiteral("Non esistono dati da visualizzare."), titolocontrollo, Icona::Critica}));
     }
