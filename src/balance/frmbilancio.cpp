@@ -241,7 +241,7 @@ void bilancio::costruiscicontrolli()
 
 void bilancio::costruiscimenu()
 {
-    auto f = [this](void (bilancio::*g)()) { return std::function<void()>([this, g] { (this->*g)(); }); };
+    const auto f = gestoridi(this);
     using C = bilancio;
     const std::vector<MenuComandi> menu = {
         menufile({.apri = f(&C::apri_Click), .salva = f(&C::salva_Click), .salvanome = f(&C::salvanome_Click),

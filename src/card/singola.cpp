@@ -239,7 +239,7 @@ void singola::costruiscicontrolli()
 
 void singola::costruiscimenu()
 {
-    auto f = [this](void (singola::*g)()) { return std::function<void()>([this, g] { (this->*g)(); }); };
+    const auto f = gestoridi(this);
     using C = singola;
     const std::vector<MenuComandi> menu = {
         menufile({.apri = f(&C::apri_Click), .salva = f(&C::salva_Click), .salvanome = f(&C::salvanome_Click),

@@ -198,7 +198,7 @@ void grafici::costruiscicontrolli()
 
 void grafici::costruiscimenu()
 {
-    auto f = [this](void (grafici::*g)()) { return std::function<void()>([this, g] { (this->*g)(); }); };
+    const auto f = gestoridi(this);
     using C = grafici;
     const std::vector<MenuComandi> menu = {
         menufile({.apri = f(&C::apri_Click), .salva = f(&C::salva_Click), .salvanome = f(&C::salvanome_Click),

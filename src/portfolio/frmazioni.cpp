@@ -308,7 +308,7 @@ void frmAzioni::costruiscicontrolli()
 
 void frmAzioni::costruiscimenu()
 {
-    auto f = [this](void (frmAzioni::*g)()) { return std::function<void()>([this, g] { (this->*g)(); }); };
+    const auto f = gestoridi(this);
     auto ctrl = [](char c) { return QKeySequence(QStringLiteral("Ctrl+") + QChar::fromLatin1(c)); };
     using C = frmAzioni;
     // Ctrl+A .. Ctrl+I move between windows and over the grid, even from a text box of it.

@@ -311,15 +311,6 @@ QMenu* aggiungimenu(QMainWindow* finestra, const char* nomeoggetto, const QStrin
     return m;
 }
 
-QAction* aggiungivoce(QMenu* menu, const char* nomeoggetto, const QString& testo, std::function<void()> gestore)
-{
-    QAction* a = menu->addAction(testo);
-    a->setObjectName(QString::fromLatin1(nomeoggetto));
-    if (gestore)
-        QObject::connect(a, &QAction::triggered, menu, [gestore] { gestore(); });
-    return a;
-}
-
 QAction* voceangolo(QMainWindow* finestra, const char* nomeoggetto, const QString& testo,
                     std::function<void()> gestore)
 {

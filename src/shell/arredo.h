@@ -53,17 +53,6 @@ QLabel* riquadro(QWidget* area, const QString& nomeoggetto, QRect r,
 
 // A menu of the window's menu bar; the menu and its action get the object name.
 QMenu* aggiungimenu(QMainWindow* finestra, const char* nomeoggetto, const QString& testo);
-// An item of `menu` named `nomeoggetto`, calling `gestore` (nothing when empty).
-QAction* aggiungivoce(QMenu* menu, const char* nomeoggetto, const QString& testo,
-                      std::function<void()> gestore = {});
-// The same, calling the member `gestore` of `finestra` (nothing when null).
-template <class W>
-QAction* aggiungivoce(QMenu* menu, const char* nomeoggetto, const QString& testo, W* finestra, void (W::*gestore)())
-{
-    return aggiungivoce(menu, nomeoggetto, testo,
-                        gestore ? std::function<void()>([finestra, gestore] { (finestra->*gestore)(); })
-                                : std::function<void()>());
-}
 // The window-number item ("Fi&nestra n.2 di 7") at the right end of the menu bar.
 QAction* voceangolo(QMainWindow* finestra, const char* nomeoggetto, const QString& testo,
                     std::function<void()> gestore);

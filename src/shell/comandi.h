@@ -31,6 +31,12 @@ struct MenuComandi {
 
 inline Comando separatore() { return Comando{"-"}; }
 
+// Handlers that call a member of `w`: `const auto f = gestoridi(this);` then f(&C::salva_Click).
+template <class W> auto gestoridi(W* w)
+{
+    return [w](void (W::*g)()) { return std::function<void()>([w, g] { (w->*g)(); }); };
+}
+
 // The File menu of the windows with the toolbar: the archive's four commands (buttons 1..4),
 // what the window adds, its print (button 5), the exit (button 22).
 struct ComandiFile {

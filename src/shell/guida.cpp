@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QScrollArea>
 
-#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -23,15 +22,7 @@ const PaginaGuida& pagina(const char* nome)
     return pagineguida().front();
 }
 
-FinestraGuida& guida(Finestre& f, int riga, bool mostra)
-{
-    const Finestra pagina = paginaguida(std::clamp(riga, 1, 13));
-    return static_cast<FinestraGuida&>(mostra ? f.mostra(pagina) : f.finestra(pagina));
-}
 } // namespace
-
-FinestraGuida& finestraguida(Finestre& finestre, int riga) { return guida(finestre, riga, false); }
-FinestraGuida& mostraguida(Finestre& finestre, int riga) { return guida(finestre, riga, true); }
 
 FinestraGuida::FinestraGuida(Finestre& finestre, const char* nome) : m_finestre(finestre)
 {

@@ -38,8 +38,3 @@ private:
     clsResize m_resize;
     QString m_testo;
 };
-
-// The help window of contents row `riga` (1..13, the order of pagineguida()): created
-// unshown when it is not loaded, or shown and brought to the front.
-FinestraGuida& finestraguida(Finestre& finestre, int riga);
-FinestraGuida& mostraguida(Finestre& finestre, int riga);

@@ -59,7 +59,7 @@ private slots:
         QFETCH(int, lunghezza);
         QFETCH(QString, argomento);
         Ambiente e;
-        FinestraGuida& g = mostraguida(e.finestre, riga);
+        auto& g = static_cast<FinestraGuida&>(e.finestre.mostra(paginaguida(riga)));
         QVERIFY(QTest::qWaitForWindowExposed(&g));
         QCOMPARE(g.objectName(), nome);   // one class, made for its page
         QCOMPARE(g.windowTitle(), QStringLiteral("Guida in linea"));
