@@ -52,14 +52,11 @@ void EtichettaClic::mousePressEvent(QMouseEvent* e)
 }
 
 bilancio::bilancio(Finestre& finestre)
-    : m_finestre(finestre), m_modulo(finestre.modulo()), m_resize(std::make_unique<clsResize>())
+    : FinestraVelno(finestre, "bilancio", QStringLiteral("Velno: bilancio annuale delle vendite"))
 {
-    setObjectName(QStringLiteral("bilancio"));
-    setWindowTitle(QStringLiteral("Velno: bilancio annuale delle vendite"));
     costruiscicontrolli();
     costruiscimenu();
-
-    m_resize->adatta(this, QSize(larghezzaprogetto / clsResize::twip, 6825 / clsResize::twip), true);
+    adatta(QSize(larghezzaprogetto / clsResize::twip, 6825 / clsResize::twip));
 
     b().primariga = 1;
     b().fattore = 1.0f;
@@ -94,8 +91,7 @@ bool bilancio::ineuro() const { return m_modulo.vendite.ineuro(); }
 
 void bilancio::costruiscicontrolli()
 {
-    m_area = areacentrale(this, larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
-    QWidget* a = m_area;
+    QWidget* a = area(QSize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip));
 
     const struct {
         const char* nome;
@@ -150,27 +146,19 @@ void bilancio::costruiscicontrolli()
         connect(c, &QComboBox::activated, this, [this, i] { nomea_Click(i); });
         connect(c, &QComboBox::editTextChanged, this, [this, i] { nomea_Change(i); });
 
-        auto casella = [&](const QString& base, Colonna col) {
-            auto* e = new QLineEdit(a);
-            e->setObjectName(QStringLiteral("%1_%2").arg(base).arg(i));
-            e->setGeometry(r(col));
-            return e;
-        };
-        dataacquisto[i] = riquadro(a, QStringLiteral("dataacquisto_%1").arg(i), r(cacquisto), Qt::AlignCenter);
-        datavendita[i] = casella(QStringLiteral("datavendita"), cvendita);
+        auto nome = [i](const char* base) { return QStringLiteral("%1_%2").arg(QLatin1String(base)).arg(i); };
+        dataacquisto[i] = riquadro(a, nome("dataacquisto"), r(cacquisto), Qt::AlignCenter);
+        datavendita[i] = casella(a, nome("datavendita"), r(cvendita), [this, i] { datavendita_Change(i); });
         datavendita[i]->setToolTip(QStringLiteral("data della vendita nella forma gg/mm/aa"));
-        nacq[i] = riquadro(a, QStringLiteral("nacq_%1").arg(i), r(cnacq));
-        na[i] = casella(QStringLiteral("na"), cna);
-        prezzo0[i] = riquadro(a, QStringLiteral("prezzo0_%1").arg(i), r(cprezzo0));
-        prezzo[i] = casella(QStringLiteral("prezzo"), cprezzo);
-        pagato[i] = riquadro(a, QStringLiteral("pagato_%1").arg(i), r(cpagato));
-        realizzato[i] = riquadro(a, QStringLiteral("realizzato_%1").arg(i), r(crealizzato));
-        percento[i] = riquadro(a, QStringLiteral("percento_%1").arg(i), r(cpercento));
+        nacq[i] = riquadro(a, nome("nacq"), r(cnacq));
+        na[i] = casella(a, nome("na"), r(cna), [this, i] { na_Change(i); });
+        prezzo0[i] = riquadro(a, nome("prezzo0"), r(cprezzo0));
+        prezzo[i] = casella(a, nome("prezzo"), r(cprezzo), [this, i] { prezzo_Change(i); });
+        pagato[i] = riquadro(a, nome("pagato"), r(cpagato));
+        realizzato[i] = riquadro(a, nome("realizzato"), r(crealizzato));
+        percento[i] = riquadro(a, nome("percento"), r(cpercento));
         na[i]->setAlignment(Qt::AlignRight);
         prezzo[i]->setAlignment(Qt::AlignRight);
-        connect(datavendita[i], &QLineEdit::textChanged, this, [this, i] { datavendita_Change(i); });
-        connect(na[i], &QLineEdit::textChanged, this, [this, i] { na_Change(i); });
-        connect(prezzo[i], &QLineEdit::textChanged, this, [this, i] { prezzo_Change(i); });
         // What was typed is checked when the box is left (a message at every key would stop
         // the typing of a date half way).
         connect(datavendita[i], &QLineEdit::editingFinished, this, [this, i] { datavendita_LostFocus(i); });
@@ -178,13 +166,8 @@ void bilancio::costruiscicontrolli()
         connect(prezzo[i], &QLineEdit::editingFinished, this, [this, i] { prezzo_LostFocus(i); });
     }
 
-    VScroll1 = new QScrollBar(Qt::Vertical, a);
-    VScroll1->setObjectName(QStringLiteral("VScroll1"));
-    VScroll1->setRange(1, 491);
-    VScroll1->setSingleStep(1);
-    VScroll1->setPageStep(10);
-    VScroll1->setGeometry(622, yriga, 16, 10 * passoriga - 1);
-    connect(VScroll1, &QScrollBar::valueChanged, this, &bilancio::VScroll1_Change);
+    VScroll1 = barra(a, QStringLiteral("VScroll1"), Qt::Vertical, 1, 491, 10, QRect(622, yriga, 16, 10 * passoriga - 1),
+                     [this] { VScroll1_Change(); });
 
     const int ytotali = yriga + 10 * passoriga + 4;   // 248
     anno = etichetta(a, QStringLiteral("anno"), QString(), QRect(cnomea.x, ytotali, 90, 18));
@@ -199,36 +182,25 @@ void bilancio::costruiscicontrolli()
     totguadagno->setToolTip(QStringLiteral("il guadagno o la perdita totale dell'anno"));
     mediapercento->setToolTip(QStringLiteral("il guadagno in percento del costo"));
 
-    auto bottone = [&](const char* nome, const QString& testo, QRect r, const QString& suggerimento) {
-        auto* p = new QPushButton(testo, a);
-        p->setObjectName(QString::fromLatin1(nome));
-        p->setGeometry(r);
-        p->setToolTip(suggerimento);
-        return p;
-    };
     const int y1 = ytotali + 34, y2 = y1 + 32;
-    cmdeuro = bottone("cmdeuro", QStringLiteral("modifica i valori in &euro"), QRect(cnumero.x, y1, 150, 26),
-                      QStringLiteral("cliccare per avere il bilancio in euro"));
-    cmdlira = bottone("cmdlira", QStringLiteral("modifica i valori in &lire"), QRect(cnumero.x + 156, y1, 150, 26),
-                      QStringLiteral("cliccare per avere il bilancio in lire"));
+    const auto f = gestoridi(this);
+    using C = bilancio;
+    cmdeuro = bottone(a, QStringLiteral("cmdeuro"), QStringLiteral("modifica i valori in &euro"), QRect(cnumero.x, y1, 150, 26),
+                      QStringLiteral("cliccare per avere il bilancio in euro"), f(&C::cmdeuro_Click));
+    cmdlira = bottone(a, QStringLiteral("cmdlira"), QStringLiteral("modifica i valori in &lire"),
+                      QRect(cnumero.x + 156, y1, 150, 26), QStringLiteral("cliccare per avere il bilancio in lire"),
+                      f(&C::cmdlira_Click));
     cmdlira->setEnabled(false);   // the balance starts in lire
-    mens = bottone("mens", QStringLiteral("&Bilancio mensile"), QRect(cnumero.x + 312, y1, 120, 26),
-                   QStringLiteral("cliccare per visualizzare il bilancio mensile e pluriennale"));
-    cmdazioni = bottone("cmdazioni", QStringLiteral("finestra A&zioni"), QRect(cnumero.x, y2, 110, 26),
-                        QStringLiteral("cliccare per visualizzare la finestra Azioni"));
-    aiuto = bottone("aiuto", QStringLiteral("&AIUTO"), QRect(cnumero.x + 116, y2, 70, 26),
-                    QStringLiteral("cliccare per avere indicazioni sulla immissione dei dati"));
-    Command1 = bottone("Command1", QStringLiteral("&Guida in linea"), QRect(cnumero.x + 192, y2, 110, 26),
-                       QStringLiteral("cliccare per visualizzare il Sommario della guida"));
-    uscita = bottone("uscita", QStringLiteral(" US&CITA"), QRect(cnumero.x + 308, y2, 80, 26),
-                     QStringLiteral("cliccare per uscire da Velno"));
-    connect(cmdeuro, &QPushButton::clicked, this, &bilancio::cmdeuro_Click);
-    connect(cmdlira, &QPushButton::clicked, this, &bilancio::cmdlira_Click);
-    connect(mens, &QPushButton::clicked, this, &bilancio::mens_Click);
-    connect(cmdazioni, &QPushButton::clicked, this, &bilancio::cmdazioni_Click);
-    connect(aiuto, &QPushButton::clicked, this, &bilancio::aiuto_Click);
-    connect(Command1, &QPushButton::clicked, this, &bilancio::Command1_Click);
-    connect(uscita, &QPushButton::clicked, this, &bilancio::uscita_Click);
+    mens = bottone(a, QStringLiteral("mens"), QStringLiteral("&Bilancio mensile"), QRect(cnumero.x + 312, y1, 120, 26),
+                   QStringLiteral("cliccare per visualizzare il bilancio mensile e pluriennale"), f(&C::mens_Click));
+    cmdazioni = bottone(a, QStringLiteral("cmdazioni"), QStringLiteral("finestra A&zioni"), QRect(cnumero.x, y2, 110, 26),
+                        QStringLiteral("cliccare per visualizzare la finestra Azioni"), f(&C::cmdazioni_Click));
+    aiuto = bottone(a, QStringLiteral("aiuto"), QStringLiteral("&AIUTO"), QRect(cnumero.x + 116, y2, 70, 26),
+                    QStringLiteral("cliccare per avere indicazioni sulla immissione dei dati"), f(&C::aiuto_Click));
+    Command1 = bottone(a, QStringLiteral("Command1"), QStringLiteral("&Guida in linea"), QRect(cnumero.x + 192, y2, 110, 26),
+                       QStringLiteral("cliccare per visualizzare il Sommario della guida"), f(&C::Command1_Click));
+    uscita = bottone(a, QStringLiteral("uscita"), QStringLiteral(" US&CITA"), QRect(cnumero.x + 308, y2, 80, 26),
+                     QStringLiteral("cliccare per uscire da Velno"), f(&C::uscita_Click));
 
     image1 = new Immagine(Immagine::Tipo::Graduatoria, true, a);
     image1->setObjectName(QStringLiteral("image1"));
@@ -285,25 +257,12 @@ void bilancio::costruiscimenu()
     Toolbar1 = costruiscicomandi(this, menu, barra, pulsante);
     // The monthly balance: a calendar, or the balance's own picture where no theme has one.
     pulsante[10]->setIcon(QIcon::fromTheme(QStringLiteral("x-office-calendar"), iconabarra(8)));
-    // The window on screen is ticked in its own list.
-    QAction* fin3 = findChild<QAction*>(QStringLiteral("fin3"));
-    fin3->setCheckable(true);
-    fin3->setChecked(true);
-    connect(fin3, &QAction::triggered, fin3, [fin3] { fin3->setChecked(true); });
+    spunta(this, "fin3");
 
     voceangolo(this, "fin", QStringLiteral("Fi&nestra n.4 di 7"), [this] { fin_Click(); });
     scorciatoiedimenu(this);
 }
 
-
-// ---- Messages ------------------------------------------------------------------------
-
-void bilancio::mostra(const Messaggio& m) { m_finestre.messaggi().mostra(m); }
-
-Messaggio bilancio::avviso(const QString& testo, Icona icona) const
-{
-    return Messaggio{testo, m_modulo.titolocontrollo, icona};
-}
 
 // ---- Lines ---------------------------------------------------------------------------
 
@@ -696,19 +655,16 @@ void bilancio::solodati_Click()
 
 // ---- Other windows and commands ------------------------------------------------------
 
-void bilancio::colorare_Click() { coloredisfondo(m_finestre, this, m_area); }
-
 void bilancio::aiuto_Click()
 {
-    const QStringList righe = {
+    mostraaiuto({
         QStringLiteral("- Cliccare in ordine sulla freccia per scegliere tra la lista delle azioni possedute;"),
         QStringLiteral("- muoversi con il tasto TAB o con il muose per digitare i dati nei soli campi bianchi;"),
         QStringLiteral("- cliccare sul numero d'ordine del titolo venduto per visualizzare gli appunti relativi;"),
         QStringLiteral("- i dati possono essere modificati nella valuta a piacere;"),
         QStringLiteral("- aprire un file archiviato del tipo Velno-bilancio-... per aggiornarlo o visualizzarne i dati;"),
         QStringLiteral("- archiviare i dati, procedere con la finestra Bilancio mensile o tornare alla finestra Azioni."),
-    };
-    mostra(Messaggio{righe.join(u'\r'), QStringLiteral("Velno: aiuto"), Icona::Informativa});
+    });
 }
 
 void bilancio::cmdazioni_Click() { m_finestre.mostraazioni(); }
@@ -727,19 +683,6 @@ void bilancio::fin3_Click()
 void bilancio::fin4_Click() { m_finestre.mostra(Finestra::Grafici); }
 
 void bilancio::image1_click() { m_finestre.mostragraduatoria(); }
-
-void bilancio::Toolbar1_ButtonClick(int indice)
-{
-    if (indice >= 1 && indice <= 22 && pulsante[std::size_t(indice)])
-        pulsante[std::size_t(indice)]->trigger();
-}
-
-bool bilancio::eventFilter(QObject* o, QEvent* e)
-{
-    if (o == m_area && e->type() == QEvent::Resize)
-        m_resize->ResizeControls();
-    return QMainWindow::eventFilter(o, e);
-}
 
 void bilancio::showEvent(QShowEvent* e)
 {

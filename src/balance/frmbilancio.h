@@ -1,20 +1,13 @@
 #pragma once
-#include "shared/messaggio.h"
-#include "shell/arredo.h"
-#include "shell/clsresize.h"
+#include "shell/finestravelno.h"
 
 #include <QLabel>
-#include <QMainWindow>
 #include <array>
-#include <memory>
 
 class QComboBox;
 class QLineEdit;
 class QPushButton;
 class QScrollBar;
-class QToolBar;
-class Finestre;
-class ModuloVelno;
 class Immagine;
 struct SalesBalance;
 class DocumentoBilancio;
@@ -37,7 +30,7 @@ protected:
 // holdings of the Portfolio, with the sale typed beside it; cost, gain and percentage per
 // sale and for the year, in lire or in euro; the "Velno-bilancio-" archive and the yearly
 // totals file.
-class bilancio : public QMainWindow {
+class bilancio : public FinestraVelno<QMainWindow> {
     Q_OBJECT
 public:
     explicit bilancio(Finestre& finestre);
@@ -70,19 +63,14 @@ public:
     QPushButton* Command1 = nullptr;
     QPushButton* uscita = nullptr;
     Immagine* image1 = nullptr;
-    QToolBar* Toolbar1 = nullptr;
-    PulsantiBarra pulsante{};
-
-    // The archive in use: empty until a balance is opened or saved.
 
     // The lists of the ten stock boxes: the names of the holdings, in holding order. What
     // the boxes show stays.
     void caricanomi(const QStringList& nomi);
     // The first page of sales shown again (when the balance has any).
     void primapagina();
-    // True while the balance is shown in euro (the caption `valori` says so).
+    // True while the balance is shown in euro.
     bool ineuro() const;
-    // Shows `letto` (in lire) as the balance, belonging to archive `file`.
 
 public slots:
     void nomea_Click(int i);
@@ -104,7 +92,6 @@ public slots:
     void eliminare_click();
     void solodati_Click();
     void cancelladati_Click();
-    void colorare_Click();
     void aiuto_Click();
     void cmdazioni_Click();
     void uscita_Click();
@@ -116,10 +103,8 @@ public slots:
     void fin3_Click();
     void fin4_Click();
     void image1_click();
-    void Toolbar1_ButtonClick(int indice);
 
 protected:
-    bool eventFilter(QObject* o, QEvent* e) override;
     void showEvent(QShowEvent* e) override;
 
 private:
@@ -144,13 +129,7 @@ private:
     DocumentoBilancio& d();
     Archiviazione<DocumentoBilancio> archivio();
     bool scrivibilancio();
-    void mostra(const Messaggio& m);
-    Messaggio avviso(const QString& testo, Icona icona) const;
 
-    Finestre& m_finestre;
-    ModuloVelno& m_modulo;
-    std::unique_ptr<clsResize> m_resize;
-    QWidget* m_area = nullptr;
     bool m_riempimento = false;
     QString m_titolodialogo;
 };

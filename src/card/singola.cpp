@@ -32,20 +32,13 @@ constexpr int xvoce = 8, lvoce = 128, xvalore = 140, lvalore = 96, altriga = 18;
 QLabel* etichetta(QWidget* area, const QString& nomeoggetto, const QString& testo, int x, int y, int l, int a,
                   Qt::Alignment allinea = Qt::AlignLeft | Qt::AlignVCenter)
 {
-    auto* e = new QLabel(testo, area);
-    e->setObjectName(nomeoggetto);
-    e->setAlignment(allinea);
-    e->setGeometry(x, y, l, a);
-    return e;
+    return ::etichetta(area, nomeoggetto, testo, QRect(x, y, l, a), allinea);
 }
 
-// A figure of the card: a sunken box, right-aligned, that the user reads but cannot edit.
+// A figure of the card, that the user reads (and may copy) but cannot edit.
 QLabel* figura(QWidget* area, const char* nomeoggetto, int x, int y, int l)
 {
-    QLabel* e = etichetta(area, QString::fromLatin1(nomeoggetto), QString(), x, y, l, altriga,
-                          Qt::AlignRight | Qt::AlignVCenter);
-    e->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    e->setMargin(1);
+    QLabel* e = riquadro(area, QString::fromLatin1(nomeoggetto), QRect(x, y, l, altriga));
     e->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return e;
 }
@@ -62,14 +55,11 @@ void rilascia(QScrollBar* barra)
 } // namespace
 
 singola::singola(Finestre& finestre)
-    : m_finestre(finestre), m_modulo(finestre.modulo()), m_resize(std::make_unique<clsResize>())
+    : FinestraVelno(finestre, "singola", QStringLiteral("Velno: scheda del singolo titolo"))
 {
-    setObjectName(QStringLiteral("singola"));
-    setWindowTitle(QStringLiteral("Velno: scheda del singolo titolo"));
     costruiscicontrolli();
     costruiscimenu();
-
-    m_resize->adatta(this, QSize(larghezzaprogetto / clsResize::twip, 6825 / clsResize::twip), true);
+    adatta(QSize(larghezzaprogetto / clsResize::twip, 6825 / clsResize::twip));
     svuota();
     // The card follows the Portfolio: another archive shows its first holding, a clear
     // empties the card, and a sort or a deletion finds the card's holding where it went.
@@ -85,8 +75,7 @@ Portfolio& singola::p() { return m_modulo.azioni.dati(); }
 
 void singola::costruiscicontrolli()
 {
-    m_area = areacentrale(this, larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
-    QWidget* a = m_area;
+    QWidget* a = area(QSize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip));
 
     // The holding: number and name, on green (red for a loss), with the bar that moves
     // between holdings beside them.
@@ -100,16 +89,11 @@ void singola::costruiscicontrolli()
         l->setFont(f);
         l->setAutoFillBackground(true);
     }
-    VScroll1 = new QScrollBar(Qt::Vertical, a);
-    VScroll1->setObjectName(QStringLiteral("VScroll1"));
-    VScroll1->setRange(1, 100);
-    VScroll1->setSingleStep(1);
-    VScroll1->setPageStep(10);
+    VScroll1 = barra(a, QStringLiteral("VScroll1"), Qt::Vertical, 1, 100, 10, QRect(312, 4, 16, 92),
+                     [this] { VScroll1_Change(); });
     // A value is taken when the thumb is let go, not at every step of a drag.
     VScroll1->setTracking(false);
     VScroll1->setToolTip(QStringLiteral("titolo precedente o successivo"));
-    VScroll1->setGeometry(312, 4, 16, 92);
-    connect(VScroll1, &QScrollBar::valueChanged, this, &singola::VScroll1_Change);
 
     // Fixed data of the purchase.
     const struct {
@@ -137,15 +121,10 @@ void singola::costruiscicontrolli()
     lbl2 = figura(a, "lbl2", xvalore, 124, lvalore);
     lbl2->setAlignment(Qt::AlignCenter);
     lbl2->setToolTip(QStringLiteral("data di riferimento dei dati sottostanti"));
-    HScroll1 = new QScrollBar(Qt::Horizontal, a);
-    HScroll1->setObjectName(QStringLiteral("HScroll1"));
-    HScroll1->setRange(1, 300);
-    HScroll1->setSingleStep(1);
-    HScroll1->setPageStep(10);
+    HScroll1 = barra(a, QStringLiteral("HScroll1"), Qt::Horizontal, 1, 300, 10, QRect(xvalore + lvalore + 6, 125, 84, 16),
+                     [this] { HScroll1_Change(); });
     HScroll1->setTracking(false);
     HScroll1->setToolTip(QStringLiteral("quotazione precedente o successiva"));
-    HScroll1->setGeometry(xvalore + lvalore + 6, 125, 84, 16);
-    connect(HScroll1, &QScrollBar::valueChanged, this, &singola::HScroll1_Change);
 
     const struct {
         int indice;
@@ -203,15 +182,9 @@ void singola::costruiscicontrolli()
             [this] { mostra(avviso(CasellaTesto::testotroppolungo(), Icona::Esclamativa)); });
 
     etichetta(a, QStringLiteral("Label6"), QStringLiteral("Data stacco dividendo:"), xdx, 184, 140, 20);
-    stac = new QLineEdit(a);
-    stac->setObjectName(QStringLiteral("stac"));
-    stac->setGeometry(xdx + 150, 184, 90, 20);
-    connect(stac, &QLineEdit::textChanged, this, &singola::stac_Change);
+    stac = casella(a, QStringLiteral("stac"), QRect(xdx + 150, 184, 90, 20), [this] { stac_Change(); });
     etichetta(a, QStringLiteral("Label7"), QStringLiteral("Ultimo dividendo pagato:"), xdx, 208, 140, 20);
-    divid = new QLineEdit(a);
-    divid->setObjectName(QStringLiteral("divid"));
-    divid->setGeometry(xdx + 150, 208, 90, 20);
-    connect(divid, &QLineEdit::textChanged, this, &singola::divid_Change);
+    divid = casella(a, QStringLiteral("divid"), QRect(xdx + 150, 208, 90, 20), [this] { divid_Change(); });
     Label3 = etichetta(a, QStringLiteral("Label3"), QStringLiteral("% su quotaz."), xdx, 232, 140, altriga);
     perquot = figura(a, "perquot", xdx + 150, 232, 90);
 
@@ -221,20 +194,14 @@ void singola::costruiscicontrolli()
     Image1->setGeometry(xdx + ldx - 36, 254, 36, 36);
     connect(Image1, &Immagine::clic, this, &singola::image1_click);
 
-    auto bottone = [&](const char* nomeoggetto, const QString& testo, int x, int l) {
-        auto* b = new QPushButton(testo, a);
-        b->setObjectName(QString::fromLatin1(nomeoggetto));
-        b->setGeometry(x, 352, l, 26);
-        return b;
-    };
-    Command5 = bottone("Command5", QStringLiteral("finestra A&zioni"), xvoce, 110);
-    aiuto = bottone("aiuto", QStringLiteral("&AIUTO"), 124, 64);
-    Command1 = bottone("Command1", QStringLiteral("&Guida in linea"), 194, 100);
-    esci = bottone("esci", QStringLiteral("US&CITA"), xdx + ldx - 72, 72);
-    connect(Command5, &QPushButton::clicked, this, &singola::Command5_Click);
-    connect(aiuto, &QPushButton::clicked, this, &singola::aiuto_Click);
-    connect(Command1, &QPushButton::clicked, this, &singola::Command1_Click);
-    connect(esci, &QPushButton::clicked, this, &singola::usci_Click);
+    const auto f = gestoridi(this);
+    auto riga = [](int x, int l) { return QRect(x, 352, l, 26); };
+    Command5 = bottone(a, QStringLiteral("Command5"), QStringLiteral("finestra A&zioni"), riga(xvoce, 110), {},
+                       f(&singola::Command5_Click));
+    aiuto = bottone(a, QStringLiteral("aiuto"), QStringLiteral("&AIUTO"), riga(124, 64), {}, f(&singola::aiuto_Click));
+    Command1 = bottone(a, QStringLiteral("Command1"), QStringLiteral("&Guida in linea"), riga(194, 100), {},
+                       f(&singola::Command1_Click));
+    esci = bottone(a, QStringLiteral("esci"), QStringLiteral("US&CITA"), riga(xdx + ldx - 72, 72), {}, f(&singola::usci_Click));
 }
 
 void singola::costruiscimenu()
@@ -575,20 +542,14 @@ void singola::image1_click() { m_finestre.mostragraduatoria(); }
 
 void singola::aiuto_Click()
 {
-    const QString righe[] = {
+    mostraaiuto({
         QStringLiteral("La finestra, se si escludono gli 'appunti sul titolo' e i dati sui dividendi è di sola lettura:"),
         QStringLiteral("- i dati da visualizzare provengono dalla finestra Azioni;"),
         QStringLiteral("- diversamente va aperto un file archiviato che contiene i dati desiderati;"),
         QStringLiteral("- si possono correggere gli appunti o digitarne altri, ricordando di archiviarli;"),
         QStringLiteral("- si può visionare a piacere la scheda di ogni titolo cliccando sugli appositi tasti."),
-    };
-    QStringList testo;
-    for (const QString& r : righe)
-        testo << r;
-    mostra(Messaggio{testo.join(u'\r'), QStringLiteral("Velno: aiuto"), Icona::Informativa});
+    });
 }
-
-void singola::colorare_Click() { coloredisfondo(m_finestre, this, m_area); }
 
 // The archive belongs to the Azioni window: the card runs its commands.
 void singola::apri_Click() { m_finestre.esegui(Finestra::Azioni, "apri"); }
@@ -602,7 +563,7 @@ void singola::fin1_Click() { m_finestre.mostraazioni(); }
 
 void singola::fin2_Click()
 {
-    mostra(Messaggio{QStringLiteral("E' questa la finestra Schede."), m_modulo.titolocontrollo, Icona::Esclamativa});
+    mostra(avviso(QStringLiteral("E' questa la finestra Schede."), Icona::Esclamativa));
 }
 
 void singola::fin4_Click() { m_finestre.mostra(Finestra::Bilancio); }
@@ -613,24 +574,13 @@ void singola::sugg_Click() { m_finestre.mostra(Finestra::Suggerimenti); }
 void singola::inform_Click() { m_finestre.mostra(Finestra::Informazioni); }
 void singola::fin_Click() { m_finestre.mostra(Finestra::GuidaScheda); }
 
-void singola::Toolbar1_ButtonClick(int indice)
-{
-    if (indice >= 1 && indice <= 22 && pulsante[std::size_t(indice)])
-        pulsante[std::size_t(indice)]->trigger();
-}
-
 // ---- Furniture -----------------------------------------------------------------------
 
 void singola::mostra(const Messaggio& m)
 {
     rilascia(VScroll1);
     rilascia(HScroll1);
-    m_finestre.messaggi().mostra(m);
-}
-
-Messaggio singola::avviso(const QString& testo, Icona icona) const
-{
-    return Messaggio{testo, m_modulo.titolocontrollo, icona};
+    FinestraVelno::mostra(m);
 }
 
 void singola::changeEvent(QEvent* e)
@@ -642,9 +592,3 @@ void singola::changeEvent(QEvent* e)
     QMainWindow::changeEvent(e);
 }
 
-bool singola::eventFilter(QObject* o, QEvent* e)
-{
-    if (o == m_area && e->type() == QEvent::Resize)
-        m_resize->ResizeControls();
-    return QMainWindow::eventFilter(o, e);
-}

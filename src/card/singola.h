@@ -1,27 +1,20 @@
 #pragma once
-#include "shared/messaggio.h"
-#include "shell/arredo.h"
-#include "shell/clsresize.h"
+#include "shell/finestravelno.h"
 
-#include <QMainWindow>
 #include <array>
-#include <memory>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QScrollBar;
-class QToolBar;
 class CasellaTesto;
-class Finestre;
 class Immagine;
-class ModuloVelno;
 struct Portfolio;
 
 // The stock card: one holding at one quotation date, read from the Portfolio each time it
 // is drawn. Only the notes, the ex-dividend date and the last dividend are editable, and
 // they are written straight into the Portfolio's tables.
-class singola : public QMainWindow {
+class singola : public FinestraVelno<QMainWindow> {
     Q_OBJECT
 public:
     explicit singola(Finestre& finestre);
@@ -59,8 +52,6 @@ public:
     QPushButton* Command1 = nullptr;
     QPushButton* aiuto = nullptr;
     QPushButton* esci = nullptr;
-    QToolBar* Toolbar1 = nullptr;
-    PulsantiBarra pulsante{};
 
     int saltascroll = 0;
     // The holding and quotation column the card shows.
@@ -95,7 +86,6 @@ public slots:
     void hardcopy_Click();
     void image1_click();
     void aiuto_Click();
-    void colorare_Click();
     void apri_Click();
     void salva_Click();
     void salvanome_Click();
@@ -111,10 +101,8 @@ public slots:
     void sugg_Click();
     void inform_Click();
     void fin_Click();
-    void Toolbar1_ButtonClick(int indice);
 
 protected:
-    bool eventFilter(QObject* o, QEvent* e) override;
     void changeEvent(QEvent* e) override;
 
 private:
@@ -123,14 +111,10 @@ private:
     // Hides attenz; with no holdings tells so, empties the card and sets saltascroll.
     void controllovuoto();
     void colori(bool perdita);
-    void mostra(const Messaggio& m);
-    Messaggio avviso(const QString& testo, Icona icona) const;
+    // A message box, once the scroll bars let go of the mouse.
+    void mostra(const Messaggio& m) override;
     Portfolio& p();
 
-    Finestre& m_finestre;
-    ModuloVelno& m_modulo;
-    std::unique_ptr<clsResize> m_resize;
-    QWidget* m_area = nullptr;
     bool m_riempimento = false;   // the boxes are being filled from the tables
     // The holding on screen: the three fields write into it, whatever the card state says
     // after a row button was refused. 0 when the card shows none.

@@ -3,14 +3,12 @@
 #include "charts/stampagrafici.h"
 #include "portfolio/portfolio.h"
 #include "shared/documento.h"
-#include "shared/messaggi.h"
 #include "documenti/modulovelno.h"
 #include "shell/arredo.h"
 #include "shell/comandi.h"
 #include "shell/finestre.h"
 
 #include <QAction>
-#include <QEvent>
 #include <QMouseEvent>
 #include <QCoreApplication>
 #include <QPainter>
@@ -110,10 +108,8 @@ QIcon iconatipo(TipoGrafico tipo)
 } // namespace
 
 grafici::grafici(Finestre& finestre)
-    : m_finestre(finestre), m_modulo(finestre.modulo()), m_resize(std::make_unique<clsResize>())
+    : FinestraVelno(finestre, "grafici", QStringLiteral("Velno: grafici dell'andamento delle azioni"))
 {
-    setObjectName(QStringLiteral("grafici"));
-    setWindowTitle(QStringLiteral("Velno: grafici dell'andamento delle azioni"));
     costruiscicontrolli();
     m_regole = std::make_unique<RegoleGrafici>(m_modulo, MSChart1->griglia());
     costruiscimenu();
@@ -122,7 +118,7 @@ grafici::grafici(Finestre& finestre)
     MSChart1->griglia().impostatipo(TipoGrafico::Linee);
     MSChart1->griglia().impostatitolo(QStringLiteral("Andamento quotazioni con grafico a linee"));
 
-    m_resize->adatta(this, QSize(larghezzaprogetto / clsResize::twip, 6825 / clsResize::twip), true);
+    adatta(QSize(larghezzaprogetto / clsResize::twip, 6825 / clsResize::twip));
     // Another archive: its line chart from its first holding and column.
     connect(&m_modulo.azioni, &DocumentoAzioni::sostituito, this, [this] {
         m_regole->primacolonna = 1;
@@ -134,30 +130,24 @@ grafici::~grafici() = default;
 
 void grafici::costruiscicontrolli()
 {
-    m_area = areacentrale(this, larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
+    area(QSize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip));
 
     MSChart1 = new Grafico(m_area);
     MSChart1->setObjectName(QStringLiteral("MSChart1"));
     MSChart1->setGeometry(4, 4, 632, 326);
 
-    HScroll1 = new QScrollBar(Qt::Horizontal, m_area);
-    HScroll1->setObjectName(QStringLiteral("HScroll1"));
-    HScroll1->setRange(1, 291);
-    HScroll1->setSingleStep(1);
-    HScroll1->setPageStep(10);
+    HScroll1 = barra(m_area, QStringLiteral("HScroll1"), Qt::Horizontal, 1, 291, 10, QRect(4, 334, 632, 16),
+                     [this] { HScroll1_Change(); });
     // Dragging the slider moves the chart once, where it is let go.
     HScroll1->setTracking(false);
-    HScroll1->setGeometry(4, 334, 632, 16);
-    connect(HScroll1, &QScrollBar::valueChanged, this, &grafici::HScroll1_Change);
 
-    struct Tipo {
+    const struct {
         QPushButton** pulsante;
         const char* nome;
         TipoGrafico tipo;
         const char* suggerimento;
         void (grafici::*gestore)();
-    };
-    const Tipo tipi[] = {
+    } tipi[] = {
         {&cmdbarre, "cmdbarre", TipoGrafico::Barre, "cliccare per visualizzare un grafico a barre", &grafici::cmdbarre_Click},
         {&cmdtorta, "cmdtorta", TipoGrafico::Torta, "cliccare per visualizzare un grafico a torta", &grafici::cmdtorta_Click},
         {&cmdlinee, "cmdlinee", TipoGrafico::Linee, "cliccare per visualizzare un grafico a linee", &grafici::cmdlinee_Click},
@@ -171,29 +161,21 @@ void grafici::costruiscicontrolli()
          "cliccare per visualizzare un grafico a passo a tre dimensioni", &grafici::cmd3dstep_Click},
     };
     int x = 4;
-    for (const Tipo& t : tipi) {
-        auto* b = new QPushButton(m_area);
-        b->setObjectName(QString::fromLatin1(t.nome));
-        b->setToolTip(QString::fromUtf8(t.suggerimento));
-        b->setIcon(iconatipo(t.tipo));
-        b->setIconSize(QSize(24, 24));
-        b->setGeometry(x, 355, 32, 32);
-        connect(b, &QPushButton::clicked, this, t.gestore);
-        *t.pulsante = b;
+    const auto f = gestoridi(this);
+    for (const auto& t : tipi) {
+        *t.pulsante = bottone(m_area, QString::fromLatin1(t.nome), QString(), QRect(x, 355, 32, 32),
+                              QString::fromUtf8(t.suggerimento), f(t.gestore));
+        (*t.pulsante)->setIcon(iconatipo(t.tipo));
+        (*t.pulsante)->setIconSize(QSize(24, 24));
         x += 34;
     }
-
-    auto bottone = [&](const char* nome, const QString& testo, int x, int l, void (grafici::*gestore)()) {
-        auto* b = new QPushButton(testo, m_area);
-        b->setObjectName(QString::fromLatin1(nome));
-        b->setGeometry(x, 357, l, 28);
-        connect(b, &QPushButton::clicked, this, gestore);
-        return b;
-    };
-    Command1 = bottone("Command1", QStringLiteral("&AIUTO"), 254, 76, &grafici::Command1_Click);
-    Command2 = bottone("Command2", QStringLiteral("&Guida in linea"), 334, 108, &grafici::Command2_Click);
-    Command3 = bottone("Command3", QStringLiteral("finestra A&zioni"), 446, 112, &grafici::Command3_Click);
-    Command4 = bottone("Command4", QStringLiteral("&USCITA"), 562, 74, &grafici::Command4_Click);
+    auto riga = [](int x, int l) { return QRect(x, 357, l, 28); };
+    Command1 = bottone(m_area, QStringLiteral("Command1"), QStringLiteral("&AIUTO"), riga(254, 76), {}, f(&grafici::Command1_Click));
+    Command2 = bottone(m_area, QStringLiteral("Command2"), QStringLiteral("&Guida in linea"), riga(334, 108), {},
+                       f(&grafici::Command2_Click));
+    Command3 = bottone(m_area, QStringLiteral("Command3"), QStringLiteral("finestra A&zioni"), riga(446, 112), {},
+                       f(&grafici::Command3_Click));
+    Command4 = bottone(m_area, QStringLiteral("Command4"), QStringLiteral("&USCITA"), riga(562, 74), {}, f(&grafici::Command4_Click));
 }
 
 void grafici::costruiscimenu()
@@ -240,9 +222,9 @@ void grafici::costruiscimenu()
         {"", {}, 15, QStringLiteral("quotazioni periodiche della serie di titoli"), [this] { graficoserie(); }, true, {},
          QStringLiteral(":grafico10")},
         {"", {}, 20, QStringLiteral("controllo dati immessi"), [this] {
-            mostra(Messaggio{QStringLiteral("La funzione non è attiva nella finestra visualizzata: non è prevista alcuna "
-                                            "immissione di dati."),
-                             m_modulo.titolocontrollo, Icona::Informativa});
+            mostra(avviso(QStringLiteral("La funzione non è attiva nella finestra visualizzata: non è prevista alcuna "
+                                         "immissione di dati."),
+                          Icona::Informativa));
         }},
         {"", {}, 21, QStringLiteral("cancella dati finestra"), [this] {
             // What the delete dialog does for "all the data", then the chart goes.
@@ -261,7 +243,7 @@ void grafici::costruiscimenu()
 void grafici::mostra(const Messaggio& m)
 {
     if (!m_silenzio)
-        m_finestre.messaggi().mostra(m);
+        FinestraVelno::mostra(m);
 }
 
 void grafici::esito(const std::optional<Messaggio>& m)
@@ -399,18 +381,15 @@ void grafici::stampa_Click()
     stampagrafico(*documento, file);
 }
 
-void grafici::colorare_Click() { coloredisfondo(m_finestre, this, m_area); }
-
 void grafici::Command1_Click()
 {
-    const QStringList righe{
+    mostraaiuto({
         QStringLiteral("- Cliccare su un tasto posto in basso, sulla sinistra, per visualizzare un tipo di grafico;"),
         QStringLiteral("- qualora non esistano dati prelevarli da un file archiviato (Velno-azioni-)"),
         QStringLiteral("- utilizzare le frecce della barra degli strumenti per visualizzare i dati successivi;"),
         QStringLiteral("- cliccare su Indietro per tornare alla finestra sull'immissione dei dati;"),
         QStringLiteral("- cliccare su Uscita o sulla 'porta aperta' per chiudere il programma."),
-    };
-    mostra(Messaggio{righe.join(u'\r'), QStringLiteral("Velno: aiuto (grafici)."), Icona::Informativa});
+    }, QStringLiteral("Velno: aiuto (grafici)."));
 }
 
 // ---- Other windows and files -----------------------------------------------------------
@@ -431,7 +410,7 @@ void grafici::fin3_Click() { m_finestre.mostra(Finestra::Bilancio); }
 
 void grafici::fin4_Click()
 {
-    mostra(Messaggio{QStringLiteral("E' questa la finestra Grafici."), m_modulo.titolocontrollo, Icona::Esclamativa});
+    mostra(avviso(QStringLiteral("E' questa la finestra Grafici."), Icona::Esclamativa));
 }
 
 void grafici::guida_Click() { m_finestre.mostra(Finestra::Sommario); }
@@ -440,15 +419,3 @@ void grafici::supporto_Click() {}
 void grafici::informazioni_Click() { m_finestre.mostra(Finestra::Informazioni); }
 void grafici::finestra5_Click() { m_finestre.mostra(Finestra::GuidaGrafici); }
 
-void grafici::Toolbar1_ButtonClick(int indice)
-{
-    if (indice >= 1 && indice <= 22 && pulsante[std::size_t(indice)])
-        pulsante[std::size_t(indice)]->trigger();
-}
-
-bool grafici::eventFilter(QObject* o, QEvent* e)
-{
-    if (o == m_area && e->type() == QEvent::Resize)
-        m_resize->ResizeControls();
-    return QMainWindow::eventFilter(o, e);
-}

@@ -1,26 +1,19 @@
 #pragma once
 #include "charts/grigliagrafico.h"
 #include "charts/regolegrafici.h"
-#include "shared/messaggio.h"
-#include "shell/clsresize.h"
+#include "shell/finestravelno.h"
 
-#include <QMainWindow>
-#include <array>
 #include <memory>
 #include <optional>
 
-class QAction;
 class QPushButton;
 class QScrollBar;
-class QToolBar;
-class Finestre;
-class ModuloVelno;
 class Grafico;
 
 // The charts window: the quotations of up to 10 holdings over up to 10 quotation columns,
 // or of one holding, in seven kinds of chart; paging through holdings and columns; print.
 // It owns no data: every draw reads the Portfolio.
-class grafici : public QMainWindow {
+class grafici : public FinestraVelno<QMainWindow> {
     Q_OBJECT
 public:
     explicit grafici(Finestre& finestre);
@@ -39,8 +32,6 @@ public:
     QPushButton* cmdlinee3d = nullptr;
     QPushButton* cmdbarre3d = nullptr;
     QPushButton* cmd3dstep = nullptr;
-    QToolBar* Toolbar1 = nullptr;
-    std::array<QAction*, 23> pulsante{};   // toolbar buttons 1..22
 
     // The rules and the window state (modografico, titolocorrente, nodati, ...).
     RegoleGrafici& regole() { return *m_regole; }
@@ -68,7 +59,6 @@ public slots:
     void quotazdestra_click();
     void HScroll1_Change();
     void stampa_Click();
-    void colorare_Click();
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();
@@ -87,10 +77,8 @@ public slots:
     void supporto_Click();
     void informazioni_Click();
     void finestra5_Click();
-    void Toolbar1_ButtonClick(int indice);
 
 protected:
-    bool eventFilter(QObject* o, QEvent* e) override;
     void showEvent(QShowEvent* e) override;
 
 private:
@@ -100,13 +88,9 @@ private:
     void tipografico(TipoGrafico tipo, const QString& titolo);
     // Shows the rules' answer and brings the chart up to date.
     void esito(const std::optional<Messaggio>& m);
-    void mostra(const Messaggio& m);
+    void mostra(const Messaggio& m) override;
 
-    Finestre& m_finestre;
-    ModuloVelno& m_modulo;
-    std::unique_ptr<clsResize> m_resize;
     std::unique_ptr<RegoleGrafici> m_regole;
-    QWidget* m_area = nullptr;
     bool m_silenzio = false;       // messages are not shown (the moves after an open)
     bool m_incorrezione = false;   // the scroll bar is being moved back by its own handler
     bool m_rinvio = false;         // the chart is drawn by the caller, once its moves are done

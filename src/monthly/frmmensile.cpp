@@ -2,13 +2,11 @@
 #include "balance/vendite.h"
 #include "monthly/stampamensile.h"
 #include "shared/documento.h"
-#include "shared/messaggi.h"
 #include "documenti/modulovelno.h"
 #include "shared/numeri.h"
-#include "shell/arredo.h"
+#include "shell/comandi.h"
 #include "shell/finestre.h"
 
-#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -29,10 +27,8 @@ constexpr int xann = 330, lann = 44, xpagann = 376, xguaann = 464, xperann = 552
 } // namespace
 
 mensile::mensile(Finestre& finestre)
-    : m_finestre(finestre), m_modulo(finestre.modulo()), m_resize(std::make_unique<clsResize>())
+    : FinestraVelno(finestre, "mensile", QStringLiteral("Velno: bilancio mensile e bilancio pluriennale (finestra n.5 di 7)"))
 {
-    setObjectName(QStringLiteral("mensile"));
-    setWindowTitle(QStringLiteral("Velno: bilancio mensile e bilancio pluriennale (finestra n.5 di 7)"));
     costruiscicontrolli();
     // On screen, the window follows the balance as it is typed (its sums are of rows in lire:
     // while the balance shows euro, what is shown stays until it is back in lire); a save or
@@ -47,15 +43,14 @@ mensile::mensile(Finestre& finestre)
     connect(&d, &DocumentoBilancio::cambiato, this, [segui] { segui(false); });
     connect(&d, &DocumentoBilancio::salvato, this, [segui] { segui(true); });
     connect(&d, &DocumentoBilancio::sostituito, this, [segui] { segui(true); });
-    m_resize->adatta(this, QSize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip), true);
+    adatta(QSize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip));
 }
 
 mensile::~mensile() = default;
 
 void mensile::costruiscicontrolli()
 {
-    m_area = areacentrale(this, larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
-    QWidget* a = m_area;
+    QWidget* a = area(QSize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip));
 
     anno = etichetta(a, QStringLiteral("anno"), QString(), QRect(xmese, 6, 100, 18));
     valori = etichetta(a, QStringLiteral("valori"), QString(), QRect(xmese + 106, 6, 120, 18));
@@ -107,54 +102,36 @@ void mensile::costruiscicontrolli()
     for (QLabel* t : {totpagatanno, totguadagnanno, annipercento})
         t->setToolTip(QStringLiteral("i totali dal 1995 all'anno visualizzato nell'ultima casella"));
 
-    VScroll1 = new QScrollBar(Qt::Vertical, a);
-    VScroll1->setObjectName(QStringLiteral("VScroll1"));
-    VScroll1->setRange(1, ultimoindiceanni - 11);
-    VScroll1->setSingleStep(1);
-    VScroll1->setPageStep(12);
-    VScroll1->setGeometry(xscroll, yriga, 16, 12 * passoriga - 1);
+    VScroll1 = barra(a, QStringLiteral("VScroll1"), Qt::Vertical, 1, ultimoindiceanni - 11, 12,
+                     QRect(xscroll, yriga, 16, 12 * passoriga - 1), [this] { VScroll1_Change(); });
     VScroll1->setToolTip(QStringLiteral("cliccare sulla freccia per visualizzare anni diversi"));
-    connect(VScroll1, &QScrollBar::valueChanged, this, &mensile::VScroll1_Change);
 
-    auto bottone = [&](const char* nome, const QString& testo, QRect r, const QString& suggerimento) {
-        auto* p = new QPushButton(testo, a);
-        p->setObjectName(QString::fromLatin1(nome));
-        p->setGeometry(r);
-        if (!suggerimento.isEmpty())
-            p->setToolTip(suggerimento);
-        return p;
-    };
     const int y1 = ytotali + 34, y2 = y1 + 32;
-    lira = bottone("lira", QStringLiteral("modifica i valori in &lire"), QRect(xmese, y1, 150, 26),
-                   QStringLiteral("cliccare per avere i valori in lire"));
-    cmdeuro = bottone("cmdeuro", QStringLiteral("modifica i valori in &euro"), QRect(xmese + 156, y1, 150, 26),
-                      QStringLiteral("cliccare per avere i valori in euro"));
-    stampa = bottone("stampa", QStringLiteral("S&tampa"), QRect(xann, y1, 80, 26),
-                     QStringLiteral("cliccare per avere la stampa dei dati visualizzati"));
-    annuale = bottone("annuale", QStringLiteral(" &Bilancio annuale"), QRect(xann + 86, y1, 120, 26),
-                      QStringLiteral("cliccare per visualizzare la finestra Bilancio"));
-    cmdazioni = bottone("cmdazioni", QStringLiteral("finestra A&zioni"), QRect(xmese, y2, 110, 26),
-                        QStringLiteral("cliccare per visualizzare la finestra Azioni"));
-    aiuto = bottone("aiuto", QStringLiteral("&AIUTO"), QRect(xmese + 116, y2, 70, 26),
-                    QStringLiteral("cliccare per avere indicazioni sulla finestra"));
-    Command1 = bottone("Command1", QStringLiteral("&Guida in linea"), QRect(xmese + 192, y2, 110, 26),
-                       QStringLiteral("cliccare per visualizzare il Sommario della guida"));
-    uscita = bottone("uscita", QStringLiteral(" US&CITA"), QRect(xann, y2, 80, 26),
-                     QStringLiteral("cliccare per uscire da Velno"));
+    const auto f = gestoridi(this);
+    using C = mensile;
+    lira = bottone(a, QStringLiteral("lira"), QStringLiteral("modifica i valori in &lire"), QRect(xmese, y1, 150, 26),
+                   QStringLiteral("cliccare per avere i valori in lire"), f(&C::lira_Click));
+    cmdeuro = bottone(a, QStringLiteral("cmdeuro"), QStringLiteral("modifica i valori in &euro"),
+                      QRect(xmese + 156, y1, 150, 26), QStringLiteral("cliccare per avere i valori in euro"),
+                      f(&C::cmdeuro_Click));
+    stampa = bottone(a, QStringLiteral("stampa"), QStringLiteral("S&tampa"), QRect(xann, y1, 80, 26),
+                     QStringLiteral("cliccare per avere la stampa dei dati visualizzati"), f(&C::stampa_Click));
+    annuale = bottone(a, QStringLiteral("annuale"), QStringLiteral(" &Bilancio annuale"), QRect(xann + 86, y1, 120, 26),
+                      QStringLiteral("cliccare per visualizzare la finestra Bilancio"), f(&C::annuale_Click));
+    cmdazioni = bottone(a, QStringLiteral("cmdazioni"), QStringLiteral("finestra A&zioni"), QRect(xmese, y2, 110, 26),
+                        QStringLiteral("cliccare per visualizzare la finestra Azioni"), f(&C::cmdazioni_Click));
+    aiuto = bottone(a, QStringLiteral("aiuto"), QStringLiteral("&AIUTO"), QRect(xmese + 116, y2, 70, 26),
+                    QStringLiteral("cliccare per avere indicazioni sulla finestra"), f(&C::aiuto_Click));
+    Command1 = bottone(a, QStringLiteral("Command1"), QStringLiteral("&Guida in linea"), QRect(xmese + 192, y2, 110, 26),
+                       QStringLiteral("cliccare per visualizzare il Sommario della guida"), f(&C::Command1_Click));
+    uscita = bottone(a, QStringLiteral("uscita"), QStringLiteral(" US&CITA"), QRect(xann, y2, 80, 26),
+                     QStringLiteral("cliccare per uscire da Velno"), f(&C::uscita_Click));
     stato = etichetta(a, QStringLiteral("stato"), QString(), QRect(xmese, y2 + 32, 300, 18));
-    connect(lira, &QPushButton::clicked, this, &mensile::lira_Click);
-    connect(cmdeuro, &QPushButton::clicked, this, &mensile::cmdeuro_Click);
-    connect(stampa, &QPushButton::clicked, this, &mensile::stampa_Click);
-    connect(annuale, &QPushButton::clicked, this, &mensile::annuale_Click);
-    connect(cmdazioni, &QPushButton::clicked, this, &mensile::cmdazioni_Click);
-    connect(aiuto, &QPushButton::clicked, this, &mensile::aiuto_Click);
-    connect(Command1, &QPushButton::clicked, this, &mensile::Command1_Click);
-    connect(uscita, &QPushButton::clicked, this, &mensile::uscita_Click);
 }
 
 double mensile::fattore() const { return m_fattore; }
 
-bool mensile::ineuro() const { return valori->text() == u"valori in euro"; }
+bool mensile::ineuro() const { return m_fattore != 1.0; }
 
 void mensile::carica()
 {
@@ -247,7 +224,7 @@ void mensile::uscita_Click() { m_finestre.confermauscita(); }
 
 void mensile::aiuto_Click()
 {
-    const QStringList righe = {
+    mostraaiuto({
         QStringLiteral("La finestra è di sola lettura:"),
         QStringLiteral("- la parte sinistra visualizza i risultati mensile sulle vendite nell'anno di riferimento;"),
         QStringLiteral("- la parte destra visualizza i risultati relativi ad ogni anno archiviato (dal 1995 al 2044);"),
@@ -255,15 +232,6 @@ void mensile::aiuto_Click()
         QStringLiteral("- cliccare sulla freccia per visualizzare anni diversi;"),
         QStringLiteral("- cliccare sul tasto 'Bilancio annuale' per visualizzare i dati e i risultati del bilancio "
                        "annuale."),
-    };
-    mostra(Messaggio{righe.join(u'\r'), QStringLiteral("Velno: aiuto"), Icona::Informativa});
+    });
 }
 
-void mensile::mostra(const Messaggio& m) { m_finestre.messaggi().mostra(m); }
-
-bool mensile::eventFilter(QObject* o, QEvent* e)
-{
-    if (o == m_area && e->type() == QEvent::Resize)
-        m_resize->ResizeControls();
-    return QMainWindow::eventFilter(o, e);
-}

@@ -1,22 +1,17 @@
 #pragma once
 #include "monthly/mesi.h"
-#include "shared/messaggio.h"
-#include "shell/clsresize.h"
+#include "shell/finestravelno.h"
 
-#include <QMainWindow>
 #include <array>
-#include <memory>
 
 class QLabel;
 class QPushButton;
 class QScrollBar;
-class Finestre;
-class ModuloVelno;
 
 // The monthly and multi-year balance, read-only: the sales of the balance year month by
 // month, and the totals of every archived year from 1995, twelve years at a time with their
 // running totals; in lire or in euro. Opened by the balance window.
-class mensile : public QMainWindow {
+class mensile : public FinestraVelno<QMainWindow> {
     Q_OBJECT
 public:
     explicit mensile(Finestre& finestre);
@@ -65,21 +60,12 @@ public slots:
     void Command1_Click();
     void uscita_Click();
 
-protected:
-    bool eventFilter(QObject* o, QEvent* e) override;
-
 private:
     void costruiscicontrolli();
     // The monthly sums and the years from the balance in memory; `file`: the years' files too.
     void aggiorna(bool file);
     double fattore() const;
     bool ineuro() const;
-    void mostra(const Messaggio& m);
-
-    Finestre& m_finestre;
-    ModuloVelno& m_modulo;
-    std::unique_ptr<clsResize> m_resize;
-    QWidget* m_area = nullptr;
     SommeMensili m_somme;
     // This window's own currency: the balance window switches its rows independently.
     double m_fattore = 1.0;

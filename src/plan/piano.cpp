@@ -1,7 +1,6 @@
 #include "plan/piano.h"
 #include "plan/stampapiano.h"
 #include "shared/documento.h"
-#include "shared/messaggi.h"
 #include "documenti/modulovelno.h"
 #include "shell/casellatesto.h"
 #include "shell/finestre.h"
@@ -31,13 +30,10 @@ QFont comic() { return carattere({QStringLiteral("Comic Sans MS"), QStringLitera
 } // namespace
 
 piano::piano(Finestre& finestre)
-    : QWidget(nullptr), m_finestre(finestre), m_modulo(finestre.modulo()), m_resize(std::make_unique<clsResize>())
+    : FinestraVelno(finestre, "piano", QStringLiteral("Velno: piano strategico (finestra n.7 di 7)"))
 {
-    setObjectName(QStringLiteral("piano"));
-    setWindowTitle(QStringLiteral("Velno: piano strategico (finestra n.7 di 7)"));
     costruiscicontrolli();
-
-    m_resize->adatta(this, QSize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip), true);
+    adatta(QSize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip));
     // The notes outlive the window: loaded again, it shows them; another archive, its own.
     riempi();
     connect(&m_modulo.azioni, &DocumentoAzioni::sostituito, this, &piano::riempi);
@@ -79,9 +75,8 @@ void piano::costruiscicontrolli()
         t->setObjectName(QStringLiteral("Text1_%1").arg(i));
         t->setFont(verdana());
         t->setTabChangesFocus(true);   // TAB moves from note to note
-        connect(t, &CasellaTesto::troppolungo, this, [this] {
-            mostra(Messaggio{CasellaTesto::testotroppolungo(), m_modulo.titolocontrollo, Icona::Esclamativa});
-        });
+        connect(t, &CasellaTesto::troppolungo, this,
+                [this] { mostra(avviso(CasellaTesto::testotroppolungo(), Icona::Esclamativa)); });
         t->setGeometry(r2);
         t->setToolTip(i == 0 ? QStringLiteral("piano strategico per l'intero anno")
                              : QStringLiteral("appunti per il mese di ") + l->text());
@@ -94,42 +89,17 @@ void piano::costruiscicontrolli()
     passo->setFont(comic());
     passo->setGeometry(8, 376, 624, 22);
 
-    struct Bottone {
-        QPushButton** dove;
-        const char* nome;
-        const char* testo;
-        const char* suggerimento;
-        int x, larghezza;
-        void (piano::*gestore)();
-    };
-    const Bottone bottoni[] = {
-        {&stampa, "stampa", "&Stampa", nullptr, 8, 80, &piano::stampa_Click},
-        {&indietro, "indietro", "finestra A&zioni", "cliccare per visualizzare la finestra Azioni", 100, 110,
-         &piano::indietro_Click},
-        {&aiuto, "aiuto", "&AIUTO", "cliccare per avere indicazioni sulla immissione dei dati", 346, 80,
-         &piano::aiuto_Click},
-        {&Command1, "Command1", "&Guida in linea", "cliccare per visualizzare il Sommario della guida", 438, 110,
-         &piano::Command1_Click},
-        {&cmdesci, "cmdesci", "US&CITA", "cliccare per uscire da Velno", 560, 72, &piano::cmdesci_Click},
-    };
-    for (const Bottone& b : bottoni) {
-        auto* w = new QPushButton(QString::fromUtf8(b.testo), this);
-        w->setObjectName(QString::fromLatin1(b.nome));
-        if (b.suggerimento)
-            w->setToolTip(QString::fromUtf8(b.suggerimento));
-        w->setGeometry(b.x, 414, b.larghezza, 28);
-        *b.dove = w;
-        connect(w, &QPushButton::clicked, this, b.gestore);
-    }
+    auto riga = [](int x, int l) { return QRect(x, 414, l, 28); };
+    stampa = bottone(this, QStringLiteral("stampa"), QStringLiteral("&Stampa"), riga(8, 80), {}, [this] { stampa_Click(); });
+    indietro = bottone(this, QStringLiteral("indietro"), QStringLiteral("finestra A&zioni"), riga(100, 110),
+                       QStringLiteral("cliccare per visualizzare la finestra Azioni"), [this] { indietro_Click(); });
+    aiuto = bottone(this, QStringLiteral("aiuto"), QStringLiteral("&AIUTO"), riga(346, 80),
+                    QStringLiteral("cliccare per avere indicazioni sulla immissione dei dati"), [this] { aiuto_Click(); });
+    Command1 = bottone(this, QStringLiteral("Command1"), QStringLiteral("&Guida in linea"), riga(438, 110),
+                       QStringLiteral("cliccare per visualizzare il Sommario della guida"), [this] { Command1_Click(); });
+    cmdesci = bottone(this, QStringLiteral("cmdesci"), QStringLiteral("US&CITA"), riga(560, 72),
+                      QStringLiteral("cliccare per uscire da Velno"), [this] { cmdesci_Click(); });
 }
-
-void piano::resizeEvent(QResizeEvent* e)
-{
-    QWidget::resizeEvent(e);
-    m_resize->ResizeControls();
-}
-
-void piano::mostra(const Messaggio& m) { m_finestre.messaggi().mostra(m); }
 
 void piano::riempi()
 {
@@ -165,14 +135,13 @@ void piano::stampa_Click()
 
 void piano::aiuto_Click()
 {
-    const QStringList righe = {
+    mostraaiuto({
         QStringLiteral("- Inserire i dati muovendo il cursore con il tasto TAB;"),
         QStringLiteral("- gestire l'archivio tramite la finestra Azioni per prelevare o registrare i dati "
                        "(Velno-azioni-...);"),
         QStringLiteral("- stampare gli appunti del piano strategico cliccando su Stampa;"),
         QStringLiteral("- per una stampa corretta non inserire righi a capo (tasto Invio) negli appunti."),
-    };
-    mostra(Messaggio{righe.join(u'\r'), QStringLiteral("Velno: aiuto"), Icona::Informativa});
+    });
 }
 
 void piano::indietro_Click() { m_finestre.mostraazioni(); }

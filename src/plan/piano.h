@@ -1,20 +1,15 @@
 #pragma once
-#include "shared/messaggio.h"
-#include "shell/clsresize.h"
+#include "shell/finestravelno.h"
 
-#include <QWidget>
 #include <array>
-#include <memory>
 
 class CasellaTesto;
 class QLabel;
 class QPushButton;
-class Finestre;
-class ModuloVelno;
 
 // The strategic plan: thirteen notes (the whole year and each month) kept in the Portfolio,
 // written through at every keystroke, and their print.
-class piano : public QWidget {
+class piano : public FinestraVelno<QWidget> {
     Q_OBJECT
 public:
     explicit piano(Finestre& finestre);
@@ -41,15 +36,8 @@ public slots:
     void Command1_Click();
     void cmdesci_Click();
 
-protected:
-    void resizeEvent(QResizeEvent* e) override;
-
 private:
     void costruiscicontrolli();
-    void mostra(const Messaggio& m);
 
-    Finestre& m_finestre;
-    ModuloVelno& m_modulo;
-    std::unique_ptr<clsResize> m_resize;
     bool m_scrivendo = false;
 };

@@ -61,14 +61,10 @@ void metti(QWidget* w, int x, int y, int larghezza, int altezza)
     w->setGeometry(x, y, larghezza, altezza);
 }
 
-QLabel* etichetta(QWidget* area, const char* nomeoggetto, const QString& testo, int x, int y, int l,
-                  int a, Qt::Alignment allinea = Qt::AlignLeft | Qt::AlignVCenter)
+QLabel* etichetta(QWidget* area, const char* nomeoggetto, const QString& testo, int x, int y, int l, int a,
+                  Qt::Alignment allinea = Qt::AlignLeft | Qt::AlignVCenter)
 {
-    auto* e = new QLabel(testo, area);
-    e->setObjectName(QString::fromLatin1(nomeoggetto));
-    e->setAlignment(allinea);
-    metti(e, x, y, l, a);
-    return e;
+    return ::etichetta(area, QString::fromLatin1(nomeoggetto), testo, QRect(x, y, l, a), allinea);
 }
 
 // Column positions of the grid, in design pixels.
@@ -82,15 +78,11 @@ constexpr int yriga = 42, altriga = 20, passoriga = 21;
 
 } // namespace
 
-frmAzioni::frmAzioni(Finestre& finestre)
-    : m_finestre(finestre), m_modulo(finestre.modulo()), m_resize(std::make_unique<clsResize>())
+frmAzioni::frmAzioni(Finestre& finestre) : FinestraVelno(finestre, "frmAzioni", QStringLiteral("Velno: dati sui titoli"))
 {
-    setObjectName(QStringLiteral("frmAzioni"));
-    setWindowTitle(QStringLiteral("Velno: dati sui titoli"));
     costruiscicontrolli();
     costruiscimenu();
-
-    m_resize->adatta(this, QSize(larghezzaprogetto / clsResize::twip, 6825 / clsResize::twip), true);
+    adatta(QSize(larghezzaprogetto / clsResize::twip, 6825 / clsResize::twip));
 
     primotitolo = primacolonna = 1;
     m_modulo.impostatitoli();
@@ -117,9 +109,10 @@ Portfolio& frmAzioni::p() { return m_modulo.azioni.dati(); }
 
 void frmAzioni::costruiscicontrolli()
 {
-    m_area = areacentrale(this, larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
-    m_area->setMouseTracking(true);
-    QWidget* a = m_area;
+    QWidget* a = area(QSize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip));
+    // The mouse over the area, off the pictures, brings back their idle forms.
+    a->setMouseTracking(true);
+    a->installEventFilter(this);
 
     // Headings
     etichetta(a, "nomeazioni", QStringLiteral("nomi delle azioni"), xnome, 20, lnome, 18);
@@ -168,18 +161,11 @@ void frmAzioni::costruiscicontrolli()
         nome[i] = n;
         connect(n, &QComboBox::editTextChanged, this, [this, i] { nome_Change(i); });
 
-        auto casella = [&](const QString& base, int x, int l) {
-            auto* e = new QLineEdit(a);
-            e->setObjectName(QStringLiteral("%1_%2").arg(base).arg(i));
-            metti(e, x, y, l, altriga);
-            return e;
-        };
-        na[i] = casella(QStringLiteral("na"), xna, lna);
-        prezzo[i] = casella(QStringLiteral("prezzo"), xprezzo, lprezzo);
-        dataacquisto[i] = casella(QStringLiteral("dataacquisto"), xdata, ldata);
-        connect(na[i], &QLineEdit::textChanged, this, [this, i] { na_Change(i); });
-        connect(prezzo[i], &QLineEdit::textChanged, this, [this, i] { prezzo_Change(i); });
-        connect(dataacquisto[i], &QLineEdit::textChanged, this, [this, i] { dataacquisto_Change(i); });
+        auto nome = [i](const char* base) { return QStringLiteral("%1_%2").arg(QLatin1String(base)).arg(i); };
+        na[i] = casella(a, nome("na"), QRect(xna, y, lna, altriga), [this, i] { na_Change(i); });
+        prezzo[i] = casella(a, nome("prezzo"), QRect(xprezzo, y, lprezzo, altriga), [this, i] { prezzo_Change(i); });
+        dataacquisto[i] = casella(a, nome("dataacquisto"), QRect(xdata, y, ldata, altriga),
+                                  [this, i] { dataacquisto_Change(i); });
         for (int K = 1; K <= 5; ++K) {
             auto* v = new CasellaGriglia(a);
             v->setObjectName(QStringLiteral("valore%1_%2").arg(K).arg(i));
@@ -192,22 +178,11 @@ void frmAzioni::costruiscicontrolli()
         }
     }
 
-    VScroll1 = new QScrollBar(Qt::Vertical, a);
-    VScroll1->setObjectName(QStringLiteral("VScroll1"));
-    VScroll1->setRange(1, 91);
-    VScroll1->setSingleStep(1);
-    VScroll1->setPageStep(10);
-    metti(VScroll1, xvalore + 5 * passovalore - 2, yriga, 16, 10 * passoriga - 1);
-    connect(VScroll1, &QScrollBar::valueChanged, this, &frmAzioni::VScroll1_Change);
-
+    VScroll1 = barra(a, QStringLiteral("VScroll1"), Qt::Vertical, 1, 91, 10,
+                     QRect(xvalore + 5 * passovalore - 2, yriga, 16, 10 * passoriga - 1), [this] { VScroll1_Change(); });
     const int ybasso = yriga + 10 * passoriga + 2;   // 254
-    HScroll1 = new QScrollBar(Qt::Horizontal, a);
-    HScroll1->setObjectName(QStringLiteral("HScroll1"));
-    HScroll1->setRange(1, 296);
-    HScroll1->setSingleStep(1);
-    HScroll1->setPageStep(5);
-    metti(HScroll1, xvalore, ybasso, 5 * passovalore - 2, 14);
-    connect(HScroll1, &QScrollBar::valueChanged, this, &frmAzioni::HScroll1_Change);
+    HScroll1 = barra(a, QStringLiteral("HScroll1"), Qt::Horizontal, 1, 296, 5,
+                     QRect(xvalore, ybasso, 5 * passovalore - 2, 14), [this] { HScroll1_Change(); });
 
     ProgressBar1 = new QProgressBar(a);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
@@ -218,12 +193,10 @@ void frmAzioni::costruiscicontrolli()
 
     const int ysaldo = ybasso + 18;   // 272
     for (int K = 1; K <= 5; ++K) {
-        auto* s = new QPushButton(QStringLiteral("saldo n.%1").arg(K), a);
-        s->setObjectName(QStringLiteral("saldo_%1").arg(K));
-        s->setToolTip(QStringLiteral("cliccare per avere il resoconto virtuale alla data soprariportata"));
-        metti(s, xvalore + (K - 1) * passovalore, ysaldo, lvalore, altriga);
-        saldo[K] = s;
-        connect(s, &QPushButton::clicked, this, [this, K] { saldo_Click(K); });
+        saldo[K] = bottone(a, QStringLiteral("saldo_%1").arg(K), QStringLiteral("saldo n.%1").arg(K),
+                           QRect(xvalore + (K - 1) * passovalore, ysaldo, lvalore, altriga),
+                           QStringLiteral("cliccare per avere il resoconto virtuale alla data soprariportata"),
+                           [this, K] { saldo_Click(K); });
 
         auto* g = new QLabel(a);
         g->setObjectName(QStringLiteral("guadagno_%1").arg(K));
@@ -251,20 +224,14 @@ void frmAzioni::costruiscicontrolli()
     }
 
     const int ybottoni = ysaldo + 92;   // 364
-    auto bottone = [&](const char* nomeoggetto, const QString& testo, int x, int l) {
-        auto* b = new QPushButton(testo, a);
-        b->setObjectName(QString::fromLatin1(nomeoggetto));
-        metti(b, x, ybottoni, l, 24);
-        return b;
-    };
-    avanti = bottone("avanti", QStringLiteral("finestra Graf&ici"), xcmd, 96);
-    aiuto = bottone("aiuto", QStringLiteral("&AIUTO"), 104, 56);
-    Command1 = bottone("Command1", QStringLiteral("&Guida in linea"), 164, 90);
-    cmdesci = bottone("cmdesci", QStringLiteral("US&CITA"), 258, 60);
-    connect(avanti, &QPushButton::clicked, this, &frmAzioni::avanti_Click);
-    connect(aiuto, &QPushButton::clicked, this, &frmAzioni::aiuto_Click);
-    connect(Command1, &QPushButton::clicked, this, &frmAzioni::Command1_Click);
-    connect(cmdesci, &QPushButton::clicked, this, &frmAzioni::cmdesci_Click);
+    const auto f = gestoridi(this);
+    auto riga = [ybottoni](int x, int l) { return QRect(x, ybottoni, l, 24); };
+    avanti = bottone(a, QStringLiteral("avanti"), QStringLiteral("finestra Graf&ici"), riga(xcmd, 96), {},
+                     f(&frmAzioni::avanti_Click));
+    aiuto = bottone(a, QStringLiteral("aiuto"), QStringLiteral("&AIUTO"), riga(104, 56), {}, f(&frmAzioni::aiuto_Click));
+    Command1 = bottone(a, QStringLiteral("Command1"), QStringLiteral("&Guida in linea"), riga(164, 90), {},
+                       f(&frmAzioni::Command1_Click));
+    cmdesci = bottone(a, QStringLiteral("cmdesci"), QStringLiteral("US&CITA"), riga(258, 60), {}, f(&frmAzioni::cmdesci_Click));
 
     strategia = new CasellaTesto(a);
     strategia->setObjectName(QStringLiteral("strategia"));
@@ -364,27 +331,11 @@ void frmAzioni::costruiscimenu()
         }},
     };
     Toolbar1 = costruiscicomandi(this, menu, barra, pulsante);
-    // The window on screen is ticked in its own list.
-    m_fin1 = findChild<QAction*>(QStringLiteral("fin1"));
-    m_fin1->setCheckable(true);
-    m_fin1->setChecked(true);
-    connect(m_fin1, &QAction::triggered, m_fin1, [a = m_fin1] { a->setChecked(true); });
+    spunta(this, "fin1");
 
     voceangolo(this, "finestra", QStringLiteral("Fi&nestra n.1 di 7"), [this] { finestra_Click(); });
     scorciatoiedimenu(this);
     mostrainizio(this);
-}
-
-// ---- Messages ------------------------------------------------------------------------
-
-void frmAzioni::mostra(const Messaggio& m)
-{
-    m_finestre.messaggi().mostra(m);
-}
-
-Messaggio frmAzioni::avviso(const QString& testo, Icona icona) const
-{
-    return Messaggio{testo, m_modulo.titolocontrollo, icona};
 }
 
 // ---- Redraws -------------------------------------------------------------------------
@@ -944,11 +895,9 @@ void frmAzioni::canc_Click()
     m_finestre.mostra(Finestra::Cancella);
 }
 
-void frmAzioni::colorare_Click() { coloredisfondo(m_finestre, this, m_area); }
-
 void frmAzioni::aiuto_Click()
 {
-    const QString righe[] = {
+    mostraaiuto({
         QStringLiteral("- Inserire i dati muovendo il cursore con il tasto TAB;"),
         QStringLiteral("- cliccare sul tasto ABC per controllare la correttezza dei dati digitati;"),
         QStringLiteral("- le voci di risposta elencate si scelgono con il mouse o con le frecce;"),
@@ -956,11 +905,7 @@ void frmAzioni::aiuto_Click()
         QStringLiteral("- non digitare nomi di azioni più lunghi di 30 spazi (per una stampa corretta);"),
         QStringLiteral("- digitare le date delle quotazioni nella prima riga delle ultime 5 colonne;"),
         QStringLiteral("- digitare le quotazioni periodiche sotto le rispettive date di rilevamento."),
-    };
-    QStringList testo;
-    for (const QString& r : righe)
-        testo << r;
-    mostra(Messaggio{testo.join(u'\r'), QStringLiteral("Velno: aiuto"), Icona::Informativa});
+    });
 }
 
 void frmAzioni::cmdesci_Click() { m_finestre.confermauscita(); }
@@ -972,7 +917,7 @@ void frmAzioni::finestra_Click() { m_finestre.mostra(Finestra::GuidaAzioni); }
 
 void frmAzioni::fin1_Click()
 {
-    mostra(Messaggio{QStringLiteral("E' questa la finestra Azioni."), m_modulo.titolocontrollo, Icona::Esclamativa});
+    mostra(avviso(QStringLiteral("E' questa la finestra Azioni."), Icona::Esclamativa));
 }
 
 void frmAzioni::fin2_Click() { m_finestre.aprischeda(); }
@@ -1024,12 +969,6 @@ void frmAzioni::pictureover(QWidget* sopra)
     }
 }
 
-void frmAzioni::Toolbar1_ButtonClick(int indice)
-{
-    if (indice >= 1 && indice <= 22 && pulsante[std::size_t(indice)])
-        pulsante[std::size_t(indice)]->trigger();
-}
-
 void frmAzioni::closeEvent(QCloseEvent* e)
 {
     // Closing the window is leaving the program: ask, as the exit button does.
@@ -1039,11 +978,7 @@ void frmAzioni::closeEvent(QCloseEvent* e)
 
 bool frmAzioni::eventFilter(QObject* o, QEvent* e)
 {
-    if (o == m_area) {
-        if (e->type() == QEvent::Resize)
-            m_resize->ResizeControls();
-        else if (e->type() == QEvent::MouseMove)
-            pictureover(nullptr);
-    }
+    if (o == m_area && e->type() == QEvent::MouseMove)
+        pictureover(nullptr);
     return QMainWindow::eventFilter(o, e);
 }

@@ -1,14 +1,10 @@
 #pragma once
-#include "shared/messaggio.h"
 #include "shell/casellatesto.h"
-#include "shell/clsresize.h"
+#include "shell/finestravelno.h"
 
-#include <QMainWindow>
 #include <array>
 #include <functional>
-#include <memory>
 
-class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -16,9 +12,6 @@ class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QScrollBar;
-class QToolBar;
-class Finestre;
-class ModuloVelno;
 class Immagine;
 struct Portfolio;
 class DocumentoAzioni;
@@ -26,7 +19,7 @@ template <class D> class Archiviazione;
 
 // The Azioni window: the Portfolio's editor, a grid of 10 holdings by 5 quotation columns
 // that writes every keystroke into the tables and redraws from them when scrolled.
-class frmAzioni : public QMainWindow {
+class frmAzioni : public FinestraVelno<QMainWindow> {
     Q_OBJECT
 public:
     explicit frmAzioni(Finestre& finestre);
@@ -65,8 +58,6 @@ public:
     Immagine* bil = nullptr;      // their idle forms
     Immagine* Image3 = nullptr;
     Immagine* Image5 = nullptr;
-    QToolBar* Toolbar1 = nullptr;
-    std::array<QAction*, 23> pulsante{};   // toolbar buttons 1..22
 
     // Window state
     int primotitolo = 1;
@@ -113,7 +104,6 @@ public slots:
     void contr_Click();
     void avanti_Click();
     void canc_Click();
-    void colorare_Click();
     void aiuto_Click();
     void cmdesci_Click();
     void esci_Click();
@@ -129,7 +119,6 @@ public slots:
     void Image1_Click();
     void Image2_Click();
     void Image4_Click();
-    void Toolbar1_ButtonClick(int indice);
     // Quotations brought in at once: a CSV file of a day's prices, a pasted column or row.
     void importa_Click();
     bool incollaquotazioni_Grid(int K, int i, const QString& testo);
@@ -155,16 +144,9 @@ private:
     // The grid, its totals and the notes from the tables, as after an open.
     void mostratabelle();
     void costruiscimenu();
-    void mostra(const Messaggio& m);
-    Messaggio avviso(const QString& testo, Icona icona) const;
     void pictureover(QWidget* sopra);
     Portfolio& p();
 
-    Finestre& m_finestre;
-    ModuloVelno& m_modulo;
-    std::unique_ptr<clsResize> m_resize;
-    QWidget* m_area = nullptr;
-    QAction* m_fin1 = nullptr;
     bool m_ridisegno = false;
     bool m_propria = false;   // this window's handler is changing the Portfolio: it redraws
     QString m_titolodialogo;

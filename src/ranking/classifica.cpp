@@ -1,7 +1,6 @@
 #include "ranking/classifica.h"
 #include "ranking/stampaclassifica.h"
 #include "shared/documento.h"
-#include "shared/messaggi.h"
 #include "documenti/modulovelno.h"
 #include "shell/arredo.h"
 #include "shell/finestre.h"
@@ -47,14 +46,11 @@ constexpr int xdestra = 356, ldestra = 276;
 } // namespace
 
 classifica::classifica(Finestre& finestre)
-    : QWidget(nullptr), m_finestre(finestre), m_modulo(finestre.modulo()), m_resize(std::make_unique<clsResize>())
+    : FinestraVelno(finestre, "classifica",
+                    QStringLiteral("Velno: graduatoria degli incrementi periodici dei titoli archiviati (finestra n.3 di 7)"))
 {
-    setObjectName(QStringLiteral("classifica"));
-    setWindowTitle(QStringLiteral(
-        "Velno: graduatoria degli incrementi periodici dei titoli archiviati (finestra n.3 di 7)"));
     costruiscicontrolli();
-
-    m_resize->adatta(this, QSize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip), true);
+    adatta(QSize(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip));
     // A ranking on screen is of the Portfolio in memory: another archive, a clear, a sort or a
     // deletion ranks again.
     DocumentoAzioni& d = m_modulo.azioni;
@@ -118,26 +114,16 @@ void classifica::costruiscicontrolli()
         Label2[i] = v;
     }
 
-    VScroll1 = new QScrollBar(Qt::Vertical, a);
-    VScroll1->setObjectName(QStringLiteral("VScroll1"));
-    VScroll1->setRange(1, Portfolio::maxtitoli - righe + 1);
-    VScroll1->setSingleStep(1);
-    VScroll1->setPageStep(righe);
-    VScroll1->setGeometry(xpercento + lpercento + 4, yrighe, 16, righe * passoriga - 2);
-    connect(VScroll1, &QScrollBar::valueChanged, this, &classifica::VScroll1_Change);
+    VScroll1 = barra(a, QStringLiteral("VScroll1"), Qt::Vertical, 1, Portfolio::maxtitoli - righe + 1, righe,
+                     QRect(xpercento + lpercento + 4, yrighe, 16, righe * passoriga - 2), [this] { VScroll1_Change(); });
 
     Label3 = etichetta(a, QStringLiteral("Label3"),
                        QStringLiteral("gli incrementi in percentuale sono calcolati tra i periodi scelti"),
                        QRect(xnumero, yrighe + righe * passoriga + 2, 336, 18));
 
     // Right: the consecutive-pair bar, the final-quotation caption, the two choosers.
-    HScroll1 = new QScrollBar(Qt::Horizontal, a);
-    HScroll1->setObjectName(QStringLiteral("HScroll1"));
-    HScroll1->setRange(1, Portfolio::maxcolonne);
-    HScroll1->setSingleStep(1);
-    HScroll1->setPageStep(5);
-    HScroll1->setGeometry(xdestra, yrighe, ldestra, 16);
-    connect(HScroll1, &QScrollBar::valueChanged, this, &classifica::HScroll1_Change);
+    HScroll1 = barra(a, QStringLiteral("HScroll1"), Qt::Horizontal, 1, Portfolio::maxcolonne, 5,
+                     QRect(xdestra, yrighe, ldestra, 16), [this] { HScroll1_Change(); });
 
     Label6 = etichetta(a, QStringLiteral("Label6"), QString(), QRect(xdestra, yrighe + 22, ldestra, 18));
     Label6->setToolTip(QStringLiteral("visualizza il numero della quotazione finale per il calcolo degli incrementi"));
@@ -149,21 +135,10 @@ void classifica::costruiscicontrolli()
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(cornice);
 
-    VScroll2 = new QScrollBar(Qt::Vertical, a);
-    VScroll2->setObjectName(QStringLiteral("VScroll2"));
-    VScroll2->setRange(1, Portfolio::maxcolonne - 1);
-    VScroll2->setSingleStep(1);
-    VScroll2->setPageStep(1);
-    VScroll2->setGeometry(cornice.left() + 14, cornice.top() + 28, 18, 48);
-    connect(VScroll2, &QScrollBar::valueChanged, this, &classifica::VScroll2_Change);
-
-    VScroll3 = new QScrollBar(Qt::Vertical, a);
-    VScroll3->setObjectName(QStringLiteral("VScroll3"));
-    VScroll3->setRange(2, Portfolio::maxcolonne);
-    VScroll3->setSingleStep(1);
-    VScroll3->setPageStep(1);
-    VScroll3->setGeometry(cornice.left() + 14, cornice.top() + 88, 18, 48);
-    connect(VScroll3, &QScrollBar::valueChanged, this, &classifica::VScroll3_Change);
+    VScroll2 = barra(a, QStringLiteral("VScroll2"), Qt::Vertical, 1, Portfolio::maxcolonne - 1, 1,
+                     QRect(cornice.left() + 14, cornice.top() + 28, 18, 48), [this] { VScroll2_Change(); });
+    VScroll3 = barra(a, QStringLiteral("VScroll3"), Qt::Vertical, 2, Portfolio::maxcolonne, 1,
+                     QRect(cornice.left() + 14, cornice.top() + 88, 18, 48), [this] { VScroll3_Change(); });
 
     Label5 = etichetta(a, QStringLiteral("Label5"), suggerimentoiniziale,
                        QRect(cornice.left() + 40, cornice.top() + 28, ldestra - 52, 48));
@@ -193,15 +168,14 @@ void classifica::costruiscicontrolli()
                       QStringLiteral("cliccare sulle singole barre di scorrimento per visualizzare i dati successivi"),
                       QRect(xnumero, 388, 624, 18));
 
-    struct Bottone {
+    const struct {
         QPushButton** dove;
         const char* nome;
         const char* testo;
         const char* suggerimento;
         int larghezza;
         void (classifica::*gestore)();
-    };
-    const Bottone bottoni[] = {
+    } bottoni[] = {
         {&stampa, "stampa", "S&tampa", "cliccare per avere la stampa dei dati visualizzati", 64, &classifica::stampa_Click},
         {&Command5, "Command5", "finestra A&zioni", "cliccare per visualizzare la finestra Azioni", 96,
          &classifica::Command5_Click},
@@ -216,27 +190,17 @@ void classifica::costruiscicontrolli()
         {&cmdesci, "cmdesci", "US&CITA", "cliccare per uscire da Velno", 68, &classifica::cmdesci_Click},
     };
     int x = xnumero;
-    for (const Bottone& b : bottoni) {
-        auto* w = new QPushButton(QString::fromUtf8(b.testo), a);
-        w->setObjectName(QString::fromLatin1(b.nome));
-        w->setToolTip(QString::fromUtf8(b.suggerimento));
-        w->setGeometry(x, 416, b.larghezza, 26);
+    for (const auto& b : bottoni) {
+        *b.dove = bottone(a, QString::fromLatin1(b.nome), QString::fromUtf8(b.testo), QRect(x, 416, b.larghezza, 26),
+                          QString::fromUtf8(b.suggerimento), [this, g = b.gestore] { (this->*g)(); });
         x += b.larghezza + 6;
-        *b.dove = w;
-        connect(w, &QPushButton::clicked, this, b.gestore);
     }
-}
-
-void classifica::resizeEvent(QResizeEvent* e)
-{
-    QWidget::resizeEvent(e);
-    m_resize->ResizeControls();
 }
 
 void classifica::mostra(const Messaggio& m)
 {
     if (!m_silenzio)
-        m_finestre.messaggi().mostra(m);
+        FinestraVelno::mostra(m);
 }
 
 void classifica::imposta(QScrollBar* barra, int valore, void (classifica::*gestore)(), classifica* w)
@@ -365,7 +329,7 @@ void classifica::stampa_Click()
 
 void classifica::aiuto_Click()
 {
-    const QStringList righe = {
+    mostraaiuto({
         QStringLiteral("- La finestra è di sola lettura;"),
         QStringLiteral("- la barra di scorrimento verticale sulla sinistra consente di visualizzare la graduatoria "
                        "di tutti i titoli oltre i primi 15;"),
@@ -373,8 +337,7 @@ void classifica::aiuto_Click()
                        "tutte le quotazioni disponibili (incrementi delle quotazioni rispetto alle ultime precedenti);"),
         QStringLiteral("- i tasti di scorrimento al centro a destra consentono di scegliere le quotazioni di "
                        "riferimento per il calcolo degli incrementi relativi."),
-    };
-    mostra(Messaggio{righe.join(u'\r'), QStringLiteral("Velno: aiuto"), Icona::Informativa});
+    });
 }
 
 void classifica::Command5_Click() { m_finestre.mostraazioni(); }

@@ -1,23 +1,18 @@
 #pragma once
 #include "ranking/graduatoria.h"
-#include "shared/messaggio.h"
-#include "shell/clsresize.h"
+#include "shell/finestravelno.h"
 
-#include <QWidget>
 #include <array>
-#include <memory>
 
 class QGroupBox;
 class QLabel;
 class QPushButton;
 class QScrollBar;
 class QToolButton;
-class Finestre;
-class ModuloVelno;
 
 // The ranking window: the holdings ranked by their percentage change between two quotation
 // columns, 15 ranks at a time. It only reads the Portfolio.
-class classifica : public QWidget {
+class classifica : public FinestraVelno<QWidget> {
     Q_OBJECT
 public:
     explicit classifica(Finestre& finestre);
@@ -74,19 +69,12 @@ public slots:
     void image1_click();
     void cmdesci_Click();
 
-protected:
-    void resizeEvent(QResizeEvent* e) override;
-
 private:
     void costruiscicontrolli();
-    void mostra(const Messaggio& m);
+    void mostra(const Messaggio& m) override;
     const Portfolio& p() const;
     // Sets a scroll bar's value and runs its handler once, even when the value stays.
     static void imposta(QScrollBar* barra, int valore, void (classifica::*gestore)(), classifica* w);
-
-    Finestre& m_finestre;
-    ModuloVelno& m_modulo;
-    std::unique_ptr<clsResize> m_resize;
     // Ranks the Portfolio again after it changed under the ranking on screen.
     void segui();
     bool m_silenzio = false;   // a ranking redone by itself shows no message

@@ -20,6 +20,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QStyle>
 #include <QToolBar>
 #include <QTranslator>
@@ -292,11 +294,46 @@ QLabel* riquadro(QWidget* area, const QString& nomeoggetto, QRect r, Qt::Alignme
     return e;
 }
 
+QPushButton* bottone(QWidget* area, const QString& nomeoggetto, const QString& testo, QRect r,
+                     const QString& suggerimento, std::function<void()> clic)
+{
+    auto* b = new QPushButton(testo, area);
+    b->setObjectName(nomeoggetto);
+    b->setGeometry(r);
+    if (!suggerimento.isEmpty())
+        b->setToolTip(suggerimento);
+    if (clic)
+        QObject::connect(b, &QPushButton::clicked, area, [clic] { clic(); });
+    return b;
+}
+
+QScrollBar* barra(QWidget* area, const QString& nomeoggetto, Qt::Orientation verso, int minimo, int massimo,
+                  int pagina, QRect r, std::function<void()> cambio)
+{
+    auto* b = new QScrollBar(verso, area);
+    b->setObjectName(nomeoggetto);
+    b->setRange(minimo, massimo);
+    b->setSingleStep(1);
+    b->setPageStep(pagina);
+    b->setGeometry(r);
+    QObject::connect(b, &QScrollBar::valueChanged, area, [cambio] { cambio(); });
+    return b;
+}
+
+QLineEdit* casella(QWidget* area, const QString& nomeoggetto, QRect r, std::function<void()> cambio)
+{
+    auto* e = new QLineEdit(area);
+    e->setObjectName(nomeoggetto);
+    e->setGeometry(r);
+    if (cambio)
+        QObject::connect(e, &QLineEdit::textChanged, area, [cambio] { cambio(); });
+    return e;
+}
+
 QWidget* areacentrale(QMainWindow* finestra, int larghezza, int altezza)
 {
     auto* area = new QWidget(finestra);
     area->setObjectName(QStringLiteral("area"));
-    area->installEventFilter(finestra);
     area->setFont(QFont(QStringLiteral("Nimbus Sans"), 8));
     area->resize(larghezza, altezza);
     finestra->setCentralWidget(area);

@@ -9,6 +9,9 @@
 class QAction;
 class QIcon;
 class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
 class QMainWindow;
 class QMenu;
 class QToolBar;
@@ -40,8 +43,7 @@ QIcon iconavelno(const QString& nome);
 QIcon icona(const QString& nome);
 
 // The central area of a main window at its design size (in pixels), in the windows' font:
-// the controls are placed on it at their design positions, and `finestra` watches its
-// resizes to keep them in proportion.
+// the controls are placed on it at their design positions.
 QWidget* areacentrale(QMainWindow* finestra, int larghezza, int altezza);
 
 // A label of a window's area at `r`, in design pixels.
@@ -50,6 +52,17 @@ QLabel* etichetta(QWidget* area, const QString& nomeoggetto, const QString& test
 // A figure of a window: a sunken panel, not a white box, since nothing is typed in it.
 QLabel* riquadro(QWidget* area, const QString& nomeoggetto, QRect r,
                  Qt::Alignment allinea = Qt::AlignRight | Qt::AlignVCenter);
+
+// A button of a window's area at `r`, with its tool tip (none when empty); `clic` is what a
+// click does.
+QPushButton* bottone(QWidget* area, const QString& nomeoggetto, const QString& testo, QRect r,
+                     const QString& suggerimento = {}, std::function<void()> clic = {});
+// A scroll bar of a window's area over `minimo`..`massimo`, by steps of 1 and pages of
+// `pagina`; `cambio` follows every new value.
+QScrollBar* barra(QWidget* area, const QString& nomeoggetto, Qt::Orientation verso, int minimo, int massimo,
+                  int pagina, QRect r, std::function<void()> cambio);
+// A single-line box of a window's area; `cambio` follows every change of its text.
+QLineEdit* casella(QWidget* area, const QString& nomeoggetto, QRect r, std::function<void()> cambio = {});
 
 // A menu of the window's menu bar; the menu and its action get the object name.
 QMenu* aggiungimenu(QMainWindow* finestra, const char* nomeoggetto, const QString& testo);

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QMainWindow>
+#include <QEvent>
 #include <QScreen>
 
 QWidget* clsResize::area() const
@@ -71,9 +72,35 @@ void clsResize::ReInitialise()
     m_nonregistrato = false;
 }
 
+namespace {
+// Scales a window's controls whenever its inner area is resized.
+class SeguiDimensioni : public QObject {
+public:
+    SeguiDimensioni(clsResize* r, QObject* area) : QObject(area), m_r(r) {}
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Resize)
+            m_r->ResizeControls();
+        return false;
+    }
+
+private:
+    clsResize* m_r;
+};
+} // namespace
+
+clsResize::~clsResize()
+{
+    delete m_segui;
+}
+
 void clsResize::adatta(QWidget* form, QSize progetto, bool minima)
 {
     setSourceForm(form);
+    if (!m_segui && area()) {
+        m_segui = new SeguiDimensioni(this, area());
+        area()->installEventFilter(m_segui);
+    }
     SizeFormToScreen(75);
     form->resize(progetto);
     if (minima)

@@ -13,15 +13,18 @@ public:
     static constexpr int twip = 15;   // twips per logical pixel
 
     clsResize() = default;            // nothing recorded, no window
-    ~clsResize() { m_record.clear(); }
+    ~clsResize();
+    clsResize(const clsResize&) = delete;
+    clsResize& operator=(const clsResize&) = delete;
 
     QWidget* SourceForm() const { return m_form; }
     void setSourceForm(QWidget* form) { m_form = form; }
 
     // The window placed and sized as every Velno window is first (a share of the screen, in
     // its middle), then given its design size; its controls follow at once, since a hidden
-    // window gets its resize event only when shown. `minima`: it never gets smaller than its
-    // design size, as fonts keep their size and captions would be cut.
+    // window gets its resize event only when shown; from then on every resize of its inner
+    // area scales them. `minima`: it never gets smaller than its design size, as fonts keep
+    // their size and captions would be cut.
     void adatta(QWidget* form, QSize progetto, bool minima);
 
     void ReInitialise();
@@ -49,4 +52,5 @@ private:
     std::vector<Record> m_record;
     bool m_nonregistrato = true;
     QSize m_schermo;
+    QPointer<QObject> m_segui;   // watches the inner area's resizes
 };

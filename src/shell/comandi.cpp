@@ -84,3 +84,11 @@ QToolBar* costruiscicomandi(QMainWindow* finestra, const std::vector<MenuComandi
     }
     return t;
 }
+
+void spunta(QMainWindow* finestra, const char* nome)
+{
+    QAction* a = finestra->findChild<QAction*>(QString::fromLatin1(nome));
+    a->setCheckable(true);
+    a->setChecked(true);
+    QObject::connect(a, &QAction::triggered, a, [a] { a->setChecked(true); });
+}

@@ -54,3 +54,6 @@ MenuComandi menufile(const ComandiFile& c);
 // named "Toolbar1_k". Returns the toolbar.
 QToolBar* costruiscicomandi(QMainWindow* finestra, const std::vector<MenuComandi>& menu,
                             const std::vector<Comando>& barra, PulsantiBarra& pulsanti);
+
+// The window's own item of its Visualizza menu (action `nome`), ticked and staying ticked.
+void spunta(QMainWindow* finestra, const char* nome);

@@ -160,12 +160,6 @@ void frmSplash::closeEvent(QCloseEvent* e)
     Form_KeyPress();
 }
 
-void frmSplash::resizeEvent(QResizeEvent* e)
-{
-    QWidget::resizeEvent(e);
-    m_resize.ResizeControls();
-}
-
 bool frmSplash::eventFilter(QObject* o, QEvent* e)
 {
     if (e->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {

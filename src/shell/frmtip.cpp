@@ -120,8 +120,3 @@ void frmTip::cmdprecedente_Click()
 
 void frmTip::cmdOK_Click() { hide(); }
 
-void frmTip::resizeEvent(QResizeEvent* e)
-{
-    QWidget::resizeEvent(e);
-    m_resize.ResizeControls();
-}

@@ -32,9 +32,6 @@ public slots:
     void cmdprecedente_Click();
     void cmdOK_Click();
 
-protected:
-    void resizeEvent(QResizeEvent* e) override;
-
 private:
     Suggerimenti m_suggerimenti;
     clsResize m_resize;

@@ -89,12 +89,6 @@ void FinestraGuida::cmdstampa_Click()
     stampaguida(*documento, m.nomeprogramma, m.descrizione, Label1->text(), m_testo);
 }
 
-void FinestraGuida::resizeEvent(QResizeEvent* e)
-{
-    QWidget::resizeEvent(e);
-    m_resize.ResizeControls();
-}
-
 void FinestraGuida::closeEvent(QCloseEvent* e)
 {
     // Closed from the title bar: unloaded, as "&Chiudi" does.

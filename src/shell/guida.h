@@ -30,7 +30,6 @@ public slots:
     void cmdstampa_Click();
 
 protected:
-    void resizeEvent(QResizeEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
 
 private:

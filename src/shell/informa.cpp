@@ -61,8 +61,3 @@ informa::informa(Finestre& finestre)
 
 void informa::cmdOK_Click() { hide(); }
 
-void informa::resizeEvent(QResizeEvent* e)
-{
-    QWidget::resizeEvent(e);
-    m_resize.ResizeControls();
-}

@@ -29,9 +29,6 @@ public:
 public slots:
     void cmdOK_Click();
 
-protected:
-    void resizeEvent(QResizeEvent* e) override;
-
 private:
     clsResize m_resize;
 };

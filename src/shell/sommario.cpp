@@ -151,12 +151,6 @@ void sommario::mouseMoveEvent(QMouseEvent* e)
     form_MouseMove();
 }
 
-void sommario::resizeEvent(QResizeEvent* e)
-{
-    QWidget::resizeEvent(e);
-    m_resize.ResizeControls();
-}
-
 bool sommario::eventFilter(QObject* o, QEvent* e)
 {
     for (int i = 1; i <= righe; ++i) {

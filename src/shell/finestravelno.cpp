@@ -1,0 +1,59 @@
+#include "shell/finestravelno.h"
+#include "documenti/modulovelno.h"
+#include "shared/messaggi.h"
+#include "shell/finestre.h"
+
+#include <QAction>
+
+template <class Q>
+FinestraVelno<Q>::FinestraVelno(Finestre& finestre, const char* nome, const QString& titolo)
+    : Q(nullptr), m_finestre(finestre), m_modulo(finestre.modulo()), m_resize(std::make_unique<clsResize>())
+{
+    this->setObjectName(QString::fromLatin1(nome));
+    this->setWindowTitle(titolo);
+}
+
+template <class Q> FinestraVelno<Q>::~FinestraVelno() = default;
+
+template <class Q> void FinestraVelno<Q>::adatta(QSize progetto)
+{
+    m_resize->adatta(this, progetto, true);
+}
+
+template <class Q> QWidget* FinestraVelno<Q>::area(QSize progetto)
+{
+    if constexpr (std::is_base_of_v<QMainWindow, Q>)
+        m_area = areacentrale(this, progetto.width(), progetto.height());
+    else
+        m_area = this;
+    return m_area;
+}
+
+template <class Q> void FinestraVelno<Q>::mostra(const Messaggio& m)
+{
+    m_finestre.messaggi().mostra(m);
+}
+
+template <class Q> Messaggio FinestraVelno<Q>::avviso(const QString& testo, Icona icona) const
+{
+    return Messaggio{testo, m_modulo.titolocontrollo, icona};
+}
+
+template <class Q> void FinestraVelno<Q>::mostraaiuto(const QStringList& righe, const QString& titolo)
+{
+    mostra(Messaggio{righe.join(u'\r'), titolo, Icona::Informativa});
+}
+
+template <class Q> void FinestraVelno<Q>::Toolbar1_ButtonClick(int indice)
+{
+    if (indice >= 1 && indice <= 22 && pulsante[std::size_t(indice)])
+        pulsante[std::size_t(indice)]->trigger();
+}
+
+template <class Q> void FinestraVelno<Q>::colorare_Click()
+{
+    coloredisfondo(m_finestre, this, m_area);
+}
+
+template class FinestraVelno<QMainWindow>;
+template class FinestraVelno<QWidget>;

@@ -1,0 +1,49 @@
+#pragma once
+#include "shared/messaggio.h"
+#include "shell/arredo.h"
+#include "shell/clsresize.h"
+
+#include <QMainWindow>
+#include <QStringList>
+#include <memory>
+
+class Finestre;
+class ModuloVelno;
+class QToolBar;
+
+// What every working window of Velno has: the navigator and the program state it works with,
+// its controls kept in proportion, its messages; with a toolbar, the 22 buttons' actions.
+// `Q` is the Qt class the window is (QMainWindow, or QWidget for the windows without menus).
+template <class Q> class FinestraVelno : public Q {
+public:
+    // Button k (1..22) of the toolbar, as a click on it.
+    void Toolbar1_ButtonClick(int indice);
+    // The colour dialog for the window's background.
+    void colorare_Click();
+
+    QToolBar* Toolbar1 = nullptr;
+    PulsantiBarra pulsante{};
+
+protected:
+    FinestraVelno(Finestre& finestre, const char* nome, const QString& titolo);
+    ~FinestraVelno() override;
+
+    // The window sized as every Velno window is first, then to its design size (in pixels),
+    // never smaller.
+    void adatta(QSize progetto);
+    // The central area of a main window at its design size, where the controls are placed.
+    QWidget* area(QSize progetto);
+    virtual void mostra(const Messaggio& m);
+    // A message with the program's check title.
+    Messaggio avviso(const QString& testo, Icona icona) const;
+    // The "AIUTO" box: the window's lines of advice, one under the other.
+    void mostraaiuto(const QStringList& righe, const QString& titolo = QStringLiteral("Velno: aiuto"));
+
+    Finestre& m_finestre;
+    ModuloVelno& m_modulo;
+    std::unique_ptr<clsResize> m_resize;
+    QWidget* m_area = nullptr;
+};
+
+extern template class FinestraVelno<QMainWindow>;
+extern template class FinestraVelno<QWidget>;
