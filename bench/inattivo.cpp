@@ -5,7 +5,7 @@
 //   velno-inattivo [SECONDS]
 #include "portfolio/frmazioni.h"
 #include "scena.h"
-#include "shell/ripristino.h"
+#include "documenti/ripristino.h"
 
 #include <QApplication>
 #include <QDir>

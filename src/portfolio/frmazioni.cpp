@@ -21,7 +21,7 @@
 #include "shell/casellagriglia.h"
 #include "shell/casellatesto.h"
 #include "shell/immagini.h"
-#include "shell/ripristino.h"
+#include "documenti/ripristino.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -36,9 +36,6 @@ using PulsantiBarra = std::array<QAction*, 23>;
 
 // The icon of toolbar button k (1..22) as the Azioni window uses it.
 QIcon iconabarra(int k);
-// Velno's own drawings for the buttons no icon theme has: ":ordinanomi", ":ordinadate",
-// ":controllo" (ABC with a tick), ":grafico1" (one holding), ":grafico10" (a series).
-QIcon iconavelno(const QString& nome);
 // An icon by name: Velno's own drawing for ":" names, else the theme's.
 QIcon icona(const QString& nome);
 

@@ -17,7 +17,7 @@
 #include "shell/guida.h"
 #include "shell/informa.h"
 #include "shell/sommario.h"
-#include "shell/ripristino.h"
+#include "documenti/ripristino.h"
 #include "shell/suono.h"
 
 #include <QCoreApplication>
@@ -190,7 +190,7 @@ bool Finestre::mostragraduatoria()
 
 void Finestre::attivaripristino(const QString& cartella)
 {
-    m_ripristino = std::make_unique<Ripristino>(*this, cartella);
+    m_ripristino = std::make_unique<Ripristino>(m_modulo, m_messaggi, cartella);
 }
 
 void Finestre::confermauscita()

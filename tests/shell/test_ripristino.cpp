@@ -5,7 +5,7 @@
 #include "portfolio/frmazioni.h"
 #include "documenti/modulovelno.h"
 #include "shell/finestre.h"
-#include "shell/ripristino.h"
+#include "documenti/ripristino.h"
 #include "shell/frmsplash.h"
 #include "plan/piano.h"
 

@@ -1,4 +1,4 @@
-#include "shell/ripristino.h"
+#include "documenti/ripristino.h"
 #include "balance/archiviobilancio.h"
 #include "portfolio/archivio.h"
 #include "shared/campi.h"
@@ -7,7 +7,6 @@
 #include "documenti/modulovelno.h"
 #include "documenti/recupero.h"
 #include "shared/scritturasicura.h"
-#include "shell/finestre.h"
 
 #include <QDateTime>
 #include <algorithm>
@@ -27,7 +26,8 @@ QString leggitesto(const QString& file, qint64 massimo)
 }
 } // namespace
 
-Ripristino::Ripristino(Finestre& finestre, const QString& cartella) : QObject(nullptr), m_finestre(finestre), m_cartella(cartella)
+Ripristino::Ripristino(ModuloVelno& modulo, Messaggi& messaggi, const QString& cartella)
+    : QObject(nullptr), m_modulo(modulo), m_messaggi(messaggi), m_cartella(cartella)
 {
     // The copies hold what the user typed: nobody else may read them.
     if (QDir().mkpath(m_cartella))
@@ -38,14 +38,14 @@ Ripristino::Ripristino(Finestre& finestre, const QString& cartella) : QObject(nu
     m_attivo = m_blocco->tryLock(0);
     if (m_attivo) {
         pulisci(m_cartella);
-        pulisci(m_finestre.modulo().cartella);
+        pulisci(m_modulo.cartella);
     }
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, [this] { controlla(); });
     // What an empty program holds is "saved": nothing to recover until something is typed.
     m_portafoglio.salvato = m_portafoglio.scritto = testoportafoglio();
     m_bilancio.salvato = m_bilancio.scritto = testobilancio();
-    ModuloVelno& m = m_finestre.modulo();
+    ModuloVelno& m = m_modulo;
     connect(&m.azioni, &DocumentoAzioni::cambiato, this, [this] { cambio(m_portafoglio); });
     connect(&m.vendite, &DocumentoBilancio::cambiato, this, [this] { cambio(m_bilancio); });
     connect(&m.azioni, &DocumentoAzioni::salvato, this, &Ripristino::portafogliosalvato);
@@ -84,11 +84,11 @@ void Ripristino::pulisci(const QString& cartella)
 QString Ripristino::fileportafoglio() const { return QDir(m_cartella).filePath(QStringLiteral("recupero-azioni")); }
 QString Ripristino::filebilancio() const { return QDir(m_cartella).filePath(QStringLiteral("recupero-bilancio")); }
 
-QString Ripristino::testoportafoglio() const { return testorecuperoportafoglio(m_finestre.modulo().azioni.tabelle()); }
+QString Ripristino::testoportafoglio() const { return testorecuperoportafoglio(m_modulo.azioni.tabelle()); }
 
 QString Ripristino::testobilancio() const
 {
-    const DocumentoBilancio& d = m_finestre.modulo().vendite;
+    const DocumentoBilancio& d = m_modulo.vendite;
     return testorecuperobilancio(d.tabelle(), d.ineuro());
 }
 
@@ -141,18 +141,18 @@ void Ripristino::aggiorna(Voce& v, const QString& testo, const QString& file, co
     if (m_erroredetto)
         return;
     m_erroredetto = true;
-    m_finestre.messaggi().mostra(Messaggio{
+    m_messaggi.mostra(Messaggio{
         QStringLiteral("Impossibile scrivere la copia di recupero dei dati non archiviati in \"%1\": %2. Archiviare i dati "
                        "con \"Salva\" per non perderli.")
             .arg(m_cartella, errore),
-        m_finestre.modulo().nomeprogramma + QStringLiteral(": recupero dei dati non archiviati"), Icona::Esclamativa});
+        m_modulo.nomeprogramma + QStringLiteral(": recupero dei dati non archiviati"), Icona::Esclamativa});
 }
 
 void Ripristino::controlla()
 {
     m_timer.stop();
     m_insospeso.invalidate();
-    const ModuloVelno& m = m_finestre.modulo();
+    const ModuloVelno& m = m_modulo;
     if (m_portafoglio.cambiata)
         aggiorna(m_portafoglio, testoportafoglio(), fileportafoglio(), m.azioni.nomefile());
     if (m_bilancio.cambiata)
@@ -190,14 +190,14 @@ void Ripristino::offri()
     if (vendite)
         cosa << descrivi(filebilancio(), QStringLiteral("il bilancio delle vendite"));
     const QDateTime quando = std::max(QFileInfo(fileportafoglio()).lastModified(), QFileInfo(filebilancio()).lastModified());
-    ModuloVelno& m = m_finestre.modulo();
+    ModuloVelno& m = m_modulo;
     const Messaggio domanda{
         QStringLiteral("Alcuni dati digitati il %1 alle %2 non erano stati archiviati: %3. Ripristinarli?\r"
                        "\"Ignora\" elimina la copia di recupero.")
             .arg(quando.toString(QStringLiteral("dd/MM/yy")), quando.toString(QStringLiteral("HH:mm")),
                  cosa.join(QStringLiteral(" e "))),
         m.nomeprogramma + QStringLiteral(": recupero dei dati non archiviati"), Icona::Domanda, Pulsanti::RipristinaIgnora};
-    if (m_finestre.messaggi().mostra(domanda) != Risposta::Ripristina) {
+    if (m_messaggi.mostra(domanda) != Risposta::Ripristina) {
         elimina(m_portafoglio, fileportafoglio());
         elimina(m_bilancio, filebilancio());
         return;
@@ -208,7 +208,7 @@ void Ripristino::offri()
         QFile::remove(messa);
         QFile::rename(copia, messa);
         QFile::remove(filenome(copia));
-        m_finestre.messaggi().mostra(Messaggio{
+        m_messaggi.mostra(Messaggio{
             QStringLiteral("Impossibile ripristinare la copia di recupero: %1. È stata conservata in \"%2\".")
                 .arg(errore, messa),
             m.nomeprogramma + QStringLiteral(": recupero dei dati non archiviati"), Icona::Critica});

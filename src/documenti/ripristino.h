@@ -5,7 +5,8 @@
 #include <QTimer>
 #include <memory>
 
-class Finestre;
+class Messaggi;
+class ModuloVelno;
 class QLockFile;
 
 // Keeps a recovery copy of what has been typed and not yet saved, the Portfolio and the
@@ -20,7 +21,7 @@ class QLockFile;
 class Ripristino : public QObject {
     Q_OBJECT
 public:
-    Ripristino(Finestre& finestre, const QString& cartella);
+    Ripristino(ModuloVelno& modulo, Messaggi& messaggi, const QString& cartella);
     ~Ripristino() override;
 
     // The pause after a change before its copy is written; a change not written is written
@@ -58,7 +59,8 @@ private:
     // Temporary files a save interrupted by a crash left behind.
     void pulisci(const QString& cartella);
 
-    Finestre& m_finestre;
+    ModuloVelno& m_modulo;
+    Messaggi& m_messaggi;
     QString m_cartella;
     QTimer m_timer;                // single shot, started by a change
     QElapsedTimer m_insospeso;     // since the oldest change not yet written
