@@ -38,19 +38,9 @@ public:
 
     bool campo(bool ultimo, Letto* letto, bool* impostato)
     {
-        const auto c = m_l.leggi();
-        if (!c) {
-            m_errore = QStringLiteral("il file finisce prima del previsto");
+        const auto c = m_l.leggi(ultimo, &m_errore);
+        if (!c)
             return false;
-        }
-        if (c->finerecord != ultimo) {
-            m_errore = QStringLiteral("la riga %1 non ha la forma attesa").arg(c->riga);
-            return false;
-        }
-        if (c->testo.size() > testomassimo) {
-            m_errore = QStringLiteral("il testo alla riga %1 supera i %2 caratteri").arg(c->riga).arg(formattamigliaia(double(testomassimo)));
-            return false;
-        }
         letto->numero = false;
         letto->testo = c->testo;
         *impostato = c->virgolette || !c->testo.isEmpty();
@@ -99,13 +89,9 @@ QString testobilancio(const SalesBalance& b)
 
 std::optional<SalesBalance> leggibilancio(const QString& testo, QString* errore)
 {
-    auto rifiuta = [&](const QString& perche) -> std::optional<SalesBalance> {
-        if (errore)
-            *errore = perche;
-        return std::nullopt;
-    };
-    if (testo.contains(QChar(0)))
-        return rifiuta(QStringLiteral("contiene dati che non sono testo"));
+    auto rifiuta = [errore](const QString& perche) { return rifiutato<SalesBalance>(errore, perche); };
+    if (const auto n = nontesto(testo))
+        return rifiuta(*n);
 
     Lettura l(testo);
     Letto conteggio;

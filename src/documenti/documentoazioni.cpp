@@ -3,12 +3,6 @@
 #include "portfolio/controllo.h"
 #include "portfolio/ordinamento.h"
 
-void DocumentoAzioni::cambio()
-{
-    m_modificato = true;
-    emit cambiato();
-}
-
 void DocumentoAzioni::imposta(Campo campo, int titolo, const QString& testo)
 {
     if (!Portfolio::titolovalido(titolo))
@@ -151,22 +145,16 @@ bool DocumentoAzioni::salva(const QString& file, QString* errore)
 {
     if (!salvaarchivio(m_p, file, errore))
         return false;
-    m_nomefile = file;
-    m_modificato = false;
-    emit salvato();
+    salvatoin(file);
     return true;
 }
 
 void DocumentoAzioni::sostituisci(Portfolio letto, const QString& file, bool salvato)
 {
     m_p = std::move(letto);
-    m_nomefile = file;
-    m_modificato = !salvato;
+    appartiene(file, salvato);
     emit aperto();
-    emit sostituito();
-    emit cambiato();
-    if (salvato)
-        emit this->salvato();
+    annunciasostituzione(salvato);
 }
 
 void DocumentoAzioni::annunciasostituito()

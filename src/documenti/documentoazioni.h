@@ -1,9 +1,8 @@
 #pragma once
 #include "portfolio/importa.h"
 #include "portfolio/portfolio.h"
+#include "documenti/archiviato.h"
 
-#include <QObject>
-#include <QString>
 #include <optional>
 
 // The Portfolio as a document: its tables, the archive they belong to, whether they hold
@@ -13,7 +12,7 @@
 //
 // tabelle() is for reading. The rules that only compute (the data check's counts, the totals'
 // euro prices) run on dati(); a test that fills the tables by hand calls sostituito() after.
-class DocumentoAzioni : public QObject {
+class DocumentoAzioni : public DocumentoArchiviato {
     Q_OBJECT
 public:
     // The fields of a holding typed in the grid or on its card.
@@ -23,12 +22,6 @@ public:
 
     const Portfolio& tabelle() const { return m_p; }
     Portfolio& dati() { return m_p; }
-
-    // The archive the document belongs to (empty: never saved nor opened).
-    QString nomefile() const { return m_nomefile; }
-    void impostanomefile(const QString& file) { m_nomefile = file; }
-    // Whether something changed since the last open, save or clear.
-    bool modificato() const { return m_modificato; }
 
     // One box typed: a field of holding `titolo`, a quotation, a column's date, the notes.
     void imposta(Campo campo, int titolo, const QString& testo);
@@ -68,15 +61,9 @@ signals:
     void titolispostati();                           // a sort or a deletion moved holdings
     void aperto();                                   // another archive opened or brought back:
                                                      // first, for whoever readies windows for it
-    void sostituito();                               // then: opened or brought back
-    void svuotato();                                 // every holding and column emptied
-    void cambiato();                                 // after any of the above
-    void salvato();                                  // the tables are what the archive holds
+                                                     // (then sostituito)
 
 private:
-    void cambio();
 
     Portfolio m_p;
-    QString m_nomefile;
-    bool m_modificato = false;
 };

@@ -2,12 +2,6 @@
 #include "balance/archiviobilancio.h"
 #include "balance/vendite.h"
 
-void DocumentoBilancio::cambio()
-{
-    m_modificato = true;
-    emit cambiato();
-}
-
 void DocumentoBilancio::modifica(const std::function<void(SalesBalance&)>& cambia)
 {
     cambia(m_b);
@@ -50,10 +44,8 @@ bool DocumentoBilancio::salva(const QString& file, QString* errore)
 {
     if (!salvabilancio(m_b, file, errore))
         return false;
-    m_nomefile = file;
     m_b.annobilancio = file.right(4);
-    m_modificato = false;
-    emit salvato();
+    salvatoin(file);
     return true;
 }
 
@@ -65,14 +57,10 @@ void DocumentoBilancio::sostituisci(SalesBalance letto, const QString& file, boo
     // Every row shows what its prices and shares make, whatever figures the file stored.
     ricalcolarighe(letto);
     m_b = std::move(letto);
-    m_nomefile = file;
     m_b.annobilancio = file.right(4);
     m_ineuro = false;
-    m_modificato = !salvato;
-    emit sostituito();
-    emit cambiato();
-    if (salvato)
-        emit this->salvato();
+    appartiene(file, salvato);
+    annunciasostituzione(salvato);
 }
 
 void DocumentoBilancio::svuota()

@@ -1,8 +1,7 @@
 #pragma once
 #include "balance/salesbalance.h"
+#include "documenti/archiviato.h"
 
-#include <QObject>
-#include <QString>
 #include <functional>
 
 // The sales balance as a document: its rows, the archive they belong to, whether they hold
@@ -11,7 +10,7 @@
 //
 // tabelle() is for reading; a change goes through modifica() (one row or many, computed by
 // the rules over the rows), a currency switch, an open or a clear.
-class DocumentoBilancio : public QObject {
+class DocumentoBilancio : public DocumentoArchiviato {
     Q_OBJECT
 public:
     DocumentoBilancio() = default;
@@ -19,9 +18,6 @@ public:
     const SalesBalance& tabelle() const { return m_b; }
     SalesBalance& dati() { return m_b; }
 
-    QString nomefile() const { return m_nomefile; }
-    void impostanomefile(const QString& file) { m_nomefile = file; }
-    bool modificato() const { return m_modificato; }
     // Whether the rows hold euro (they are in lire after an open, and in every file).
     bool ineuro() const { return m_ineuro; }
 
@@ -48,17 +44,9 @@ public:
 signals:
     void righecambiate();       // some rows' fields or figures
     void valutacambiata(bool euro);
-    void sostituito();          // opened or brought back
-    void svuotato();            // every row emptied
-    void cambiato();            // after any of the above
-    void salvato();
 
 private:
-    void cambio();
-
     SalesBalance m_b;
-    QString m_nomefile;
-    bool m_modificato = false;
     bool m_ineuro = false;
     int m_anno = 0;
 };

@@ -42,19 +42,9 @@ public:
     // The next field, which must close its record when `ultimo` (and must not otherwise).
     bool campo(bool ultimo, QString* testo)
     {
-        const auto c = m_l.leggi();
-        if (!c) {
-            m_errore = QStringLiteral("il file finisce prima del previsto");
+        const auto c = m_l.leggi(ultimo, &m_errore);
+        if (!c)
             return false;
-        }
-        if (c->finerecord != ultimo) {
-            m_errore = QStringLiteral("la riga %1 non ha la forma attesa").arg(c->riga);
-            return false;
-        }
-        if (c->testo.size() > testomassimo) {
-            m_errore = QStringLiteral("il testo alla riga %1 supera i %2 caratteri").arg(c->riga).arg(formattamigliaia(double(testomassimo)));
-            return false;
-        }
         m_scritto = c->testo;
         *testo = c->virgolette ? c->testo : testonumero(c->testo);
         return true;
@@ -116,13 +106,9 @@ QString testoarchivio(const Portfolio& p)
 
 std::optional<Portfolio> leggiarchivio(const QString& testo, QString* errore)
 {
-    auto rifiuta = [&](const QString& perche) -> std::optional<Portfolio> {
-        if (errore)
-            *errore = perche;
-        return std::nullopt;
-    };
-    if (testo.contains(QChar(0)))
-        return rifiuta(QStringLiteral("contiene dati che non sono testo"));
+    auto rifiuta = [errore](const QString& perche) { return rifiutato<Portfolio>(errore, perche); };
+    if (const auto n = nontesto(testo))
+        return rifiuta(*n);
 
     Lettura l(testo);
     Portfolio p;

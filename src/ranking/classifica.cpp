@@ -54,8 +54,9 @@ classifica::classifica(Finestre& finestre)
     // A ranking on screen is of the Portfolio in memory: another archive, a clear, a sort or a
     // deletion ranks again.
     DocumentoAzioni& d = m_modulo.azioni;
-    for (auto segnale : {&DocumentoAzioni::sostituito, &DocumentoAzioni::svuotato, &DocumentoAzioni::titolispostati,
-                         &DocumentoAzioni::colonnecambiate})
+    using Segnale = void (DocumentoAzioni::*)();
+    for (Segnale segnale : std::initializer_list<Segnale>{&DocumentoAzioni::sostituito, &DocumentoAzioni::svuotato,
+                                                          &DocumentoAzioni::titolispostati, &DocumentoAzioni::colonnecambiate})
         connect(&d, segnale, this, &classifica::segui);
 }
 

@@ -216,3 +216,26 @@ std::optional<QString> leggifilearchivio(const QString& file, qint64 massimo, co
         return std::nullopt;
     return decodificaarchivio(dati);
 }
+
+std::optional<Campo> LettoreCampi::leggi(bool ultimo, QString* errore)
+{
+    auto c = leggi();
+    if (!c)
+        *errore = QStringLiteral("il file finisce prima del previsto");
+    else if (c->finerecord != ultimo)
+        *errore = QStringLiteral("la riga %1 non ha la forma attesa").arg(c->riga);
+    else if (c->testo.size() > testomassimo)
+        *errore = QStringLiteral("il testo alla riga %1 supera i %2 caratteri")
+                      .arg(c->riga)
+                      .arg(formattamigliaia(double(testomassimo)));
+    else
+        return c;
+    return std::nullopt;
+}
+
+std::optional<QString> nontesto(const QString& testo)
+{
+    if (testo.contains(QChar(0)))
+        return QStringLiteral("contiene dati che non sono testo");
+    return std::nullopt;
+}

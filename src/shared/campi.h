@@ -38,6 +38,10 @@ public:
     explicit LettoreCampi(QString testo) : m_t(std::move(testo)) {}
     // The next field, or nothing when the data are over.
     std::optional<Campo> leggi();
+    // The next field of an archive, which must close its record when `ultimo` (and must not
+    // otherwise) and hold no more than `testomassimo` characters; nothing, with the reason
+    // in `errore`, when it is missing or is not so.
+    std::optional<Campo> leggi(bool ultimo, QString* errore);
     bool finito();
 
 private:
@@ -48,6 +52,16 @@ private:
     qsizetype m_contata = 0;   // line ends are counted up to here
     int m_riga = 1;
 };
+
+// How an archive's reader refuses a file: the reason in `errore` (when asked), no result.
+template <class T> std::optional<T> rifiutato(QString* errore, const QString& perche)
+{
+    if (errore)
+        *errore = perche;
+    return std::nullopt;
+}
+// Why a file's text is no archive at all (it holds a NUL), or nothing.
+std::optional<QString> nontesto(const QString& testo);
 
 // Windows-1252, as the old program wrote its files, whenever every character fits;
 // otherwise UTF-8 with its byte-order mark, so that nothing typed is lost.
