@@ -37,7 +37,8 @@ public:
     explicit Ascolto(D& d)
     {
         const QMetaObject& m = D::staticMetaObject;
-        for (int i = m.methodOffset(); i < m.methodCount(); ++i)
+        // Its own signals and those of what every document is.
+        for (int i = QObject::staticMetaObject.methodCount(); i < m.methodCount(); ++i)
             if (m.method(i).methodType() == QMetaMethod::Signal)
                 m_spie[QString::fromLatin1(m.method(i).name())] =
                     std::make_unique<QSignalSpy>(&d, ("2" + m.method(i).methodSignature()).constData());
