@@ -3,6 +3,7 @@
 #include "portfolio/frmazioni.h"
 #include "documenti/modulovelno.h"
 #include "shell/finestre.h"
+#include "controlli.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -19,13 +20,15 @@ static void BM_RidisegnoGriglia(benchmark::State& state)
     frmAzioni& a = finestre.azioni();
     a.show();
     QApplication::processEvents();
+    QScrollBar* righe = trova<QScrollBar>(a, "VScroll1");
+    QScrollBar* colonne = trova<QScrollBar>(a, "HScroll1");
     for (auto _ : state) {
         for (int v = 1; v <= 91; ++v)
-            a.VScroll1->setValue(v);
+            righe->setValue(v);
         for (int v = 1; v <= 296; ++v)
-            a.HScroll1->setValue(v);
-        a.VScroll1->setValue(1);
-        a.HScroll1->setValue(1);
+            colonne->setValue(v);
+        righe->setValue(1);
+        colonne->setValue(1);
     }
     state.counters["ridisegni"] = benchmark::Counter(91 + 296 + 2, benchmark::Counter::kIsIterationInvariantRate);
 }

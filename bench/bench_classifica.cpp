@@ -6,6 +6,7 @@
 #include "shared/documentotesto.h"
 #include "documenti/modulovelno.h"
 #include "shell/finestre.h"
+#include "controlli.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -40,10 +41,11 @@ static void BM_ScorrimentoColonne(benchmark::State& state)
     classifica& c = finestre.finestra<classifica>();
     c.show();
     QApplication::processEvents();
+    QScrollBar* coppia = trova<QScrollBar>(c, "HScroll1");
     for (auto _ : state) {
         for (int v = 2; v <= Portfolio::maxcolonne; ++v)
-            c.HScroll1->setValue(v);
-        c.HScroll1->setValue(2);
+            coppia->setValue(v);
+        coppia->setValue(2);
     }
     state.counters["graduatorie"] = benchmark::Counter(Portfolio::maxcolonne, benchmark::Counter::kIsIterationInvariantRate);
 }

@@ -7,6 +7,7 @@
 #include "portfolio/frmazioni.h"
 #include "ranking/classifica.h"
 #include "scena.h"
+#include "controlli.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -64,8 +65,8 @@ const std::vector<Ridisegno>& ridisegni()
         {"frmAzioni scorsa",
          [](Scena& s) -> QWidget* {
              frmAzioni& a = s.finestre.mostra<frmAzioni>();
-             a.VScroll1->setValue(46);
-             a.HScroll1->setValue(150);
+             trova<QScrollBar>(a, "VScroll1")->setValue(46);
+             trova<QScrollBar>(a, "HScroll1")->setValue(150);
              return &a;
          }},
         {"singola",

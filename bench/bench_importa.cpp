@@ -3,6 +3,7 @@
 #include "portfolio/importa.h"
 #include "documenti/modulovelno.h"
 #include "shell/finestre.h"
+#include "controlli.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -35,8 +36,9 @@ static void BM_IncollaCento(benchmark::State& state)
     a.show();
     QApplication::processEvents();
     QGuiApplication::clipboard()->setText(colonna100());
+    QLineEdit* casella = trova<QLineEdit>(a, "valore", 1, 1);
     for (auto _ : state) {
-        QTest::keySequence(a.valore[1][1], QKeySequence::Paste);
+        QTest::keySequence(casella, QKeySequence::Paste);
         messaggi.registrati.clear();
     }
 }

@@ -4,6 +4,7 @@
 #include "pienoportafoglio.h"
 #include "documenti/modulovelno.h"
 #include "shell/finestre.h"
+#include "controlli.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -35,12 +36,14 @@ static void BM_ScorrimentoScheda(benchmark::State& state)
     finestre.aprischeda();
     singola& s = finestre.finestra<singola>();
     QApplication::processEvents();
+    QScrollBar* titoli = trova<QScrollBar>(s, "VScroll1");
+    QScrollBar* colonne = trova<QScrollBar>(s, "HScroll1");
     for (auto _ : state) {
         for (int v = 1; v <= 100; ++v)
-            s.VScroll1->setValue(v);
+            titoli->setValue(v);
         for (int c = 1; c <= 300; ++c)
-            s.HScroll1->setValue(c);
-        s.VScroll1->setValue(1);
+            colonne->setValue(c);
+        titoli->setValue(1);
     }
     state.counters["ridisegni"] = benchmark::Counter(100 + 300 + 1, benchmark::Counter::kIsIterationInvariantRate);
 }

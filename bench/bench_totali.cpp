@@ -1,3 +1,4 @@
+#include "controlli.h"
 #include "doppi.h"
 #include "pienoportafoglio.h"
 #include "portfolio/controllo.h"
@@ -76,7 +77,7 @@ struct GrigliaPiena {
     GrigliaPiena() : a((riempiportafoglio(modulo.azioni.dati()), finestre.azioni()))
     {
         a.show();
-        a.VScroll1->setValue(91);   // totals over all 100 holdings
+        trova<QScrollBar>(a, "VScroll1")->setValue(91);   // totals over all 100 holdings
         a.aggiornatitoli();
         a.saldo_Click(3);
         QApplication::processEvents();
@@ -88,9 +89,10 @@ struct GrigliaPiena {
 static void BM_Battitura(benchmark::State& state)
 {
     GrigliaPiena f;
+    QLineEdit* quantita = trova<QLineEdit>(f.a, "na", 4);
     bool pari = false;
     for (auto _ : state) {
-        f.a.na[4]->setText(pari ? QStringLiteral("120") : QStringLiteral("1205"));
+        quantita->setText(pari ? QStringLiteral("120") : QStringLiteral("1205"));
         pari = !pari;
     }
 }

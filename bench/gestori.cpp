@@ -1,5 +1,6 @@
 #include "gestori.h"
 #include "scena.h"
+#include "controlli.h"
 
 #include "balance/frmbilancio.h"
 #include "card/singola.h"
@@ -280,10 +281,12 @@ void cancellazioni(Scena& s, std::vector<Gestore>& g)
     for (int k = 1; k <= 3; ++k)
         g.push_back({QStringLiteral("cancella avanti, opzione %1").arg(k), Famiglia::Pulsanti, [&s, f, k]() -> Azione {
                          auto& c = static_cast<cancella&>(*f.mostra(s));
-                         c.Option1[std::size_t(k)]->click();
-                         c.Combo1->setCurrentIndex(c.Combo1->count() / 2);
-                         c.Combo2->setCurrentIndex(c.Combo2->count() / 2);
-                         return {[&c] { c.avanti->click(); }, {}};
+                         trova<QRadioButton>(c, "Option1", k)->click();
+                         for (const char* elenco : {"Combo1", "Combo2"}) {
+                             QComboBox* b = trova<QComboBox>(c, elenco);
+                             b->setCurrentIndex(b->count() / 2);
+                         }
+                         return {[&c] { trova<QPushButton>(c, "avanti")->click(); }, {}};
                      }});
 }
 

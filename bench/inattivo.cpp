@@ -6,6 +6,7 @@
 #include "portfolio/frmazioni.h"
 #include "scena.h"
 #include "documenti/ripristino.h"
+#include "controlli.h"
 
 #include <QApplication>
 #include <QDir>
@@ -41,7 +42,7 @@ int main(int argc, char** argv)
     s.apri();
     s.finestre.ripristino()->offri();   // nothing to offer: it only marks the offer done
     frmAzioni& a = s.finestre.azioni();
-    a.valore[1][1]->setText(QStringLiteral("12345"));   // typed, not saved
+    trova<QLineEdit>(a, "valore", 1, 1)->setText(QStringLiteral("12345"));   // typed, not saved
     const QString copia = s.finestre.ripristino()->fileportafoglio();
     // The copy is written within a few seconds of the change: the idle time starts after it.
     QElapsedTimer attesa;

@@ -28,6 +28,7 @@
 #include "shell/guida.h"
 #include "shell/informa.h"
 #include "shell/sommario.h"
+#include "controlli.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -116,7 +117,7 @@ int main(int argc, char** argv)
     frmAzioni& a = finestre.azioni();
     dialoghi.file = esempio.filePath(QStringLiteral("Velno-azioni-esempio"));
     a.apri_Click();
-    a.HScroll1->setValue(std::max(1, p.numerocolonne - 4));
+    trova<QScrollBar>(a, "HScroll1")->setValue(std::max(1, p.numerocolonne - 4));
     a.saldo_Click(5);
     salva(a, cartella, QStringLiteral("azioni"));
 
@@ -135,19 +136,19 @@ int main(int argc, char** argv)
     }
 
     cancella& c = finestre.finestra<cancella>();
-    c.Option1[2]->click();
+    trova<QRadioButton>(c, "Option1", 2)->click();
     salva(c, cartella, QStringLiteral("cancella"));
     c.hide();
 
     // The card of Luxottica (notes and a dividend from the archive) at the last
     // quotation, and its print.
-    a.VScroll1->setValue(1);
-    a.cmdazione[1]->click();
+    trova<QScrollBar>(a, "VScroll1")->setValue(1);
+    trova<QPushButton>(a, "cmdazione", 1)->click();
     singola& s = finestre.finestra<singola>();
     for (int i = 1; i <= p.numerotitoli; ++i)
         if (p.nomititoli[i] == u"Luxottica Group")
-            s.VScroll1->setValue(i);
-    s.HScroll1->setValue(p.numerocolonne);
+            trova<QScrollBar>(s, "VScroll1")->setValue(i);
+    trova<QScrollBar>(s, "HScroll1")->setValue(p.numerocolonne);
     salva(s, cartella, QStringLiteral("scheda"));
     prima = int(finestre.documenti().size());
     s.hardcopy_Click();
@@ -160,7 +161,7 @@ int main(int argc, char** argv)
         classifica& g = finestre.finestra<classifica>();
         salva(g, cartella, QStringLiteral("classifica"));
         prima = int(finestre.documenti().size());
-        g.stampa->click();
+        trova<QPushButton>(g, "stampa")->click();
         pdf(finestre, prima, cartella, QStringLiteral("stampa-classifica"));
     }
 
@@ -170,7 +171,7 @@ int main(int argc, char** argv)
         piano& w = finestre.finestra<piano>();
         salva(w, cartella, QStringLiteral("piano"));
         prima = int(finestre.documenti().size());
-        w.stampa->click();
+        trova<QPushButton>(w, "stampa")->click();
         pdf(finestre, prima, cartella, QStringLiteral("stampa-piano"));
     }
 
@@ -179,26 +180,26 @@ int main(int argc, char** argv)
     grafici& g = finestre.finestra<grafici>();
     g.show();
     g.cmdlinee_Click();
-    g.HScroll1->setValue(std::clamp(p.numerocolonne - 18, 1, p.numerocolonne));
+    trova<QScrollBar>(g, "HScroll1")->setValue(std::clamp(p.numerocolonne - 18, 1, p.numerocolonne));
     salva(g, cartella, QStringLiteral("grafici"));
 
     // The seven kinds side by side.
-    const QSize cella = g.MSChart1->size();
+    const QSize cella = trova<Grafico>(g, "MSChart1")->size();
     QImage foglio(cella.width() * 2 + 30, cella.height() * 4 + 50, QImage::Format_RGB32);
     foglio.fill(QColor(220, 220, 220));
     QPainter pf(&foglio);
-    QPushButton* tipi[] = {g.cmdbarre, g.cmdlinee, g.cmdtorta, g.cmdbarre3d, g.cmdlinee3d, g.cmd3darea, g.cmd3dstep};
+    QPushButton* tipi[] = {trova<QPushButton>(g, "cmdbarre"), trova<QPushButton>(g, "cmdlinee"), trova<QPushButton>(g, "cmdtorta"), trova<QPushButton>(g, "cmdbarre3d"), trova<QPushButton>(g, "cmdlinee3d"), trova<QPushButton>(g, "cmd3darea"), trova<QPushButton>(g, "cmd3dstep")};
     for (int k = 0; k < 7; ++k) {
         tipi[k]->click();
         pf.drawImage(QPoint(10 + (k % 2) * (cella.width() + 10), 10 + (k / 2) * (cella.height() + 10)),
-                     g.MSChart1->immagine(cella));
+                     trova<Grafico>(g, "MSChart1")->immagine(cella));
     }
     pf.end();
     foglio.save(cartella.filePath(QStringLiteral("grafici-tipi.png")));
     scritto(cartella.filePath(QStringLiteral("grafici-tipi.png")));
 
     // The print of the line chart.
-    g.cmdlinee->click();
+    trova<QPushButton>(g, "cmdlinee")->click();
     prima = int(finestre.documenti().size());
     g.stampa_Click();
     if (finestre.documenti().size() > prima)
@@ -245,7 +246,7 @@ int main(int argc, char** argv)
             f.close();
         }
         dialoghi.file = csv;
-        a.VScroll1->setValue(1);
+        trova<QScrollBar>(a, "VScroll1")->setValue(1);
         a.importa_Click();
         salva(a, cartella, QStringLiteral("importa"));
     }

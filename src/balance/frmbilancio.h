@@ -36,34 +36,6 @@ public:
     explicit bilancio(Finestre& finestre);
     ~bilancio() override;
 
-    // Controls of the ten lines (1-based: element 0 unused).
-    std::array<EtichettaClic*, 11> numero{};
-    std::array<QComboBox*, 11> nomea{};
-    std::array<QLabel*, 11> dataacquisto{};
-    std::array<QLineEdit*, 11> datavendita{};
-    std::array<QLabel*, 11> nacq{};
-    std::array<QLineEdit*, 11> na{};
-    std::array<QLabel*, 11> prezzo0{};
-    std::array<QLineEdit*, 11> prezzo{};
-    std::array<QLabel*, 11> pagato{};
-    std::array<QLabel*, 11> realizzato{};
-    std::array<QLabel*, 11> percento{};
-    QScrollBar* VScroll1 = nullptr;
-    QLabel* anno = nullptr;
-    QLabel* valori = nullptr;
-    QLabel* totpagato = nullptr;
-    QLabel* totguadagno = nullptr;
-    QLabel* mediapercento = nullptr;
-    QLabel* stato = nullptr;
-    QPushButton* cmdeuro = nullptr;
-    QPushButton* cmdlira = nullptr;
-    QPushButton* mens = nullptr;
-    QPushButton* cmdazioni = nullptr;
-    QPushButton* aiuto = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* uscita = nullptr;
-    Immagine* image1 = nullptr;
-
     // The lists of the ten stock boxes: the names of the holdings, in holding order. What
     // the boxes show stays.
     void caricanomi(const QStringList& nomi);
@@ -108,6 +80,23 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
+    // The controls: from outside the window they are found by their object names.
+    std::array<EtichettaClic*, 11> numero{};
+    std::array<QComboBox*, 11> nomea{};
+    std::array<QLabel*, 11> dataacquisto{};
+    std::array<QLineEdit*, 11> datavendita{};
+    std::array<QLabel*, 11> nacq{};
+    std::array<QLineEdit*, 11> na{};
+    std::array<QLabel*, 11> prezzo0{};
+    std::array<QLineEdit*, 11> prezzo{};
+    std::array<QLabel*, 11> pagato{}, realizzato{}, percento{};
+    QScrollBar* VScroll1 = nullptr;
+    QLabel *anno = nullptr, *valori = nullptr, *totpagato = nullptr, *totguadagno = nullptr, *mediapercento = nullptr,
+           *stato = nullptr;
+    QPushButton *cmdeuro = nullptr, *cmdlira = nullptr, *mens = nullptr, *cmdazioni = nullptr, *aiuto = nullptr,
+                *Command1 = nullptr, *uscita = nullptr;
+    Immagine* image1 = nullptr;
+
     void costruiscicontrolli();
     void costruiscimenu();
     int riga(int i) const;

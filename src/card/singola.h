@@ -20,39 +20,6 @@ public:
     explicit singola(Finestre& finestre);
     ~singola() override;
 
-    // Controls
-    QScrollBar* VScroll1 = nullptr;   // the holding shown
-    QScrollBar* HScroll1 = nullptr;   // the quotation column shown
-    QLabel* Label1 = nullptr;         // "n. 3"
-    // lbl[1] the holding's name; lbl[2..9] the captions beside the figures.
-    std::array<QLabel*, 10> lbl{};
-    QLabel* datacq = nullptr;
-    QLabel* quant = nullptr;
-    QLabel* prez = nullptr;
-    QLabel* lbl2 = nullptr;
-    QLabel* agg = nullptr;
-    QLabel* valin = nullptr;
-    QLabel* tot = nullptr;
-    QLabel* corr = nullptr;
-    QLabel* guad = nullptr;
-    QLabel* migliore = nullptr;
-    QLabel* mdata = nullptr;
-    QLabel* peggiore = nullptr;
-    QLabel* pdata = nullptr;
-    QLabel* moneta = nullptr;
-    QLabel* attenz = nullptr;
-    QLabel* Label14 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* perquot = nullptr;
-    CasellaTesto* text1 = nullptr;
-    QLineEdit* stac = nullptr;
-    QLineEdit* divid = nullptr;
-    Immagine* Image1 = nullptr;
-    QPushButton* Command5 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* aiuto = nullptr;
-    QPushButton* esci = nullptr;
-
     int saltascroll = 0;
     // The holding and quotation column the card shows.
     int titoloscheda = 1;
@@ -106,6 +73,21 @@ protected:
     void changeEvent(QEvent* e) override;
 
 private:
+    // The controls: from outside the window they are found by their object names.
+    QScrollBar* VScroll1 = nullptr;   // the holding shown
+    QScrollBar* HScroll1 = nullptr;   // the quotation column shown
+    QLabel* Label1 = nullptr;         // "n. 3"
+    // lbl[1] the holding's name; lbl[2..9] the captions beside the figures.
+    std::array<QLabel*, 10> lbl{};
+    QLabel *datacq = nullptr, *quant = nullptr, *prez = nullptr, *lbl2 = nullptr, *agg = nullptr, *valin = nullptr,
+           *tot = nullptr, *corr = nullptr, *guad = nullptr, *migliore = nullptr, *mdata = nullptr,
+           *peggiore = nullptr, *pdata = nullptr, *moneta = nullptr, *attenz = nullptr, *Label14 = nullptr,
+           *Label3 = nullptr, *perquot = nullptr;
+    CasellaTesto* text1 = nullptr;
+    QLineEdit *stac = nullptr, *divid = nullptr;
+    Immagine* Image1 = nullptr;
+    QPushButton *Command5 = nullptr, *Command1 = nullptr, *aiuto = nullptr, *esci = nullptr;
+
     void costruiscicontrolli();
     void costruiscimenu();
     // Hides attenz; with no holdings tells so, empties the card and sets saltascroll.

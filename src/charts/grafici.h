@@ -19,20 +19,6 @@ public:
     explicit grafici(Finestre& finestre);
     ~grafici() override;
 
-    Grafico* MSChart1 = nullptr;
-    QScrollBar* HScroll1 = nullptr;
-    QPushButton* Command1 = nullptr;   // "&AIUTO"
-    QPushButton* Command2 = nullptr;   // "&Guida in linea"
-    QPushButton* Command3 = nullptr;   // "finestra A&zioni"
-    QPushButton* Command4 = nullptr;   // "&USCITA"
-    QPushButton* cmdbarre = nullptr;
-    QPushButton* cmdtorta = nullptr;
-    QPushButton* cmdlinee = nullptr;
-    QPushButton* cmd3darea = nullptr;
-    QPushButton* cmdlinee3d = nullptr;
-    QPushButton* cmdbarre3d = nullptr;
-    QPushButton* cmd3dstep = nullptr;
-
     // The rules and the window state (modografico, titolocorrente, nodati, ...).
     RegoleGrafici& regole() { return *m_regole; }
 
@@ -82,6 +68,16 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
+    // The controls: from outside the window they are found by their object names.
+    Grafico* MSChart1 = nullptr;
+    QScrollBar* HScroll1 = nullptr;
+    QPushButton* Command1 = nullptr;   // "&AIUTO"
+    QPushButton* Command2 = nullptr;   // "&Guida in linea"
+    QPushButton* Command3 = nullptr;   // "finestra A&zioni"
+    QPushButton* Command4 = nullptr;   // "&USCITA"
+    QPushButton *cmdbarre = nullptr, *cmdtorta = nullptr, *cmdlinee = nullptr, *cmd3darea = nullptr,
+                *cmdlinee3d = nullptr, *cmdbarre3d = nullptr, *cmd3dstep = nullptr;
+
     void costruiscicontrolli();
     void costruiscimenu();
     // Sets the kind and its title, then draws in the current mode.

@@ -17,33 +17,6 @@ public:
     explicit mensile(Finestre& finestre);
     ~mensile() override;
 
-    std::array<QLabel*, 13> lbl{};          // month lines 1..12
-    std::array<QLabel*, 13> pagato{};
-    std::array<QLabel*, 13> realizzato{};
-    std::array<QLabel*, 13> percento{};
-    QLabel* totpagato = nullptr;
-    QLabel* totguadagno = nullptr;
-    QLabel* mediapercento = nullptr;
-    QLabel* anno = nullptr;
-    QLabel* valori = nullptr;
-    std::array<QLabel*, 13> ann{};          // year lines 1..12
-    std::array<QLabel*, 13> pagatanno{};
-    std::array<QLabel*, 13> guadagnanno{};
-    std::array<QLabel*, 13> percentanno{};
-    QLabel* totpagatanno = nullptr;
-    QLabel* totguadagnanno = nullptr;
-    QLabel* annipercento = nullptr;
-    QScrollBar* VScroll1 = nullptr;
-    QPushButton* lira = nullptr;
-    QPushButton* cmdeuro = nullptr;
-    QPushButton* stampa = nullptr;
-    QPushButton* annuale = nullptr;
-    QPushButton* cmdazioni = nullptr;
-    QPushButton* aiuto = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* uscita = nullptr;
-    QLabel* stato = nullptr;   // "sto caricando WORD" while the report is built
-
     // Fills the window from the balance (already in lire, with rows): the monthly sums, the
     // balance's year, the totals files from the balance year down to 1995, in lire.
     void carica();
@@ -61,6 +34,18 @@ public slots:
     void uscita_Click();
 
 private:
+    // The controls: from outside the window they are found by their object names.
+    std::array<QLabel*, 13> lbl{};          // month lines 1..12
+    std::array<QLabel*, 13> pagato{}, realizzato{}, percento{};
+    QLabel *totpagato = nullptr, *totguadagno = nullptr, *mediapercento = nullptr, *anno = nullptr, *valori = nullptr;
+    std::array<QLabel*, 13> ann{};          // year lines 1..12
+    std::array<QLabel*, 13> pagatanno{}, guadagnanno{}, percentanno{};
+    QLabel *totpagatanno = nullptr, *totguadagnanno = nullptr, *annipercento = nullptr;
+    QScrollBar* VScroll1 = nullptr;
+    QPushButton *lira = nullptr, *cmdeuro = nullptr, *stampa = nullptr, *annuale = nullptr, *cmdazioni = nullptr,
+                *aiuto = nullptr, *Command1 = nullptr, *uscita = nullptr;
+    QLabel* stato = nullptr;   // "sto caricando WORD" while the report is built
+
     void costruiscicontrolli();
     // The monthly sums and the years from the balance in memory; `file`: the years' files too.
     void aggiorna(bool file);

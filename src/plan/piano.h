@@ -15,16 +15,6 @@ public:
     explicit piano(Finestre& finestre);
     ~piano() override;
 
-    // Controls: arrays indexed 0..12 (0 is the whole year).
-    std::array<CasellaTesto*, 13> Text1{};
-    std::array<QLabel*, 13> label2{};
-    QLabel* passo = nullptr;
-    QPushButton* stampa = nullptr;
-    QPushButton* indietro = nullptr;
-    QPushButton* aiuto = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* cmdesci = nullptr;
-
     // The boxes reloaded from the Portfolio's notes.
     void riempi();
 
@@ -37,6 +27,12 @@ public slots:
     void cmdesci_Click();
 
 private:
+    // The controls: from outside the window they are found by their object names.
+    std::array<CasellaTesto*, 13> Text1{};
+    std::array<QLabel*, 13> label2{};
+    QLabel* passo = nullptr;
+    QPushButton *stampa = nullptr, *indietro = nullptr, *aiuto = nullptr, *Command1 = nullptr, *cmdesci = nullptr;
+
     void costruiscicontrolli();
 
     bool m_scrivendo = false;

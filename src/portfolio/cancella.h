@@ -13,11 +13,6 @@ class cancella : public QWidget {
 public:
     explicit cancella(Finestre& finestre);
 
-    std::array<QRadioButton*, 4> Option1{};   // 1..3
-    QComboBox* Combo1 = nullptr;              // holding names
-    QComboBox* Combo2 = nullptr;              // quotation dates
-    QPushButton* avanti = nullptr;
-    QPushButton* cmdannulla = nullptr;
     int scelta = 0;                           // the option pending, 0 when none
 
 public slots:
@@ -26,5 +21,11 @@ public slots:
     void cmdannulla_Click();
 
 private:
+    // The controls: from outside the window they are found by their object names.
+    std::array<QRadioButton*, 4> Option1{};   // 1..3
+    QComboBox* Combo1 = nullptr;              // holding names
+    QComboBox* Combo2 = nullptr;              // quotation dates
+    QPushButton *avanti = nullptr, *cmdannulla = nullptr;
+
     Finestre& m_finestre;
 };

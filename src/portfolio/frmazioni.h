@@ -25,40 +25,6 @@ public:
     explicit frmAzioni(Finestre& finestre);
     ~frmAzioni() override;
 
-    // Controls (arrays are 1-based: element 0 is unused).
-    std::array<QPushButton*, 11> cmdazione{};
-    std::array<QComboBox*, 11> nome{};
-    std::array<QLineEdit*, 11> na{};
-    std::array<QLineEdit*, 11> prezzo{};
-    std::array<QLineEdit*, 11> dataacquisto{};
-    std::array<QLineEdit*, 6> giorno{};
-    // valore[K][i]: visible column K = 1..5, row i = 1..10 (valore1 .. valore5).
-    std::array<std::array<QLineEdit*, 11>, 6> valore{};
-    std::array<QPushButton*, 6> saldo{};
-    std::array<QLabel*, 6> guadagno{};
-    QLabel* totaleiniziale = nullptr;
-    QLabel* totaledatato = nullptr;
-    QLabel* totalecorrente = nullptr;
-    QLabel* totaleal = nullptr;
-    QLabel* totinvestito = nullptr;
-    QLabel* totale = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label5 = nullptr;
-    QScrollBar* VScroll1 = nullptr;
-    QScrollBar* HScroll1 = nullptr;
-    QProgressBar* ProgressBar1 = nullptr;
-    CasellaTesto* strategia = nullptr;
-    QPushButton* cmdesci = nullptr;
-    QPushButton* avanti = nullptr;
-    QPushButton* aiuto = nullptr;
-    QPushButton* Command1 = nullptr;
-    Immagine* Image1 = nullptr;   // highlighted pictures (respond to clicks)
-    Immagine* Image2 = nullptr;
-    Immagine* Image4 = nullptr;
-    Immagine* bil = nullptr;      // their idle forms
-    Immagine* Image3 = nullptr;
-    Immagine* Image5 = nullptr;
-
     // Window state
     int primotitolo = 1;
     int primacolonna = 1;
@@ -134,6 +100,26 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
+    // The controls: from outside the window they are found by their object names.
+    std::array<QPushButton*, 11> cmdazione{};
+    std::array<QComboBox*, 11> nome{};
+    std::array<QLineEdit*, 11> na{}, prezzo{}, dataacquisto{};
+    std::array<QLineEdit*, 6> giorno{};
+    // valore[K][i]: visible column K = 1..5, row i = 1..10 (valore1 .. valore5).
+    std::array<std::array<QLineEdit*, 11>, 6> valore{};
+    std::array<QPushButton*, 6> saldo{};
+    std::array<QLabel*, 6> guadagno{};
+    QLabel *totaleiniziale = nullptr, *totaledatato = nullptr, *totalecorrente = nullptr, *totaleal = nullptr,
+           *totinvestito = nullptr, *totale = nullptr, *Label2 = nullptr, *Label5 = nullptr;
+    QScrollBar *VScroll1 = nullptr, *HScroll1 = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    CasellaTesto* strategia = nullptr;
+    QPushButton *cmdesci = nullptr, *avanti = nullptr, *aiuto = nullptr, *Command1 = nullptr;
+    Immagine* Image1 = nullptr;   // highlighted pictures (respond to clicks)
+    Immagine *Image2 = nullptr, *Image4 = nullptr;
+    Immagine* bil = nullptr;      // their idle forms
+    Immagine *Image3 = nullptr, *Image5 = nullptr;
+
     void costruiscicontrolli();
     void calcolacosto();
     // Redraws the grid from the tables: `righe` fills the holding boxes, then the quotations

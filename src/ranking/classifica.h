@@ -20,30 +20,6 @@ public:
 
     static constexpr int righe = 15;
 
-    // Controls (arrays are 1-based: element 0 is unused).
-    QScrollBar* VScroll1 = nullptr;   // first rank shown
-    QScrollBar* VScroll2 = nullptr;   // initial column
-    QScrollBar* VScroll3 = nullptr;   // final column
-    QScrollBar* HScroll1 = nullptr;   // a column against the one before it
-    QGroupBox* Frame1 = nullptr;
-    std::array<QLabel*, righe + 1> numero{};
-    std::array<QLabel*, righe + 1> Label1{};
-    std::array<QLabel*, righe + 1> Label2{};
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* Label7 = nullptr;
-    QLabel* passo = nullptr;
-    QPushButton* stampa = nullptr;
-    QPushButton* Command5 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command3 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* aiuto = nullptr;
-    QPushButton* cmdesci = nullptr;
-    QToolButton* Image1 = nullptr;
-
     // Window state: the chosen columns, the factor and the ranking.
     Graduatoria stato;
     int mostrafinale = 0;
@@ -70,6 +46,19 @@ public slots:
     void cmdesci_Click();
 
 private:
+    // The controls: from outside the window they are found by their object names.
+    QScrollBar* VScroll1 = nullptr;   // first rank shown
+    QScrollBar* VScroll2 = nullptr;   // initial column
+    QScrollBar* VScroll3 = nullptr;   // final column
+    QScrollBar* HScroll1 = nullptr;   // a column against the one before it
+    QGroupBox* Frame1 = nullptr;
+    std::array<QLabel*, righe + 1> numero{}, Label1{}, Label2{};
+    QLabel *Label3 = nullptr, *Label4 = nullptr, *Label5 = nullptr, *Label6 = nullptr, *Label7 = nullptr,
+           *passo = nullptr;
+    QPushButton *stampa = nullptr, *Command5 = nullptr, *Command2 = nullptr, *Command3 = nullptr, *Command1 = nullptr,
+                *aiuto = nullptr, *cmdesci = nullptr;
+    QToolButton* Image1 = nullptr;
+
     void costruiscicontrolli();
     void mostra(const Messaggio& m) override;
     const Portfolio& p() const;

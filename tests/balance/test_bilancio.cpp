@@ -10,6 +10,7 @@
 #include "shared/scritturasicura.h"
 #include "shell/finestre.h"
 #include "shell/immagini.h"
+#include "controlli.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -63,11 +64,11 @@ void digita(QWidget* w, const QString& testo)
 // The user picks holding k from the list of line i, then types the sale.
 void vendi(bilancio& w, int i, int k, const QString& data, const QString& vendute, const QString& prezzo)
 {
-    w.nomea[i]->setCurrentIndex(k - 1);
-    emit w.nomea[i]->activated(k - 1);
-    digita(w.datavendita[i], data);
-    digita(w.na[i], vendute);
-    digita(w.prezzo[i], prezzo);
+    trova<QComboBox>(w, "nomea", i)->setCurrentIndex(k - 1);
+    emit trova<QComboBox>(w, "nomea", i)->activated(k - 1);
+    digita(trova<QLineEdit>(w, "datavendita", i), data);
+    digita(trova<QLineEdit>(w, "na", i), vendute);
+    digita(trova<QLineEdit>(w, "prezzo", i), prezzo);
 }
 
 QByteArray leggi(const QString& file)
@@ -96,10 +97,10 @@ private slots:
         bilancio& w = e.b();
         QCOMPARE(w.size(), QSize(640, 455));
         // Starts in lire: only the button to euro can convert.
-        QCOMPARE(w.valori->text(), QStringLiteral("valori in lire"));
-        QVERIFY(w.cmdeuro->isEnabled() && !w.cmdlira->isEnabled());
-        QCOMPARE(w.nomea[7]->count(), 3);
-        QCOMPARE(w.nomea[7]->itemText(2), QStringLiteral("Generali Ass."));
+        QCOMPARE(trova<QLabel>(w, "valori")->text(), QStringLiteral("valori in lire"));
+        QVERIFY(trova<QPushButton>(w, "cmdeuro")->isEnabled() && !trova<QPushButton>(w, "cmdlira")->isEnabled());
+        QCOMPARE(trova<QComboBox>(w, "nomea", 7)->count(), 3);
+        QCOMPARE(trova<QComboBox>(w, "nomea", 7)->itemText(2), QStringLiteral("Generali Ass."));
         for (int k = 1; k <= 22; ++k)
             if (k != 15)
                 QVERIFY2(!w.pulsante[k]->icon().isNull(), qPrintable(QString::number(k)));
@@ -114,14 +115,14 @@ private slots:
         e.v().nomea[1] = QStringLiteral("vecchia vendita");
         e.v().numerorighe = 1;
         frmAzioni& a = e.finestre.azioni();
-        a.Image1->show();
+        trova<Immagine>(a, "Image1")->show();
         a.Image1_Click();
-        QVERIFY(a.Image1->isHidden());
+        QVERIFY(trova<Immagine>(a, "Image1")->isHidden());
         bilancio& w = e.finestre.finestra<bilancio>();
         QVERIFY(w.isVisible());
-        QCOMPARE(w.nomea[1]->count(), 3);
-        QCOMPARE(w.nomea[1]->currentText(), QStringLiteral("vecchia vendita"));
-        QCOMPARE(w.nomea[10]->itemText(0), QStringLiteral("Fiat"));
+        QCOMPARE(trova<QComboBox>(w, "nomea", 1)->count(), 3);
+        QCOMPARE(trova<QComboBox>(w, "nomea", 1)->currentText(), QStringLiteral("vecchia vendita"));
+        QCOMPARE(trova<QComboBox>(w, "nomea", 10)->itemText(0), QStringLiteral("Fiat"));
         w.hide();
         a.fin4_Click();
         QVERIFY(w.isVisible());
@@ -135,16 +136,16 @@ private slots:
         vendi(w, 2, 2, QStringLiteral("20/06/01"), QStringLiteral("500"), QStringLiteral("12000"));
         QCOMPARE(e.messaggi.registrati.size(), 0);
         QCOMPARE(e.v().numerorighe, 2);
-        QCOMPARE(w.prezzo0[2]->text(), QStringLiteral("11811"));   // bought in 1999: euro to lire
-        QCOMPARE(w.nacq[1]->text(), QStringLiteral("300"));
-        QCOMPARE(w.pagato[1]->text(), QStringLiteral("1.450.000"));
-        QCOMPARE(w.realizzato[2]->text(), QStringLiteral("94.500"));
-        QCOMPARE(w.percento[1]->text(), QStringLiteral("12,55"));
+        QCOMPARE(trova<QLabel>(w, "prezzo0", 2)->text(), QStringLiteral("11811"));   // bought in 1999: euro to lire
+        QCOMPARE(trova<QLabel>(w, "nacq", 1)->text(), QStringLiteral("300"));
+        QCOMPARE(trova<QLabel>(w, "pagato", 1)->text(), QStringLiteral("1.450.000"));
+        QCOMPARE(trova<QLabel>(w, "realizzato", 2)->text(), QStringLiteral("94.500"));
+        QCOMPARE(trova<QLabel>(w, "percento", 1)->text(), QStringLiteral("12,55"));
         QCOMPARE(e.v().pagato[1], QStringLiteral("1450000"));   // the row keeps the figure unformatted
-        QCOMPARE(w.anno->text(), QStringLiteral("anno 2001"));
-        QCOMPARE(w.totpagato->text(), QStringLiteral("7.355.500"));
-        QCOMPARE(w.totguadagno->text(), QStringLiteral("276.500"));
-        QCOMPARE(w.mediapercento->text(), QStringLiteral("3,76"));
+        QCOMPARE(trova<QLabel>(w, "anno")->text(), QStringLiteral("anno 2001"));
+        QCOMPARE(trova<QLabel>(w, "totpagato")->text(), QStringLiteral("7.355.500"));
+        QCOMPARE(trova<QLabel>(w, "totguadagno")->text(), QStringLiteral("276.500"));
+        QCOMPARE(trova<QLabel>(w, "mediapercento")->text(), QStringLiteral("3,76"));
         // The year's totals file is the save's: typing leaves the one on disk alone.
         QVERIFY(!QFile::exists(e.file(QStringLiteral("Velno-totali- 2001"))));
         e.dialoghi.prossimofile = e.file(QStringLiteral("Velno-bilancio-2001"));
@@ -167,25 +168,25 @@ private slots:
         Ambiente e;
         bilancio& w = e.b();
         // Shares sold before the sale date: every keystroke is refused, the number kept.
-        w.nomea[1]->setCurrentIndex(0);
-        emit w.nomea[1]->activated(0);
-        digita(w.na[1], QStringLiteral("30"));
+        trova<QComboBox>(w, "nomea", 1)->setCurrentIndex(0);
+        emit trova<QComboBox>(w, "nomea", 1)->activated(0);
+        digita(trova<QLineEdit>(w, "na", 1), QStringLiteral("30"));
         QCOMPARE(e.messaggi.registrati.size(), 2);
         QCOMPARE(e.messaggi.registrati[0].testo,
                  QStringLiteral("Correggere la data della vendita del titolo n. 1: usare il formato gg/mm/aa."));
         QCOMPARE(e.v().na[1], QStringLiteral("30"));
         e.messaggi.registrati.clear();
         // One more than owned: refused and emptied.
-        digita(w.datavendita[1], QStringLiteral("15/03/01"));
-        w.na[1]->clear();
+        digita(trova<QLineEdit>(w, "datavendita", 1), QStringLiteral("15/03/01"));
+        trova<QLineEdit>(w, "na", 1)->clear();
         e.messaggi.registrati.clear();
-        digita(w.na[1], QStringLiteral("301"));
+        digita(trova<QLineEdit>(w, "na", 1), QStringLiteral("301"));
         QCOMPARE(testi(e.messaggi.registrati),
                  QStringList{"Non è possibile vendere un numero di azioni maggiore di quante se ne posseggono."});
-        QCOMPARE(w.na[1]->text(), QString());
+        QCOMPARE(trova<QLineEdit>(w, "na", 1)->text(), QString());
         QCOMPARE(e.v().na[1], QString());
         e.messaggi.registrati.clear();
-        digita(w.na[1], QStringLiteral("300"));
+        digita(trova<QLineEdit>(w, "na", 1), QStringLiteral("300"));
         QCOMPARE(e.messaggi.registrati.size(), 0);
         e.dialoghi.prossimofile = e.file(QStringLiteral("Velno-bilancio-2001"));
         w.salva_Click();
@@ -195,11 +196,11 @@ private slots:
         QVERIFY(f2002.open(QIODevice::WriteOnly));
         f2002.write("\"900000\",\"90000\",\"10\"\r\n");
         f2002.close();
-        w.nomea[2]->setCurrentIndex(2);
-        emit w.nomea[2]->activated(2);
-        digita(w.datavendita[2], QStringLiteral("10/01/02"));
-        digita(w.na[2], QStringLiteral("5"));
-        digita(w.prezzo[2], QStringLiteral("40000"));
+        trova<QComboBox>(w, "nomea", 2)->setCurrentIndex(2);
+        emit trova<QComboBox>(w, "nomea", 2)->activated(2);
+        digita(trova<QLineEdit>(w, "datavendita", 2), QStringLiteral("10/01/02"));
+        digita(trova<QLineEdit>(w, "na", 2), QStringLiteral("5"));
+        digita(trova<QLineEdit>(w, "prezzo", 2), QStringLiteral("40000"));
         QCOMPARE(e.messaggi.registrati.size(), 1);
         QVERIFY(e.messaggi.registrati[0].testo.contains(QStringLiteral("anni diversi")));
         w.salva_Click();
@@ -207,16 +208,16 @@ private slots:
         QCOMPARE(leggi(e.file(QStringLiteral("Velno-totali- 2001"))), totali2001);
         QVERIFY(e.modulo.totalepagato[2002 - 1994].isEmpty());
         // The date put right, the year's file takes both sales.
-        w.datavendita[2]->setText(QStringLiteral("10/01/01"));
-        w.na[2]->clear();
-        w.na[2]->setText(QStringLiteral("5"));
+        trova<QLineEdit>(w, "datavendita", 2)->setText(QStringLiteral("10/01/01"));
+        trova<QLineEdit>(w, "na", 2)->clear();
+        trova<QLineEdit>(w, "na", 2)->setText(QStringLiteral("5"));
         w.salva_Click();
         QCOMPARE(leggi(e.file(QStringLiteral("Velno-totali- 2001"))), QByteArray("\"4540000\",\"10000\",\"0,22\"\r\n"));
         // A name typed instead of chosen.
         e.messaggi.registrati.clear();
-        digita(w.nomea[3]->lineEdit(), QStringLiteral("Telecom"));
-        digita(w.datavendita[3], QStringLiteral("10/01/02"));
-        digita(w.na[3], QStringLiteral("5"));
+        digita(trova<QComboBox>(w, "nomea", 3)->lineEdit(), QStringLiteral("Telecom"));
+        digita(trova<QLineEdit>(w, "datavendita", 3), QStringLiteral("10/01/02"));
+        digita(trova<QLineEdit>(w, "na", 3), QStringLiteral("5"));
         QVERIFY(testi(e.messaggi.registrati).contains(QStringLiteral(
             "Impossibile procedere: scegliere il titolo venduto tra la lista di quelli posseduti cliccando sulla freccia.")));
         QCOMPARE(e.v().numerorighe, 2);
@@ -236,15 +237,15 @@ private slots:
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         w.cmdeuro_Click();
-        w.nomea[1]->setFocus();
-        QTRY_VERIFY(w.nomea[1]->hasFocus());
-        w.na[1]->setFocus();
-        QTRY_VERIFY(w.na[1]->hasFocus());
-        QCOMPARE(w.valori->text(), QStringLiteral("valori in euro"));
-        QCOMPARE(w.nacq[1]->text(), QStringLiteral("250"));
-        QCOMPARE(w.prezzo0[1]->text(), QStringLiteral("7.23"));
-        w.nomea[1]->setCurrentIndex(0);
-        emit w.nomea[1]->activated(0);
+        trova<QComboBox>(w, "nomea", 1)->setFocus();
+        QTRY_VERIFY(trova<QComboBox>(w, "nomea", 1)->hasFocus());
+        trova<QLineEdit>(w, "na", 1)->setFocus();
+        QTRY_VERIFY(trova<QLineEdit>(w, "na", 1)->hasFocus());
+        QCOMPARE(trova<QLabel>(w, "valori")->text(), QStringLiteral("valori in euro"));
+        QCOMPARE(trova<QLabel>(w, "nacq", 1)->text(), QStringLiteral("250"));
+        QCOMPARE(trova<QLabel>(w, "prezzo0", 1)->text(), QStringLiteral("7.23"));
+        trova<QComboBox>(w, "nomea", 1)->setCurrentIndex(0);
+        emit trova<QComboBox>(w, "nomea", 1)->activated(0);
         QCOMPARE(e.v().nacq[1], QStringLiteral("300"));
     }
 
@@ -252,14 +253,14 @@ private slots:
     {
         Ambiente e;
         bilancio& w = e.b();
-        w.VScroll1->setValue(101);
-        QCOMPARE(w.numero[1]->text(), QStringLiteral("101"));
-        w.nomea[1]->setCurrentIndex(0);
-        emit w.nomea[1]->activated(0);
+        trova<QScrollBar>(w, "VScroll1")->setValue(101);
+        QCOMPARE(trova<EtichettaClic>(w, "numero", 1)->text(), QStringLiteral("101"));
+        trova<QComboBox>(w, "nomea", 1)->setCurrentIndex(0);
+        emit trova<QComboBox>(w, "nomea", 1)->activated(0);
         QCOMPARE(e.messaggi.registrati.size(), 1);
         QCOMPARE(e.messaggi.registrati[0].icona, Icona::Critica);
         QVERIFY(e.v().nomea[101].isEmpty());
-        QVERIFY(w.nomea[1]->currentText().isEmpty());
+        QVERIFY(trova<QComboBox>(w, "nomea", 1)->currentText().isEmpty());
     }
 
     void euro_elire()
@@ -268,45 +269,45 @@ private slots:
         bilancio& w = e.b();
         for (int i = 1; i <= 10; ++i)
             vendi(w, i, 1, QStringLiteral("15/03/01"), QStringLiteral("10"), QStringLiteral("16320"));
-        w.VScroll1->setValue(11);
+        trova<QScrollBar>(w, "VScroll1")->setValue(11);
         vendi(w, 1, 1, QStringLiteral("15/03/01"), QStringLiteral("10"), QStringLiteral("16320"));
         vendi(w, 2, 3, QStringLiteral("15/04/01"), QStringLiteral("10"), QStringLiteral("40000"));   // row 12
         QCOMPARE(e.v().numerorighe, 12);
         w.cmdeuro_Click();
-        QCOMPARE(w.valori->text(), QStringLiteral("valori in euro"));
-        QVERIFY(!w.cmdeuro->isEnabled());
-        QVERIFY(w.cmdlira->isEnabled());
-        QCOMPARE(w.VScroll1->value(), 1);
-        QCOMPARE(w.prezzo0[1]->text(), QStringLiteral("7.489"));
+        QCOMPARE(trova<QLabel>(w, "valori")->text(), QStringLiteral("valori in euro"));
+        QVERIFY(!trova<QPushButton>(w, "cmdeuro")->isEnabled());
+        QVERIFY(trova<QPushButton>(w, "cmdlira")->isEnabled());
+        QCOMPARE(trova<QScrollBar>(w, "VScroll1")->value(), 1);
+        QCOMPARE(trova<QLabel>(w, "prezzo0", 1)->text(), QStringLiteral("7.489"));
         QCOMPARE(e.v().prezzo0[12], QStringLiteral("19.625"));   // beyond the first page too
-        QCOMPARE(w.pagato[1]->text(), QStringLiteral("74,89"));
-        QCOMPARE(w.totpagato->text(), QStringLiteral("1.020,04"));
+        QCOMPARE(trova<QLabel>(w, "pagato", 1)->text(), QStringLiteral("74,89"));
+        QCOMPARE(trova<QLabel>(w, "totpagato")->text(), QStringLiteral("1.020,04"));
         // Not twice in a row: the prices are not divided again.
         w.cmdeuro_Click();
-        QCOMPARE(w.prezzo0[1]->text(), QStringLiteral("7.489"));
+        QCOMPARE(trova<QLabel>(w, "prezzo0", 1)->text(), QStringLiteral("7.489"));
         // No totals file before a save, in lire or in euro.
         QVERIFY(!QFile::exists(e.file(QStringLiteral("Velno-totali- 2001"))));
 
         // Choosing a stock in euro: the rows go back to lire first, so the new row is in lire.
         vendi(w, 3, 3, QString(), QString(), QString());   // the row keeps its sale
-        QCOMPARE(w.valori->text(), QStringLiteral("valori in lire"));
-        QCOMPARE(w.prezzo0[3]->text(), QStringLiteral("38000"));
-        QCOMPARE(w.prezzo0[1]->text(), QStringLiteral("14500"));   // as it was, not 14501
+        QCOMPARE(trova<QLabel>(w, "valori")->text(), QStringLiteral("valori in lire"));
+        QCOMPARE(trova<QLabel>(w, "prezzo0", 3)->text(), QStringLiteral("38000"));
+        QCOMPARE(trova<QLabel>(w, "prezzo0", 1)->text(), QStringLiteral("14500"));   // as it was, not 14501
         w.cmdeuro_Click();
         // ... and on a later page: the stock goes to the row of that line, which stays in view.
-        w.VScroll1->setValue(11);
+        trova<QScrollBar>(w, "VScroll1")->setValue(11);
         vendi(w, 3, 2, QStringLiteral("20/04/01"), QString(), QString());
-        QCOMPARE(w.VScroll1->value(), 11);
+        QCOMPARE(trova<QScrollBar>(w, "VScroll1")->value(), 11);
         QCOMPARE(e.v().nomea[13], QStringLiteral("Eni"));
         QCOMPARE(e.v().nomea[3], QStringLiteral("Generali Ass."));
-        QCOMPARE(w.prezzo0[3]->text(), QStringLiteral("11811"));
+        QCOMPARE(trova<QLabel>(w, "prezzo0", 3)->text(), QStringLiteral("11811"));
         w.cmdeuro_Click();
 
         // Saved while shown in euro: written in lire, shown in lire after.
         e.dialoghi.prossimofile = e.file(QStringLiteral("Velno-bilancio-casa-2001"));
         w.salva_Click();
-        QCOMPARE(w.valori->text(), QStringLiteral("valori in lire"));
-        QCOMPARE(w.prezzo0[1]->text(), QStringLiteral("14500"));
+        QCOMPARE(trova<QLabel>(w, "valori")->text(), QStringLiteral("valori in lire"));
+        QCOMPARE(trova<QLabel>(w, "prezzo0", 1)->text(), QStringLiteral("14500"));
         QString errore;
         const auto letto = apribilancio(e.file(QStringLiteral("Velno-bilancio-casa-2001")), &errore);
         QVERIFY2(letto, qPrintable(errore));
@@ -327,10 +328,10 @@ private slots:
         e.finestre.scaricatutto();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         bilancio& w = e.b();
-        QCOMPARE(w.valori->text(), QStringLiteral("valori in lire"));
-        QCOMPARE(w.prezzo0[1]->text(), QStringLiteral("14500"));
-        QCOMPARE(w.prezzo[1]->text(), QStringLiteral("20000"));
-        QCOMPARE(w.totpagato->text(), QStringLiteral("1.450.000"));
+        QCOMPARE(trova<QLabel>(w, "valori")->text(), QStringLiteral("valori in lire"));
+        QCOMPARE(trova<QLabel>(w, "prezzo0", 1)->text(), QStringLiteral("14500"));
+        QCOMPARE(trova<QLineEdit>(w, "prezzo", 1)->text(), QStringLiteral("20000"));
+        QCOMPARE(trova<QLabel>(w, "totpagato")->text(), QStringLiteral("1.450.000"));
     }
 
     void lire_dopoilmensileinlire()
@@ -343,7 +344,7 @@ private slots:
         w.cmdeuro_Click();
         e.finestre.finestra<mensile>().lira_Click();
         w.cmdlira_Click();
-        QCOMPARE(w.prezzo0[1]->text(), QStringLiteral("14500"));
+        QCOMPARE(trova<QLabel>(w, "prezzo0", 1)->text(), QStringLiteral("14500"));
     }
 
     void archivio()
@@ -374,7 +375,7 @@ private slots:
         e.messaggi.registrati.clear();
         e.dialoghi.prossimofile.clear();
         w.apri_Click();
-        QCOMPARE(w.nomea[1]->currentText(), QStringLiteral("Fiat"));
+        QCOMPARE(trova<QComboBox>(w, "nomea", 1)->currentText(), QStringLiteral("Fiat"));
         const QString rotto = e.file(QStringLiteral("Velno-bilancio-rotto-2002"));
         QFile f(rotto);
         QVERIFY(f.open(QIODevice::WriteOnly));
@@ -385,8 +386,8 @@ private slots:
         QCOMPARE(e.messaggi.registrati.size(), 1);
         QVERIFY(e.messaggi.registrati[0].testo.startsWith(QStringLiteral("Impossibile aprire il file")));
         QCOMPARE(e.v().numerorighe, 1);
-        QCOMPARE(w.nomea[1]->currentText(), QStringLiteral("Fiat"));
-        QCOMPARE(w.anno->text(), QStringLiteral("anno 2001"));
+        QCOMPARE(trova<QComboBox>(w, "nomea", 1)->currentText(), QStringLiteral("Fiat"));
+        QCOMPARE(trova<QLabel>(w, "anno")->text(), QStringLiteral("anno 2001"));
         QCOMPARE(e.modulo.vendite.nomefile(), file);
 
         // Another balance replaces this one; the year follows its sale dates and its name.
@@ -400,16 +401,16 @@ private slots:
         altro.prezzo[1] = QStringLiteral("12000");
         const QString file99 = e.file(QStringLiteral("Velno-bilancio-casa-1999"));
         QVERIFY(salvabilancio(altro, file99, nullptr));
-        w.VScroll1->setValue(5);
+        trova<QScrollBar>(w, "VScroll1")->setValue(5);
         w.cmdeuro_Click();
         e.dialoghi.prossimofile = file99;
         w.apri_Click();
-        QCOMPARE(w.valori->text(), QStringLiteral("valori in lire"));
-        QCOMPARE(w.VScroll1->value(), 1);
-        QCOMPARE(w.nomea[2]->currentText(), QStringLiteral("Enel"));
-        QCOMPARE(w.prezzo0[1]->text(), QStringLiteral("11811"));
-        QCOMPARE(w.anno->text(), QStringLiteral("anno 1999"));
-        QCOMPARE(w.totguadagno->text(), QStringLiteral("1.890"));
+        QCOMPARE(trova<QLabel>(w, "valori")->text(), QStringLiteral("valori in lire"));
+        QCOMPARE(trova<QScrollBar>(w, "VScroll1")->value(), 1);
+        QCOMPARE(trova<QComboBox>(w, "nomea", 2)->currentText(), QStringLiteral("Enel"));
+        QCOMPARE(trova<QLabel>(w, "prezzo0", 1)->text(), QStringLiteral("11811"));
+        QCOMPARE(trova<QLabel>(w, "anno")->text(), QStringLiteral("anno 1999"));
+        QCOMPARE(trova<QLabel>(w, "totguadagno")->text(), QStringLiteral("1.890"));
         QCOMPARE(e.v().annobilancio, QStringLiteral("1999"));
         QVERIFY(!QFile::exists(e.file(QStringLiteral("Velno-totali- 1999"))));   // an open writes nothing
         QCOMPARE(e.dialoghi.filechiesti.last(),
@@ -449,7 +450,7 @@ private slots:
         QCOMPARE(leggi(e.file(QStringLiteral("Velno-totali- 1999"))), salvati);
         // The monthly window shows the balance's own year from memory.
         w.mens_Click();
-        QCOMPARE(e.finestre.finestra<mensile>().pagatanno[5]->text(), QStringLiteral("14.500"));
+        QCOMPARE(trova<QLabel>(e.finestre.finestra<mensile>(), "pagatanno", 5)->text(), QStringLiteral("14.500"));
         QCOMPARE(leggi(e.file(QStringLiteral("Velno-totali- 1999"))), salvati);
     }
 
@@ -477,8 +478,8 @@ private slots:
         QVERIFY2(letto, qPrintable(errore));
         QCOMPARE(letto->numerorighe, 2);
         QCOMPARE(letto->nomea[2], QStringLiteral("Generali Ass."));
-        QCOMPARE(w.nomea[2]->currentText(), QStringLiteral("Generali Ass."));
-        QCOMPARE(w.totpagato->text(), QStringLiteral("525.000"));
+        QCOMPARE(trova<QComboBox>(w, "nomea", 2)->currentText(), QStringLiteral("Generali Ass."));
+        QCOMPARE(trova<QLabel>(w, "totpagato")->text(), QStringLiteral("525.000"));
     }
 
     void cifreedaterifiutate_data()
@@ -523,9 +524,9 @@ private slots:
         emit box->editingFinished();   // left again unchanged: said once
         QCOMPARE(e.messaggi.registrati.size(), 1);
         if (casella == u"prezzo") {
-            QVERIFY(w.realizzato[1]->text().isEmpty());
-            QVERIFY(w.percento[1]->text().isEmpty());
-            QVERIFY(w.totguadagno->text().isEmpty() || w.totguadagno->text() == u"0");
+            QVERIFY(trova<QLabel>(w, "realizzato", 1)->text().isEmpty());
+            QVERIFY(trova<QLabel>(w, "percento", 1)->text().isEmpty());
+            QVERIFY(trova<QLabel>(w, "totguadagno")->text().isEmpty() || trova<QLabel>(w, "totguadagno")->text() == u"0");
         }
         const QString file = e.file(QStringLiteral("Velno-bilancio-2001"));
         e.dialoghi.prossimofile = file;
@@ -541,11 +542,11 @@ private slots:
         Ambiente e;
         bilancio& w = e.b();
         vendi(w, 1, 1, QStringLiteral("15/03/01"), QStringLiteral("100"), QStringLiteral("16320"));
-        w.datavendita[1]->setText(QStringLiteral("15/3/01"));
-        w.na[1]->setText(QStringLiteral("200"));
+        trova<QLineEdit>(w, "datavendita", 1)->setText(QStringLiteral("15/3/01"));
+        trova<QLineEdit>(w, "na", 1)->setText(QStringLiteral("200"));
         QCOMPARE(e.v().pagato[1], QStringLiteral("2900000"));
-        QCOMPARE(w.pagato[1]->text(), QStringLiteral("2.900.000"));
-        QCOMPARE(w.totpagato->text(), QStringLiteral("2.900.000"));
+        QCOMPARE(trova<QLabel>(w, "pagato", 1)->text(), QStringLiteral("2.900.000"));
+        QCOMPARE(trova<QLabel>(w, "totpagato")->text(), QStringLiteral("2.900.000"));
     }
 
     void apertura_righericalcolate_eidentica()
@@ -561,10 +562,10 @@ private slots:
         bilancio& w = e.b();
         e.dialoghi.prossimofile = file;
         w.apri_Click();
-        QCOMPARE(w.pagato[1]->text(), QStringLiteral("1.450.000"));
-        QCOMPARE(w.realizzato[1]->text(), QStringLiteral("182.000"));
-        QCOMPARE(w.percento[1]->text(), QStringLiteral("12,55"));
-        QCOMPARE(w.totpagato->text(), QStringLiteral("7.355.500"));
+        QCOMPARE(trova<QLabel>(w, "pagato", 1)->text(), QStringLiteral("1.450.000"));
+        QCOMPARE(trova<QLabel>(w, "realizzato", 1)->text(), QStringLiteral("182.000"));
+        QCOMPARE(trova<QLabel>(w, "percento", 1)->text(), QStringLiteral("12,55"));
+        QCOMPARE(trova<QLabel>(w, "totpagato")->text(), QStringLiteral("7.355.500"));
         // Saved at once, only the wrong figures change; the empty texts stay "".
         w.salva_Click();
         QCOMPARE(leggi(file), QByteArray(vecchio).replace("\"999\",\"1\",\"77,77\"", "\"1450000\",\"182000\",\"12,55\""));
@@ -580,7 +581,7 @@ private slots:
         Ambiente e;
         bilancio& w = e.b();
         vendi(w, 1, 1, QStringLiteral("15/03/45"), QStringLiteral("10"), QStringLiteral("16320"));
-        QCOMPARE(w.anno->text(), QStringLiteral("anno 1945"));
+        QCOMPARE(trova<QLabel>(w, "anno")->text(), QStringLiteral("anno 1945"));
         QCOMPARE(QDir(e.dir.path()).entryList(QDir::Files), QStringList());
     }
 
@@ -589,21 +590,21 @@ private slots:
         Ambiente e;
         bilancio& w = e.b();
         vendi(w, 1, 1, QStringLiteral("15/03/01"), QStringLiteral("10"), QStringLiteral("16320"));
-        digita(w.datavendita[4], QStringLiteral("01/01/01"));   // a line without a stock
+        digita(trova<QLineEdit>(w, "datavendita", 4), QStringLiteral("01/01/01"));   // a line without a stock
         w.cancelladati_Click();
         QCOMPARE(e.v().numerorighe, 0);
-        QVERIFY(w.anno->text().isEmpty());
-        QVERIFY(w.totpagato->text().isEmpty());
-        QVERIFY(w.mediapercento->text().isEmpty());
+        QVERIFY(trova<QLabel>(w, "anno")->text().isEmpty());
+        QVERIFY(trova<QLabel>(w, "totpagato")->text().isEmpty());
+        QVERIFY(trova<QLabel>(w, "mediapercento")->text().isEmpty());
         QVERIFY(e.modulo.totalepagato[7].isEmpty());
-        QVERIFY(w.nomea[1]->currentText().isEmpty());
+        QVERIFY(trova<QComboBox>(w, "nomea", 1)->currentText().isEmpty());
         QVERIFY(e.v().datavendita[4].isEmpty());
         // The notes go with their sale: a name typed by hand afterwards shows none.
-        digita(w.nomea[1]->lineEdit(), QStringLiteral("Fiat"));
+        digita(trova<QComboBox>(w, "nomea", 1)->lineEdit(), QStringLiteral("Fiat"));
         w.numero_Click(1);
         QCOMPARE(e.messaggi.registrati.last().testo, QString());
-        w.VScroll1->setValue(2);
-        QVERIFY(w.datavendita[3]->text().isEmpty());
+        trova<QScrollBar>(w, "VScroll1")->setValue(2);
+        QVERIFY(trova<QLineEdit>(w, "datavendita", 3)->text().isEmpty());
     }
 
     void stampaemensile_senzadati()

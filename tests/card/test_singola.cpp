@@ -8,6 +8,7 @@
 #include "shell/casellatesto.h"
 #include "shell/finestre.h"
 #include "shell/immagini.h"
+#include "controlli.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -87,9 +88,9 @@ private slots:
         // Fonts do not shrink with the window: below its design size captions would be cut.
         s.resize(400, 300);
         QCOMPARE(s.size(), QSize(640, 455));
-        QCOMPARE(s.VScroll1->maximum(), 100);
-        QCOMPARE(s.HScroll1->maximum(), 300);
-        QVERIFY(s.attenz->isHidden());
+        QCOMPARE(trova<QScrollBar>(s, "VScroll1")->maximum(), 100);
+        QCOMPARE(trova<QScrollBar>(s, "HScroll1")->maximum(), 300);
+        QVERIFY(trova<QLabel>(s, "attenz")->isHidden());
 
         // 22 buttons, 10 and 15 separators that keep their places.
         QVERIFY(!s.pulsante[10] && !s.pulsante[15]);
@@ -102,15 +103,15 @@ private slots:
     {
         Ambiente e;
         riempi(e.p(), 3);
-        e.a().cmdazione[2]->click();
+        trova<QPushButton>(e.a(), "cmdazione", 2)->click();
         singola& s = e.s();
         appuntivuoti();
-        for (QWidget* w : {static_cast<QWidget*>(s.text1), static_cast<QWidget*>(s.stac), static_cast<QWidget*>(s.divid)}) {
+        for (QWidget* w : {static_cast<QWidget*>(trova<CasellaTesto>(s, "text1")), static_cast<QWidget*>(trova<QLineEdit>(s, "stac")), static_cast<QWidget*>(trova<QLineEdit>(s, "divid"))}) {
             w->setFocus();
             QTest::keyClick(w, Qt::Key_V, Qt::ControlModifier);
         }
         QVERIFY(e.p().notetitoli[2].isEmpty());
-        QTest::keyClicks(s.text1, QStringLiteral("ok"));
+        QTest::keyClicks(trova<CasellaTesto>(s, "text1"), QStringLiteral("ok"));
         QCOMPARE(e.p().notetitoli[2], QStringLiteral("ok"));
     }
 
@@ -122,31 +123,31 @@ private slots:
         riempi(e.p(), 15);
         e.p().dateacquisto[8] = QStringLiteral("15/02/00");
         frmAzioni& a = e.a();
-        a.VScroll1->setValue(6);
-        QCOMPARE(a.cmdazione[3]->text(), QStringLiteral("8"));
-        a.cmdazione[3]->click();
+        trova<QScrollBar>(a, "VScroll1")->setValue(6);
+        QCOMPARE(trova<QPushButton>(a, "cmdazione", 3)->text(), QStringLiteral("8"));
+        trova<QPushButton>(a, "cmdazione", 3)->click();
         QVERIFY(e.finestre.caricata<singola>());
         singola& s = e.s();
         QVERIFY(s.isVisible());
-        QCOMPARE(s.Label1->text(), QStringLiteral("n. 8"));
-        QCOMPARE(s.lbl[1]->text(), QStringLiteral("Titolo 8"));
-        QCOMPARE(s.VScroll1->value(), 8);
+        QCOMPARE(trova<QLabel>(s, "Label1")->text(), QStringLiteral("n. 8"));
+        QCOMPARE(trova<QLabel>(s, "lbl", 1)->text(), QStringLiteral("Titolo 8"));
+        QCOMPARE(trova<QScrollBar>(s, "VScroll1")->value(), 8);
         QCOMPARE(s.titoloscheda, 8);
         // Columns 1 and 2 are dated before the purchase.
-        QCOMPARE(s.lbl2->text(), QStringLiteral("10/03/00"));
-        QCOMPARE(s.HScroll1->value(), 3);
-        QCOMPARE(s.agg->text(), QStringLiteral("13"));
-        QVERIFY(s.attenz->isHidden());
+        QCOMPARE(trova<QLabel>(s, "lbl2")->text(), QStringLiteral("10/03/00"));
+        QCOMPARE(trova<QScrollBar>(s, "HScroll1")->value(), 3);
+        QCOMPARE(trova<QLabel>(s, "agg")->text(), QStringLiteral("13"));
+        QVERIFY(trova<QLabel>(s, "attenz")->isHidden());
         QVERIFY(e.messaggi.registrati.isEmpty());
 
-        s.HScroll1->setValue(1);
-        QVERIFY(s.attenz->isVisible());   // not yet owned at that date
+        trova<QScrollBar>(s, "HScroll1")->setValue(1);
+        QVERIFY(trova<QLabel>(s, "attenz")->isVisible());   // not yet owned at that date
         e.p().quotazioni(3, 8) = QStringLiteral("7");
-        a.cmdazione[3]->click();
-        QCOMPARE(s.HScroll1->value(), 3);
-        QCOMPARE(s.agg->text(), QStringLiteral("7"));
-        QCOMPARE(s.tot->text(), QStringLiteral("700,00"));
-        QVERIFY(s.attenz->isHidden());
+        trova<QPushButton>(a, "cmdazione", 3)->click();
+        QCOMPARE(trova<QScrollBar>(s, "HScroll1")->value(), 3);
+        QCOMPARE(trova<QLabel>(s, "agg")->text(), QStringLiteral("7"));
+        QCOMPARE(trova<QLabel>(s, "tot")->text(), QStringLiteral("700,00"));
+        QVERIFY(trova<QLabel>(s, "attenz")->isHidden());
     }
 
     void dariga_rifiutata_data()
@@ -180,7 +181,7 @@ private slots:
             p.quotazioni(6, 2) = QStringLiteral("12");
             break;
         }
-        e.a().cmdazione[2]->click();
+        trova<QPushButton>(e.a(), "cmdazione", 2)->click();
         QCOMPARE(e.messaggi.registrati, (QList<Messaggio>{avviso(testo, Icona::Critica)}));
         QVERIFY(!e.finestre.caricata<singola>());
     }
@@ -197,53 +198,53 @@ private slots:
         p.datequotazioni[4].clear();
         p.quotazioni(4, 1).clear();
         p.numerocolonne = 3;
-        e.a().cmdazione[1]->click();
+        trova<QPushButton>(e.a(), "cmdazione", 1)->click();
         singola& s = e.s();
-        QCOMPARE(s.migliore->text(), QStringLiteral("15"));
-        QCOMPARE(s.mdata->text(), QStringLiteral("10/02/00"));
-        QCOMPARE(s.peggiore->text(), QStringLiteral("9"));
-        QCOMPARE(s.pdata->text(), QStringLiteral("10/03/00"));
+        QCOMPARE(trova<QLabel>(s, "migliore")->text(), QStringLiteral("15"));
+        QCOMPARE(trova<QLabel>(s, "mdata")->text(), QStringLiteral("10/02/00"));
+        QCOMPARE(trova<QLabel>(s, "peggiore")->text(), QStringLiteral("9"));
+        QCOMPARE(trova<QLabel>(s, "pdata")->text(), QStringLiteral("10/03/00"));
 
-        s.HScroll1->setValue(4);
-        QCOMPARE(s.HScroll1->value(), 3);
-        QCOMPARE(s.lbl2->text(), QStringLiteral("10/03/00"));
-        QCOMPARE(s.agg->text(), QStringLiteral("9"));
+        trova<QScrollBar>(s, "HScroll1")->setValue(4);
+        QCOMPARE(trova<QScrollBar>(s, "HScroll1")->value(), 3);
+        QCOMPARE(trova<QLabel>(s, "lbl2")->text(), QStringLiteral("10/03/00"));
+        QCOMPARE(trova<QLabel>(s, "agg")->text(), QStringLiteral("9"));
         QCOMPARE(e.messaggi.registrati, (QList<Messaggio>{avviso(ultimaquotazione, Icona::Informativa)}));
         s.pulsante[14]->trigger();   // next quotation: still the last
-        QCOMPARE(s.HScroll1->value(), 3);
+        QCOMPARE(trova<QScrollBar>(s, "HScroll1")->value(), 3);
         QCOMPARE(e.messaggi.registrati.size(), 2);
         s.pulsante[13]->trigger();
-        QCOMPARE(s.lbl2->text(), QStringLiteral("10/02/00"));
-        QCOMPARE(s.tot->text(), QStringLiteral("1.500,00"));
+        QCOMPARE(trova<QLabel>(s, "lbl2")->text(), QStringLiteral("10/02/00"));
+        QCOMPARE(trova<QLabel>(s, "tot")->text(), QStringLiteral("1.500,00"));
 
         // The arrow held down past the last quotation: told once, not again at every repeat.
         e.messaggi.registrati.clear();
         s.show();
-        const QPoint freccia(s.HScroll1->width() - 4, s.HScroll1->height() / 2);
-        QTest::mousePress(s.HScroll1, Qt::LeftButton, {}, freccia);
-        QTest::mousePress(s.HScroll1, Qt::LeftButton, {}, freccia);
+        const QPoint freccia(trova<QScrollBar>(s, "HScroll1")->width() - 4, trova<QScrollBar>(s, "HScroll1")->height() / 2);
+        QTest::mousePress(trova<QScrollBar>(s, "HScroll1"), Qt::LeftButton, {}, freccia);
+        QTest::mousePress(trova<QScrollBar>(s, "HScroll1"), Qt::LeftButton, {}, freccia);
         QTest::qWait(800);
-        QCOMPARE(s.HScroll1->value(), 3);
+        QCOMPARE(trova<QScrollBar>(s, "HScroll1")->value(), 3);
         QCOMPARE(e.messaggi.registrati, (QList<Messaggio>{avviso(ultimaquotazione, Icona::Informativa)}));
 
         // Holding 12 of 8: holding 8, and told so.
         e.messaggi.registrati.clear();
-        s.VScroll1->setValue(12);
-        QCOMPARE(s.VScroll1->value(), 8);
-        QCOMPARE(s.Label1->text(), QStringLiteral("n. 8"));
-        QCOMPARE(s.lbl[1]->text(), QStringLiteral("Titolo 8"));
+        trova<QScrollBar>(s, "VScroll1")->setValue(12);
+        QCOMPARE(trova<QScrollBar>(s, "VScroll1")->value(), 8);
+        QCOMPARE(trova<QLabel>(s, "Label1")->text(), QStringLiteral("n. 8"));
+        QCOMPARE(trova<QLabel>(s, "lbl", 1)->text(), QStringLiteral("Titolo 8"));
         QCOMPARE(e.messaggi.registrati, (QList<Messaggio>{avviso(ultimotitolo, Icona::Informativa)}));
 
         // A holding with no quotation at the shown column shows no value of another one.
         p.quotazioni(1, 7).clear();
         s.pulsante[11]->trigger();
-        QCOMPARE(s.Label1->text(), QStringLiteral("n. 7"));
-        QCOMPARE(s.lbl2->text(), QStringLiteral("10/01/00"));
-        QVERIFY(s.agg->text().isEmpty());
-        QVERIFY(s.tot->text().isEmpty());
-        QVERIFY(s.corr->text().isEmpty());
-        QVERIFY(s.guad->text().isEmpty());
-        QCOMPARE(s.valin->text(), QStringLiteral("1.000,00"));
+        QCOMPARE(trova<QLabel>(s, "Label1")->text(), QStringLiteral("n. 7"));
+        QCOMPARE(trova<QLabel>(s, "lbl2")->text(), QStringLiteral("10/01/00"));
+        QVERIFY(trova<QLabel>(s, "agg")->text().isEmpty());
+        QVERIFY(trova<QLabel>(s, "tot")->text().isEmpty());
+        QVERIFY(trova<QLabel>(s, "corr")->text().isEmpty());
+        QVERIFY(trova<QLabel>(s, "guad")->text().isEmpty());
+        QCOMPARE(trova<QLabel>(s, "valin")->text(), QStringLiteral("1.000,00"));
     }
 
     void portafogliovuoto()
@@ -253,15 +254,15 @@ private slots:
         const Messaggio vuoto = avviso(
             QStringLiteral("Non ci sono titoli da visualizzare: tornare alla finestra Azioni o aprire un file con i dati."),
             Icona::Critica);
-        s.VScroll1->setValue(5);
+        trova<QScrollBar>(s, "VScroll1")->setValue(5);
         QCOMPARE(e.messaggi.registrati, (QList<Messaggio>{vuoto}));
-        s.HScroll1->setValue(5);
-        QCOMPARE(s.HScroll1->value(), 1);
+        trova<QScrollBar>(s, "HScroll1")->setValue(5);
+        QCOMPARE(trova<QScrollBar>(s, "HScroll1")->value(), 1);
         QCOMPARE(e.messaggi.registrati, (QList<Messaggio>{vuoto, vuoto}));
-        QVERIFY(s.Label1->text().isEmpty());
-        QVERIFY(!s.text1->isEnabled());   // typing would belong to no holding
+        QVERIFY(trova<QLabel>(s, "Label1")->text().isEmpty());
+        QVERIFY(!trova<CasellaTesto>(s, "text1")->isEnabled());   // typing would belong to no holding
         s.show();
-        QTest::mouseClick(s.Image1, Qt::LeftButton);
+        QTest::mouseClick(trova<Immagine>(s, "Image1"), Qt::LeftButton);
         QCOMPARE(e.messaggi.registrati.last(),
                  avviso(QStringLiteral("Non esistono titoli da controllare: prelevarli dall'archivio."), Icona::Critica));
         // Shown from the menu with no holdings: an empty card, without a message.
@@ -288,10 +289,10 @@ private slots:
         riempi(e.p(), 1);
         e.p().quantitatitoli[1] = QStringLiteral("10");
         e.p().prezzititoli[1] = prezzo;
-        e.a().cmdazione[1]->click();
+        trova<QPushButton>(e.a(), "cmdazione", 1)->click();
         singola& s = e.s();
-        QTEST(s.guad->text(), "guad");
-        for (QLabel* l : {s.Label1, s.lbl[1]}) {
+        QTEST(trova<QLabel>(s, "guad")->text(), "guad");
+        for (QLabel* l : {trova<QLabel>(s, "Label1"), trova<QLabel>(s, "lbl", 1)}) {
             QVERIFY(l->autoFillBackground());
             QCOMPARE(l->palette().color(QPalette::Window), fondo);
             QCOMPARE(l->palette().color(QPalette::WindowText), QColor(Qt::white));
@@ -304,35 +305,35 @@ private slots:
         riempi(e.p(), 2);
         e.p().quotazioni(4, 2) = QStringLiteral("20");
         e.p().dividendi[2] = QStringLiteral("0.25");
-        e.a().cmdazione[2]->click();
+        trova<QPushButton>(e.a(), "cmdazione", 2)->click();
         singola& s = e.s();
-        QCOMPARE(s.divid->text(), QStringLiteral("0.25"));
-        QCOMPARE(s.perquot->text(), QStringLiteral("1,25"));
-        s.divid->selectAll();
-        QTest::keyClicks(s.divid, QStringLiteral("0.5"));
+        QCOMPARE(trova<QLineEdit>(s, "divid")->text(), QStringLiteral("0.25"));
+        QCOMPARE(trova<QLabel>(s, "perquot")->text(), QStringLiteral("1,25"));
+        trova<QLineEdit>(s, "divid")->selectAll();
+        QTest::keyClicks(trova<QLineEdit>(s, "divid"), QStringLiteral("0.5"));
         QCOMPARE(e.p().dividendi[2], QStringLiteral("0.5"));
-        QCOMPARE(s.perquot->text(), QStringLiteral("2,50"));
-        QTest::keyClicks(s.stac, QStringLiteral("21/05/00"));
+        QCOMPARE(trova<QLabel>(s, "perquot")->text(), QStringLiteral("2,50"));
+        QTest::keyClicks(trova<QLineEdit>(s, "stac"), QStringLiteral("21/05/00"));
         QCOMPARE(e.p().datestacco[2], QStringLiteral("21/05/00"));
         // A refused row button leaves the card on its holding: typing and moving stay there.
-        e.a().cmdazione[3]->click();
+        trova<QPushButton>(e.a(), "cmdazione", 3)->click();
         QCOMPARE(e.messaggi.registrati.size(), 1);
-        QTest::keyClicks(s.text1, QStringLiteral("tenere"));
+        QTest::keyClicks(trova<CasellaTesto>(s, "text1"), QStringLiteral("tenere"));
         QCOMPARE(e.p().notetitoli[2], QStringLiteral("tenere"));
         QVERIFY(e.p().notetitoli[3].isEmpty());
-        s.HScroll1->setValue(2);
-        QCOMPARE(s.lbl[1]->text(), QStringLiteral("Titolo 2"));
+        trova<QScrollBar>(s, "HScroll1")->setValue(2);
+        QCOMPARE(trova<QLabel>(s, "lbl", 1)->text(), QStringLiteral("Titolo 2"));
         // Another holding's card shows its own fields, and writes into its own.
         s.pulsante[11]->trigger();
-        QVERIFY(s.text1->toPlainText().isEmpty());
-        QVERIFY(s.perquot->text().isEmpty());
+        QVERIFY(trova<CasellaTesto>(s, "text1")->toPlainText().isEmpty());
+        QVERIFY(trova<QLabel>(s, "perquot")->text().isEmpty());
         QCOMPARE(e.p().notetitoli[2], QStringLiteral("tenere"));
         s.pulsante[12]->trigger();
-        QCOMPARE(s.text1->toPlainText(), QStringLiteral("tenere"));
+        QCOMPARE(trova<CasellaTesto>(s, "text1")->toPlainText(), QStringLiteral("tenere"));
 
         e.voce(s, "cancelladati")->trigger();
         QVERIFY(e.p().notetitoli[2].isEmpty() && e.p().datestacco[2].isEmpty() && e.p().dividendi[2].isEmpty());
-        QVERIFY(s.text1->toPlainText().isEmpty() && s.stac->text().isEmpty() && s.divid->text().isEmpty());
+        QVERIFY(trova<CasellaTesto>(s, "text1")->toPlainText().isEmpty() && trova<QLineEdit>(s, "stac")->text().isEmpty() && trova<QLineEdit>(s, "divid")->text().isEmpty());
         QCOMPARE(e.p().quotazioni(4, 2), QStringLiteral("20"));
     }
 
@@ -348,10 +349,10 @@ private slots:
         e.p().nomititoli[2] = QStringLiteral("Alfa");
         e.p().notetitoli[2] = QStringLiteral("nota Alfa");
         e.a().show();
-        e.a().cmdazione[1]->click();
+        trova<QPushButton>(e.a(), "cmdazione", 1)->click();
         singola& s = e.s();
         QVERIFY(QTest::qWaitForWindowActive(&s));
-        QCOMPARE(s.lbl[1]->text(), QStringLiteral("Zeta"));
+        QCOMPARE(trova<QLabel>(s, "lbl", 1)->text(), QStringLiteral("Zeta"));
 
         e.a().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&e.a()));
@@ -360,11 +361,11 @@ private slots:
         s.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&s));
         // The card follows its holding to the row the sort moved it to.
-        QCOMPARE(s.Label1->text(), QStringLiteral("n. 3"));
-        QCOMPARE(s.lbl[1]->text(), QStringLiteral("Zeta"));
-        QCOMPARE(s.text1->toPlainText(), QStringLiteral("nota Zeta"));
-        QTest::keyClick(s.text1, Qt::Key_End, Qt::ControlModifier);
-        QTest::keyClicks(s.text1, QStringLiteral(" oggi"));
+        QCOMPARE(trova<QLabel>(s, "Label1")->text(), QStringLiteral("n. 3"));
+        QCOMPARE(trova<QLabel>(s, "lbl", 1)->text(), QStringLiteral("Zeta"));
+        QCOMPARE(trova<CasellaTesto>(s, "text1")->toPlainText(), QStringLiteral("nota Zeta"));
+        QTest::keyClick(trova<CasellaTesto>(s, "text1"), Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClicks(trova<CasellaTesto>(s, "text1"), QStringLiteral(" oggi"));
         QCOMPARE(e.p().notetitoli[3], QStringLiteral("nota Zeta oggi"));
         QCOMPARE(e.p().notetitoli[1], QStringLiteral("nota Alfa"));
 
@@ -374,9 +375,9 @@ private slots:
         e.modulo.azioni.eliminatitolo(QStringLiteral("Zeta"));
         s.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&s));
-        QCOMPARE(s.Label1->text(), QStringLiteral("n. 2"));
-        QCOMPARE(s.lbl[1]->text(), QStringLiteral("Titolo 3"));
-        QTest::keyClicks(s.stac, QStringLiteral("01/06/00"));
+        QCOMPARE(trova<QLabel>(s, "Label1")->text(), QStringLiteral("n. 2"));
+        QCOMPARE(trova<QLabel>(s, "lbl", 1)->text(), QStringLiteral("Titolo 3"));
+        QTest::keyClicks(trova<QLineEdit>(s, "stac"), QStringLiteral("01/06/00"));
         QCOMPARE(e.p().datestacco[2], QStringLiteral("01/06/00"));
         QVERIFY(e.p().datestacco[3].isEmpty());
     }
@@ -386,12 +387,12 @@ private slots:
     {
         Ambiente e;
         riempi(e.p(), 10);
-        e.a().cmdazione[1]->click();
+        trova<QPushButton>(e.a(), "cmdazione", 1)->click();
         singola& s = e.s();
-        QTest::keyClicks(s.text1, QStringLiteral("comprare ancora"));
-        s.VScroll1->setValue(8);
-        QTest::keyClicks(s.text1, QStringLiteral("vendere"));
-        QTest::keyClicks(s.divid, QStringLiteral("0.5"));
+        QTest::keyClicks(trova<CasellaTesto>(s, "text1"), QStringLiteral("comprare ancora"));
+        trova<QScrollBar>(s, "VScroll1")->setValue(8);
+        QTest::keyClicks(trova<CasellaTesto>(s, "text1"), QStringLiteral("vendere"));
+        QTest::keyClicks(trova<QLineEdit>(s, "divid"), QStringLiteral("0.5"));
 
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("Velno-azioni-prova"));
@@ -400,17 +401,17 @@ private slots:
         QVERIFY2(QFile::exists(file), qPrintable(QString::number(e.messaggi.registrati.size())));
 
         // Changed since: the archive holds what was saved.
-        QTest::keyClicks(s.text1, QStringLiteral(" e poi?"));
+        QTest::keyClicks(trova<CasellaTesto>(s, "text1"), QStringLiteral(" e poi?"));
         e.p().notetitoli[1] = QStringLiteral("altro");
         e.voce(s, "apri")->trigger();
         QCOMPARE(e.p().notetitoli[1], QStringLiteral("comprare ancora"));
         // The card was redrawn on the first holding.
-        QCOMPARE(s.Label1->text(), QStringLiteral("n. 1"));
-        QCOMPARE(s.text1->toPlainText(), QStringLiteral("comprare ancora"));
-        e.a().cmdazione[8]->click();
-        QCOMPARE(s.text1->toPlainText(), QStringLiteral("vendere"));
-        QCOMPARE(s.divid->text(), QStringLiteral("0.5"));
-        QCOMPARE(s.perquot->text(), QStringLiteral("2,27"));   // 0.5 on the last quotation, 22
+        QCOMPARE(trova<QLabel>(s, "Label1")->text(), QStringLiteral("n. 1"));
+        QCOMPARE(trova<CasellaTesto>(s, "text1")->toPlainText(), QStringLiteral("comprare ancora"));
+        trova<QPushButton>(e.a(), "cmdazione", 8)->click();
+        QCOMPARE(trova<CasellaTesto>(s, "text1")->toPlainText(), QStringLiteral("vendere"));
+        QCOMPARE(trova<QLineEdit>(s, "divid")->text(), QStringLiteral("0.5"));
+        QCOMPARE(trova<QLabel>(s, "perquot")->text(), QStringLiteral("2,27"));   // 0.5 on the last quotation, 22
     }
 
     void finestre()
@@ -420,21 +421,21 @@ private slots:
         e.a().pulsante[7]->trigger();
         singola& s = e.s();
         QVERIFY(s.isVisible());
-        QCOMPARE(s.Label1->text(), QStringLiteral("n. 1"));
-        QCOMPARE(s.HScroll1->value(), 1);
-        QCOMPARE(s.lbl2->text(), QStringLiteral("10/01/00"));
+        QCOMPARE(trova<QLabel>(s, "Label1")->text(), QStringLiteral("n. 1"));
+        QCOMPARE(trova<QScrollBar>(s, "HScroll1")->value(), 1);
+        QCOMPARE(trova<QLabel>(s, "lbl2")->text(), QStringLiteral("10/01/00"));
         e.voce(s, "fin2")->trigger();
         s.pulsante[7]->trigger();
         const Messaggio questa{QStringLiteral("E' questa la finestra Schede."), titolocontrollo, Icona::Esclamativa};
         QCOMPARE(e.messaggi.registrati, (QList<Messaggio>{questa, questa}));
         e.a().hide();
-        s.Command5->click();
+        trova<QPushButton>(s, "Command5")->click();
         QVERIFY(e.a().isVisible());
         // The links that have no window yet say nothing wrong.
         e.messaggi.registrati.clear();
         for (int k : {8, 9, 17, 18, 19})
             s.pulsante[k]->trigger();
-        QTest::mouseClick(s.Image1, Qt::LeftButton);
+        QTest::mouseClick(trova<Immagine>(s, "Image1"), Qt::LeftButton);
         QVERIFY(e.messaggi.registrati.isEmpty());
     }
 
@@ -445,9 +446,9 @@ private slots:
         e.p().notetitoli[2] = QStringLiteral("da rivedere");
         e.p().datestacco[2] = QStringLiteral("21/05/00");
         e.p().dividendi[2] = QStringLiteral("0.4");
-        e.a().cmdazione[2]->click();
+        trova<QPushButton>(e.a(), "cmdazione", 2)->click();
         singola& s = e.s();
-        s.HScroll1->setValue(2);
+        trova<QScrollBar>(s, "HScroll1")->setValue(2);
         e.voce(s, "hardcopy")->trigger();
         QCOMPARE(e.finestre.documenti().size(), 1);
         QTextDocument* d = e.finestre.documenti()[0]->documento();
@@ -456,9 +457,9 @@ private slots:
         QVERIFY(t);
         QCOMPARE(t->rows(), 13);
         QCOMPARE(t->columns(), 2);
-        const QStringList mostrati{"dati", s.datacq->text(), s.quant->text(), s.prez->text(), s.lbl2->text(),
-                                   s.agg->text(), s.valin->text(), s.tot->text(), s.corr->text(), s.guad->text(),
-                                   s.stac->text(), s.divid->text(), s.perquot->text()};
+        const QStringList mostrati{"dati", trova<QLabel>(s, "datacq")->text(), trova<QLabel>(s, "quant")->text(), trova<QLabel>(s, "prez")->text(), trova<QLabel>(s, "lbl2")->text(),
+                                   trova<QLabel>(s, "agg")->text(), trova<QLabel>(s, "valin")->text(), trova<QLabel>(s, "tot")->text(), trova<QLabel>(s, "corr")->text(), trova<QLabel>(s, "guad")->text(),
+                                   trova<QLineEdit>(s, "stac")->text(), trova<QLineEdit>(s, "divid")->text(), trova<QLabel>(s, "perquot")->text()};
         QCOMPARE(mostrati.mid(5, 5), (QStringList{"12", "1.000,00", "1.200,00", "200,00", "20,00"}));
         QCOMPARE(cella(t, 1, 2), QStringLiteral("valori"));
         for (int r = 2; r <= 13; ++r)

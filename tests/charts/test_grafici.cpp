@@ -8,6 +8,7 @@
 #include "shell/frmdocumento.h"
 #include "documenti/modulovelno.h"
 #include "shell/finestre.h"
+#include "controlli.h"
 
 #include <QAction>
 #include <QChartView>
@@ -42,7 +43,7 @@ QString data(int c) { return QDate(1999, 1, 4).addDays(7 * c).toString(QStringLi
 
 struct Ambiente : AmbienteFinestre {
     grafici& g() { return finestre.finestra<grafici>(); }
-    GrigliaGrafico& griglia() { return g().MSChart1->griglia(); }
+    GrigliaGrafico& griglia() { return trova<Grafico>(g(), "MSChart1")->griglia(); }
 
     // Holdings that pass the input check, over `colonne` dated columns.
     void riempi(int titoli, int colonne)
@@ -111,20 +112,20 @@ private slots:
         QCOMPARE(g.windowTitle(), QStringLiteral("Velno: grafici dell'andamento delle azioni"));
         QCOMPARE(g.size(), QSize(640, 455));
         g.show();
-        QVERIFY(g.MSChart1->isHidden());   // nothing to chart
+        QVERIFY(trova<Grafico>(g, "MSChart1")->isHidden());   // nothing to chart
         QCOMPARE(didascalietroncate(&g), QStringList());
         g.resize(400, 300);   // captions would be cut below the design size
         QCOMPARE(g.size(), QSize(640, 455));
-        QCOMPARE(g.HScroll1->minimum(), 1);
-        QCOMPARE(g.HScroll1->maximum(), 291);
+        QCOMPARE(trova<QScrollBar>(g, "HScroll1")->minimum(), 1);
+        QCOMPARE(trova<QScrollBar>(g, "HScroll1")->maximum(), 291);
         const QList<QPair<QPushButton*, QString>> tipi = {
-            {g.cmdbarre, "cliccare per visualizzare un grafico a barre"},
-            {g.cmdtorta, "cliccare per visualizzare un grafico a torta"},
-            {g.cmdlinee, "cliccare per visualizzare un grafico a linee"},
-            {g.cmd3darea, "cliccare per visualizzare un grafico ad area a tre dimensioni"},
-            {g.cmdlinee3d, "cliccare per visualizzare un grafico a linee a tre dimensioni"},
-            {g.cmdbarre3d, "cliccare per visualizzare un grafico a barre a tre dimensioni"},
-            {g.cmd3dstep, "cliccare per visualizzare un grafico a passo a tre dimensioni"}};
+            {trova<QPushButton>(g, "cmdbarre"), "cliccare per visualizzare un grafico a barre"},
+            {trova<QPushButton>(g, "cmdtorta"), "cliccare per visualizzare un grafico a torta"},
+            {trova<QPushButton>(g, "cmdlinee"), "cliccare per visualizzare un grafico a linee"},
+            {trova<QPushButton>(g, "cmd3darea"), "cliccare per visualizzare un grafico ad area a tre dimensioni"},
+            {trova<QPushButton>(g, "cmdlinee3d"), "cliccare per visualizzare un grafico a linee a tre dimensioni"},
+            {trova<QPushButton>(g, "cmdbarre3d"), "cliccare per visualizzare un grafico a barre a tre dimensioni"},
+            {trova<QPushButton>(g, "cmd3dstep"), "cliccare per visualizzare un grafico a passo a tre dimensioni"}};
         for (const auto& [b, suggerimento] : tipi) {
             QCOMPARE(b->toolTip(), suggerimento);
             QVERIFY(b->text().isEmpty());
@@ -142,10 +143,10 @@ private slots:
         QCOMPARE(g.findChild<QAction*>(QStringLiteral("quotazdestra"))->text(), QStringLiteral("Colonna successiva di quotazioni"));
         QCOMPARE(g.findChild<QAction*>(QStringLiteral("finestra5"))->text(), QStringLiteral("Fi&nestra  n.6 di 7"));
         // The chart follows the window's size.
-        const QRect prima = g.MSChart1->geometry();
+        const QRect prima = trova<Grafico>(g, "MSChart1")->geometry();
         g.resize(1280, g.height());
         QCoreApplication::processEvents();
-        QCOMPARE(g.MSChart1->width(), 2 * prima.width());
+        QCOMPARE(trova<Grafico>(g, "MSChart1")->width(), 2 * prima.width());
     }
 
     void settetipi_data()
@@ -176,14 +177,14 @@ private slots:
         QCOMPARE(int(e.griglia().tipo()), tipo);
         QCOMPARE(e.griglia().titolo(), titolo);
         QCOMPARE(e.g().regole().modografico, 2);
-        QVERIFY(g.MSChart1->isVisible());
-        QCOMPARE(g.MSChart1->vista()->isVisible(), !tipo3d(TipoGrafico(tipo)));
-        if (g.MSChart1->vista()->isVisible())
-            QCOMPARE(g.MSChart1->vista()->size(), g.MSChart1->size());
+        QVERIFY(trova<Grafico>(g, "MSChart1")->isVisible());
+        QCOMPARE(trova<Grafico>(g, "MSChart1")->vista()->isVisible(), !tipo3d(TipoGrafico(tipo)));
+        if (trova<Grafico>(g, "MSChart1")->vista()->isVisible())
+            QCOMPARE(trova<Grafico>(g, "MSChart1")->vista()->size(), trova<Grafico>(g, "MSChart1")->size());
         QCoreApplication::processEvents();
-        controllaimmagine(g.MSChart1->grab().toImage(), 3);
+        controllaimmagine(trova<Grafico>(g, "MSChart1")->grab().toImage(), 3);
         // The print's picture, larger, shows the same.
-        controllaimmagine(g.MSChart1->immagine(QSize(720, 440)), 3);
+        controllaimmagine(trova<Grafico>(g, "MSChart1")->immagine(QSize(720, 440)), 3);
     }
 
     void graficosostituito_vieneliberato()
@@ -210,12 +211,12 @@ private slots:
         grafici& g = e.g();
         g.pulsante[10]->trigger();
         QCOMPARE(e.griglia().etichettacolonna(1), QStringLiteral("Titolo 1"));
-        g.cmdbarre3d->click();
+        trova<QPushButton>(g, "cmdbarre3d")->click();
         QCOMPARE(e.griglia().colonne(), 1);
         QCOMPARE(e.griglia().etichettacolonna(1), QStringLiteral("Titolo 2"));
         g.pulsante[15]->trigger();
         QCOMPARE(e.griglia().colonne(), 3);
-        g.cmdtorta->click();
+        trova<QPushButton>(g, "cmdtorta")->click();
         QCOMPARE(e.griglia().colonne(), 3);
         QCOMPARE(e.griglia().dato(1, 3), (5 + 9 + 1) * 30 * 1936.27);
     }
@@ -226,26 +227,26 @@ private slots:
         e.riempi(3, 25);
         grafici& g = e.g();
         g.show();
-        g.HScroll1->setValue(20);
+        trova<QScrollBar>(g, "HScroll1")->setValue(20);
         QCOMPARE(e.messaggi.registrati.size(), 1);
         QCOMPARE(e.messaggi.registrati[0], (Messaggio{successive, titolocontrollo, Icona::Informativa}));
-        QCOMPARE(g.HScroll1->value(), 16);
+        QCOMPARE(trova<QScrollBar>(g, "HScroll1")->value(), 16);
         QCOMPARE(e.g().regole().primacolonna, 16);
         QCOMPARE(e.date(), datecolonne(16, 25));
-        QVERIFY(g.MSChart1->isVisible());
+        QVERIFY(trova<Grafico>(g, "MSChart1")->isVisible());
 
         // Fewer than 10 columns: one word, and the chart from column 1.
         Ambiente f;
         f.riempi(2, 5);
-        f.g().HScroll1->setValue(3);
+        trova<QScrollBar>(f.g(), "HScroll1")->setValue(3);
         QCOMPARE(f.messaggi.registrati.size(), 1);
-        QCOMPARE(f.g().HScroll1->value(), 1);
+        QCOMPARE(trova<QScrollBar>(f.g(), "HScroll1")->value(), 1);
         QCOMPARE(f.date(), datecolonne(1, 5));
 
         // Pressed beside the slider, the bar steps; the message's box takes the mouse, so
         // the button never comes up for the bar: it must not go on stepping by itself.
         f.g().show();
-        QScrollBar* barra = f.g().HScroll1;
+        QScrollBar* barra = trova<QScrollBar>(f.g(), "HScroll1");
         QTest::mousePress(barra, Qt::LeftButton, {}, QPoint(barra->width() - 40, barra->height() / 2));
         QCOMPARE(f.messaggi.registrati.size(), 2);
         QTest::qWait(900);
@@ -259,12 +260,12 @@ private slots:
         e.riempi(2, 4);
         grafici& g = e.g();
         g.show();
-        g.cmdbarre3d->click();
-        QImage img(g.MSChart1->size(), QImage::Format_ARGB32_Premultiplied);
+        trova<QPushButton>(g, "cmdbarre3d")->click();
+        QImage img(trova<Grafico>(g, "MSChart1")->size(), QImage::Format_ARGB32_Premultiplied);
         QPainter p(&img);
         const auto zone = disegna3d(p, e.griglia(), QRectF(img.rect()));
         p.end();
-        g.MSChart1->grab();
+        trova<Grafico>(g, "MSChart1")->grab();
         // The front series' last bar, and the top of the taller bar behind it.
         const ZonaGrafico& davanti = zone.back();
         QCOMPARE(davanti.colonna, 1);
@@ -276,8 +277,8 @@ private slots:
             {davanti.area.boundingRect().center().toPoint(), data(4) + QStringLiteral(" - Titolo 1: ")},
             {puntodietro, data(4) + QStringLiteral(" - Titolo 2: ")}};
         for (const auto& [punto, inizio] : casi) {
-            QHelpEvent h(QEvent::ToolTip, punto, g.MSChart1->mapToGlobal(punto));
-            QCoreApplication::sendEvent(g.MSChart1, &h);
+            QHelpEvent h(QEvent::ToolTip, punto, trova<Grafico>(g, "MSChart1")->mapToGlobal(punto));
+            QCoreApplication::sendEvent(trova<Grafico>(g, "MSChart1"), &h);
             QVERIFY2(QToolTip::text().startsWith(inizio), qPrintable(QToolTip::text()));
         }
     }
@@ -304,9 +305,9 @@ private slots:
         g.show();
         g.findChild<QPushButton*>(pulsante)->click();
         QCoreApplication::processEvents();
-        g.MSChart1->grab();
+        trova<Grafico>(g, "MSChart1")->grab();
         QStringList tagliate;
-        for (QGraphicsItem* i : g.MSChart1->vista()->scene()->items())
+        for (QGraphicsItem* i : trova<Grafico>(g, "MSChart1")->vista()->scene()->items())
             if (auto* t = dynamic_cast<QGraphicsTextItem*>(i); t && t->isVisible() && t->toPlainText().endsWith(u"..."))
                 tagliate << t->toPlainText();
         QCOMPARE(tagliate, QStringList());
@@ -320,9 +321,9 @@ private slots:
         e.riempi(1, 3);
         grafici& g = e.g();
         g.show();
-        g.cmdbarre->click();
+        trova<QPushButton>(g, "cmdbarre")->click();
         QVERIFY(QTest::qWaitForWindowExposed(&g));
-        QWidget* schermo = g.MSChart1->vista()->viewport();
+        QWidget* schermo = trova<Grafico>(g, "MSChart1")->vista()->viewport();
         // The middle of the plot, where the middle one of three tall bars stands.
         const QPoint sopra(schermo->width() * 45 / 100, schermo->height() * 2 / 3);
         // A button an earlier case left pressed would make this a drag, which shows no tip.
@@ -350,7 +351,7 @@ private slots:
         QVERIFY(e.finestre.documenti().isEmpty());
 
         e.riempi(3, 4);
-        g.cmdlinee->click();
+        trova<QPushButton>(g, "cmdlinee")->click();
         g.findChild<QAction*>(QStringLiteral("stampa"))->trigger();
         const QString file = dir.filePath(QStringLiteral("Velno/graficoAzioni.png"));
         QCOMPARE(g.percorsoimmagine(), file);
@@ -383,19 +384,19 @@ private slots:
         a.aggiornatitoli();
         grafici& g = e.g();
         g.show();
-        g.cmdbarre->click();
-        QVERIFY(g.MSChart1->isVisible());
+        trova<QPushButton>(g, "cmdbarre")->click();
+        QVERIFY(trova<Grafico>(g, "MSChart1")->isVisible());
         g.pulsante[21]->trigger();
         QCOMPARE(e.p().numerotitoli, 0);
         QVERIFY(e.p().nomititoli[1].isEmpty());
         QVERIFY(e.p().datequotazioni[1].isEmpty());
-        QVERIFY(!g.MSChart1->isVisible());
-        QVERIFY(a.nome[1]->currentText().isEmpty());
-        QVERIFY(a.totaleiniziale->text().isEmpty());
+        QVERIFY(!trova<Grafico>(g, "MSChart1")->isVisible());
+        QVERIFY(trova<QComboBox>(a, "nome", 1)->currentText().isEmpty());
+        QVERIFY(trova<QLabel>(a, "totaleiniziale")->text().isEmpty());
         // Nothing left to chart: the kinds say so.
-        g.cmdlinee->click();
+        trova<QPushButton>(g, "cmdlinee")->click();
         QCOMPARE(e.messaggi.registrati.last().icona, Icona::Critica);
-        QVERIFY(!g.MSChart1->isVisible());
+        QVERIFY(!trova<Grafico>(g, "MSChart1")->isVisible());
     }
 
     void messaggi()
@@ -411,14 +412,14 @@ private slots:
         QCOMPARE(e.messaggi.registrati.last(),
                  (Messaggio{QStringLiteral("La funzione non è attiva nella finestra visualizzata: non è prevista alcuna immissione di dati."),
                             titolocontrollo, Icona::Informativa}));
-        g.Command1->click();
+        trova<QPushButton>(g, "Command1")->click();
         const Messaggio aiuto = e.messaggi.registrati.last();
         QCOMPARE(aiuto.titolo, QStringLiteral("Velno: aiuto (grafici)."));
         QCOMPARE(aiuto.testo.split(u'\r').size(), 5);
         QVERIFY(aiuto.testo.startsWith(QStringLiteral("- Cliccare su un tasto posto in basso")));
         QVERIFY(aiuto.testo.endsWith(QStringLiteral("sulla 'porta aperta' per chiudere il programma.")));
         // Leaving asks first.
-        g.Command4->click();
+        trova<QPushButton>(g, "Command4")->click();
         QCOMPARE(e.messaggi.registrati.last().pulsanti, Pulsanti::SiNo);
         QCOMPARE(e.fine, 0);
     }
@@ -431,16 +432,16 @@ private slots:
         a.show();
         a.aggiornatitoli();
         // The charts button after a passed check shows the charts, drawn.
-        a.avanti->click();
+        trova<QPushButton>(a, "avanti")->click();
         QVERIFY(e.messaggi.registrati.isEmpty());
         QVERIFY(e.finestre.caricata<grafici>());
         grafici& g = e.g();
         QVERIFY(g.isVisible());
-        QVERIFY(g.MSChart1->isVisible());
+        QVERIFY(trova<Grafico>(g, "MSChart1")->isVisible());
         QCOMPARE(e.griglia().colonne(), 3);
         // A quotation typed meanwhile is there when the charts come back.
         g.hide();
-        a.valore[1][1]->setText(QStringLiteral("99"));
+        trova<QLineEdit>(a, "valore", 1, 1)->setText(QStringLiteral("99"));
         a.findChild<QAction*>(QStringLiteral("fin5"))->trigger();
         QVERIFY(g.isVisible());
         QCOMPARE(e.griglia().dato(1, 1), 99 * 1936.27);
@@ -452,7 +453,7 @@ private slots:
         QCOMPARE(e.dialoghi.filechiesti.size(), 1);
         QCOMPARE(e.dialoghi.filechiesti[0].filtro,
                  QStringLiteral("Tutti i file (*.*)|*.*|File Velno-azioni- | Velno-azioni-*"));
-        g.Command3->click();
+        trova<QPushButton>(g, "Command3")->click();
         QVERIFY(a.isVisible());
     }
 
@@ -493,7 +494,7 @@ private slots:
         // It starts again at the first holding, and the bar stands at the column charted.
         QCOMPARE(e.g().regole().primotitolo, 1);
         QCOMPARE(e.griglia().etichettacolonna(1), e.p().nomititoli[1]);
-        QCOMPARE(e.g().HScroll1->value(), primacolonna);
+        QCOMPARE(trova<QScrollBar>(e.g(), "HScroll1")->value(), primacolonna);
     }
 };
 

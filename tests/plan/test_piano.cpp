@@ -9,6 +9,7 @@
 #include "documenti/modulovelno.h"
 #include "shell/casellatesto.h"
 #include "shell/finestre.h"
+#include "controlli.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -42,15 +43,15 @@ private slots:
         QCOMPARE(didascalietroncate(&w), QStringList());
         w.resize(400, 300);   // captions would be cut below the design size
         QCOMPARE(w.size(), QSize(640, 455));
-        QCOMPARE(w.label2[0]->text(), QStringLiteral("intero anno"));
-        QCOMPARE(w.label2[9]->text(), QStringLiteral("settembre"));
-        QCOMPARE(w.Text1[0]->toolTip(), QStringLiteral("piano strategico per l'intero anno"));
-        QCOMPARE(w.Text1[3]->toolTip(), QStringLiteral("appunti per il mese di marzo"));
-        QCOMPARE(w.passo->text(), QStringLiteral("gli appunti vengono archiviati insieme ai dati delle azioni"));
+        QCOMPARE(trova<QLabel>(w, "label2", 0)->text(), QStringLiteral("intero anno"));
+        QCOMPARE(trova<QLabel>(w, "label2", 9)->text(), QStringLiteral("settembre"));
+        QCOMPARE(trova<CasellaTesto>(w, "Text1", 0)->toolTip(), QStringLiteral("piano strategico per l'intero anno"));
+        QCOMPARE(trova<CasellaTesto>(w, "Text1", 3)->toolTip(), QStringLiteral("appunti per il mese di marzo"));
+        QCOMPARE(trova<QLabel>(w, "passo")->text(), QStringLiteral("gli appunti vengono archiviati insieme ai dati delle azioni"));
         // The free stand-ins are the fonts actually drawn.
-        QCOMPARE(QFontInfo(w.Text1[12]->font()).family(), QStringLiteral("DejaVu Sans"));
-        QCOMPARE(QFontInfo(w.label2[12]->font()).family(), QStringLiteral("Comic Neue"));
-        QCOMPARE(QFontInfo(w.passo->font()).family(), QStringLiteral("Comic Neue"));
+        QCOMPARE(QFontInfo(trova<CasellaTesto>(w, "Text1", 12)->font()).family(), QStringLiteral("DejaVu Sans"));
+        QCOMPARE(QFontInfo(trova<QLabel>(w, "label2", 12)->font()).family(), QStringLiteral("Comic Neue"));
+        QCOMPARE(QFontInfo(trova<QLabel>(w, "passo")->font()).family(), QStringLiteral("Comic Neue"));
     }
 
     void digitare_eriaprire()
@@ -61,30 +62,30 @@ private slots:
         a.Image4_Click();
         piano& w = e.w();
         QVERIFY(w.isVisible());
-        QCOMPARE(w.Text1[5]->toPlainText(), QStringLiteral("letto dall'archivio"));
-        w.Text1[3]->setFocus();
-        QTest::keyClicks(w.Text1[3], QStringLiteral("comprare"));
-        QTest::keyClick(w.Text1[3], Qt::Key_Return);
-        QTest::keyClicks(w.Text1[3], QStringLiteral("Eni"));
+        QCOMPARE(trova<CasellaTesto>(w, "Text1", 5)->toPlainText(), QStringLiteral("letto dall'archivio"));
+        trova<CasellaTesto>(w, "Text1", 3)->setFocus();
+        QTest::keyClicks(trova<CasellaTesto>(w, "Text1", 3), QStringLiteral("comprare"));
+        QTest::keyClick(trova<CasellaTesto>(w, "Text1", 3), Qt::Key_Return);
+        QTest::keyClicks(trova<CasellaTesto>(w, "Text1", 3), QStringLiteral("Eni"));
         QCOMPARE(e.p().notepiano[3], QStringLiteral("comprare\nEni"));
-        QTest::keyClick(w.Text1[3], Qt::Key_Tab);   // TAB goes on to the next note
+        QTest::keyClick(trova<CasellaTesto>(w, "Text1", 3), Qt::Key_Tab);   // TAB goes on to the next note
         QCOMPARE(e.p().notepiano[3], QStringLiteral("comprare\nEni"));
 
         w.hide();
         // The plan follows its notes, whoever changes them.
         e.modulo.azioni.impostanotapiano(3, QStringLiteral("da Eni a Enel"));
-        QCOMPARE(w.Text1[3]->toPlainText(), QStringLiteral("da Eni a Enel"));
+        QCOMPARE(trova<CasellaTesto>(w, "Text1", 3)->toPlainText(), QStringLiteral("da Eni a Enel"));
         e.modulo.azioni.impostanotapiano(3, QStringLiteral("comprare\nEni"));
         a.Image4_Click();
-        QCOMPARE(w.Text1[3]->toPlainText(), QStringLiteral("comprare\nEni"));
-        QCOMPARE(w.label2[3]->text(), QStringLiteral("marzo"));
+        QCOMPARE(trova<CasellaTesto>(w, "Text1", 3)->toPlainText(), QStringLiteral("comprare\nEni"));
+        QCOMPARE(trova<QLabel>(w, "label2", 3)->text(), QStringLiteral("marzo"));
 
         // Clearing every holding leaves the plan alone.
         cancella& c = e.finestre.finestra<cancella>();
-        c.Option1[1]->click();
-        c.avanti->click();
+        trova<QRadioButton>(c, "Option1", 1)->click();
+        trova<QPushButton>(c, "avanti")->click();
         QCOMPARE(e.p().notepiano[3], QStringLiteral("comprare\nEni"));
-        QCOMPARE(w.Text1[3]->toPlainText(), QStringLiteral("comprare\nEni"));
+        QCOMPARE(trova<CasellaTesto>(w, "Text1", 3)->toPlainText(), QStringLiteral("comprare\nEni"));
     }
 
     void incollare_appuntivuoti()
@@ -93,7 +94,8 @@ private slots:
         piano& w = e.w();
         w.show();
         appuntivuoti();
-        for (CasellaTesto* t : w.Text1) {
+        for (int i = 0; i <= 12; ++i) {
+            CasellaTesto* t = trova<CasellaTesto>(w, "Text1", i);
             t->setFocus();
             QTest::keyClick(t, Qt::Key_V, Qt::ControlModifier);
             QVERIFY(t->toPlainText().isEmpty());
@@ -104,16 +106,16 @@ private slots:
     {
         Ambiente e;
         piano& w = e.w();
-        w.stampa->click();
+        trova<QPushButton>(w, "stampa")->click();
         QCOMPARE(e.messaggi.registrati.size(), 1);
         QCOMPARE(e.messaggi.registrati[0],
                  (Messaggio{QStringLiteral("Immettere prima i dati."), QStringLiteral("Velno: stampa dati finestra"),
                             Icona::Esclamativa}));
         QVERIFY(e.finestre.documenti().isEmpty());
 
-        w.Text1[12]->setPlainText(QStringLiteral("vendere tutto"));
-        w.stampa->click();
-        QCOMPARE(w.passo->text(), QStringLiteral("ho visualizzato i dati su WORD"));
+        trova<CasellaTesto>(w, "Text1", 12)->setPlainText(QStringLiteral("vendere tutto"));
+        trova<QPushButton>(w, "stampa")->click();
+        QCOMPARE(trova<QLabel>(w, "passo")->text(), QStringLiteral("ho visualizzato i dati su WORD"));
         QCOMPARE(e.finestre.documenti().size(), 1);
         QTextDocument* d = e.finestre.documenti().constFirst()->documento();
         QVERIFY(d->toPlainText().startsWith(
@@ -140,15 +142,15 @@ private slots:
         {
             Ambiente e;
             frmAzioni& a = e.finestre.azioni();
-            a.nome[1]->setEditText(QStringLiteral("Eni"));
-            a.dataacquisto[1]->setText(QStringLiteral("04/01/99"));
-            a.na[1]->setText(QStringLiteral("10"));
-            a.prezzo[1]->setText(QStringLiteral("10"));
+            trova<QComboBox>(a, "nome", 1)->setEditText(QStringLiteral("Eni"));
+            trova<QLineEdit>(a, "dataacquisto", 1)->setText(QStringLiteral("04/01/99"));
+            trova<QLineEdit>(a, "na", 1)->setText(QStringLiteral("10"));
+            trova<QLineEdit>(a, "prezzo", 1)->setText(QStringLiteral("10"));
             a.Image4_Click();
             piano& w = e.w();
             for (int i = 0; i <= 12; ++i)
-                w.Text1[std::size_t(i)]->setPlainText(QStringLiteral("nota %1, \"prima\"\nriga due").arg(i));
-            w.Text1[7]->clear();
+                trova<CasellaTesto>(w, "Text1", i)->setPlainText(QStringLiteral("nota %1, \"prima\"\nriga due").arg(i));
+            trova<CasellaTesto>(w, "Text1", 7)->clear();
             e.dialoghi.prossimofile = file;
             a.salva_Click();
             QVERIFY(QFile::exists(file));
@@ -161,7 +163,7 @@ private slots:
         for (int i = 0; i <= 12; ++i) {
             const QString attesa = i == 7 ? QString() : QStringLiteral("nota %1, \"prima\"\nriga due").arg(i);
             QCOMPARE(righeunix(f.p().notepiano[std::size_t(i)]), attesa);
-            QCOMPARE(righeunix(f.w().Text1[std::size_t(i)]->toPlainText()), attesa);
+            QCOMPARE(righeunix(trova<CasellaTesto>(f.w(), "Text1", i)->toPlainText()), attesa);
         }
     }
 };

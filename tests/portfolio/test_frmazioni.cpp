@@ -13,6 +13,7 @@
 #include "shell/finestre.h"
 #include "shell/immagini.h"
 #include "portfolio/archivio.h"
+#include "controlli.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -74,19 +75,19 @@ private slots:
         frmAzioni& a = e.a();
         QCOMPARE(a.windowTitle(), QStringLiteral("Velno: dati sui titoli"));
         for (int i = 1; i <= 10; ++i)
-            QCOMPARE(a.cmdazione[i]->text(), QString::number(i));
-        QVERIFY(a.Label2->text().isEmpty());
-        QCOMPARE(a.nome[1]->count(), 40);
-        QCOMPARE(a.nome[7]->itemText(0), QStringLiteral("Aem"));
-        QCOMPARE(a.nome[7]->itemText(39), QStringLiteral("Unipol"));
-        QCOMPARE(a.saldo[3]->text(), QStringLiteral("saldo n.3"));
-        QCOMPARE(a.VScroll1->minimum(), 1);
-        QCOMPARE(a.VScroll1->maximum(), 91);
-        QCOMPARE(a.VScroll1->pageStep(), 10);
-        QCOMPARE(a.HScroll1->maximum(), 296);
-        QCOMPARE(a.HScroll1->pageStep(), 5);
+            QCOMPARE(trova<QPushButton>(a, "cmdazione", i)->text(), QString::number(i));
+        QVERIFY(trova<QLabel>(a, "Label2")->text().isEmpty());
+        QCOMPARE(trova<QComboBox>(a, "nome", 1)->count(), 40);
+        QCOMPARE(trova<QComboBox>(a, "nome", 7)->itemText(0), QStringLiteral("Aem"));
+        QCOMPARE(trova<QComboBox>(a, "nome", 7)->itemText(39), QStringLiteral("Unipol"));
+        QCOMPARE(trova<QPushButton>(a, "saldo", 3)->text(), QStringLiteral("saldo n.3"));
+        QCOMPARE(trova<QScrollBar>(a, "VScroll1")->minimum(), 1);
+        QCOMPARE(trova<QScrollBar>(a, "VScroll1")->maximum(), 91);
+        QCOMPARE(trova<QScrollBar>(a, "VScroll1")->pageStep(), 10);
+        QCOMPARE(trova<QScrollBar>(a, "HScroll1")->maximum(), 296);
+        QCOMPARE(trova<QScrollBar>(a, "HScroll1")->pageStep(), 5);
         for (int K = 1; K <= 5; ++K)
-            QVERIFY(a.guadagno[K]->isHidden());
+            QVERIFY(trova<QLabel>(a, "guadagno", K)->isHidden());
         QCOMPARE(a.size(), QSize(640, 455));
         QCOMPARE(a.findChild<QLabel*>(QStringLiteral("Label5"))->toolTip(),
                  QStringLiteral("considerate computando i soli titoli posseduti alla data del saldo richiesto"));
@@ -98,17 +99,17 @@ private slots:
         frmAzioni& a = e.a();
         a.show();
         QCoreApplication::processEvents();
-        const QRect prima = a.nome[1]->geometry();
+        const QRect prima = trova<QComboBox>(a, "nome", 1)->geometry();
         a.resize(1280, a.height());
         QCoreApplication::processEvents();
         QCOMPARE(a.centralWidget()->width(), 1280);
         // Twice as wide: twice the left and the width, from the design's 32 and 122 pixels.
-        QCOMPARE(a.nome[1]->geometry().left(), 64);
-        QCOMPARE(a.nome[1]->geometry().width(), 244);
-        QCOMPARE(a.nome[1]->geometry().top(), prima.top());
+        QCOMPARE(trova<QComboBox>(a, "nome", 1)->geometry().left(), 64);
+        QCOMPARE(trova<QComboBox>(a, "nome", 1)->geometry().width(), 244);
+        QCOMPARE(trova<QComboBox>(a, "nome", 1)->geometry().top(), prima.top());
         a.resize(640, a.height());
         QCoreApplication::processEvents();
-        QCOMPARE(a.nome[1]->geometry(), prima);
+        QCOMPARE(trova<QComboBox>(a, "nome", 1)->geometry(), prima);
     }
 
     void menu_lafinestrainuso()
@@ -142,7 +143,7 @@ private slots:
         frmAzioni& a = e.a();
         a.show();
         QVERIFY(QTest::qWaitForWindowActive(&a));
-        for (QWidget* casella : std::initializer_list<QWidget*>{a.na[3], a.nome[2], a.strategia, a.giorno[1]}) {
+        for (QWidget* casella : std::initializer_list<QWidget*>{trova<QLineEdit>(a, "na", 3), trova<QComboBox>(a, "nome", 2), trova<CasellaTesto>(a, "strategia"), trova<QLineEdit>(a, "giorno", 1)}) {
             casella->setFocus();
             QVERIFY(casella->hasFocus());
             const qsizetype prima = e.messaggi.registrati.size();
@@ -159,8 +160,8 @@ private slots:
         frmAzioni& a = e.a();
         a.show();
         QVERIFY(QTest::qWaitForWindowActive(&a));
-        a.na[3]->setFocus();
-        QTest::keySequence(a.na[3], QKeySequence(QStringLiteral("Ctrl+C")));
+        trova<QLineEdit>(a, "na", 3)->setFocus();
+        QTest::keySequence(trova<QLineEdit>(a, "na", 3), QKeySequence(QStringLiteral("Ctrl+C")));
         QVERIFY(e.finestre.caricata<classifica>());
         QVERIFY(e.finestre.finestra<classifica>().isVisible());
     }
@@ -181,16 +182,16 @@ private slots:
         for (int i = 1; i <= 30; ++i)
             righe << QStringLiteral("%1,%2").arg(i).arg(i % 10);
         QGuiApplication::clipboard()->setText(righe.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"));
-        a.valore[2][1]->setFocus();
-        QTest::keySequence(a.valore[2][1], QKeySequence::Paste);
+        trova<QLineEdit>(a, "valore", 2, 1)->setFocus();
+        QTest::keySequence(trova<QLineEdit>(a, "valore", 2, 1), QKeySequence::Paste);
         for (int i = 1; i <= 30; ++i)
             QCOMPARE(e.p().quotazioni(2, i), QStringLiteral("%1.%2").arg(i).arg(i % 10));
-        QCOMPARE(a.valore[2][10]->text(), QStringLiteral("10.0"));
+        QCOMPARE(trova<QLineEdit>(a, "valore", 2, 10)->text(), QStringLiteral("10.0"));
         QCOMPARE(e.messaggi.registrati.last().testo, QStringLiteral("Sono state inserite 30 quotazioni."));
         // A single figure is pasted as in any box.
         QGuiApplication::clipboard()->setText(QStringLiteral("7"));
-        a.valore[3][1]->setFocus();
-        QTest::keySequence(a.valore[3][1], QKeySequence::Paste);
+        trova<QLineEdit>(a, "valore", 3, 1)->setFocus();
+        QTest::keySequence(trova<QLineEdit>(a, "valore", 3, 1), QKeySequence::Paste);
         QCOMPARE(e.p().quotazioni(3, 1), QStringLiteral("7"));
     }
 
@@ -217,9 +218,9 @@ private slots:
         QCOMPARE(e.p().quotazioni(8, 1), QStringLiteral("6.35"));
         // The new column is on screen with its saldo, and the unknown name is listed.
         QCOMPARE(a.primacolonna, 4);
-        QCOMPARE(a.giorno[5]->text(), QStringLiteral("04/01/99"));
-        QCOMPARE(a.valore[5][1]->text(), QStringLiteral("6.35"));
-        QCOMPARE(a.totaledatato->text(), QStringLiteral("63,50"));
+        QCOMPARE(trova<QLineEdit>(a, "giorno", 5)->text(), QStringLiteral("04/01/99"));
+        QCOMPARE(trova<QLineEdit>(a, "valore", 5, 1)->text(), QStringLiteral("6.35"));
+        QCOMPARE(trova<QLabel>(a, "totaledatato")->text(), QStringLiteral("63,50"));
         QVERIFY(e.messaggi.registrati.last().testo.contains(QStringLiteral("(correggerne il nome): Enel.")));
         // A date that is not one is refused with the date check's message; nothing changes.
         e.dialoghi.prossimadata = QStringLiteral("31/04/99");
@@ -274,15 +275,15 @@ private slots:
         a.apri_Click();
         a.grab();
         QVERIFY2(orologio.elapsed() < 60000, qPrintable(QString::number(orologio.elapsed())));
-        QCOMPARE(a.strategia->toPlainText().size(), 2000000);
-        QCOMPARE(a.strategia->lineWrapMode(), QPlainTextEdit::NoWrap);
+        QCOMPARE(trova<CasellaTesto>(a, "strategia")->toPlainText().size(), 2000000);
+        QCOMPARE(trova<CasellaTesto>(a, "strategia")->lineWrapMode(), QPlainTextEdit::NoWrap);
         // Full: a key more is refused and told.
         Portfolio pieno;
         pieno.strategia = QString(testomassimo, u'y');
         e.modulo.azioni.sostituisci(std::move(pieno), file, true);
-        a.strategia->moveCursor(QTextCursor::End);
+        trova<CasellaTesto>(a, "strategia")->moveCursor(QTextCursor::End);
         e.messaggi.registrati.clear();
-        QTest::keyClicks(a.strategia, QStringLiteral("z"));
+        QTest::keyClicks(trova<CasellaTesto>(a, "strategia"), QStringLiteral("z"));
         QCOMPARE(e.p().strategia.size(), testomassimo);
         QCOMPARE(testi(e.messaggi.registrati), QStringList{CasellaTesto::testotroppolungo()});
     }
@@ -295,15 +296,15 @@ private slots:
         a.show();
         QVERIFY(QTest::qWaitForWindowActive(&a));
         appuntivuoti();
-        a.strategia->setFocus();
-        QTest::keyClicks(a.strategia, QStringLiteral("tenere"));
-        QTest::keySequence(a.strategia, QKeySequence::Paste);
-        QTest::mouseClick(a.strategia->viewport(), Qt::MiddleButton);
+        trova<CasellaTesto>(a, "strategia")->setFocus();
+        QTest::keyClicks(trova<CasellaTesto>(a, "strategia"), QStringLiteral("tenere"));
+        QTest::keySequence(trova<CasellaTesto>(a, "strategia"), QKeySequence::Paste);
+        QTest::mouseClick(trova<CasellaTesto>(a, "strategia")->viewport(), Qt::MiddleButton);
         QCOMPARE(e.p().strategia, QStringLiteral("tenere"));
         // A real text still pastes.
         QGuiApplication::clipboard()->setText(QStringLiteral(" e comprare"));
-        a.strategia->moveCursor(QTextCursor::End);
-        QTest::keySequence(a.strategia, QKeySequence::Paste);
+        trova<CasellaTesto>(a, "strategia")->moveCursor(QTextCursor::End);
+        QTest::keySequence(trova<CasellaTesto>(a, "strategia"), QKeySequence::Paste);
         QCOMPARE(e.p().strategia, QStringLiteral("tenere e comprare"));
     }
 
@@ -314,11 +315,11 @@ private slots:
             QSKIP(qPrintable(disco.perche()));
         Ambiente e;
         frmAzioni& a = e.a();
-        a.nome[1]->setEditText(QStringLiteral("Fiat"));
-        a.dataacquisto[1]->setText(QStringLiteral("04/01/99"));
-        a.na[1]->setText(QStringLiteral("10"));
-        a.prezzo[1]->setText(QStringLiteral("10"));
-        a.strategia->setPlainText(QString(400, u'a'));
+        trova<QComboBox>(a, "nome", 1)->setEditText(QStringLiteral("Fiat"));
+        trova<QLineEdit>(a, "dataacquisto", 1)->setText(QStringLiteral("04/01/99"));
+        trova<QLineEdit>(a, "na", 1)->setText(QStringLiteral("10"));
+        trova<QLineEdit>(a, "prezzo", 1)->setText(QStringLiteral("10"));
+        trova<CasellaTesto>(a, "strategia")->setPlainText(QString(400, u'a'));
         const QString file = disco.percorso(QStringLiteral("Velno-azioni-prova"));
         e.dialoghi.prossimofile = file;
         a.salva_Click();
@@ -329,7 +330,7 @@ private slots:
         QVERIFY(vecchio.size() > 400);
         QVERIFY(disco.riempi());
 
-        a.strategia->setPlainText(QString(300, u'b'));
+        trova<CasellaTesto>(a, "strategia")->setPlainText(QString(300, u'b'));
         for (QAction* azione : {a.findChild<QAction*>(QStringLiteral("salva")), a.findChild<QAction*>(QStringLiteral("salvanome"))}) {
             e.messaggi.risposte.clear();
             const qsizetype prima = e.messaggi.registrati.size();
@@ -350,9 +351,9 @@ private slots:
         QTemporaryDir dir;
         Ambiente e;
         frmAzioni& a = e.a();
-        a.nome[1]->setEditText(QStringLiteral("Fiat"));
-        a.dataacquisto[1]->setText(QStringLiteral("04/01/99"));
-        a.prezzo[1]->setText(QStringLiteral("1"));
+        trova<QComboBox>(a, "nome", 1)->setEditText(QStringLiteral("Fiat"));
+        trova<QLineEdit>(a, "dataacquisto", 1)->setText(QStringLiteral("04/01/99"));
+        trova<QLineEdit>(a, "prezzo", 1)->setText(QStringLiteral("1"));
         const QString file = dir.filePath(QStringLiteral("manca/Velno-azioni-x"));
         e.dialoghi.prossimofile = file;
         a.salva_Click();
@@ -377,35 +378,35 @@ private slots:
     {
         Ambiente e;
         frmAzioni& a = e.a();
-        a.giorno[1]->setText(QStringLiteral("01/01/99"));
-        a.giorno[2]->setText(QStringLiteral("01/02/99"));
-        a.nome[1]->setEditText(QStringLiteral("Eni"));
-        a.na[1]->setText(QStringLiteral("10"));
-        a.prezzo[1]->setText(QStringLiteral("10"));
-        a.dataacquisto[1]->setText(QStringLiteral("01/01/99"));
-        a.valore[1][1]->setText(QStringLiteral("11"));
-        a.valore[2][1]->setText(QStringLiteral("12"));
-        a.saldo[2]->click();
-        QVERIFY(a.guadagno[2]->isVisible() || !a.guadagno[2]->isHidden());
-        QCOMPARE(a.guadagno[2]->text(), QStringLiteral("20,00"));
-        a.HScroll1->setValue(2);
+        trova<QLineEdit>(a, "giorno", 1)->setText(QStringLiteral("01/01/99"));
+        trova<QLineEdit>(a, "giorno", 2)->setText(QStringLiteral("01/02/99"));
+        trova<QComboBox>(a, "nome", 1)->setEditText(QStringLiteral("Eni"));
+        trova<QLineEdit>(a, "na", 1)->setText(QStringLiteral("10"));
+        trova<QLineEdit>(a, "prezzo", 1)->setText(QStringLiteral("10"));
+        trova<QLineEdit>(a, "dataacquisto", 1)->setText(QStringLiteral("01/01/99"));
+        trova<QLineEdit>(a, "valore", 1, 1)->setText(QStringLiteral("11"));
+        trova<QLineEdit>(a, "valore", 2, 1)->setText(QStringLiteral("12"));
+        trova<QPushButton>(a, "saldo", 2)->click();
+        QVERIFY(trova<QLabel>(a, "guadagno", 2)->isVisible() || !trova<QLabel>(a, "guadagno", 2)->isHidden());
+        QCOMPARE(trova<QLabel>(a, "guadagno", 2)->text(), QStringLiteral("20,00"));
+        trova<QScrollBar>(a, "HScroll1")->setValue(2);
         // 01/02/99 is now the first column: its marker is under saldo n.1.
-        QVERIFY(a.guadagno[2]->isHidden());
-        QVERIFY(!a.guadagno[1]->isHidden());
-        QCOMPARE(a.guadagno[1]->text(), QStringLiteral("20,00"));
-        QVERIFY(a.totaleal->text().contains(QStringLiteral("01/02/99")));
+        QVERIFY(trova<QLabel>(a, "guadagno", 2)->isHidden());
+        QVERIFY(!trova<QLabel>(a, "guadagno", 1)->isHidden());
+        QCOMPARE(trova<QLabel>(a, "guadagno", 1)->text(), QStringLiteral("20,00"));
+        QVERIFY(trova<QLabel>(a, "totaleal")->text().contains(QStringLiteral("01/02/99")));
     }
 
     void cifreenormi_nonsembranovere()
     {
         Ambiente e;
         frmAzioni& a = e.a();
-        a.nome[1]->setEditText(QStringLiteral("Eni"));
-        a.dataacquisto[1]->setText(QStringLiteral("01/01/99"));
-        a.prezzo[1]->setText(QStringLiteral("10"));
+        trova<QComboBox>(a, "nome", 1)->setEditText(QStringLiteral("Eni"));
+        trova<QLineEdit>(a, "dataacquisto", 1)->setText(QStringLiteral("01/01/99"));
+        trova<QLineEdit>(a, "prezzo", 1)->setText(QStringLiteral("10"));
         for (const char* q : {"1e308", "99999999999999999999"}) {
-            a.na[1]->setText(QString::fromLatin1(q));
-            QCOMPARE(a.totaleiniziale->text(), QStringLiteral("########"));
+            trova<QLineEdit>(a, "na", 1)->setText(QString::fromLatin1(q));
+            QCOMPARE(trova<QLabel>(a, "totaleiniziale")->text(), QStringLiteral("########"));
         }
     }
 
@@ -416,13 +417,13 @@ private slots:
         a.show();
         QVERIFY(QTest::qWaitForWindowActive(&a));
         e.p().nomititoli[12] = QStringLiteral("Alleanza Assicurazioni");
-        a.VScroll1->setValue(3);
-        QCOMPARE(a.nome[10]->lineEdit()->cursorPosition(), 0);
+        trova<QScrollBar>(a, "VScroll1")->setValue(3);
+        QCOMPARE(trova<QComboBox>(a, "nome", 10)->lineEdit()->cursorPosition(), 0);
         // Typed, then left: the box goes back to the start of the name.
-        a.nome[1]->setFocus();
-        QTest::keyClicks(a.nome[1]->lineEdit(), QStringLiteral("Gr. Edit. l'Espresso e altri"));
-        a.na[1]->setFocus();
-        QTRY_COMPARE(a.nome[1]->lineEdit()->cursorPosition(), 0);
+        trova<QComboBox>(a, "nome", 1)->setFocus();
+        QTest::keyClicks(trova<QComboBox>(a, "nome", 1)->lineEdit(), QStringLiteral("Gr. Edit. l'Espresso e altri"));
+        trova<QLineEdit>(a, "na", 1)->setFocus();
+        QTRY_COMPARE(trova<QComboBox>(a, "nome", 1)->lineEdit()->cursorPosition(), 0);
     }
 
     void didascalie_intere()
@@ -435,7 +436,7 @@ private slots:
         // Escape answers as "Annulla".
         c.show();
         QVERIFY(QTest::qWaitForWindowActive(&c));
-        c.Option1[2]->click();
+        trova<QRadioButton>(c, "Option1", 2)->click();
         QTest::keyClick(&c, Qt::Key_Escape);
         QVERIFY(c.isHidden());
         QCOMPARE(c.scelta, 0);
@@ -450,14 +451,14 @@ private slots:
         };
         Ambiente e;
         frmAzioni& a = e.a();
-        a.giorno[1]->setText(QStringLiteral("01/01/99"));
-        a.nome[1]->setEditText(QStringLiteral("Eni"));
-        a.na[1]->setText(QStringLiteral("10"));
-        a.prezzo[1]->setText(QStringLiteral("10"));
-        a.dataacquisto[1]->setText(QStringLiteral("01/01/99"));
+        trova<QLineEdit>(a, "giorno", 1)->setText(QStringLiteral("01/01/99"));
+        trova<QComboBox>(a, "nome", 1)->setEditText(QStringLiteral("Eni"));
+        trova<QLineEdit>(a, "na", 1)->setText(QStringLiteral("10"));
+        trova<QLineEdit>(a, "prezzo", 1)->setText(QStringLiteral("10"));
+        trova<QLineEdit>(a, "dataacquisto", 1)->setText(QStringLiteral("01/01/99"));
         for (const char* q : {"12", "8"}) {
-            a.valore[1][1]->setText(QString::fromLatin1(q));
-            const QPalette pal = a.guadagno[1]->palette();
+            trova<QLineEdit>(a, "valore", 1, 1)->setText(QString::fromLatin1(q));
+            const QPalette pal = trova<QLabel>(a, "guadagno", 1)->palette();
             const double l1 = luminanza(pal.color(QPalette::WindowText)), l2 = luminanza(pal.color(QPalette::Window));
             const double contrasto = (std::max(l1, l2) + 0.05) / (std::min(l1, l2) + 0.05);
             QVERIFY2(contrasto >= 4.5, qPrintable(QString::number(contrasto)));
@@ -490,13 +491,13 @@ private slots:
         Ambiente e;
         frmAzioni& a = e.a();
         a.show();
-        digita(a.nome[1]->lineEdit(), QStringLiteral("Fiat"));
-        digita(a.na[1], QStringLiteral("100"));
-        digita(a.prezzo[1], QStringLiteral("12,50"));
-        digita(a.dataacquisto[1], QStringLiteral("30/12/98"));
-        digita(a.giorno[2], QStringLiteral("15/01/99"));
-        digita(a.valore[2][1], QStringLiteral("13.4"));
-        digita(a.valore[5][10], QStringLiteral("7"));
+        digita(trova<QComboBox>(a, "nome", 1)->lineEdit(), QStringLiteral("Fiat"));
+        digita(trova<QLineEdit>(a, "na", 1), QStringLiteral("100"));
+        digita(trova<QLineEdit>(a, "prezzo", 1), QStringLiteral("12,50"));
+        digita(trova<QLineEdit>(a, "dataacquisto", 1), QStringLiteral("30/12/98"));
+        digita(trova<QLineEdit>(a, "giorno", 2), QStringLiteral("15/01/99"));
+        digita(trova<QLineEdit>(a, "valore", 2, 1), QStringLiteral("13.4"));
+        digita(trova<QLineEdit>(a, "valore", 5, 10), QStringLiteral("7"));
         QCOMPARE(e.p().nomititoli[1], QStringLiteral("Fiat"));
         QCOMPARE(e.p().quantitatitoli[1], QStringLiteral("100"));
         QCOMPARE(e.p().prezzititoli[1], QStringLiteral("12,50"));   // as typed
@@ -504,10 +505,10 @@ private slots:
         QCOMPARE(e.p().datequotazioni[2], QStringLiteral("15/01/99"));
         QCOMPARE(e.p().quotazioni(2, 1), QStringLiteral("13.4"));
         QCOMPARE(e.p().quotazioni(5, 10), QStringLiteral("7"));
-        a.nome[3]->setCurrentIndex(13);   // picked from the list
+        trova<QComboBox>(a, "nome", 3)->setCurrentIndex(13);   // picked from the list
         QCOMPARE(e.p().nomititoli[3], QStringLiteral("Eni"));
-        a.strategia->setFocus();
-        QTest::keyClicks(a.strategia, QStringLiteral("comprare"));
+        trova<CasellaTesto>(a, "strategia")->setFocus();
+        QTest::keyClicks(trova<CasellaTesto>(a, "strategia"), QStringLiteral("comprare"));
         QCOMPARE(e.p().strategia, QStringLiteral("comprare"));
     }
 
@@ -520,21 +521,21 @@ private slots:
         e.p().quotazioni(9, 15) = QStringLiteral("9.15");
         e.p().datequotazioni[9] = QStringLiteral("09/09/99");
         frmAzioni& a = e.a();
-        a.VScroll1->setValue(11);
+        trova<QScrollBar>(a, "VScroll1")->setValue(11);
         QCOMPARE(a.primotitolo, 11);
-        QCOMPARE(a.cmdazione[1]->text(), QStringLiteral("11"));
-        QCOMPARE(a.nome[5]->currentText(), QStringLiteral("T15"));
-        QCOMPARE(a.na[5]->text(), QStringLiteral("150"));
-        a.HScroll1->setValue(7);
+        QCOMPARE(trova<QPushButton>(a, "cmdazione", 1)->text(), QStringLiteral("11"));
+        QCOMPARE(trova<QComboBox>(a, "nome", 5)->currentText(), QStringLiteral("T15"));
+        QCOMPARE(trova<QLineEdit>(a, "na", 5)->text(), QStringLiteral("150"));
+        trova<QScrollBar>(a, "HScroll1")->setValue(7);
         QCOMPARE(a.primacolonna, 7);
-        QCOMPARE(a.Label2->text(), QStringLiteral("Quotazioni dal n. 7 al n. 11"));
-        QCOMPARE(a.giorno[3]->text(), QStringLiteral("09/09/99"));
-        QCOMPARE(a.valore[3][5]->text(), QStringLiteral("9.15"));
+        QCOMPARE(trova<QLabel>(a, "Label2")->text(), QStringLiteral("Quotazioni dal n. 7 al n. 11"));
+        QCOMPARE(trova<QLineEdit>(a, "giorno", 3)->text(), QStringLiteral("09/09/99"));
+        QCOMPARE(trova<QLineEdit>(a, "valore", 3, 5)->text(), QStringLiteral("9.15"));
         // Typing now goes to the holding and column on screen.
-        a.valore[1][1]->setText(QStringLiteral("1.1"));
+        trova<QLineEdit>(a, "valore", 1, 1)->setText(QStringLiteral("1.1"));
         QCOMPARE(e.p().quotazioni(7, 11), QStringLiteral("1.1"));
-        a.HScroll1->setValue(1);
-        QCOMPARE(a.Label2->text(), QStringLiteral("Quotazioni dal n. 1 al n. 5"));
+        trova<QScrollBar>(a, "HScroll1")->setValue(1);
+        QCOMPARE(trova<QLabel>(a, "Label2")->text(), QStringLiteral("Quotazioni dal n. 1 al n. 5"));
     }
 
     void spostamenti_rifiutati_data()
@@ -576,8 +577,8 @@ private slots:
         a.aggiornatitoli();
         a.dopo_click();
         QCOMPARE(a.primotitolo, 2);
-        QCOMPARE(a.cmdazione[1]->text(), QStringLiteral("2"));
-        QCOMPARE(a.VScroll1->value(), 2);   // the scroll bar follows
+        QCOMPARE(trova<QPushButton>(a, "cmdazione", 1)->text(), QStringLiteral("2"));
+        QCOMPARE(trova<QScrollBar>(a, "VScroll1")->value(), 2);   // the scroll bar follows
         a.dopo_click();
         a.dopo_click();
         QCOMPARE(a.primotitolo, 4);
@@ -588,21 +589,21 @@ private slots:
 
         a.destra_click();
         QCOMPARE(a.primacolonna, 2);
-        QCOMPARE(a.HScroll1->value(), 2);
-        QCOMPARE(a.giorno[5]->text(), QStringLiteral("06/01/99"));
+        QCOMPARE(trova<QScrollBar>(a, "HScroll1")->value(), 2);
+        QCOMPARE(trova<QLineEdit>(a, "giorno", 5)->text(), QStringLiteral("06/01/99"));
         a.destra_click();   // the fifth visible column (6) has a date: one empty column comes in
         QCOMPARE(a.primacolonna, 3);
-        QVERIFY(a.giorno[5]->text().isEmpty());
+        QVERIFY(trova<QLineEdit>(a, "giorno", 5)->text().isEmpty());
         a.destra_click();
         QCOMPARE(a.primacolonna, 3);
         a.sinistra_click();
         QCOMPARE(a.primacolonna, 2);
         QCOMPARE(e.messaggi.registrati.size(), 2);
         // Once the heading shows the columns, the arrows keep it true.
-        a.HScroll1->setValue(1);
+        trova<QScrollBar>(a, "HScroll1")->setValue(1);
         a.destra_click();
-        QCOMPARE(a.HScroll1->value(), 2);
-        QCOMPARE(a.Label2->text(), QStringLiteral("Quotazioni dal n. 2 al n. 6"));
+        QCOMPARE(trova<QScrollBar>(a, "HScroll1")->value(), 2);
+        QCOMPARE(trova<QLabel>(a, "Label2")->text(), QStringLiteral("Quotazioni dal n. 2 al n. 6"));
     }
 
     void limiti_maicavalcati()
@@ -613,24 +614,24 @@ private slots:
         for (int c = 1; c <= 300; ++c)
             e.p().datequotazioni[c] = QStringLiteral("01/01/99");
         frmAzioni& a = e.a();
-        a.VScroll1->setValue(500);
+        trova<QScrollBar>(a, "VScroll1")->setValue(500);
         QCOMPARE(a.primotitolo, 91);
-        QCOMPARE(a.cmdazione[10]->text(), QStringLiteral("100"));
+        QCOMPARE(trova<QPushButton>(a, "cmdazione", 10)->text(), QStringLiteral("100"));
         a.dopo_click();   // nome(10) is filled, but it is holding 100
         QCOMPARE(a.primotitolo, 91);
         QCOMPARE(e.messaggi.registrati.last().testo, QStringLiteral("Non vi sono altre azioni da visualizzare."));
-        a.na[10]->setText(QStringLiteral("5"));
+        trova<QLineEdit>(a, "na", 10)->setText(QStringLiteral("5"));
         QCOMPARE(e.p().quantitatitoli[100], QStringLiteral("5"));
 
-        a.HScroll1->setValue(1000);
+        trova<QScrollBar>(a, "HScroll1")->setValue(1000);
         QCOMPARE(a.primacolonna, 296);
         a.destra_click();   // column 300 has a date, but it is the last
         QCOMPARE(a.primacolonna, 296);
         QCOMPARE(e.messaggi.registrati.last().testo,
                  QStringLiteral("Non sono state registrate altre quotazioni successive."));
-        a.valore[5][10]->setText(QStringLiteral("3"));
+        trova<QLineEdit>(a, "valore", 5, 10)->setText(QStringLiteral("3"));
         QCOMPARE(e.p().quotazioni(300, 100), QStringLiteral("3"));
-        a.giorno[5]->setText(QStringLiteral("31/12/99"));
+        trova<QLineEdit>(a, "giorno", 5)->setText(QStringLiteral("31/12/99"));
         QCOMPARE(e.p().datequotazioni[300], QStringLiteral("31/12/99"));
 
         // Even a stray position is brought back inside the tables by the redraw.
@@ -645,29 +646,29 @@ private slots:
     {
         Ambiente e;
         frmAzioni& a = e.a();
-        a.nome[1]->setEditText(QStringLiteral("Fiat"));
-        a.giorno[1]->setText(QStringLiteral("01/01/99"));
-        a.valore[1][1]->setText(QStringLiteral("5"));
-        a.totaleiniziale->setText(QStringLiteral("1,00"));
-        a.guadagno[2]->setText(QStringLiteral("3,00"));
-        a.guadagno[2]->show();
+        trova<QComboBox>(a, "nome", 1)->setEditText(QStringLiteral("Fiat"));
+        trova<QLineEdit>(a, "giorno", 1)->setText(QStringLiteral("01/01/99"));
+        trova<QLineEdit>(a, "valore", 1, 1)->setText(QStringLiteral("5"));
+        trova<QLabel>(a, "totaleiniziale")->setText(QStringLiteral("1,00"));
+        trova<QLabel>(a, "guadagno", 2)->setText(QStringLiteral("3,00"));
+        trova<QLabel>(a, "guadagno", 2)->show();
         e.p().numerotitoli = 1;
         a.findChild<QAction*>(QStringLiteral("canc"))->trigger();
         cancella& c = e.finestre.finestra<cancella>();
         QVERIFY(c.isVisible());
-        c.Option1[1]->click();
-        QVERIFY(!c.Combo1->isEnabled() && !c.Combo2->isEnabled());
-        c.avanti->click();
+        trova<QRadioButton>(c, "Option1", 1)->click();
+        QVERIFY(!trova<QComboBox>(c, "Combo1")->isEnabled() && !trova<QComboBox>(c, "Combo2")->isEnabled());
+        trova<QPushButton>(c, "avanti")->click();
         QVERIFY(e.p().nomititoli[1].isEmpty());
         QVERIFY(e.p().quotazioni(1, 1).isEmpty());
         QCOMPARE(e.p().numerotitoli, 0);
-        QVERIFY(a.nome[1]->currentText().isEmpty());   // the grid shows it
-        QVERIFY(a.giorno[1]->text().isEmpty());
-        QVERIFY(a.totaleiniziale->text().isEmpty());
-        QVERIFY(a.guadagno[2]->text().isEmpty() && a.guadagno[2]->isHidden());
-        QCOMPARE(a.totaleal->text(), QStringLiteral("quotazioni al"));
-        QCOMPARE(a.totinvestito->text(), QStringLiteral("investimento al"));
-        QVERIFY(!c.Option1[1]->isChecked());
+        QVERIFY(trova<QComboBox>(a, "nome", 1)->currentText().isEmpty());   // the grid shows it
+        QVERIFY(trova<QLineEdit>(a, "giorno", 1)->text().isEmpty());
+        QVERIFY(trova<QLabel>(a, "totaleiniziale")->text().isEmpty());
+        QVERIFY(trova<QLabel>(a, "guadagno", 2)->text().isEmpty() && trova<QLabel>(a, "guadagno", 2)->isHidden());
+        QCOMPARE(trova<QLabel>(a, "totaleal")->text(), QStringLiteral("quotazioni al"));
+        QCOMPARE(trova<QLabel>(a, "totinvestito")->text(), QStringLiteral("investimento al"));
+        QVERIFY(!trova<QRadioButton>(c, "Option1", 1)->isChecked());
         QVERIFY(a.isVisible());
     }
 
@@ -686,33 +687,33 @@ private slots:
         a.aggiornatitoli();
         cancella& c = e.finestre.finestra<cancella>();
 
-        c.Option1[2]->click();
-        QVERIFY(c.Combo1->isEnabled() && !c.Combo2->isEnabled());
-        QCOMPARE(c.Combo1->count(), 3);
-        QVERIFY(c.Combo1->currentText().isEmpty());
-        c.Combo1->setCurrentIndex(1);
-        c.avanti->click();
+        trova<QRadioButton>(c, "Option1", 2)->click();
+        QVERIFY(trova<QComboBox>(c, "Combo1")->isEnabled() && !trova<QComboBox>(c, "Combo2")->isEnabled());
+        QCOMPARE(trova<QComboBox>(c, "Combo1")->count(), 3);
+        QVERIFY(trova<QComboBox>(c, "Combo1")->currentText().isEmpty());
+        trova<QComboBox>(c, "Combo1")->setCurrentIndex(1);
+        trova<QPushButton>(c, "avanti")->click();
         QCOMPARE(e.p().nomititoli[2], QStringLiteral("Fiat"));
         QCOMPARE(e.p().quotazioni(3, 2), QStringLiteral("33"));
         QVERIFY(e.p().nomititoli[3].isEmpty());
-        QCOMPARE(a.nome[2]->currentText(), QStringLiteral("Fiat"));
-        QCOMPARE(a.valore[1][2]->text(), QStringLiteral("31"));
+        QCOMPARE(trova<QComboBox>(a, "nome", 2)->currentText(), QStringLiteral("Fiat"));
+        QCOMPARE(trova<QLineEdit>(a, "valore", 1, 2)->text(), QStringLiteral("31"));
 
-        c.Option1[3]->click();
-        QCOMPARE(c.Combo2->count(), 3);
-        c.Combo2->setCurrentIndex(0);
-        c.avanti->click();
+        trova<QRadioButton>(c, "Option1", 3)->click();
+        QCOMPARE(trova<QComboBox>(c, "Combo2")->count(), 3);
+        trova<QComboBox>(c, "Combo2")->setCurrentIndex(0);
+        trova<QPushButton>(c, "avanti")->click();
         QCOMPARE(e.p().datequotazioni[1], QStringLiteral("02/02/99"));
         QCOMPARE(e.p().quotazioni(1, 2), QStringLiteral("32"));
         QVERIFY(e.p().datequotazioni[3].isEmpty());
-        QCOMPARE(a.giorno[1]->text(), QStringLiteral("02/02/99"));
-        QCOMPARE(a.valore[1][1]->text(), QStringLiteral("12"));
+        QCOMPARE(trova<QLineEdit>(a, "giorno", 1)->text(), QStringLiteral("02/02/99"));
+        QCOMPARE(trova<QLineEdit>(a, "valore", 1, 1)->text(), QStringLiteral("12"));
 
         // Going on with no option chosen, or cancelling, deletes nothing.
-        c.avanti->click();
-        c.Option1[2]->click();
-        c.cmdannulla->click();
-        c.avanti->click();
+        trova<QPushButton>(c, "avanti")->click();
+        trova<QRadioButton>(c, "Option1", 2)->click();
+        trova<QPushButton>(c, "cmdannulla")->click();
+        trova<QPushButton>(c, "avanti")->click();
         QCOMPARE(e.p().nomititoli[1], QStringLiteral("Aem"));
         QCOMPARE(e.p().nomititoli[2], QStringLiteral("Fiat"));
     }
@@ -723,7 +724,7 @@ private slots:
         frmAzioni& a = e.a();
         a.show();
         e.finestre.finestra<cancella>().show();
-        a.cmdesci->click();
+        trova<QPushButton>(a, "cmdesci")->click();
         QCOMPARE(e.messaggi.registrati.size(), 1);
         QCOMPARE(e.messaggi.registrati[0],
                  (Messaggio{QStringLiteral("Vuoi uscire da Velno?"),
@@ -775,7 +776,7 @@ private slots:
     {
         Ambiente e;
         frmAzioni& a = e.a();
-        a.aiuto->click();
+        trova<QPushButton>(a, "aiuto")->click();
         const Messaggio m = e.messaggi.registrati.last();
         QCOMPARE(m.titolo, QStringLiteral("Velno: aiuto"));
         QCOMPARE(m.icona, Icona::Informativa);
@@ -794,17 +795,17 @@ private slots:
         frmAzioni& a = e.a();
         a.show();
         QVERIFY(QTest::qWaitForWindowExposed(&a));
-        QTest::mouseMove(a.Image3, QPoint(10, 10));
-        QTRY_VERIFY(a.Image2->isVisible() && a.Image3->isHidden());
-        QTest::mouseMove(a.bil, QPoint(10, 10));
-        QTRY_VERIFY(a.Image1->isVisible());
+        QTest::mouseMove(trova<Immagine>(a, "Image3"), QPoint(10, 10));
+        QTRY_VERIFY(trova<Immagine>(a, "Image2")->isVisible() && trova<Immagine>(a, "Image3")->isHidden());
+        QTest::mouseMove(trova<Immagine>(a, "bil"), QPoint(10, 10));
+        QTRY_VERIFY(trova<Immagine>(a, "Image1")->isVisible());
         QTest::mouseMove(a.centralWidget(), QPoint(2, 2));
-        QTRY_VERIFY(a.Image1->isHidden() && a.Image2->isHidden() && a.Image4->isHidden());
-        QVERIFY(a.Image3->isVisible() && a.Image5->isVisible());
+        QTRY_VERIFY(trova<Immagine>(a, "Image1")->isHidden() && trova<Immagine>(a, "Image2")->isHidden() && trova<Immagine>(a, "Image4")->isHidden());
+        QVERIFY(trova<Immagine>(a, "Image3")->isVisible() && trova<Immagine>(a, "Image5")->isVisible());
         // The ranking picture refuses an empty Portfolio.
-        QTest::mouseMove(a.Image3, QPoint(10, 10));
-        QTRY_VERIFY(a.Image2->isVisible());
-        QTest::mouseClick(a.Image2, Qt::LeftButton);
+        QTest::mouseMove(trova<Immagine>(a, "Image3"), QPoint(10, 10));
+        QTRY_VERIFY(trova<Immagine>(a, "Image2")->isVisible());
+        QTest::mouseClick(trova<Immagine>(a, "Image2"), Qt::LeftButton);
         QCOMPARE(e.messaggi.registrati.last(),
                  (Messaggio{QStringLiteral("Non esistono titoli da controllare: prelevarli dall'archivio."),
                             titolocontrollo, Icona::Critica}));
@@ -816,41 +817,41 @@ private slots:
         frmAzioni& a = e.a();
         a.show();
         // In the grid's order: quantity and price first, the purchase date last.
-        digita(a.nome[1]->lineEdit(), QStringLiteral("Fiat"));
-        digita(a.na[1], QStringLiteral("10"));
-        digita(a.prezzo[1], QStringLiteral("10"));
-        QCOMPARE(a.totaleiniziale->text(), QStringLiteral("0,00"));
-        digita(a.dataacquisto[1], QStringLiteral("04/01/99"));
-        QCOMPARE(a.totaleiniziale->text(), QStringLiteral("100,00"));
-        a.dataacquisto[1]->setText(QStringLiteral("04/01/98"));   // a lira purchase
-        QCOMPARE(a.totaleiniziale->text(), QStringLiteral("0,05"));
-        a.dataacquisto[1]->setText(QStringLiteral("04/01/99"));
-        digita(a.giorno[3], QStringLiteral("15/03/99"));
-        digita(a.valore[3][1], QStringLiteral("12.5"));   // typing a quotation runs saldo(3) by itself
-        QVERIFY(a.guadagno[3]->isVisible());
-        a.saldo[3]->click();
-        QCOMPARE(a.totaledatato->text(), QStringLiteral("125,00"));
-        QCOMPARE(a.totalecorrente->text(), QStringLiteral("100,00"));
-        QCOMPARE(a.guadagno[3]->text(), QStringLiteral("25,00"));
-        QCOMPARE(a.guadagno[3]->palette().color(QPalette::Window), QColor(0, 128, 0));
-        QCOMPARE(a.totaleal->text(), QStringLiteral("quotazioni al...15/03/99..............euro"));
-        QCOMPARE(a.totinvestito->text(), QStringLiteral("investimento al 15/03/99............euro"));
-        a.valore[3][1]->clear();
-        digita(a.valore[3][1], QStringLiteral("9"));
-        QCOMPARE(a.guadagno[3]->text(), QStringLiteral("-10,00"));
-        QCOMPARE(a.guadagno[3]->palette().color(QPalette::Window), QColor(255, 0, 0));
+        digita(trova<QComboBox>(a, "nome", 1)->lineEdit(), QStringLiteral("Fiat"));
+        digita(trova<QLineEdit>(a, "na", 1), QStringLiteral("10"));
+        digita(trova<QLineEdit>(a, "prezzo", 1), QStringLiteral("10"));
+        QCOMPARE(trova<QLabel>(a, "totaleiniziale")->text(), QStringLiteral("0,00"));
+        digita(trova<QLineEdit>(a, "dataacquisto", 1), QStringLiteral("04/01/99"));
+        QCOMPARE(trova<QLabel>(a, "totaleiniziale")->text(), QStringLiteral("100,00"));
+        trova<QLineEdit>(a, "dataacquisto", 1)->setText(QStringLiteral("04/01/98"));   // a lira purchase
+        QCOMPARE(trova<QLabel>(a, "totaleiniziale")->text(), QStringLiteral("0,05"));
+        trova<QLineEdit>(a, "dataacquisto", 1)->setText(QStringLiteral("04/01/99"));
+        digita(trova<QLineEdit>(a, "giorno", 3), QStringLiteral("15/03/99"));
+        digita(trova<QLineEdit>(a, "valore", 3, 1), QStringLiteral("12.5"));   // typing a quotation runs saldo(3) by itself
+        QVERIFY(trova<QLabel>(a, "guadagno", 3)->isVisible());
+        trova<QPushButton>(a, "saldo", 3)->click();
+        QCOMPARE(trova<QLabel>(a, "totaledatato")->text(), QStringLiteral("125,00"));
+        QCOMPARE(trova<QLabel>(a, "totalecorrente")->text(), QStringLiteral("100,00"));
+        QCOMPARE(trova<QLabel>(a, "guadagno", 3)->text(), QStringLiteral("25,00"));
+        QCOMPARE(trova<QLabel>(a, "guadagno", 3)->palette().color(QPalette::Window), QColor(0, 128, 0));
+        QCOMPARE(trova<QLabel>(a, "totaleal")->text(), QStringLiteral("quotazioni al...15/03/99..............euro"));
+        QCOMPARE(trova<QLabel>(a, "totinvestito")->text(), QStringLiteral("investimento al 15/03/99............euro"));
+        trova<QLineEdit>(a, "valore", 3, 1)->clear();
+        digita(trova<QLineEdit>(a, "valore", 3, 1), QStringLiteral("9"));
+        QCOMPARE(trova<QLabel>(a, "guadagno", 3)->text(), QStringLiteral("-10,00"));
+        QCOMPARE(trova<QLabel>(a, "guadagno", 3)->palette().color(QPalette::Window), QColor(255, 0, 0));
         // A quantity edit runs the last saldo again, and the total cost at once.
-        a.na[1]->clear();
-        digita(a.na[1], QStringLiteral("20"));
-        QCOMPARE(a.totaleiniziale->text(), QStringLiteral("200,00"));
-        QCOMPARE(a.guadagno[3]->text(), QStringLiteral("-20,00"));
+        trova<QLineEdit>(a, "na", 1)->clear();
+        digita(trova<QLineEdit>(a, "na", 1), QStringLiteral("20"));
+        QCOMPARE(trova<QLabel>(a, "totaleiniziale")->text(), QStringLiteral("200,00"));
+        QCOMPARE(trova<QLabel>(a, "guadagno", 3)->text(), QStringLiteral("-20,00"));
         // Another column's saldo hides the other marks; one without a date changes nothing.
-        digita(a.giorno[1], QStringLiteral("10/01/99"));
-        digita(a.valore[1][1], QStringLiteral("11"));
-        QVERIFY(a.guadagno[1]->isVisible() && a.guadagno[3]->isHidden());
-        a.saldo[5]->click();
-        QVERIFY(a.guadagno[1]->isVisible());
-        QCOMPARE(a.totaledatato->text(), QStringLiteral("220,00"));
+        digita(trova<QLineEdit>(a, "giorno", 1), QStringLiteral("10/01/99"));
+        digita(trova<QLineEdit>(a, "valore", 1, 1), QStringLiteral("11"));
+        QVERIFY(trova<QLabel>(a, "guadagno", 1)->isVisible() && trova<QLabel>(a, "guadagno", 3)->isHidden());
+        trova<QPushButton>(a, "saldo", 5)->click();
+        QVERIFY(trova<QLabel>(a, "guadagno", 1)->isVisible());
+        QCOMPARE(trova<QLabel>(a, "totaledatato")->text(), QStringLiteral("220,00"));
     }
 
     void totali_siallarganoscorrendo()
@@ -867,12 +868,12 @@ private slots:
         frmAzioni& a = e.a();
         a.aggiornatitoli();
         a.saldo_Click(1);
-        QCOMPARE(a.totaleiniziale->text(), QStringLiteral("10,00"));
-        QCOMPARE(a.totaledatato->text(), QStringLiteral("20,00"));
-        a.VScroll1->setValue(16);
-        QCOMPARE(a.totaleiniziale->text(), QStringLiteral("25,00"));
-        QCOMPARE(a.totaledatato->text(), QStringLiteral("50,00"));
-        QCOMPARE(a.guadagno[1]->text(), QStringLiteral("25,00"));
+        QCOMPARE(trova<QLabel>(a, "totaleiniziale")->text(), QStringLiteral("10,00"));
+        QCOMPARE(trova<QLabel>(a, "totaledatato")->text(), QStringLiteral("20,00"));
+        trova<QScrollBar>(a, "VScroll1")->setValue(16);
+        QCOMPARE(trova<QLabel>(a, "totaleiniziale")->text(), QStringLiteral("25,00"));
+        QCOMPARE(trova<QLabel>(a, "totaledatato")->text(), QStringLiteral("50,00"));
+        QCOMPARE(trova<QLabel>(a, "guadagno", 1)->text(), QStringLiteral("25,00"));
     }
 
     void nome_troppolungo()
@@ -880,15 +881,15 @@ private slots:
         Ambiente e;
         frmAzioni& a = e.a();
         a.show();
-        digita(a.nome[2]->lineEdit(), QString(31, u'a'));
+        digita(trova<QComboBox>(a, "nome", 2)->lineEdit(), QString(31, u'a'));
         QCOMPARE(e.messaggi.registrati.size(), 1);
         QCOMPARE(e.messaggi.registrati[0],
                  (Messaggio{QStringLiteral("Per una stampa corretta non digitare nomi di azioni più lunghi di 30 caratteri."),
                             titolocontrollo, Icona::Esclamativa}));
         QCOMPARE(e.p().nomititoli[2], QString(31, u'a'));
         // Scrolling over it does not tell it again.
-        a.VScroll1->setValue(2);
-        a.VScroll1->setValue(1);
+        trova<QScrollBar>(a, "VScroll1")->setValue(2);
+        trova<QScrollBar>(a, "VScroll1")->setValue(1);
         QCOMPARE(e.messaggi.registrati.size(), 1);
     }
 
@@ -922,7 +923,7 @@ private slots:
         e.p().prezzititoli[1] = QStringLiteral("1.5");
 
         // The charts button opens the charts only after a passed check...
-        a.avanti->click();
+        trova<QPushButton>(a, "avanti")->click();
         QCOMPARE(grafici.count(), 1);
         QCOMPARE(a.esitocontrollo, 0);
         // ... the data check says so and opens nothing.
@@ -935,7 +936,7 @@ private slots:
         QCOMPARE(a.solocontrollo, 0);
         // A failing charts button opens nothing.
         e.p().prezzititoli[1] = QStringLiteral("zero");
-        a.avanti->click();
+        trova<QPushButton>(a, "avanti")->click();
         QCOMPARE(grafici.count(), 1);
     }
 
@@ -952,10 +953,10 @@ private slots:
         }
         frmAzioni& a = e.a();
         a.findChild<QAction*>(QStringLiteral("ordinamentoazioni"))->trigger();
-        QCOMPARE(a.nome[1]->currentText(), QStringLiteral("Aem"));
-        QCOMPARE(a.nome[3]->currentText(), QStringLiteral("Fiat"));
-        QCOMPARE(a.na[3]->text(), QStringLiteral("1"));
-        QCOMPARE(a.valore[1][1]->text(), QStringLiteral("q2"));
+        QCOMPARE(trova<QComboBox>(a, "nome", 1)->currentText(), QStringLiteral("Aem"));
+        QCOMPARE(trova<QComboBox>(a, "nome", 3)->currentText(), QStringLiteral("Fiat"));
+        QCOMPARE(trova<QLineEdit>(a, "na", 3)->text(), QStringLiteral("1"));
+        QCOMPARE(trova<QLineEdit>(a, "valore", 1, 1)->text(), QStringLiteral("q2"));
         // The check ran first and passed: with no flag set it says nothing.
         QVERIFY(e.messaggi.registrati.isEmpty());
         QCOMPARE(e.p().numerotitoli, 3);
@@ -964,9 +965,9 @@ private slots:
         e.p().datequotazioni[2] = QStringLiteral("01/02/98");
         e.p().quotazioni(2, 1) = QStringLiteral("feb");
         a.pulsante[15]->trigger();
-        QCOMPARE(a.giorno[1]->text(), QStringLiteral("01/02/98"));
-        QCOMPARE(a.valore[1][1]->text(), QStringLiteral("feb"));
-        QCOMPARE(a.valore[2][1]->text(), QStringLiteral("q2"));
+        QCOMPARE(trova<QLineEdit>(a, "giorno", 1)->text(), QStringLiteral("01/02/98"));
+        QCOMPARE(trova<QLineEdit>(a, "valore", 1, 1)->text(), QStringLiteral("feb"));
+        QCOMPARE(trova<QLineEdit>(a, "valore", 2, 1)->text(), QStringLiteral("q2"));
     }
 
     void archivio_salvaapriaelimina()
@@ -977,15 +978,15 @@ private slots:
         const QString filtrosalva = QStringLiteral("File Velno-azioni- | Velno-azioni-*");
         Ambiente e;
         frmAzioni& a = e.a();
-        a.nome[1]->setEditText(QStringLiteral("Fiat"));
-        a.dataacquisto[1]->setText(QStringLiteral("04/01/99"));
-        a.na[1]->setText(QStringLiteral("10"));
-        a.prezzo[1]->setText(QStringLiteral("10"));
+        trova<QComboBox>(a, "nome", 1)->setEditText(QStringLiteral("Fiat"));
+        trova<QLineEdit>(a, "dataacquisto", 1)->setText(QStringLiteral("04/01/99"));
+        trova<QLineEdit>(a, "na", 1)->setText(QStringLiteral("10"));
+        trova<QLineEdit>(a, "prezzo", 1)->setText(QStringLiteral("10"));
         for (int j = 1; j <= 3; ++j) {
-            a.giorno[j]->setText(QStringLiteral("0%1/02/99").arg(j));
-            a.valore[j][1]->setText(QStringLiteral("1%1").arg(j));
+            trova<QLineEdit>(a, "giorno", j)->setText(QStringLiteral("0%1/02/99").arg(j));
+            trova<QLineEdit>(a, "valore", j, 1)->setText(QStringLiteral("1%1").arg(j));
         }
-        a.strategia->setPlainText(QStringLiteral("tenere, per ora"));
+        trova<CasellaTesto>(a, "strategia")->setPlainText(QStringLiteral("tenere, per ora"));
         e.p().notepiano[5] = QStringLiteral("maggio");
 
         // Save asks for a name the first time...
@@ -1012,25 +1013,25 @@ private slots:
         // Open into a fresh window state.
         Ambiente f;
         frmAzioni& b = f.a();
-        b.HScroll1->setValue(20);
-        b.VScroll1->setValue(30);
+        trova<QScrollBar>(b, "HScroll1")->setValue(20);
+        trova<QScrollBar>(b, "VScroll1")->setValue(30);
         f.dialoghi.prossimofile = file;
         b.pulsante[1]->trigger();
         QCOMPARE(f.dialoghi.filechiesti.last(), (RichiestaFile{QString(), filtroapri, 2}));
         QCOMPARE(f.modulo.azioni.nomefile(), file);
         QCOMPARE(f.p().numerotitoli, 1);
         QCOMPARE(f.p().numerocolonne, 3);
-        QCOMPARE(b.strategia->toPlainText(), QStringLiteral("tenere, per ora"));
+        QCOMPARE(trova<CasellaTesto>(b, "strategia")->toPlainText(), QStringLiteral("tenere, per ora"));
         QCOMPARE(f.p().notepiano[5], QStringLiteral("maggio"));
         QCOMPARE(b.primotitolo, 1);
-        QCOMPARE(b.cmdazione[1]->text(), QStringLiteral("1"));
-        QCOMPARE(b.nome[1]->currentText(), QStringLiteral("Fiat"));
+        QCOMPARE(trova<QPushButton>(b, "cmdazione", 1)->text(), QStringLiteral("1"));
+        QCOMPARE(trova<QComboBox>(b, "nome", 1)->currentText(), QStringLiteral("Fiat"));
         QCOMPARE(b.primacolonna, 3);
-        QCOMPARE(b.Label2->text(), QStringLiteral("Quotazioni dal n. 3 al n. 7"));
-        QCOMPARE(b.giorno[1]->text(), QStringLiteral("03/02/99"));
-        QCOMPARE(b.valore[1][1]->text(), QStringLiteral("13"));
-        QVERIFY(b.giorno[2]->text().isEmpty());
-        QCOMPARE(b.totaleiniziale->text(), QStringLiteral("100,00"));
+        QCOMPARE(trova<QLabel>(b, "Label2")->text(), QStringLiteral("Quotazioni dal n. 3 al n. 7"));
+        QCOMPARE(trova<QLineEdit>(b, "giorno", 1)->text(), QStringLiteral("03/02/99"));
+        QCOMPARE(trova<QLineEdit>(b, "valore", 1, 1)->text(), QStringLiteral("13"));
+        QVERIFY(trova<QLineEdit>(b, "giorno", 2)->text().isEmpty());
+        QCOMPARE(trova<QLabel>(b, "totaleiniziale")->text(), QStringLiteral("100,00"));
 
         // Delete: no confirmation, the Portfolio stays, the name stays in use.
         f.dialoghi.prossimofile = file;
@@ -1048,7 +1049,7 @@ private slots:
         QTemporaryDir dir;
         Ambiente e;
         frmAzioni& a = e.a();
-        a.nome[1]->setEditText(QStringLiteral("Fiat"));   // no purchase date: the check fails
+        trova<QComboBox>(a, "nome", 1)->setEditText(QStringLiteral("Fiat"));   // no purchase date: the check fails
         e.dialoghi.prossimofile = dir.filePath(QStringLiteral("Velno-azioni-x"));
         a.salva_Click();
         QCOMPARE(e.messaggi.registrati.size(), 1);
@@ -1059,8 +1060,8 @@ private slots:
         QCOMPARE(e.modulo.salvataggio, 0);
 
         // A target that cannot be written is told, naming it.
-        a.dataacquisto[1]->setText(QStringLiteral("04/01/99"));
-        a.prezzo[1]->setText(QStringLiteral("1"));
+        trova<QLineEdit>(a, "dataacquisto", 1)->setText(QStringLiteral("04/01/99"));
+        trova<QLineEdit>(a, "prezzo", 1)->setText(QStringLiteral("1"));
         const QString cartella = dir.filePath(QStringLiteral("Velno-azioni-cartella"));
         QVERIFY(QDir().mkdir(cartella));
         e.dialoghi.prossimofile = cartella;
@@ -1094,9 +1095,9 @@ private slots:
         }
         Ambiente e;
         frmAzioni& a = e.a();
-        a.nome[1]->setEditText(QStringLiteral("Non salvato"));
-        a.valore[2][1]->setText(QStringLiteral("7"));
-        a.strategia->setPlainText(QStringLiteral("appunti"));
+        trova<QComboBox>(a, "nome", 1)->setEditText(QStringLiteral("Non salvato"));
+        trova<QLineEdit>(a, "valore", 2, 1)->setText(QStringLiteral("7"));
+        trova<CasellaTesto>(a, "strategia")->setPlainText(QStringLiteral("appunti"));
         e.p().notetitoli[1] = QStringLiteral("nota");
         e.modulo.azioni.impostanomefile(QStringLiteral("Velno-azioni-prima"));
         e.dialoghi.prossimofile = annulla ? QString() : file;
@@ -1105,7 +1106,7 @@ private slots:
         QCOMPARE(e.p().quotazioni(2, 1), QStringLiteral("7"));
         QCOMPARE(e.p().notetitoli[1], QStringLiteral("nota"));
         QCOMPARE(e.p().strategia, QStringLiteral("appunti"));
-        QCOMPARE(a.nome[1]->currentText(), QStringLiteral("Non salvato"));
+        QCOMPARE(trova<QComboBox>(a, "nome", 1)->currentText(), QStringLiteral("Non salvato"));
         QCOMPARE(e.modulo.azioni.nomefile(), QStringLiteral("Velno-azioni-prima"));
         if (annulla) {
             QVERIFY(e.messaggi.registrati.isEmpty());
@@ -1138,7 +1139,7 @@ private slots:
     {
         Ambiente e;
         frmAzioni& a = e.a();
-        a.cmdazione[4]->click();
+        trova<QPushButton>(a, "cmdazione", 4)->click();
         // Refused, the card is neither shown nor moved to the row.
         QVERIFY(!e.finestre.caricata<singola>());
         QCOMPARE(e.messaggi.registrati.last(),

@@ -6,6 +6,7 @@
 #include "shell/frmdocumento.h"
 #include "documenti/modulovelno.h"
 #include "shell/finestre.h"
+#include "controlli.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
@@ -274,12 +275,12 @@ private slots:
         Finestre finestre(modulo, messaggi, dialoghi);
         modulo.azioni.dati() = tretitoli();
         frmAzioni& a = finestre.azioni();
-        a.HScroll1->setValue(3);   // columns 3..7
-        a.VScroll1->setValue(3);   // where the print puts the grid: its redraw changes no box
-        a.saldo[1]->click();
-        const QString vecchio = a.guadagno[1]->text();
-        a.saldo[2]->click();
-        QVERIFY(a.guadagno[1]->isHidden() && !vecchio.isEmpty());
+        trova<QScrollBar>(a, "HScroll1")->setValue(3);   // columns 3..7
+        trova<QScrollBar>(a, "VScroll1")->setValue(3);   // where the print puts the grid: its redraw changes no box
+        trova<QPushButton>(a, "saldo", 1)->click();
+        const QString vecchio = trova<QLabel>(a, "guadagno", 1)->text();
+        trova<QPushButton>(a, "saldo", 2)->click();
+        QVERIFY(trova<QLabel>(a, "guadagno", 1)->isHidden() && !vecchio.isEmpty());
         a.findChild<QAction*>(QStringLiteral("solodati"))->trigger();
         QCOMPARE(finestre.documenti().size(), 1);
         QTextTable* t = nullptr;
@@ -330,7 +331,7 @@ private slots:
         modulo.azioni.dati().numerotitoli = 30;
         a.aggiornatitoli();
         a.findChild<QAction*>(QStringLiteral("solodati"))->trigger();
-        QCOMPARE(a.VScroll1->value(), 30);
+        QCOMPARE(trova<QScrollBar>(a, "VScroll1")->value(), 30);
         QCOMPARE(finestre.documenti().size(), 1);
         frmDocumento* w = finestre.documenti()[0];
         QVERIFY(w->isVisible());
@@ -339,8 +340,8 @@ private slots:
         // The window shows the report once the print is over (it is laid out then, once).
         QTRY_COMPARE(w->testo->document(), w->documento());
         QVERIFY(w->testo->toPlainText().contains(QStringLiteral("T30")));
-        QVERIFY(testo.contains(a.totaleiniziale->text()));
-        QCOMPARE(a.totaleiniziale->text(), QStringLiteral("21.750.147,00"));   // 1500 x 14500 + 10 x 12 + 27 x 1
+        QVERIFY(testo.contains(trova<QLabel>(a, "totaleiniziale")->text()));
+        QCOMPARE(trova<QLabel>(a, "totaleiniziale")->text(), QStringLiteral("21.750.147,00"));   // 1500 x 14500 + 10 x 12 + 27 x 1
 
         // Saving from the document window, and a folder that refuses it.
         QTemporaryDir dir;

@@ -8,6 +8,7 @@
 #include "documenti/modulovelno.h"
 #include "shell/finestre.h"
 #include "shell/immagini.h"
+#include "controlli.h"
 
 #include <QAction>
 #include <QLabel>
@@ -37,7 +38,7 @@ struct Ambiente : AmbienteFinestre {
 
 QStringList riga(classifica& c, int i)
 {
-    return {c.numero[i]->text(), c.Label1[i]->text(), c.Label2[i]->text()};
+    return {trova<QLabel>(c, "numero", i)->text(), trova<QLabel>(c, "Label1", i)->text(), trova<QLabel>(c, "Label2", i)->text()};
 }
 } // namespace
 
@@ -54,7 +55,7 @@ private slots:
         QCOMPARE(didascalietroncate(&c), QStringList());
         c.resize(400, 300);   // captions would be cut below the design size
         QCOMPARE(c.size(), QSize(640, 455));
-        QCOMPARE(c.passo->text(),
+        QCOMPARE(trova<QLabel>(c, "passo")->text(),
                  QStringLiteral("cliccare sulle singole barre di scorrimento per visualizzare i dati successivi"));
         for (int i = 1; i <= 15; ++i)
             QCOMPARE(riga(c, i), (QStringList{"", "", ""}));
@@ -66,7 +67,7 @@ private slots:
         Ambiente e;
         e.riempi({{"10", "12"}, {"8", "6"}, {"7"}}, 2);
         classifica& c = e.c();
-        c.HScroll1->setValue(2);
+        trova<QScrollBar>(c, "HScroll1")->setValue(2);
         QCOMPARE(riga(c, 1), (QStringList{"1", "A", "20"}));
         QCOMPARE(riga(c, 2), (QStringList{"2", "C", "0"}));
         QCOMPARE(riga(c, 3), (QStringList{"3", "B", "-25"}));
@@ -74,11 +75,11 @@ private slots:
         const QColor fondi[] = {QColor(0, 128, 0), QColor(255, 255, 0), QColor(255, 0, 0), QColor(255, 255, 0)};
         const QColor testi[] = {QColor(255, 255, 0), Qt::black, QColor(255, 255, 0), Qt::black};
         for (int i = 1; i <= 4; ++i) {
-            QCOMPARE(c.Label2[i]->palette().color(QPalette::Window), fondi[i - 1]);
-            QCOMPARE(c.Label2[i]->palette().color(QPalette::WindowText), testi[i - 1]);
+            QCOMPARE(trova<QLabel>(c, "Label2", i)->palette().color(QPalette::Window), fondi[i - 1]);
+            QCOMPARE(trova<QLabel>(c, "Label2", i)->palette().color(QPalette::WindowText), testi[i - 1]);
         }
-        QCOMPARE(c.Label4->text(), QStringLiteral("incrementi dal giorno 01/02/99 al giorno 02/02/99"));
-        QCOMPARE(c.Label6->text(), QStringLiteral("quotazione finale n. 2 del giorno 02/02/99"));
+        QCOMPARE(trova<QLabel>(c, "Label4")->text(), QStringLiteral("incrementi dal giorno 01/02/99 al giorno 02/02/99"));
+        QCOMPARE(trova<QLabel>(c, "Label6")->text(), QStringLiteral("quotazione finale n. 2 del giorno 02/02/99"));
     }
 
     // The ranking on screen follows the Portfolio: a sort ranks the same holdings again, a
@@ -89,15 +90,15 @@ private slots:
         e.riempi({{"10", "12"}, {"8", "6"}, {"7"}}, 2);
         e.p().nomititoli[1] = QStringLiteral("Z");
         classifica& c = e.c();
-        c.HScroll1->setValue(2);
+        trova<QScrollBar>(c, "HScroll1")->setValue(2);
         QCOMPARE(riga(c, 1), (QStringList{"1", "Z", "20"}));
         e.modulo.azioni.ordinaperazioni();
         QCOMPARE(riga(c, 1), (QStringList{"1", "Z", "20"}));
         QCOMPARE(riga(c, 3), (QStringList{"3", "B", "-25"}));
         e.modulo.azioni.svuota();
         for (int i = 1; i <= 3; ++i)
-            QVERIFY2(c.Label1[i]->text().isEmpty() && c.Label2[i]->text().isEmpty(), qPrintable(riga(c, i).join(u' ')));
-        QVERIFY(c.Label4->text().isEmpty());
+            QVERIFY2(trova<QLabel>(c, "Label1", i)->text().isEmpty() && trova<QLabel>(c, "Label2", i)->text().isEmpty(), qPrintable(riga(c, i).join(u' ')));
+        QVERIFY(trova<QLabel>(c, "Label4")->text().isEmpty());
         QVERIFY(e.messaggi.registrati.isEmpty());
     }
 
@@ -108,11 +109,11 @@ private slots:
         e.p().datequotazioni[2] = QStringLiteral("15/12/98");
         e.p().datequotazioni[4] = QStringLiteral("05/01/99");
         classifica& c = e.c();
-        c.VScroll2->setValue(2);   // no final yet: it becomes column 3
+        trova<QScrollBar>(c, "VScroll2")->setValue(2);   // no final yet: it becomes column 3
         QCOMPARE(c.stato.quotazionefinale, 3);
-        c.VScroll3->setValue(4);
-        QCOMPARE(c.Label2[1]->text(), QStringLiteral("6,49"));
-        QCOMPARE(c.Label4->text(), QStringLiteral("incrementi dal giorno 15/12/98 al giorno 05/01/99"));
+        trova<QScrollBar>(c, "VScroll3")->setValue(4);
+        QCOMPARE(trova<QLabel>(c, "Label2", 1)->text(), QStringLiteral("6,49"));
+        QCOMPARE(trova<QLabel>(c, "Label4")->text(), QStringLiteral("incrementi dal giorno 15/12/98 al giorno 05/01/99"));
     }
 
     void barraorizzontale_dallelireaglieuro_data()
@@ -135,8 +136,8 @@ private slots:
         e.p().datequotazioni[6] = prima;
         e.p().datequotazioni[7] = data;
         classifica& c = e.c();
-        c.HScroll1->setValue(7);
-        QCOMPARE(c.Label2[1]->text(), atteso);
+        trova<QScrollBar>(c, "HScroll1")->setValue(7);
+        QCOMPARE(trova<QLabel>(c, "Label2", 1)->text(), atteso);
     }
 
     void finalesceltaperprima()
@@ -144,10 +145,10 @@ private slots:
         Ambiente e;
         e.riempi({{"1", "2", "3", "4", "5"}}, 5);
         classifica& c = e.c();
-        c.VScroll3->setValue(5);
+        trova<QScrollBar>(c, "VScroll3")->setValue(5);
         QCOMPARE(c.stato.quotazioneiniziale, 4);
-        QCOMPARE(c.Label4->text(), QStringLiteral("incrementi dal giorno 04/02/99 al giorno 05/02/99"));
-        QCOMPARE(c.Label2[1]->text(), QStringLiteral("25"));
+        QCOMPARE(trova<QLabel>(c, "Label4")->text(), QStringLiteral("incrementi dal giorno 04/02/99 al giorno 05/02/99"));
+        QCOMPARE(trova<QLabel>(c, "Label2", 1)->text(), QStringLiteral("25"));
     }
 
     void correzionidellescelte()
@@ -155,28 +156,28 @@ private slots:
         Ambiente e;
         e.riempi({{"1", "2", "3", "4", "5"}}, 5);
         classifica& c = e.c();
-        c.VScroll3->setValue(4);               // initial 3, final 4
+        trova<QScrollBar>(c, "VScroll3")->setValue(4);               // initial 3, final 4
         // A chooser that puts itself right draws a ranking, and its hint no longer tells to move.
         const QString iniziale = QStringLiteral("cliccare per scegliere il giorno della quotazione iniziale");
         const QString finale = QStringLiteral("cliccare per scegliere il giorno della quotazione finale");
-        c.VScroll2->setValue(6);               // at or after the final: steps back to 3
-        QCOMPARE(c.VScroll2->value(), 3);
-        QCOMPARE(c.Label5->text(), iniziale);
-        c.VScroll3->setValue(2);               // at or before the initial: steps forward to 4
-        QCOMPARE(c.VScroll3->value(), 4);
-        QCOMPARE(c.Label7->text(), finale);
-        c.VScroll3->setValue(9);               // undated: steps back to the last dated one
-        QCOMPARE(c.VScroll3->value(), 5);
-        QCOMPARE(c.Label7->text(), finale);
-        QCOMPARE(c.Label4->text(), QStringLiteral("incrementi dal giorno 03/02/99 al giorno 05/02/99"));
+        trova<QScrollBar>(c, "VScroll2")->setValue(6);               // at or after the final: steps back to 3
+        QCOMPARE(trova<QScrollBar>(c, "VScroll2")->value(), 3);
+        QCOMPARE(trova<QLabel>(c, "Label5")->text(), iniziale);
+        trova<QScrollBar>(c, "VScroll3")->setValue(2);               // at or before the initial: steps forward to 4
+        QCOMPARE(trova<QScrollBar>(c, "VScroll3")->value(), 4);
+        QCOMPARE(trova<QLabel>(c, "Label7")->text(), finale);
+        trova<QScrollBar>(c, "VScroll3")->setValue(9);               // undated: steps back to the last dated one
+        QCOMPARE(trova<QScrollBar>(c, "VScroll3")->value(), 5);
+        QCOMPARE(trova<QLabel>(c, "Label7")->text(), finale);
+        QCOMPARE(trova<QLabel>(c, "Label4")->text(), QStringLiteral("incrementi dal giorno 03/02/99 al giorno 05/02/99"));
         // With the initial on the last dated column, a step back onto it would send the
         // chooser forward again, and back, without end: it stays, and says so.
-        c.VScroll3->setValue(4);
-        QCOMPARE(c.Label7->text(), QStringLiteral("cliccare per scegliere il giorno della quotazione finale"));
-        c.HScroll1->setValue(6);               // initial 5, final 6 undated
-        c.VScroll3->setValue(6);
-        QCOMPARE(c.VScroll3->value(), 6);
-        QCOMPARE(c.Label7->text(), QStringLiteral("andare indietro"));
+        trova<QScrollBar>(c, "VScroll3")->setValue(4);
+        QCOMPARE(trova<QLabel>(c, "Label7")->text(), QStringLiteral("cliccare per scegliere il giorno della quotazione finale"));
+        trova<QScrollBar>(c, "HScroll1")->setValue(6);               // initial 5, final 6 undated
+        trova<QScrollBar>(c, "VScroll3")->setValue(6);
+        QCOMPARE(trova<QScrollBar>(c, "VScroll3")->value(), 6);
+        QCOMPARE(trova<QLabel>(c, "Label7")->text(), QStringLiteral("andare indietro"));
     }
 
     void nondisponibile_eprimacolonna()
@@ -184,15 +185,15 @@ private slots:
         Ambiente e;
         e.riempi({{"10", "12"}, {"8", "6"}}, 2);
         classifica& c = e.c();
-        c.HScroll1->setValue(2);
-        c.HScroll1->setValue(7);
-        QCOMPARE(c.Label6->text(), QStringLiteral("quotazione finale n. 7 (non disponibile)"));
+        trova<QScrollBar>(c, "HScroll1")->setValue(2);
+        trova<QScrollBar>(c, "HScroll1")->setValue(7);
+        QCOMPARE(trova<QLabel>(c, "Label6")->text(), QStringLiteral("quotazione finale n. 7 (non disponibile)"));
         QCOMPARE(riga(c, 1), (QStringList{"1", "A", "20"}));
-        c.VScroll1->setValue(2);
-        c.VScroll1->setValue(1);
+        trova<QScrollBar>(c, "VScroll1")->setValue(2);
+        trova<QScrollBar>(c, "VScroll1")->setValue(1);
         QCOMPARE(riga(c, 2), (QStringList{"2", "B", "-25"}));
         QVERIFY(e.messaggi.registrati.isEmpty());
-        c.HScroll1->setValue(1);
+        trova<QScrollBar>(c, "HScroll1")->setValue(1);
         QCOMPARE(e.messaggi.registrati.size(), 1);
         QCOMPARE(e.messaggi.registrati[0].testo, QStringLiteral("Non esistono ulteriori quotazioni da esaminare."));
         QCOMPARE(e.messaggi.registrati[0].icona, Icona::Esclamativa);
@@ -206,14 +207,14 @@ private slots:
             q << QStringList{"100", QString::number(200 - h)};   // A ranks first, T last
         e.riempi(q, 2);
         classifica& c = e.c();
-        c.HScroll1->setValue(2);
-        c.VScroll1->setValue(6);
+        trova<QScrollBar>(c, "HScroll1")->setValue(2);
+        trova<QScrollBar>(c, "VScroll1")->setValue(6);
         QCOMPARE(riga(c, 1), (QStringList{"6", "F", "94"}));
         QCOMPARE(riga(c, 15), (QStringList{"20", "T", "80"}));
-        c.VScroll1->setValue(10);
+        trova<QScrollBar>(c, "VScroll1")->setValue(10);
         QCOMPARE(riga(c, 11), (QStringList{"20", "T", "80"}));
         QCOMPARE(riga(c, 12), (QStringList{"21", "", ""}));
-        QCOMPARE(c.Label2[12]->palette().color(QPalette::Window), QColor(255, 255, 0));
+        QCOMPARE(trova<QLabel>(c, "Label2", 12)->palette().color(QPalette::Window), QColor(255, 255, 0));
     }
 
     void dallafinestraazioni()
@@ -231,8 +232,8 @@ private slots:
         a.Image2_Click();
         classifica& c = e.c();
         QVERIFY(c.isVisible());
-        QCOMPARE(c.Label6->text(), QStringLiteral("quotazione finale n. 10 del giorno 10/02/99"));
-        QCOMPARE(c.Label4->text(), QStringLiteral("incrementi dal giorno 09/02/99 al giorno 10/02/99"));
+        QCOMPARE(trova<QLabel>(c, "Label6")->text(), QStringLiteral("quotazione finale n. 10 del giorno 10/02/99"));
+        QCOMPARE(trova<QLabel>(c, "Label4")->text(), QStringLiteral("incrementi dal giorno 09/02/99 al giorno 10/02/99"));
         QCOMPARE(riga(c, 1), (QStringList{"1", "A", "11,11"}));
         QCOMPARE(riga(c, 2), (QStringList{"2", "B", "-50"}));
 
@@ -240,7 +241,7 @@ private slots:
         c.hide();
         a.findChild<QAction*>(QStringLiteral("fin3"))->trigger();
         QVERIFY(c.isVisible());
-        QCOMPARE(c.Label6->text(), QStringLiteral("quotazione finale n. 10 del giorno 10/02/99"));
+        QCOMPARE(trova<QLabel>(c, "Label6")->text(), QStringLiteral("quotazione finale n. 10 del giorno 10/02/99"));
     }
 
     void stampa_eaiuto()
@@ -248,14 +249,14 @@ private slots:
         Ambiente e;
         e.riempi({{"10", "12"}, {"8", "6"}}, 2);
         classifica& c = e.c();
-        c.HScroll1->setValue(2);
-        c.stampa->click();
-        QCOMPARE(c.passo->text(), QStringLiteral("ho visualizzato i dati su WORD"));
+        trova<QScrollBar>(c, "HScroll1")->setValue(2);
+        trova<QPushButton>(c, "stampa")->click();
+        QCOMPARE(trova<QLabel>(c, "passo")->text(), QStringLiteral("ho visualizzato i dati su WORD"));
         QCOMPARE(e.finestre.documenti().size(), 1);
         QVERIFY(e.finestre.documenti().constFirst()->documento()->toPlainText().contains(
             QStringLiteral("Classifica dei titoli (incrementi dal giorno 01/02/99 al giorno 02/02/99)")));
 
-        c.aiuto->click();
+        trova<QPushButton>(c, "aiuto")->click();
         QCOMPARE(e.messaggi.registrati.size(), 1);
         QCOMPARE(e.messaggi.registrati[0].titolo, QStringLiteral("Velno: aiuto"));
         QCOMPARE(e.messaggi.registrati[0].testo.count(u'\r'), 3);

@@ -26,6 +26,7 @@
 #include "shell/filedistribuiti.h"
 #include "shell/finestre.h"
 #include "shell/frmsplash.h"
+#include "controlli.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
@@ -469,25 +470,25 @@ QString differenzagriglia(frmAzioni& a, const Portfolio& p)
         return QStringLiteral("la griglia è fuori dalle tabelle: riga %1, colonna %2").arg(primo).arg(prima);
     for (int i = 1; i <= 10; ++i) {
         const int n = primo + i - 1;
-        if (a.cmdazione[i]->text() != QString::number(n))
-            return QStringLiteral("la riga %1 è numerata %2 ma mostra il titolo %3").arg(i).arg(a.cmdazione[i]->text()).arg(n);
+        if (trova<QPushButton>(a, "cmdazione", i)->text() != QString::number(n))
+            return QStringLiteral("la riga %1 è numerata %2 ma mostra il titolo %3").arg(i).arg(trova<QPushButton>(a, "cmdazione", i)->text()).arg(n);
         const QString riga = QStringLiteral("titolo %1 ").arg(n);
-        if (a.nome[i]->currentText() != p.nomititoli[n])
-            return diversa(riga + QStringLiteral("nome"), a.nome[i]->currentText(), p.nomititoli[n]);
-        if (a.na[i]->text() != p.quantitatitoli[n])
-            return diversa(riga + QStringLiteral("quantità"), a.na[i]->text(), p.quantitatitoli[n]);
-        if (a.prezzo[i]->text() != p.prezzititoli[n])
-            return diversa(riga + QStringLiteral("prezzo"), a.prezzo[i]->text(), p.prezzititoli[n]);
-        if (a.dataacquisto[i]->text() != p.dateacquisto[n])
-            return diversa(riga + QStringLiteral("data d'acquisto"), a.dataacquisto[i]->text(), p.dateacquisto[n]);
+        if (trova<QComboBox>(a, "nome", i)->currentText() != p.nomititoli[n])
+            return diversa(riga + QStringLiteral("nome"), trova<QComboBox>(a, "nome", i)->currentText(), p.nomititoli[n]);
+        if (trova<QLineEdit>(a, "na", i)->text() != p.quantitatitoli[n])
+            return diversa(riga + QStringLiteral("quantità"), trova<QLineEdit>(a, "na", i)->text(), p.quantitatitoli[n]);
+        if (trova<QLineEdit>(a, "prezzo", i)->text() != p.prezzititoli[n])
+            return diversa(riga + QStringLiteral("prezzo"), trova<QLineEdit>(a, "prezzo", i)->text(), p.prezzititoli[n]);
+        if (trova<QLineEdit>(a, "dataacquisto", i)->text() != p.dateacquisto[n])
+            return diversa(riga + QStringLiteral("data d'acquisto"), trova<QLineEdit>(a, "dataacquisto", i)->text(), p.dateacquisto[n]);
         for (int K = 1; K <= 5; ++K)
-            if (a.valore[K][i]->text() != p.quotazioni(prima + K - 1, n))
-                return diversa(riga + QStringLiteral("quotazione %1").arg(prima + K - 1), a.valore[K][i]->text(),
+            if (trova<QLineEdit>(a, "valore", K, i)->text() != p.quotazioni(prima + K - 1, n))
+                return diversa(riga + QStringLiteral("quotazione %1").arg(prima + K - 1), trova<QLineEdit>(a, "valore", K, i)->text(),
                                p.quotazioni(prima + K - 1, n));
     }
     for (int j = 1; j <= 5; ++j)
-        if (a.giorno[j]->text() != p.datequotazioni[prima + j - 1])
-            return diversa(QStringLiteral("data della colonna %1").arg(prima + j - 1), a.giorno[j]->text(),
+        if (trova<QLineEdit>(a, "giorno", j)->text() != p.datequotazioni[prima + j - 1])
+            return diversa(QStringLiteral("data della colonna %1").arg(prima + j - 1), trova<QLineEdit>(a, "giorno", j)->text(),
                            p.datequotazioni[prima + j - 1]);
     return QString();
 }
@@ -517,20 +518,20 @@ QString differenzabilancio(bilancio& w, const SalesBalance& b)
         const int r = b.primariga + i - 1;
         if (!SalesBalance::rigavalida(r))
             return QStringLiteral("la riga %1 del bilancio è fuori dalle tabelle (%2)").arg(i).arg(r);
-        if (w.numero[i]->text() != QString::number(r))
-            return QStringLiteral("la riga %1 del bilancio è numerata %2 ma mostra la vendita %3").arg(i).arg(w.numero[i]->text()).arg(r);
+        if (trova<EtichettaClic>(w, "numero", i)->text() != QString::number(r))
+            return QStringLiteral("la riga %1 del bilancio è numerata %2 ma mostra la vendita %3").arg(i).arg(trova<EtichettaClic>(w, "numero", i)->text()).arg(r);
         const auto k = std::size_t(r);
         const QString riga = QStringLiteral("vendita %1 ").arg(r);
-        if (w.datavendita[i]->text() != b.datavendita[k])
-            return diversa(riga + QStringLiteral("data di vendita"), w.datavendita[i]->text(), b.datavendita[k]);
-        if (w.na[i]->text() != b.na[k])
-            return diversa(riga + QStringLiteral("azioni vendute"), w.na[i]->text(), b.na[k]);
-        if (w.prezzo[i]->text() != b.prezzo[k])
-            return diversa(riga + QStringLiteral("prezzo di vendita"), w.prezzo[i]->text(), b.prezzo[k]);
-        if (w.dataacquisto[i]->text() != b.dataacquisto[k])
-            return diversa(riga + QStringLiteral("data d'acquisto"), w.dataacquisto[i]->text(), b.dataacquisto[k]);
-        if (w.nacq[i]->text() != b.nacq[k])
-            return diversa(riga + QStringLiteral("azioni possedute"), w.nacq[i]->text(), b.nacq[k]);
+        if (trova<QLineEdit>(w, "datavendita", i)->text() != b.datavendita[k])
+            return diversa(riga + QStringLiteral("data di vendita"), trova<QLineEdit>(w, "datavendita", i)->text(), b.datavendita[k]);
+        if (trova<QLineEdit>(w, "na", i)->text() != b.na[k])
+            return diversa(riga + QStringLiteral("azioni vendute"), trova<QLineEdit>(w, "na", i)->text(), b.na[k]);
+        if (trova<QLineEdit>(w, "prezzo", i)->text() != b.prezzo[k])
+            return diversa(riga + QStringLiteral("prezzo di vendita"), trova<QLineEdit>(w, "prezzo", i)->text(), b.prezzo[k]);
+        if (trova<QLabel>(w, "dataacquisto", i)->text() != b.dataacquisto[k])
+            return diversa(riga + QStringLiteral("data d'acquisto"), trova<QLabel>(w, "dataacquisto", i)->text(), b.dataacquisto[k]);
+        if (trova<QLabel>(w, "nacq", i)->text() != b.nacq[k])
+            return diversa(riga + QStringLiteral("azioni possedute"), trova<QLabel>(w, "nacq", i)->text(), b.nacq[k]);
     }
     return QString();
 }
@@ -540,12 +541,12 @@ QString differenzaappunti(Finestre& f, const Portfolio& p)
 {
     if (f.caricata<piano>() && f.finestra<piano>().isVisible())
         for (int k = 0; k <= 12; ++k) {
-            const QString casella = f.finestra<piano>().Text1[std::size_t(k)]->toPlainText();
+            const QString casella = trova<CasellaTesto>(f.finestra<piano>(), "Text1", k)->toPlainText();
             if (comeriga(casella) != comeriga(p.notepiano[std::size_t(k)]))
                 return diversa(QStringLiteral("piano, nota %1").arg(k), casella, p.notepiano[std::size_t(k)]);
         }
     if (f.azionicaricata()) {
-        const QString casella = f.azioni().strategia->toPlainText();
+        const QString casella = trova<CasellaTesto>(f.azioni(), "strategia")->toPlainText();
         if (comeriga(casella) != comeriga(p.strategia))
             return diversa(QStringLiteral("appunti di strategia"), casella, p.strategia);
     }
@@ -557,21 +558,21 @@ QString differenzaappunti(Finestre& f, const Portfolio& p)
 QString differenzascheda(singola& s, const Portfolio& p)
 {
     // A card out of sight is filled anew whenever it is shown.
-    if (!s.isVisible() || !s.text1->isEnabled())
+    if (!s.isVisible() || !trova<CasellaTesto>(s, "text1")->isEnabled())
         return QString();   // no holding on the card
     bool ok = false;
-    const int n = s.Label1->text().mid(2).trimmed().toInt(&ok);
+    const int n = trova<QLabel>(s, "Label1")->text().mid(2).trimmed().toInt(&ok);
     if (!ok || !Portfolio::titolovalido(n))
-        return QStringLiteral("la scheda mostra le note ma il numero del titolo è \"%1\"").arg(s.Label1->text());
+        return QStringLiteral("la scheda mostra le note ma il numero del titolo è \"%1\"").arg(trova<QLabel>(s, "Label1")->text());
     auto diversa = [&](const QString& cosa, const QString& casella, const QString& tabella) {
         return ::diversa(QStringLiteral("scheda del titolo %1, %2").arg(n).arg(cosa), casella, tabella);
     };
-    if (comeriga(s.text1->toPlainText()) != comeriga(p.notetitoli[n]))
-        return diversa(QStringLiteral("appunti"), s.text1->toPlainText(), p.notetitoli[n]);
-    if (s.stac->text() != p.datestacco[n])
-        return diversa(QStringLiteral("data dello stacco"), s.stac->text(), p.datestacco[n]);
-    if (s.divid->text() != p.dividendi[n])
-        return diversa(QStringLiteral("dividendo"), s.divid->text(), p.dividendi[n]);
+    if (comeriga(trova<CasellaTesto>(s, "text1")->toPlainText()) != comeriga(p.notetitoli[n]))
+        return diversa(QStringLiteral("appunti"), trova<CasellaTesto>(s, "text1")->toPlainText(), p.notetitoli[n]);
+    if (trova<QLineEdit>(s, "stac")->text() != p.datestacco[n])
+        return diversa(QStringLiteral("data dello stacco"), trova<QLineEdit>(s, "stac")->text(), p.datestacco[n]);
+    if (trova<QLineEdit>(s, "divid")->text() != p.dividendi[n])
+        return diversa(QStringLiteral("dividendo"), trova<QLineEdit>(s, "divid")->text(), p.dividendi[n]);
     return QString();
 }
 
@@ -763,7 +764,7 @@ private:
         QCoreApplication::processEvents();
         if (QString d = differenze(); !d.isEmpty())
             return QStringLiteral("alla fine, ") + d;
-        QLineEdit* casella = a.nome[3]->lineEdit();
+        QLineEdit* casella = trova<QComboBox>(a, "nome", 3)->lineEdit();
         casella->setFocus();
         casella->selectAll();
         QTest::keyClicks(casella, QStringLiteral("Risponde"));

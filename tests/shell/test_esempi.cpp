@@ -18,6 +18,7 @@
 #include "shared/numeri.h"
 #include "shell/filedistribuiti.h"
 #include "shell/finestre.h"
+#include "controlli.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -286,25 +287,25 @@ private slots:
         dialoghi.prossimofile = QDir(cartella).filePath(azioni);
         a.apri_Click();
         QVERIFY(messaggi.registrati.isEmpty());
-        QCOMPARE(a.nome[1]->currentText(), portafoglio().nomititoli[1]);
+        QCOMPARE(trova<QComboBox>(a, "nome", 1)->currentText(), portafoglio().nomititoli[1]);
 
         bilancio& b = finestre.finestra<bilancio>();
         b.show();
         dialoghi.prossimofile = QDir(cartella).filePath(bilancioesempio);
         b.apri_Click();
-        QCOMPARE(b.anno->text(), QStringLiteral("anno 1999"));
+        QCOMPARE(trova<QLabel>(b, "anno")->text(), QStringLiteral("anno 1999"));
         b.mens_Click();
         QVERIFY2(messaggi.registrati.isEmpty(), messaggi.registrati.isEmpty() ? "" : qPrintable(messaggi.registrati[0].testo));
         mensile& m = finestre.finestra<mensile>();
         int mesi = 0;
         for (int k = 1; k <= 12; ++k)
-            mesi += !m.realizzato[std::size_t(k)]->text().isEmpty();
+            mesi += !trova<QLabel>(m, "realizzato", k)->text().isEmpty();
         QVERIFY(mesi >= 6);
-        QCOMPARE(m.percento[7]->text(), QStringLiteral("gratis"));   // only the free shares sold in July
-        QCOMPARE(m.ann[1]->text(), QStringLiteral("1995"));
-        QVERIFY(m.pagatanno[1]->text().isEmpty());
+        QCOMPARE(trova<QLabel>(m, "percento", 7)->text(), QStringLiteral("gratis"));   // only the free shares sold in July
+        QCOMPARE(trova<QLabel>(m, "ann", 1)->text(), QStringLiteral("1995"));
+        QVERIFY(trova<QLabel>(m, "pagatanno", 1)->text().isEmpty());
         for (int k = 2; k <= 5; ++k)
-            QVERIFY2(!m.pagatanno[std::size_t(k)]->text().isEmpty(), qPrintable(m.ann[std::size_t(k)]->text()));
+            QVERIFY2(!trova<QLabel>(m, "pagatanno", k)->text().isEmpty(), qPrintable(trova<QLabel>(m, "ann", k)->text()));
         // 1999 comes from the balance in memory: opening it wrote no totals file.
         QVERIFY(!QFileInfo::exists(QDir(cartella).filePath(ModuloVelno::nometotali(1999))));
     }

@@ -8,6 +8,7 @@
 #include "documenti/ripristino.h"
 #include "shell/frmsplash.h"
 #include "plan/piano.h"
+#include "controlli.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -40,11 +41,11 @@ void digita(Ambiente& e)
 {
     frmAzioni& a = e.finestre.azioni();
     a.show();
-    QTest::keyClicks(a.nome[1]->lineEdit(), QStringLiteral("Fiat"));
-    QTest::keyClicks(a.na[1], QStringLiteral("100"));
-    QTest::keyClicks(a.valore[3][2], QStringLiteral("7,5"));
+    QTest::keyClicks(trova<QComboBox>(a, "nome", 1)->lineEdit(), QStringLiteral("Fiat"));
+    QTest::keyClicks(trova<QLineEdit>(a, "na", 1), QStringLiteral("100"));
+    QTest::keyClicks(trova<QLineEdit>(a, "valore", 3, 2), QStringLiteral("7,5"));
     bilancio& b = e.finestre.mostra<bilancio>();
-    QTest::keyClicks(b.datavendita[1], QStringLiteral("12/03/99"));
+    QTest::keyClicks(trova<QLineEdit>(b, "datavendita", 1), QStringLiteral("12/03/99"));
 }
 
 QStringList testi(const QList<Messaggio>& m)
@@ -118,10 +119,10 @@ private slots:
         QCOMPARE(pf.nomititoli[1], QStringLiteral("Fiat"));
         QCOMPARE(pf.quantitatitoli[1], QStringLiteral("100"));
         QCOMPARE(pf.quotazioni(3, 2), QStringLiteral("7,5"));
-        QCOMPARE(a.nome[1]->currentText(), QStringLiteral("Fiat"));
-        QCOMPARE(a.valore[3][2]->text(), QStringLiteral("7,5"));
+        QCOMPARE(trova<QComboBox>(a, "nome", 1)->currentText(), QStringLiteral("Fiat"));
+        QCOMPARE(trova<QLineEdit>(a, "valore", 3, 2)->text(), QStringLiteral("7,5"));
         QCOMPARE(e.modulo.vendite.dati().datavendita[1], QStringLiteral("12/03/99"));
-        QCOMPARE(e.finestre.finestra<bilancio>().datavendita[1]->text(), QStringLiteral("12/03/99"));
+        QCOMPARE(trova<QLineEdit>(e.finestre.finestra<bilancio>(), "datavendita", 1)->text(), QStringLiteral("12/03/99"));
         // Still not archived: the copy stays until a save.
         QVERIFY(QFile::exists(e.finestre.ripristino()->fileportafoglio()));
     }
@@ -147,7 +148,7 @@ private slots:
             QVERIFY(!secondo.finestre.ripristino()->attivo());
             frmAzioni& a = secondo.finestre.azioni();
             a.show();
-            QTest::keyClicks(a.nome[2]->lineEdit(), QStringLiteral("Eni"));
+            QTest::keyClicks(trova<QComboBox>(a, "nome", 2)->lineEdit(), QStringLiteral("Eni"));
             QTest::qWait(100);
             secondo.messaggi.risposte.push_back(Risposta::Si);
             secondo.finestre.confermauscita();
@@ -172,12 +173,12 @@ private slots:
         orologio.start();
         bool copiato = false;
         while (orologio.elapsed() < 1500) {
-            QTest::keyClicks(a.strategia, QStringLiteral("x"));
+            QTest::keyClicks(trova<CasellaTesto>(a, "strategia"), QStringLiteral("x"));
             QTest::qWait(50);
             copiato = copiato || QFile::exists(r->fileportafoglio());
         }
         QVERIFY(copiato);
-        QTest::keyClicks(a.strategia, QStringLiteral("fine"));
+        QTest::keyClicks(trova<CasellaTesto>(a, "strategia"), QStringLiteral("fine"));
         orologio.restart();
         QVERIFY(attendi([&] {
             QFile f(r->fileportafoglio());
@@ -196,7 +197,7 @@ private slots:
         QVERIFY(!r->inattesa());
         frmAzioni& a = e.finestre.azioni();
         a.show();
-        QTest::keyClicks(a.nome[1]->lineEdit(), QStringLiteral("Eni"));
+        QTest::keyClicks(trova<QComboBox>(a, "nome", 1)->lineEdit(), QStringLiteral("Eni"));
         QVERIFY(r->inattesa());
         QVERIFY(attendi([r] { return QFile::exists(r->fileportafoglio()); }));
         QVERIFY(!r->inattesa());
@@ -205,13 +206,13 @@ private slots:
         QVERIFY(!r->inattesa());
         QCOMPARE(QFileInfo(r->fileportafoglio()).lastModified(), scritta);
 
-        e.finestre.mostra<piano>().Text1[4]->setPlainText(QStringLiteral("aprile"));
+        trova<CasellaTesto>(e.finestre.mostra<piano>(), "Text1", 4)->setPlainText(QStringLiteral("aprile"));
         QVERIFY(attendi([r] {
             QFile f(r->fileportafoglio());
             return f.open(QIODevice::ReadOnly) && f.readAll().contains("aprile");
         }));
         bilancio& b = e.finestre.mostra<bilancio>();
-        QTest::keyClicks(b.datavendita[1], QStringLiteral("12/03/99"));
+        QTest::keyClicks(trova<QLineEdit>(b, "datavendita", 1), QStringLiteral("12/03/99"));
         QVERIFY(attendi([r] { return QFile::exists(r->filebilancio()); }));
         QVERIFY(!r->inattesa());
     }
@@ -251,9 +252,9 @@ private slots:
         Ripristino* r = e.finestre.ripristino();
         QVERIFY(QDir().mkpath(r->fileportafoglio()));   // a folder where the copy goes
         e.messaggi.registrati.clear();
-        QTest::keyClicks(e.finestre.azioni().strategia, QStringLiteral("a"));
+        QTest::keyClicks(trova<CasellaTesto>(e.finestre.azioni(), "strategia"), QStringLiteral("a"));
         QVERIFY(attendi([&e] { return !e.messaggi.registrati.isEmpty(); }));
-        QTest::keyClicks(e.finestre.azioni().strategia, QStringLiteral("b"));
+        QTest::keyClicks(trova<CasellaTesto>(e.finestre.azioni(), "strategia"), QStringLiteral("b"));
         QTest::qWait(200);
         QCOMPARE(e.messaggi.registrati.size(), 1);
         QVERIFY(e.messaggi.registrati[0].testo.startsWith(QStringLiteral("Impossibile scrivere la copia di recupero")));
@@ -276,10 +277,10 @@ private slots:
         e.finestre.finestra<frmSplash>().Form_Click();
         frmAzioni& a = e.finestre.azioni();
         QVERIFY(a.isVisible());
-        QCOMPARE(a.nome[1]->currentText(), QStringLiteral("Fiat"));
-        QCOMPARE(a.na[1]->text(), QStringLiteral("100"));
-        QCOMPARE(a.valore[3][2]->text(), QStringLiteral("7,5"));
-        QCOMPARE(e.finestre.finestra<piano>().Text1[3]->toPlainText(), QStringLiteral("vendere a marzo"));
+        QCOMPARE(trova<QComboBox>(a, "nome", 1)->currentText(), QStringLiteral("Fiat"));
+        QCOMPARE(trova<QLineEdit>(a, "na", 1)->text(), QStringLiteral("100"));
+        QCOMPARE(trova<QLineEdit>(a, "valore", 3, 2)->text(), QStringLiteral("7,5"));
+        QCOMPARE(trova<CasellaTesto>(e.finestre.finestra<piano>(), "Text1", 3)->toPlainText(), QStringLiteral("vendere a marzo"));
         // Salva goes on writing to the archives in use, and a copy keeps their names.
         QCOMPARE(e.modulo.azioni.nomefile(), QStringLiteral("/percorso/Velno-azioni-casa"));
         QCOMPARE(e.modulo.vendite.nomefile(), QStringLiteral("/percorso/Velno-bilancio-casa-1999"));
@@ -296,9 +297,9 @@ private slots:
             Ambiente e(cartella.path());
             frmAzioni& a = e.finestre.azioni();
             a.show();
-            a.nome[1]->setEditText(QStringLiteral("Eni"));
-            a.dataacquisto[1]->setText(QStringLiteral("04/01/99"));
-            a.prezzo[1]->setText(QStringLiteral("6"));
+            trova<QComboBox>(a, "nome", 1)->setEditText(QStringLiteral("Eni"));
+            trova<QLineEdit>(a, "dataacquisto", 1)->setText(QStringLiteral("04/01/99"));
+            trova<QLineEdit>(a, "prezzo", 1)->setText(QStringLiteral("6"));
             Ripristino* r = e.finestre.ripristino();
             QVERIFY(attendi([r] { return QFile::exists(r->fileportafoglio()); }));
             e.dialoghi.prossimofile = QDir(utente.path()).filePath(QStringLiteral("Velno-azioni-prova"));

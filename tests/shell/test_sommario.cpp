@@ -6,6 +6,7 @@
 #include "shell/guida.h"
 #include "shell/informa.h"
 #include "shell/sommario.h"
+#include "controlli.h"
 
 #include <QFile>
 #include <QLabel>
@@ -82,7 +83,7 @@ private slots:
         Ambiente e;
         frmAzioni& a = e.finestre.azioni();
         a.show();
-        a.Command1->click();
+        trova<QPushButton>(a, "Command1")->click();
         sommario* s = &e.finestre.finestra<sommario>();
         QVERIFY(QTest::qWaitForWindowExposed(s));
         s->resize(340, 520);

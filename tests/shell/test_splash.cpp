@@ -2,6 +2,7 @@
 #include "didascalie.h"
 #include "portfolio/frmazioni.h"
 #include "shell/frmsplash.h"
+#include "controlli.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -123,12 +124,12 @@ private slots:
         QTest::mouseClick(&s, Qt::LeftButton, {}, QPoint(20, 20));
         frmAzioni& a = e.finestre.azioni();
 
-        a.cmdesci->click();   // No: nothing changes
+        trova<QPushButton>(a, "cmdesci")->click();   // No: nothing changes
         QVERIFY(a.isVisible());
         QVERIFY(s.label[2]->text().isEmpty());
 
         e.messaggi.risposte.push_back(Risposta::Si);
-        a.cmdesci->click();
+        trova<QPushButton>(a, "cmdesci")->click();
         QVERIFY(!e.finestre.azionicaricata());
         QVERIFY(e.finestre.caricata<frmSplash>());
         frmSplash& chiusura = e.finestre.finestra<frmSplash>();
