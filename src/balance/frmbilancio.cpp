@@ -67,7 +67,7 @@ bilancio::bilancio(Finestre& finestre)
     connect(&d(), &DocumentoBilancio::sostituito, this, [this] {
         mostravuoto();
         // The file is in lire.
-        valoriinlire();
+        mostravaluta(false);
         primapagina();
     });
 }
@@ -394,21 +394,15 @@ void bilancio::datavendita_LostFocus(int i)
         mostraanno(*a);
 }
 
-void bilancio::na_LostFocus(int i)
-{
-    if (!na[i]->isModified())
-        return;
-    na[i]->setModified(false);
-    if (auto m = controllocifra(na[i]->text(), true, i, m_modulo.titolocontrollo))
-        mostra(*m);
-}
+void bilancio::na_LostFocus(int i) { controllacifra(na[i], true, i); }
+void bilancio::prezzo_LostFocus(int i) { controllacifra(prezzo[i], false, i); }
 
-void bilancio::prezzo_LostFocus(int i)
+void bilancio::controllacifra(QLineEdit* casella, bool quantita, int i)
 {
-    if (!prezzo[i]->isModified())
-        return;
-    prezzo[i]->setModified(false);
-    if (auto m = controllocifra(prezzo[i]->text(), false, i, m_modulo.titolocontrollo))
+    if (!casella->isModified())
+        return;   // checked already, or not typed
+    casella->setModified(false);
+    if (auto m = controllocifra(casella->text(), quantita, i, m_modulo.titolocontrollo))
         mostra(*m);
 }
 
@@ -507,34 +501,27 @@ void bilancio::scrivitotali(const TotaliBilancio& t)
 
 // ---- Currency ------------------------------------------------------------------------
 
-void bilancio::cmdeuro_Click()
+void bilancio::cmdeuro_Click() { valuta(true); }
+void bilancio::cmdlira_Click() { valuta(false); }
+
+void bilancio::valuta(bool euro)
 {
     // Never twice in the same direction: the prices would be divided again.
-    if (ineuro())
+    if (ineuro() == euro)
         return;
-    cmdeuro->setEnabled(false);
-    cmdlira->setEnabled(true);
-    valori->setText(ineuro_);
-    d().inEuro();
+    mostravaluta(euro);
+    if (euro)
+        d().inEuro();
+    else
+        d().inLire();
     primapagina();
 }
 
-void bilancio::cmdlira_Click()
+void bilancio::mostravaluta(bool euro)
 {
-    if (!ineuro())
-        return;
-    cmdlira->setEnabled(false);
-    cmdeuro->setEnabled(true);
-    valori->setText(inlire);
-    d().inLire();
-    primapagina();
-}
-
-void bilancio::valoriinlire()
-{
-    valori->setText(inlire);
-    cmdlira->setEnabled(false);
-    cmdeuro->setEnabled(true);
+    (euro ? cmdeuro : cmdlira)->setEnabled(false);
+    (euro ? cmdlira : cmdeuro)->setEnabled(true);
+    valori->setText(euro ? ineuro_ : inlire);
 }
 
 // ---- Monthly balance -----------------------------------------------------------------
@@ -565,7 +552,7 @@ void bilancio::apri_Click()
     archivio().apri();
 }
 
-bool bilancio::scrivibilancio()
+bool bilancio::scrivibilancio(const QString& titolo)
 {
     if (ineuro())
         cmdlira_Click();
@@ -589,22 +576,17 @@ bool bilancio::scrivibilancio()
         mostra(*m);
         return false;
     }
-    if (!archivio().scrivi(m_titolodialogo))
+    if (!archivio().scrivi(titolo))
         return false;
     scrivitotali(calcolatotali(b()));
     return true;
 }
 
-void bilancio::salva_Click()
-{
-    m_titolodialogo = QStringLiteral("Salva file");
-    scrivibilancio();
-}
+void bilancio::salva_Click() { scrivibilancio(QStringLiteral("Salva file")); }
 
 void bilancio::salvanome_Click()
 {
-    m_titolodialogo = QStringLiteral("Salva file con nome");
-    archivio().salvaconnome([this] { return scrivibilancio(); });
+    archivio().salvaconnome([this] { return scrivibilancio(QStringLiteral("Salva file con nome")); });
 }
 
 void bilancio::eliminare_click() { archivio().elimina(); }

@@ -110,15 +110,20 @@ private:
     // The year's totals file and the yearly totals in memory, after a save.
     void scrivitotali(const TotaliBilancio& t);
     void scorri(int passo);
-    void valoriinlire();
+    // The figure typed in line i's box, checked once it is left.
+    void controllacifra(QLineEdit* casella, bool quantita, int i);
+    // The rows switched to euro or back, and shown from the first page.
+    void valuta(bool euro);
+    // The caption and the two buttons of the currency shown.
+    void mostravaluta(bool euro);
     // The lines, the year and the totals of an empty balance.
     void mostravuoto();
     // The balance's year, on screen and in the document.
     void mostraanno(int anno);
     DocumentoBilancio& d();
     Archiviazione<DocumentoBilancio> archivio();
-    bool scrivibilancio();
+    // The check, then the archive written (its name asked with `titolo` when it has none).
+    bool scrivibilancio(const QString& titolo);
 
     bool m_riempimento = false;
-    QString m_titolodialogo;
 };

@@ -7,7 +7,6 @@
 #include <algorithm>
 
 namespace {
-const QString gotico = QStringLiteral("Century Gothic");
 
 // A number of the balance in the given format; empty stays empty, a text that is no
 // number is printed as it is.
@@ -26,13 +25,8 @@ void stampabilancio(Documento& d, const SalesBalance& b, const StampaBilancio& s
     const QStringView importi = lire ? u"##,##0" : u"##,##0.00";
     const QStringView quantita = u"##,##0";
 
-    iniziostampa(d, s.nomeprogramma.toUpper(), u'(' + s.descrizione + QStringLiteral(")\r\r"));
-    d.carattere(gotico, 12);
-    d.scrivi(QStringLiteral("Bilancio annuale (") + s.anno + QStringLiteral(" - ") + s.valori + u')');
-
-    d.aggiungiparagrafo(d.finedocumento());
-    const int t1 = d.aggiungitabella(d.finedocumento(), n + 2, 10);
-    d.dimensionetabella(t1, 8);
+    const int t1 = iniziotabella(d, s.nomeprogramma, s.descrizione,
+                                 QStringLiteral("Bilancio annuale (") + s.anno + QStringLiteral(" - ") + s.valori + u')', n + 2, 10, 8);
     const QString intestazioni[] = {QStringLiteral("titolo"),  QStringLiteral("acquisto"), QStringLiteral("numero"),
                                     QStringLiteral("prezzo"),  QStringLiteral("vendita"),  QStringLiteral("numero"),
                                     QStringLiteral("prezzo"),  QStringLiteral("pagato"),   QStringLiteral("guadagno"),

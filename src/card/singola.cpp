@@ -95,24 +95,6 @@ void singola::costruiscicontrolli()
     VScroll1->setTracking(false);
     VScroll1->setToolTip(QStringLiteral("titolo precedente o successivo"));
 
-    // Fixed data of the purchase.
-    const struct {
-        int indice;
-        const char* testo;
-        QLabel** valore;
-        const char* nome;
-        int y;
-    } acquisto[] = {
-        {8, "data d'acquisto", &datacq, "datacq", 36},
-        {7, "quantità", &quant, "quant", 56},
-        {6, "prezzo d'acquisto", &prez, "prez", 76},
-    };
-    for (const auto& r : acquisto) {
-        lbl[std::size_t(r.indice)] = etichetta(a, QStringLiteral("lbl_%1").arg(r.indice), QString::fromUtf8(r.testo),
-                                                xvoce, r.y, lvoce, altriga);
-        *r.valore = figura(a, r.nome, xvalore, r.y, lvalore);
-    }
-
     moneta = etichetta(a, QStringLiteral("moneta"), QStringLiteral("moneta di riferimento: EURO"), xvoce, 100, 300, altriga);
     moneta->setToolTip(QStringLiteral("tipo di moneta usato nei valori visualizzati (in automatico in base alla data)"));
 
@@ -126,6 +108,7 @@ void singola::costruiscicontrolli()
     HScroll1->setTracking(false);
     HScroll1->setToolTip(QStringLiteral("quotazione precedente o successiva"));
 
+    // The purchase, then the figures at the column: caption lbl[indice] and its figure.
     const struct {
         int indice;
         const char* testo;
@@ -134,6 +117,9 @@ void singola::costruiscicontrolli()
         int y;
         const char* suggerimento;
     } cifre[] = {
+        {8, "data d'acquisto", &datacq, "datacq", 36, nullptr},
+        {7, "quantità", &quant, "quant", 56, nullptr},
+        {6, "prezzo d'acquisto", &prez, "prez", 76, nullptr},
         {5, "quotazione aggiornata", &agg, "agg", 146, "quotazione registrata alla data visualizzata"},
         {2, "totale valore investito", &valin, "valin", 168, nullptr},
         {3, "totale valore attuale", &tot, "tot", 188, nullptr},

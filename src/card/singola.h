@@ -22,8 +22,7 @@ public:
 
     int saltascroll = 0;
     // The holding and quotation column the card shows.
-    int titoloscheda = 1;
-    int colonnascheda = 1;
+    int titoloscheda = 1, colonnascheda = 1;
     int quotazionemancante = 0;
 
     // Fills every figure for the card state's holding and column.

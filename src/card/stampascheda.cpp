@@ -20,14 +20,8 @@ const std::array<QString, 14> vocischeda = {
 
 void stampascheda(Documento& d, const StampaScheda& s)
 {
-    const QString gotico = QStringLiteral("Century Gothic");
-    iniziostampa(d, s.nomeprogramma.toUpper(), u'(' + s.descrizione + QStringLiteral(")\r\r"));
-    d.carattere(gotico, 12);
-    d.scrivi(QStringLiteral("Scheda del titolo: ") + s.nome + QStringLiteral(" (") + s.moneta + u')');
-
-    d.aggiungiparagrafo(d.finedocumento());
-    const int t = d.aggiungitabella(d.finedocumento(), 13, 2);
-    d.dimensionetabella(t, 10);
+    const int t = iniziotabella(d, s.nomeprogramma, s.descrizione,
+                                QStringLiteral("Scheda del titolo: ") + s.nome + QStringLiteral(" (") + s.moneta + u')', 13, 2, 10);
     for (int r = 1; r <= 13; ++r) {
         d.testocella(t, r, 1, vocischeda[std::size_t(r)]);
         d.testocella(t, r, 2, r == 1 ? QStringLiteral("valori") : s.valori[std::size_t(r)]);

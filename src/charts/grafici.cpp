@@ -37,7 +37,7 @@ grafici::grafici(Finestre& finestre)
 
     // Until a kind is chosen the chart draws lines.
     MSChart1->griglia().impostatipo(TipoGrafico::Linee);
-    MSChart1->griglia().impostatitolo(QStringLiteral("Andamento quotazioni con grafico a linee"));
+    MSChart1->griglia().impostatitolo(titolografico(TipoGrafico::Linee));
 
     adatta(QSize(larghezzaprogetto / clsResize::twip, 6825 / clsResize::twip));
     // Another archive: its line chart from its first holding and column.
@@ -183,51 +183,24 @@ void grafici::esito(const std::optional<Messaggio>& m)
 void grafici::graficoserie() { esito(m_regole->graficoserie()); }
 void grafici::graficotitolo() { esito(m_regole->graficotitolo()); }
 
-void grafici::tipografico(TipoGrafico tipo, const QString& titolo)
+void grafici::tipografico(TipoGrafico tipo)
 {
     GrigliaGrafico& g = MSChart1->griglia();
     g.impostatipo(tipo);
-    g.impostatitolo(titolo);
+    g.impostatitolo(titolografico(tipo));
     if (m_regole->modografico == 1)
         graficotitolo();
     else
         graficoserie();
 }
 
-void grafici::cmdbarre_Click()
-{
-    tipografico(TipoGrafico::Barre, QStringLiteral("Andamento quotazioni con grafico a barre"));
-}
-
-void grafici::cmdtorta_Click()
-{
-    tipografico(TipoGrafico::Torta, QStringLiteral("Patrimonio azionario (dimensioni e percentuali)"));
-}
-
-void grafici::cmdlinee_Click()
-{
-    tipografico(TipoGrafico::Linee, QStringLiteral("Andamento quotazioni con grafico a linee"));
-}
-
-void grafici::cmd3darea_Click()
-{
-    tipografico(TipoGrafico::Area3D, QStringLiteral("Andamento quotazioni con grafico ad area su 3 dimensioni"));
-}
-
-void grafici::cmdlinee3d_Click()
-{
-    tipografico(TipoGrafico::Linee3D, QStringLiteral("Andamento quotazioni con grafico a nastro su 3 dimensioni"));
-}
-
-void grafici::cmdbarre3d_Click()
-{
-    tipografico(TipoGrafico::Barre3D, QStringLiteral("Andamento quotazioni con grafico a barre su 3 dimensioni"));
-}
-
-void grafici::cmd3dstep_Click()
-{
-    tipografico(TipoGrafico::Passo3D, QStringLiteral("Andamento quotazioni con grafico a passo su 3 dimensioni"));
-}
+void grafici::cmdbarre_Click() { tipografico(TipoGrafico::Barre); }
+void grafici::cmdtorta_Click() { tipografico(TipoGrafico::Torta); }
+void grafici::cmdlinee_Click() { tipografico(TipoGrafico::Linee); }
+void grafici::cmd3darea_Click() { tipografico(TipoGrafico::Area3D); }
+void grafici::cmdlinee3d_Click() { tipografico(TipoGrafico::Linee3D); }
+void grafici::cmdbarre3d_Click() { tipografico(TipoGrafico::Barre3D); }
+void grafici::cmd3dstep_Click() { tipografico(TipoGrafico::Passo3D); }
 
 // ---- Paging ----------------------------------------------------------------------------
 

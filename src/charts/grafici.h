@@ -81,7 +81,7 @@ private:
     void costruiscicontrolli();
     void costruiscimenu();
     // Sets the kind and its title, then draws in the current mode.
-    void tipografico(TipoGrafico tipo, const QString& titolo);
+    void tipografico(TipoGrafico tipo);
     // Shows the rules' answer and brings the chart up to date.
     void esito(const std::optional<Messaggio>& m);
     void mostra(const Messaggio& m) override;

@@ -32,30 +32,34 @@ void GrigliaGrafico::dimensiona(int righe, int colonne)
     ++m_modifiche;
 }
 
-QString GrigliaGrafico::etichettariga(int r) const
+namespace {
+// Label k (1-based) of `etichette`; none outside them.
+QString etichetta(const std::vector<QString>& etichette, int k)
 {
-    return r >= 1 && r <= m_righe ? m_etichetterighe[std::size_t(r - 1)] : QString();
+    return k >= 1 && k <= int(etichette.size()) ? etichette[std::size_t(k - 1)] : QString();
 }
+bool impostaetichetta(std::vector<QString>& etichette, int k, const QString& testo)
+{
+    if (k < 1 || k > int(etichette.size()))
+        return false;
+    etichette[std::size_t(k - 1)] = testo;
+    return true;
+}
+} // namespace
+
+QString GrigliaGrafico::etichettariga(int r) const { return etichetta(m_etichetterighe, r); }
+QString GrigliaGrafico::etichettacolonna(int c) const { return etichetta(m_etichettecolonne, c); }
 
 void GrigliaGrafico::impostaetichettariga(int r, const QString& testo)
 {
-    if (r < 1 || r > m_righe)
-        return;
-    m_etichetterighe[std::size_t(r - 1)] = testo;
-    ++m_modifiche;
-}
-
-QString GrigliaGrafico::etichettacolonna(int c) const
-{
-    return c >= 1 && c <= m_colonne ? m_etichettecolonne[std::size_t(c - 1)] : QString();
+    if (impostaetichetta(m_etichetterighe, r, testo))
+        ++m_modifiche;
 }
 
 void GrigliaGrafico::impostaetichettacolonna(int c, const QString& testo)
 {
-    if (c < 1 || c > m_colonne)
-        return;
-    m_etichettecolonne[std::size_t(c - 1)] = testo;
-    ++m_modifiche;
+    if (impostaetichetta(m_etichettecolonne, c, testo))
+        ++m_modifiche;
 }
 
 std::optional<double> GrigliaGrafico::dato(int r, int c) const
@@ -163,4 +167,18 @@ QString valoreitaliano(double v)
     else if (t.endsWith(u'0'))
         t.chop(1);
     return t;
+}
+
+QString titolografico(TipoGrafico t)
+{
+    switch (t) {
+    case TipoGrafico::Barre: return QStringLiteral("Andamento quotazioni con grafico a barre");
+    case TipoGrafico::Torta: return QStringLiteral("Patrimonio azionario (dimensioni e percentuali)");
+    case TipoGrafico::Linee: return QStringLiteral("Andamento quotazioni con grafico a linee");
+    case TipoGrafico::Area3D: return QStringLiteral("Andamento quotazioni con grafico ad area su 3 dimensioni");
+    case TipoGrafico::Linee3D: return QStringLiteral("Andamento quotazioni con grafico a nastro su 3 dimensioni");
+    case TipoGrafico::Barre3D: return QStringLiteral("Andamento quotazioni con grafico a barre su 3 dimensioni");
+    case TipoGrafico::Passo3D: return QStringLiteral("Andamento quotazioni con grafico a passo su 3 dimensioni");
+    }
+    return QString();
 }

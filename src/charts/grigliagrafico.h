@@ -15,6 +15,9 @@ enum class TipoGrafico : int {
     Torta = 14,
 };
 
+// The chart's title for each kind.
+QString titolografico(TipoGrafico t);
+
 // Whether the kind is drawn by our own oblique painter (the 3-D kinds).
 bool tipo3d(TipoGrafico t);
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <QObject>
 #include <QString>
+#include <optional>
 
 // What both documents are: tables that belong to an archive (or to none yet), may hold
 // changes not yet saved, and announce what happens to them as a whole.
@@ -45,6 +46,14 @@ protected:
     {
         appartiene(file, true);
         emit salvato();
+    }
+
+    // `letto`, when the file could be read, becomes `documento`, as what `file` holds.
+    template <class D, class T> static bool apertura(D& documento, std::optional<T> letto, const QString& file)
+    {
+        if (letto)
+            documento.sostituisci(std::move(*letto), file, true);
+        return letto.has_value();
     }
 
 private:

@@ -79,20 +79,21 @@ void DocumentoAzioni::ordinaperdata()
 
 bool DocumentoAzioni::eliminatitolo(const QString& nome)
 {
-    if (!cancellatitolo(m_p, nome))
-        return false;
-    emit titolispostati();
-    cambio();
-    return true;
+    return annuncia(cancellatitolo(m_p, nome), &DocumentoAzioni::titolispostati);
 }
 
 bool DocumentoAzioni::eliminadata(const QString& data)
 {
-    if (!cancelladata(m_p, data))
-        return false;
-    emit colonnecambiate();
-    cambio();
-    return true;
+    return annuncia(cancelladata(m_p, data), &DocumentoAzioni::colonnecambiate);
+}
+
+bool DocumentoAzioni::annuncia(bool fatto, void (DocumentoAzioni::*segnale)())
+{
+    if (fatto) {
+        emit(this->*segnale)();
+        cambio();
+    }
+    return fatto;
 }
 
 void DocumentoAzioni::svuota()
@@ -134,19 +135,15 @@ EsitoImporta DocumentoAzioni::importa(const FileQuotazioni& f, const QString& da
 
 bool DocumentoAzioni::apri(const QString& file, QString* errore)
 {
-    std::optional<Portfolio> letto = apriarchivio(file, errore);
-    if (!letto)
-        return false;
-    sostituisci(std::move(*letto), file, true);
-    return true;
+    return apertura(*this, apriarchivio(file, errore), file);
 }
 
 bool DocumentoAzioni::salva(const QString& file, QString* errore)
 {
-    if (!salvaarchivio(m_p, file, errore))
-        return false;
-    salvatoin(file);
-    return true;
+    const bool scritto = salvaarchivio(m_p, file, errore);
+    if (scritto)
+        salvatoin(file);
+    return scritto;
 }
 
 void DocumentoAzioni::sostituisci(Portfolio letto, const QString& file, bool salvato)

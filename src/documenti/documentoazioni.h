@@ -64,6 +64,8 @@ signals:
                                                      // (then sostituito)
 
 private:
+    // What a change that may find nothing to do (`fatto`) announces when it did.
+    bool annuncia(bool fatto, void (DocumentoAzioni::*segnale)());
 
     Portfolio m_p;
 };

@@ -9,35 +9,26 @@ void DocumentoBilancio::modifica(const std::function<void(SalesBalance&)>& cambi
     cambio();
 }
 
-void DocumentoBilancio::inEuro()
-{
-    if (m_ineuro)
-        return;
-    m_ineuro = true;
-    m_b.fattore = cambiosingolo;
-    convertiineuro(m_b);
-    emit valutacambiata(true);
-    cambio();
-}
+void DocumentoBilancio::inEuro() { cambiavaluta(true); }
+void DocumentoBilancio::inLire() { cambiavaluta(false); }
 
-void DocumentoBilancio::inLire()
+void DocumentoBilancio::cambiavaluta(bool euro)
 {
-    if (!m_ineuro)
-        return;
-    m_ineuro = false;
+    if (m_ineuro == euro)
+        return;   // never twice the same way: the prices would be divided again
+    m_ineuro = euro;
     m_b.fattore = cambiosingolo;
-    convertiinlire(m_b);
-    emit valutacambiata(false);
+    if (euro)
+        convertiineuro(m_b);
+    else
+        convertiinlire(m_b);
+    emit valutacambiata(euro);
     cambio();
 }
 
 bool DocumentoBilancio::apri(const QString& file, QString* errore)
 {
-    std::optional<SalesBalance> letto = apribilancio(file, errore);
-    if (!letto)
-        return false;
-    sostituisci(std::move(*letto), file, true);
-    return true;
+    return apertura(*this, apribilancio(file, errore), file);
 }
 
 bool DocumentoBilancio::salva(const QString& file, QString* errore)

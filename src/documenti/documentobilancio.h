@@ -46,6 +46,8 @@ signals:
     void valutacambiata(bool euro);
 
 private:
+    void cambiavaluta(bool euro);
+
     SalesBalance m_b;
     bool m_ineuro = false;
     int m_anno = 0;

@@ -164,21 +164,15 @@ void mensile::VScroll1_Change()
     annipercento->setText(p.annipercento);
 }
 
-void mensile::lira_Click()
-{
-    valori->setText(QStringLiteral("valori in lire"));
-    m_fattore = 1.0;
-    lira->setEnabled(false);
-    cmdeuro->setEnabled(true);
-    cambiavaluta();
-}
+void mensile::lira_Click() { valuta(false); }
+void mensile::cmdeuro_Click() { valuta(true); }
 
-void mensile::cmdeuro_Click()
+void mensile::valuta(bool euro)
 {
-    valori->setText(QStringLiteral("valori in euro"));
-    m_fattore = cambiosingolo;
-    cmdeuro->setEnabled(false);
-    lira->setEnabled(true);
+    valori->setText(euro ? QStringLiteral("valori in euro") : QStringLiteral("valori in lire"));
+    m_fattore = euro ? cambiosingolo : 1.0;
+    (euro ? cmdeuro : lira)->setEnabled(false);
+    (euro ? lira : cmdeuro)->setEnabled(true);
     cambiavaluta();
 }
 

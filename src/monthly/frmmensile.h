@@ -49,6 +49,7 @@ private:
     void costruiscicontrolli();
     // The monthly sums and the years from the balance in memory; `file`: the years' files too.
     void aggiorna(bool file);
+    void valuta(bool euro);
     double fattore() const;
     bool ineuro() const;
     SommeMensili m_somme;

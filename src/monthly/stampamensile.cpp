@@ -4,7 +4,6 @@
 #include "shared/numeri.h"
 
 namespace {
-const QString gotico = QStringLiteral("Century Gothic");
 
 QString importo(double v, QStringView formato)
 {
@@ -32,13 +31,8 @@ void stampamensile(Documento& d, const SommeMensili& s, const ModuloVelno& m, co
     const bool lire = st.valori == u"valori in lire";
     const QStringView importi = lire ? u"##,##0" : u"##,##0.00";
 
-    iniziostampa(d, st.nomeprogramma.toUpper(), u'(' + st.descrizione + QStringLiteral(")\r\r"));
-    d.carattere(gotico, 12);
-    d.scrivi(QStringLiteral("Bilancio mensile (") + st.anno + QStringLiteral(" - ") + st.valori + u')');
-
-    d.aggiungiparagrafo(d.finedocumento());
-    const int t1 = d.aggiungitabella(d.finedocumento(), 14, 4);
-    d.dimensionetabella(t1, 10);
+    const int t1 = iniziotabella(d, st.nomeprogramma, st.descrizione,
+                                 QStringLiteral("Bilancio mensile (") + st.anno + QStringLiteral(" - ") + st.valori + u')', 14, 4, 10);
     double pagato = 0, guadagno = 0;
     for (int mese = 1; mese <= 12; ++mese) {
         const auto k = std::size_t(mese);

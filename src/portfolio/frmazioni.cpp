@@ -438,40 +438,20 @@ void frmAzioni::nome_Change(int i)
     m_modulo.azioni.imposta(DocumentoAzioni::Campo::Nome, n, testo);
 }
 
-void frmAzioni::na_Change(int i)
+void frmAzioni::na_Change(int i) { acquisto_Change(DocumentoAzioni::Campo::Quantita, i, na[i]); }
+void frmAzioni::prezzo_Change(int i) { acquisto_Change(DocumentoAzioni::Campo::Prezzo, i, prezzo[i]); }
+// The date decides whether the holding counts and in which currency its price is: typed
+// after the quantity and the price, as the grid's order has it, it must update the totals.
+void frmAzioni::dataacquisto_Change(int i) { acquisto_Change(DocumentoAzioni::Campo::DataAcquisto, i, dataacquisto[i]); }
+
+void frmAzioni::acquisto_Change(DocumentoAzioni::Campo campo, int i, const QLineEdit* casella)
 {
     const int n = primotitolo + i - 1;
     if (!Portfolio::titolovalido(n))
         return;
-    m_modulo.azioni.imposta(DocumentoAzioni::Campo::Quantita, n, na[i]->text());
+    m_modulo.azioni.imposta(campo, n, casella->text());
     if (m_ridisegno)
         return;   // the redraw computes once at its end
-    calcolacosto();
-    saldo_Click(ultimosaldo);
-}
-
-void frmAzioni::prezzo_Change(int i)
-{
-    const int n = primotitolo + i - 1;
-    if (!Portfolio::titolovalido(n))
-        return;
-    m_modulo.azioni.imposta(DocumentoAzioni::Campo::Prezzo, n, prezzo[i]->text());
-    if (m_ridisegno)
-        return;
-    calcolacosto();
-    saldo_Click(ultimosaldo);
-}
-
-void frmAzioni::dataacquisto_Change(int i)
-{
-    const int n = primotitolo + i - 1;
-    if (!Portfolio::titolovalido(n))
-        return;
-    m_modulo.azioni.imposta(DocumentoAzioni::Campo::DataAcquisto, n, dataacquisto[i]->text());
-    // The date decides whether the holding counts and in which currency its price is: typed
-    // after the quantity and the price, as the grid's order has it, it must update the totals.
-    if (m_ridisegno)
-        return;
     calcolacosto();
     saldo_Click(ultimosaldo);
 }
@@ -693,7 +673,7 @@ void frmAzioni::mostratabelle()
     aggiornatitoli();
 }
 
-bool frmAzioni::scriviarchivio()
+bool frmAzioni::scriviarchivio(const QString& titolo)
 {
     m_modulo.salvataggio = 1;
     const bool superato = controlloinput();
@@ -701,22 +681,17 @@ bool frmAzioni::scriviarchivio()
         m_modulo.salvataggio = 0;
         return false;
     }
-    if (!archivio().scrivi(m_titolodialogo))
+    if (!archivio().scrivi(titolo))
         return false;
     HScroll1_Change();
     return true;
 }
 
-void frmAzioni::salva_Click()
-{
-    m_titolodialogo = QStringLiteral("Salva file");
-    scriviarchivio();
-}
+void frmAzioni::salva_Click() { scriviarchivio(QStringLiteral("Salva file")); }
 
 void frmAzioni::salvanome_Click()
 {
-    m_titolodialogo = QStringLiteral("Salva file con nome");
-    archivio().salvaconnome([this] { return scriviarchivio(); });
+    archivio().salvaconnome([this] { return scriviarchivio(QStringLiteral("Salva file con nome")); });
 }
 
 void frmAzioni::eliminare_click()

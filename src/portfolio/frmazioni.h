@@ -1,5 +1,6 @@
 #pragma once
 #include "shell/casellatesto.h"
+#include "documenti/documentoazioni.h"
 #include "shell/finestravelno.h"
 
 #include <array>
@@ -26,15 +27,9 @@ public:
     ~frmAzioni() override;
 
     // Window state
-    int primotitolo = 1;
-    int primacolonna = 1;
-    int solocontrollo = 0;
-    int esitocontrollo = 0;
-    int saldorichiesto = 0;
-    int ultimosaldo = 0;
-    double costototale = 0;
-    double valoredatato = 0;
-    double investitodatato = 0;
+    int primotitolo = 1, primacolonna = 1;
+    int solocontrollo = 0, esitocontrollo = 0, saldorichiesto = 0, ultimosaldo = 0;
+    double costototale = 0, valoredatato = 0, investitodatato = 0;
 
     // Redraws
     void aggiornatitoli();
@@ -122,10 +117,13 @@ private:
 
     void costruiscicontrolli();
     void calcolacosto();
+    // A purchase field of row i typed: stored, then the totals.
+    void acquisto_Change(DocumentoAzioni::Campo campo, int i, const QLineEdit* casella);
     // Redraws the grid from the tables: `righe` fills the holding boxes, then the quotations
     // and dates follow; the edits this raises are stored but computed once by the caller.
     void ridisegna(const std::function<void()>& righe);
-    bool scriviarchivio();
+    // The check, then the archive written (its name asked with `titolo` when it has none).
+    bool scriviarchivio(const QString& titolo);
     Archiviazione<DocumentoAzioni> archivio();
     // The grid, its totals and the notes from the tables, as after an open.
     void mostratabelle();
@@ -135,7 +133,6 @@ private:
 
     bool m_ridisegno = false;
     bool m_propria = false;   // this window's handler is changing the Portfolio: it redraws
-    QString m_titolodialogo;
     int m_saldoinsospeso = 0;   // the last quotation column whose box a redraw changed
     bool m_mostrata = false;
 };

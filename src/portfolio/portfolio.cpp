@@ -80,15 +80,19 @@ void cancellatutto(Portfolio& p)
     p.numerocolonne = 0;
 }
 
+namespace {
+// The first of elements 1.. of `tabella` equal to `testo`; 0 when none is.
+template <class Tabella> int posizione(const Tabella& tabella, const QString& testo)
+{
+    const auto trovato = std::find(tabella.begin() + 1, tabella.end(), testo);
+    return trovato == tabella.end() ? 0 : int(trovato - tabella.begin());
+}
+} // namespace
+
 bool cancellatitolo(Portfolio& p, const QString& nome)
 {
     // No choice made in the dialog must not match an empty row.
-    if (nome.isEmpty())
-        return false;
-    int trovato = 0;
-    for (int i = 1; i <= Portfolio::maxtitoli && !trovato; ++i)
-        if (p.nomititoli[i] == nome)
-            trovato = i;
+    const int trovato = nome.isEmpty() ? 0 : posizione(p.nomititoli, nome);
     if (!trovato)
         return false;
     const int nuova = *std::max_element(p.identita.begin(), p.identita.end()) + 1;
@@ -116,12 +120,7 @@ bool cancellatitolo(Portfolio& p, const QString& nome)
 
 bool cancelladata(Portfolio& p, const QString& data)
 {
-    if (data.isEmpty())
-        return false;
-    int trovata = 0;
-    for (int c = 1; c <= Portfolio::maxcolonne && !trovata; ++c)
-        if (p.datequotazioni[c] == data)
-            trovata = c;
+    const int trovata = data.isEmpty() ? 0 : posizione(p.datequotazioni, data);
     if (!trovata)
         return false;
     for (int c = trovata; c < Portfolio::maxcolonne; ++c) {

@@ -49,3 +49,17 @@ inline void iniziostampa(Documento& d, const QString& titolo, const QString& sot
     d.carattere(gotico, 16);
     d.scrivi(sottotitolo);
 }
+
+// What a report of a window's figures starts with: the program's name and description, the
+// report's title in 12-point, then an empty table of `righe` x `colonne` in `punti`-point.
+inline int iniziotabella(Documento& d, const QString& programma, const QString& descrizione, const QString& titolo,
+                         int righe, int colonne, int punti)
+{
+    iniziostampa(d, programma.toUpper(), u'(' + descrizione + QStringLiteral(")\r\r"));
+    d.carattere(QStringLiteral("Century Gothic"), 12);
+    d.scrivi(titolo);
+    d.aggiungiparagrafo(d.finedocumento());
+    const int t = d.aggiungitabella(d.finedocumento(), righe, colonne);
+    d.dimensionetabella(t, punti);
+    return t;
+}

@@ -23,26 +23,20 @@ QStringList cartelledistribuite()
 
 void impostacartelledistribuite(const QStringList& cartelle) { scelte() = cartelle; }
 
-QString filedistribuito(const QString& nome)
+namespace {
+// The first of the shipped folders that holds `nome` as a file (or as a folder).
+QString distribuito(const QString& nome, bool cartella)
 {
     if (nome.isEmpty())
         return QString();
     for (const QString& c : cartelledistribuite()) {
         const QFileInfo f(QDir(c).filePath(nome));
-        if (f.isFile())
+        if (cartella ? f.isDir() : f.isFile())
             return f.absoluteFilePath();
     }
     return QString();
 }
+} // namespace
 
-QString cartelladistribuita(const QString& nome)
-{
-    if (nome.isEmpty())
-        return QString();
-    for (const QString& c : cartelledistribuite()) {
-        const QFileInfo f(QDir(c).filePath(nome));
-        if (f.isDir())
-            return f.absoluteFilePath();
-    }
-    return QString();
-}
+QString filedistribuito(const QString& nome) { return distribuito(nome, false); }
+QString cartelladistribuita(const QString& nome) { return distribuito(nome, true); }
