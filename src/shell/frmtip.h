@@ -18,13 +18,6 @@ public:
     bool LoadTips(const QString& file);
     void DisplayCurrentTip();
 
-    QLabel* Picture1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* lblTipText = nullptr;
-    QPushButton* cmdNextTip = nullptr;
-    QPushButton* cmdprecedente = nullptr;
-    QPushButton* cmdOK = nullptr;
-
     const Suggerimenti& suggerimenti() const { return m_suggerimenti; }
 
 public slots:
@@ -33,6 +26,10 @@ public slots:
     void cmdOK_Click();
 
 private:
+    // The controls: from outside the window they are found by their object names.
+    QLabel *Picture1 = nullptr, *Label1 = nullptr, *lblTipText = nullptr;
+    QPushButton *cmdNextTip = nullptr, *cmdprecedente = nullptr, *cmdOK = nullptr;
+
     Suggerimenti m_suggerimenti;
     clsResize m_resize;
 };

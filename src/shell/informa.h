@@ -17,18 +17,14 @@ public:
     // "per sistemi Linux a 64 bit ": the system this build runs on.
     static QString piattaforma();
 
-    QLabel* Image1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label6 = nullptr;
-    QPushButton* cmdOK = nullptr;
-
 public slots:
     void cmdOK_Click();
 
 private:
+    // The controls: from outside the window they are found by their object names.
+    QLabel *Image1 = nullptr, *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr,
+           *Label5 = nullptr, *Label6 = nullptr;
+    QPushButton* cmdOK = nullptr;
+
     clsResize m_resize;
 };

@@ -1,3 +1,4 @@
+#include "controlli.h"
 #include "ambienteshell.h"
 #include "didascalie.h"
 #include "shell/frmtip.h"
@@ -114,16 +115,16 @@ private slots:
         Ambiente e;
         frmTip& t = e.finestre.mostra<frmTip>();
         QCOMPARE(t.windowTitle(), QStringLiteral("Suggerimento del giorno"));
-        QCOMPARE(t.lblTipText->text(),
+        QCOMPARE(trova<QLabel>(t, "lblTipText")->text(),
                  QStringLiteral("Impossibile trovare il file SuggerimentiVelno.TXT\r\n\r\nCreare un file di testo "
                                 "denominato SuggerimentiVelno.TXT utilizzando il Blocco note e inserendo un "
                                 "suggerimento per ogni riga. Inserire il file nella stessa directory "
                                 "dell'applicazione. "));
         // Paging with no tips changes nothing and raises nothing.
-        const QString prima = t.lblTipText->text();
-        t.cmdNextTip->click();
-        t.cmdprecedente->click();
-        QCOMPARE(t.lblTipText->text(), prima);
+        const QString prima = trova<QLabel>(t, "lblTipText")->text();
+        trova<QPushButton>(t, "cmdNextTip")->click();
+        trova<QPushButton>(t, "cmdprecedente")->click();
+        QCOMPARE(trova<QLabel>(t, "lblTipText")->text(), prima);
         QVERIFY(e.messaggi.registrati.isEmpty());
         impostacartelledistribuite({});
     }
@@ -136,18 +137,18 @@ private slots:
         Ambiente e;
         frmTip* t = &e.finestre.mostra<frmTip>();
         QVERIFY(QTest::qWaitForWindowExposed(t));
-        QCOMPARE(t->lblTipText->text(), QStringLiteral("primo"));
-        QTest::mouseClick(t->cmdNextTip, Qt::LeftButton);
-        QTest::mouseClick(t->cmdNextTip, Qt::LeftButton);
-        QTest::mouseClick(t->cmdprecedente, Qt::LeftButton);
-        QCOMPARE(t->lblTipText->text(), QStringLiteral("secondo"));
-        QTest::mouseClick(t->cmdOK, Qt::LeftButton);
+        QCOMPARE(trova<QLabel>(*t, "lblTipText")->text(), QStringLiteral("primo"));
+        QTest::mouseClick(trova<QPushButton>(*t, "cmdNextTip"), Qt::LeftButton);
+        QTest::mouseClick(trova<QPushButton>(*t, "cmdNextTip"), Qt::LeftButton);
+        QTest::mouseClick(trova<QPushButton>(*t, "cmdprecedente"), Qt::LeftButton);
+        QCOMPARE(trova<QLabel>(*t, "lblTipText")->text(), QStringLiteral("secondo"));
+        QTest::mouseClick(trova<QPushButton>(*t, "cmdOK"), Qt::LeftButton);
         QVERIFY(!t->isVisible());
         frmTip* ancora = &e.finestre.mostra<frmTip>();
         QCOMPARE(ancora, t);
         QVERIFY(t->isVisible());
-        QTest::mouseClick(t->cmdNextTip, Qt::LeftButton);
-        QCOMPARE(t->lblTipText->text(), QStringLiteral("terzo"));
+        QTest::mouseClick(trova<QPushButton>(*t, "cmdNextTip"), Qt::LeftButton);
+        QCOMPARE(trova<QLabel>(*t, "lblTipText")->text(), QStringLiteral("terzo"));
         QVERIFY(didascalietroncate(t).isEmpty());
         impostacartelledistribuite({});
     }
@@ -162,10 +163,10 @@ private slots:
         const QStringList righe = QString::fromUtf8(f.readAll()).split(u'\n', Qt::SkipEmptyParts);
         QVERIFY(righe.size() >= 10);
         QCOMPARE(t.suggerimenti().quanti(), righe.size());
-        QCOMPARE(t.lblTipText->text(), righe.first());
+        QCOMPARE(trova<QLabel>(t, "lblTipText")->text(), righe.first());
         // The longest tip fits the window.
         for (const QString& r : righe) {
-            t.lblTipText->setText(r);
+            trova<QLabel>(t, "lblTipText")->setText(r);
             QVERIFY2(didascalietroncate(&t).isEmpty(), qPrintable(r));
         }
         impostacartelledistribuite({});
