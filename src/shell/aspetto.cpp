@@ -1,10 +1,8 @@
 #include "shell/aspetto.h"
 
 #include <QImage>
-#include <QLabel>
 #include <QPixmap>
 #include <QResource>
-#include <QPushButton>
 
 QFont caratterefinestra() { return QFont(QStringLiteral("Nimbus Sans"), 8); }
 
@@ -34,20 +32,4 @@ QPixmap immagineprogramma()
     const QImage immagine(reinterpret_cast<const uchar*>(pixel.constData()), lato, lato, lato * 4,
                           QImage::Format_RGBA8888);
     return QPixmap::fromImage(immagine.convertToFormat(QImage::Format_ARGB32_Premultiplied));
-}
-
-QLabel* etichettashell(QWidget* area, const QString& nomeoggetto, const QString& testo, int x, int y, int l, int a)
-{
-    auto* e = new QLabel(testo, area);
-    e->setObjectName(nomeoggetto);
-    e->setGeometry(x, y, l, a);
-    return e;
-}
-
-QPushButton* bottoneshell(QWidget* area, const QString& nomeoggetto, const QString& testo, int x, int y, int l, int a)
-{
-    auto* b = new QPushButton(testo, area);
-    b->setObjectName(nomeoggetto);
-    b->setGeometry(x, y, l, a);
-    return b;
 }

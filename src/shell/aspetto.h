@@ -20,6 +20,3 @@ QIcon iconaprogramma();
 // image-format plugins a decoder would load) stands between the start and the first frame.
 QPixmap immagineprogramma();
 
-// A label or a button placed at a design position in pixels (15 twips each).
-QLabel* etichettashell(QWidget* area, const QString& nomeoggetto, const QString& testo, int x, int y, int l, int a);
-QPushButton* bottoneshell(QWidget* area, const QString& nomeoggetto, const QString& testo, int x, int y, int l, int a);

@@ -1,5 +1,6 @@
 #include "shell/frmsplash.h"
 #include "documenti/modulovelno.h"
+#include "shell/arredo.h"
 #include "shell/aspetto.h"
 #include "shell/filedistribuiti.h"
 #include "shell/finestre.h"
@@ -56,7 +57,7 @@ frmSplash::frmSplash(Finestre& finestre)
     Image1->setGeometry(20, 54, 128, 128);
 
     auto voce = [this](int i, const QString& testo, int x, int y, int l, int a) {
-        QLabel* e = etichettashell(this, QStringLiteral("label_%1").arg(i), testo, x, y, l, a);
+        QLabel* e = etichetta(this, QStringLiteral("label_%1").arg(i), testo, QRect(x, y, l, a));
         label[std::size_t(i)] = e;
         return e;
     };

@@ -1,4 +1,5 @@
 #include "shell/frmtip.h"
+#include "shell/arredo.h"
 #include "shell/aspetto.h"
 #include "shell/filedistribuiti.h"
 #include "shell/finestre.h"
@@ -63,24 +64,24 @@ frmTip::frmTip(Finestre&)
     fondo->setPalette(bianco);
     fondo->setGeometry(12, 12, 396, 182);
 
-    Picture1 = etichettashell(this, QStringLiteral("Picture1"), QString(), 22, 22, 40, 40);
+    Picture1 = etichetta(this, QStringLiteral("Picture1"), QString(), QRect(22, 22, 40, 40));
     Picture1->setPixmap(lampadina(40));
-    Label1 = etichettashell(this, QStringLiteral("Label1"), QStringLiteral("Lo sapevi che..."), 72, 26, 300, 24);
+    Label1 = etichetta(this, QStringLiteral("Label1"), QStringLiteral("Lo sapevi che..."), QRect(72, 26, 300, 24));
     QFont grande(QStringLiteral("Nimbus Sans"), 12);
     grande.setBold(true);
     Label1->setFont(grande);
-    lblTipText = etichettashell(this, QStringLiteral("lblTipText"), QString(), 72, 56, 326, 130);
+    lblTipText = etichetta(this, QStringLiteral("lblTipText"), QString(), QRect(72, 56, 326, 130));
     lblTipText->setWordWrap(true);
     lblTipText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblTipText->setFont(QFont(QStringLiteral("Nimbus Sans"), 10));
 
-    cmdprecedente = bottoneshell(this, QStringLiteral("cmdprecedente"), QStringLiteral("&Precedente"), 124, 214, 90, 28);
-    cmdNextTip = bottoneshell(this, QStringLiteral("cmdNextTip"), QStringLiteral("&Successivo"), 220, 214, 90, 28);
-    cmdOK = bottoneshell(this, QStringLiteral("cmdOK"), QStringLiteral("&Chiudi"), 318, 214, 90, 28);
+    cmdprecedente = bottone(this, QStringLiteral("cmdprecedente"), QStringLiteral("&Precedente"), QRect(124, 214, 90, 28),
+                            {}, [this] { cmdprecedente_Click(); });
+    cmdNextTip = bottone(this, QStringLiteral("cmdNextTip"), QStringLiteral("&Successivo"), QRect(220, 214, 90, 28), {},
+                         [this] { cmdNextTip_Click(); });
+    cmdOK = bottone(this, QStringLiteral("cmdOK"), QStringLiteral("&Chiudi"), QRect(318, 214, 90, 28), {},
+                    [this] { cmdOK_Click(); });
     cmdOK->setDefault(true);
-    connect(cmdprecedente, &QPushButton::clicked, this, &frmTip::cmdprecedente_Click);
-    connect(cmdNextTip, &QPushButton::clicked, this, &frmTip::cmdNextTip_Click);
-    connect(cmdOK, &QPushButton::clicked, this, &frmTip::cmdOK_Click);
 
     const QSize progetto(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
     resize(progetto);   // recorded at its design size

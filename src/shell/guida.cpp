@@ -1,6 +1,7 @@
 #include "shell/guida.h"
 #include "shared/documento.h"
 #include "documenti/modulovelno.h"
+#include "shell/arredo.h"
 #include "shell/aspetto.h"
 #include "shell/finestre.h"
 
@@ -33,7 +34,7 @@ FinestraGuida::FinestraGuida(Finestre& finestre, const char* nome) : m_finestre(
     const int larghezza = p.larghezza / clsResize::twip;
     const int altezza = altezzaprogetto / clsResize::twip;
 
-    Label1 = etichettashell(this, QStringLiteral("Label1"), QString::fromUtf8(p.titolo), 10, 8, larghezza - 20, 24);
+    Label1 = etichetta(this, QStringLiteral("Label1"), QString::fromUtf8(p.titolo), QRect(10, 8, larghezza - 20, 24));
     Label1->setAlignment(Qt::AlignCenter);
     QFont titolo(QStringLiteral("Nimbus Sans"), 11);
     titolo.setBold(true);
@@ -53,7 +54,7 @@ FinestraGuida::FinestraGuida(Finestre& finestre, const char* nome) : m_finestre(
     scorrevole->setWidgetResizable(true);
     scorrevole->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scorrevole->viewport()->setAutoFillBackground(false);
-    Label2 = etichettashell(this, QStringLiteral("Label2"), paragrafi, 0, 0, larghezza - 20, altezza - 38 - 42);
+    Label2 = etichetta(this, QStringLiteral("Label2"), paragrafi, QRect(0, 0, larghezza - 20, altezza - 38 - 42));
     Label2->setTextFormat(Qt::RichText);
     Label2->setWordWrap(true);
     Label2->setAlignment(Qt::AlignJustify | Qt::AlignTop);
@@ -64,14 +65,12 @@ FinestraGuida::FinestraGuida(Finestre& finestre, const char* nome) : m_finestre(
     const int y = altezza - 36;
     const int lb = 84, passo = 92;
     const int x = (larghezza - (2 * passo + lb)) / 2;
-    cmdSommario = bottoneshell(this, QStringLiteral("cmdSommario"), QStringLiteral("&Sommario"), x, y, lb, 28);
-    cmdSommario->setToolTip(QStringLiteral("cliccare per tornare al sommario"));
-    cmdStampa = bottoneshell(this, QStringLiteral("cmdStampa"), QStringLiteral("S&tampa"), x + passo, y, lb, 28);
-    cmdChiudi = bottoneshell(this, QStringLiteral("cmdChiudi"), QStringLiteral("&Chiudi"), x + 2 * passo, y, lb, 28);
-    cmdChiudi->setToolTip(QStringLiteral("cliccare per chiudere la finestra"));
-    connect(cmdSommario, &QPushButton::clicked, this, &FinestraGuida::cmdSommario_Click);
-    connect(cmdStampa, &QPushButton::clicked, this, &FinestraGuida::cmdstampa_Click);
-    connect(cmdChiudi, &QPushButton::clicked, this, &FinestraGuida::cmdchiudi_Click);
+    cmdSommario = bottone(this, QStringLiteral("cmdSommario"), QStringLiteral("&Sommario"), QRect(x, y, lb, 28),
+                          QStringLiteral("cliccare per tornare al sommario"), [this] { cmdSommario_Click(); });
+    cmdStampa = bottone(this, QStringLiteral("cmdStampa"), QStringLiteral("S&tampa"), QRect(x + passo, y, lb, 28), {},
+                        [this] { cmdstampa_Click(); });
+    cmdChiudi = bottone(this, QStringLiteral("cmdChiudi"), QStringLiteral("&Chiudi"), QRect(x + 2 * passo, y, lb, 28),
+                        QStringLiteral("cliccare per chiudere la finestra"), [this] { cmdchiudi_Click(); });
 
     const QSize progetto(larghezza, altezza);
     resize(progetto);   // recorded at its design size

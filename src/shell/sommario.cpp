@@ -3,6 +3,7 @@
 #include "shared/documento.h"
 #include "shared/messaggi.h"
 #include "documenti/modulovelno.h"
+#include "shell/arredo.h"
 #include "shell/aspetto.h"
 #include "shell/finestre.h"
 
@@ -59,10 +60,10 @@ sommario::sommario(Finestre& finestre) : m_finestre(finestre)
 
     for (int i = 1; i <= righe; ++i) {
         const int y = 14 + (i - 1) * 27;
-        QPushButton* p = bottoneshell(this, QStringLiteral("puls_%1").arg(i), QStringLiteral("--->"), 10, y, 40, 22);
+        QPushButton* p = bottone(this, QStringLiteral("puls_%1").arg(i), QStringLiteral("--->"), QRect(10, y, 40, 22));
         puls[std::size_t(i)] = p;
         connect(p, &QPushButton::clicked, this, [this, i] { puls_Click(i); });
-        QLabel* l = etichettashell(this, QStringLiteral("lbl_%1").arg(i), QString::fromUtf8(titoli[i]), 56, y, 197, 22);
+        QLabel* l = etichetta(this, QStringLiteral("lbl_%1").arg(i), QString::fromUtf8(titoli[i]), QRect(56, y, 197, 22));
         l->setFrameStyle(QFrame::Panel | QFrame::Raised);
         l->setMouseTracking(true);
         l->setCursor(Qt::PointingHandCursor);
@@ -70,15 +71,12 @@ sommario::sommario(Finestre& finestre) : m_finestre(finestre)
         lbl[std::size_t(i)] = l;
     }
 
-    cmdchiudi = bottoneshell(this, QStringLiteral("cmdchiudi"), QStringLiteral("&Chiudi"), 10, 408, 78, 28);
-    cmdchiudi->setToolTip(QStringLiteral("cliccare per chiudere la finestra"));
-    cmdstampa = bottoneshell(this, QStringLiteral("cmdstampa"), QStringLiteral("&Stampa"), 93, 408, 78, 28);
-    cmdstampa->setToolTip(QStringLiteral("cliccare per avere la copia su carta del sommario"));
-    uscita = bottoneshell(this, QStringLiteral("uscita"), QStringLiteral(" US&CITA"), 176, 408, 78, 28);
-    uscita->setToolTip(QStringLiteral("cliccare per uscire da Velno"));
-    connect(cmdchiudi, &QPushButton::clicked, this, &sommario::cmdchiudi_Click);
-    connect(cmdstampa, &QPushButton::clicked, this, &sommario::cmdstampa_Click);
-    connect(uscita, &QPushButton::clicked, this, &sommario::uscita_Click);
+    cmdchiudi = bottone(this, QStringLiteral("cmdchiudi"), QStringLiteral("&Chiudi"), QRect(10, 408, 78, 28),
+                        QStringLiteral("cliccare per chiudere la finestra"), [this] { cmdchiudi_Click(); });
+    cmdstampa = bottone(this, QStringLiteral("cmdstampa"), QStringLiteral("&Stampa"), QRect(93, 408, 78, 28),
+                        QStringLiteral("cliccare per avere la copia su carta del sommario"), [this] { cmdstampa_Click(); });
+    uscita = bottone(this, QStringLiteral("uscita"), QStringLiteral(" US&CITA"), QRect(176, 408, 78, 28),
+                     QStringLiteral("cliccare per uscire da Velno"), [this] { uscita_Click(); });
 
     const QSize progetto(larghezzaprogetto / clsResize::twip, altezzaprogetto / clsResize::twip);
     resize(progetto);   // recorded at its design size
