@@ -649,13 +649,8 @@ void bilancio::aiuto_Click()
     });
 }
 
-void bilancio::cmdazioni_Click() { m_finestre.mostraazioni(); }
 void bilancio::uscita_Click() { m_finestre.confermauscita(); }
-void bilancio::Command1_Click() { m_finestre.mostra(Finestra::Sommario); }
-void bilancio::inform_Click() { m_finestre.mostra(Finestra::Informazioni); }
 void bilancio::fin_Click() { m_finestre.mostra(Finestra::GuidaBilancio); }
-void bilancio::fin1_Click() { m_finestre.mostraazioni(); }
-void bilancio::fin2_Click() { m_finestre.aprischeda(); }
 
 void bilancio::fin3_Click()
 {
@@ -664,7 +659,6 @@ void bilancio::fin3_Click()
 
 void bilancio::fin4_Click() { m_finestre.mostra(Finestra::Grafici); }
 
-void bilancio::image1_click() { m_finestre.mostragraduatoria(); }
 
 void bilancio::showEvent(QShowEvent* e)
 {

@@ -65,16 +65,10 @@ public slots:
     void solodati_Click();
     void cancelladati_Click();
     void aiuto_Click();
-    void cmdazioni_Click();
     void uscita_Click();
-    void Command1_Click();
-    void inform_Click();
     void fin_Click();
-    void fin1_Click();
-    void fin2_Click();
     void fin3_Click();
     void fin4_Click();
-    void image1_click();
 
 protected:
     void showEvent(QShowEvent* e) override;

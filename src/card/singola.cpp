@@ -524,7 +524,6 @@ void singola::hardcopy_Click()
     stampascheda(*documento, s);
 }
 
-void singola::image1_click() { m_finestre.mostragraduatoria(); }
 
 void singola::aiuto_Click()
 {
@@ -545,7 +544,6 @@ void singola::eliminare_click() { m_finestre.esegui(Finestra::Azioni, "eliminare
 
 void singola::usci_Click() { m_finestre.confermauscita(); }
 void singola::Command5_Click() { m_finestre.mostraazioni(); }
-void singola::fin1_Click() { m_finestre.mostraazioni(); }
 
 void singola::fin2_Click()
 {
@@ -554,10 +552,8 @@ void singola::fin2_Click()
 
 void singola::fin4_Click() { m_finestre.mostra(Finestra::Bilancio); }
 void singola::fin5_Click() { m_finestre.mostra(Finestra::Grafici); }
-void singola::Command1_Click() { m_finestre.mostra(Finestra::Sommario); }
 void singola::guida_Click() { m_finestre.mostra(Finestra::Sommario); }
 void singola::sugg_Click() { m_finestre.mostra(Finestra::Suggerimenti); }
-void singola::inform_Click() { m_finestre.mostra(Finestra::Informazioni); }
 void singola::fin_Click() { m_finestre.mostra(Finestra::GuidaScheda); }
 
 // ---- Furniture -----------------------------------------------------------------------

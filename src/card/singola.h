@@ -50,7 +50,6 @@ public slots:
     void cancelladati_Click();
     void controllodati_Click();
     void hardcopy_Click();
-    void image1_click();
     void aiuto_Click();
     void apri_Click();
     void salva_Click();
@@ -58,14 +57,11 @@ public slots:
     void eliminare_click();
     void usci_Click();
     void Command5_Click();
-    void Command1_Click();
-    void fin1_Click();
     void fin2_Click();
     void fin4_Click();
     void fin5_Click();
     void guida_Click();
     void sugg_Click();
-    void inform_Click();
     void fin_Click();
 
 protected:

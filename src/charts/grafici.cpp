@@ -298,8 +298,6 @@ void grafici::salva_Click() { m_finestre.esegui(Finestra::Azioni, "salva"); }
 void grafici::salvanome_Click() { m_finestre.esegui(Finestra::Azioni, "salvanome"); }
 void grafici::eliminare_click() { m_finestre.esegui(Finestra::Azioni, "eliminare"); }
 
-void grafici::fin1_Click() { m_finestre.mostraazioni(); }
-void grafici::fin2_Click() { m_finestre.aprischeda(); }
 void grafici::fin3_Click() { m_finestre.mostra(Finestra::Bilancio); }
 
 void grafici::fin4_Click()
@@ -310,6 +308,5 @@ void grafici::fin4_Click()
 void grafici::guida_Click() { m_finestre.mostra(Finestra::Sommario); }
 void grafici::sugger_Click() { m_finestre.mostra(Finestra::Suggerimenti); }
 void grafici::supporto_Click() {}
-void grafici::informazioni_Click() { m_finestre.mostra(Finestra::Informazioni); }
 void grafici::finestra5_Click() { m_finestre.mostra(Finestra::GuidaGrafici); }
 

@@ -54,14 +54,11 @@ public slots:
     void salvanome_Click();
     void eliminare_click();
     void esci_Click();
-    void fin1_Click();
-    void fin2_Click();
     void fin3_Click();
     void fin4_Click();
     void guida_Click();
     void sugger_Click();
     void supporto_Click();
-    void informazioni_Click();
     void finestra5_Click();
 
 protected:

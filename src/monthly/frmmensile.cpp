@@ -212,8 +212,6 @@ void mensile::stampa_Click()
 }
 
 void mensile::annuale_Click() { m_finestre.mostra(Finestra::Bilancio); }
-void mensile::cmdazioni_Click() { m_finestre.mostraazioni(); }
-void mensile::Command1_Click() { m_finestre.mostra(Finestra::Sommario); }
 void mensile::uscita_Click() { m_finestre.confermauscita(); }
 
 void mensile::aiuto_Click()

@@ -28,9 +28,7 @@ public slots:
     void cambiavaluta();
     void stampa_Click();
     void annuale_Click();
-    void cmdazioni_Click();
     void aiuto_Click();
-    void Command1_Click();
     void uscita_Click();
 
 private:

@@ -145,5 +145,4 @@ void piano::aiuto_Click()
 }
 
 void piano::indietro_Click() { m_finestre.mostraazioni(); }
-void piano::Command1_Click() { m_finestre.mostra(Finestra::Sommario); }
 void piano::cmdesci_Click() { m_finestre.confermauscita(); }

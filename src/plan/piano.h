@@ -23,7 +23,6 @@ public slots:
     void stampa_Click();
     void aiuto_Click();
     void indietro_Click();
-    void Command1_Click();
     void cmdesci_Click();
 
 private:

@@ -885,9 +885,7 @@ void frmAzioni::aiuto_Click()
 
 void frmAzioni::cmdesci_Click() { m_finestre.confermauscita(); }
 void frmAzioni::esci_Click() { m_finestre.confermauscita(); }
-void frmAzioni::Command1_Click() { m_finestre.mostra(Finestra::Sommario); }
 void frmAzioni::suggerimenti_Click() { m_finestre.mostra(Finestra::Suggerimenti); }
-void frmAzioni::informazioni_Click() { m_finestre.mostra(Finestra::Informazioni); }
 void frmAzioni::finestra_Click() { m_finestre.mostra(Finestra::GuidaAzioni); }
 
 void frmAzioni::fin1_Click()
@@ -895,7 +893,6 @@ void frmAzioni::fin1_Click()
     mostra(avviso(QStringLiteral("E' questa la finestra Azioni."), Icona::Esclamativa));
 }
 
-void frmAzioni::fin2_Click() { m_finestre.aprischeda(); }
 void frmAzioni::fin3_Click() { m_finestre.mostra(Finestra::Graduatoria); }
 void frmAzioni::fin4_Click() { m_finestre.mostra(Finestra::Bilancio); }
 void frmAzioni::fin5_Click() { m_finestre.mostra(Finestra::Grafici); }

@@ -68,12 +68,9 @@ public slots:
     void aiuto_Click();
     void cmdesci_Click();
     void esci_Click();
-    void Command1_Click();
     void suggerimenti_Click();
-    void informazioni_Click();
     void finestra_Click();
     void fin1_Click();
-    void fin2_Click();
     void fin3_Click();
     void fin4_Click();
     void fin5_Click();

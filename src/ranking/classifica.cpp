@@ -344,6 +344,5 @@ void classifica::aiuto_Click()
 void classifica::Command5_Click() { m_finestre.mostraazioni(); }
 void classifica::Command2_Click() { m_finestre.aprischeda(); }
 void classifica::Command3_Click() { m_finestre.mostra(Finestra::Bilancio); }
-void classifica::Command1_Click() { m_finestre.mostra(Finestra::Sommario); }
 void classifica::image1_click() { m_finestre.mostra(Finestra::GuidaGraduatoria); }
 void classifica::cmdesci_Click() { m_finestre.confermauscita(); }

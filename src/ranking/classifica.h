@@ -41,7 +41,6 @@ public slots:
     void Command5_Click();
     void Command2_Click();
     void Command3_Click();
-    void Command1_Click();
     void image1_click();
     void cmdesci_Click();
 

@@ -55,5 +55,13 @@ template <class Q> void FinestraVelno<Q>::colorare_Click()
     coloredisfondo(m_finestre, this, m_area);
 }
 
+template <class Q> void FinestraVelno<Q>::Command1_Click() { m_finestre.mostra(Finestra::Sommario); }
+template <class Q> void FinestraVelno<Q>::fin1_Click() { m_finestre.mostraazioni(); }
+template <class Q> void FinestraVelno<Q>::cmdazioni_Click() { m_finestre.mostraazioni(); }
+template <class Q> void FinestraVelno<Q>::fin2_Click() { m_finestre.aprischeda(); }
+template <class Q> void FinestraVelno<Q>::informazioni_Click() { m_finestre.mostra(Finestra::Informazioni); }
+template <class Q> void FinestraVelno<Q>::inform_Click() { m_finestre.mostra(Finestra::Informazioni); }
+template <class Q> void FinestraVelno<Q>::image1_click() { m_finestre.mostragraduatoria(); }
+
 template class FinestraVelno<QMainWindow>;
 template class FinestraVelno<QWidget>;

@@ -20,6 +20,15 @@ public:
     void Toolbar1_ButtonClick(int indice);
     // The colour dialog for the window's background.
     void colorare_Click();
+    // What these handlers do in every window that has them (a window whose button of the
+    // same name does something else has a handler of its own).
+    void Command1_Click();   // the help contents
+    void fin1_Click();       // the Azioni window
+    void cmdazioni_Click();
+    void fin2_Click();       // the card, from the first holding
+    void informazioni_Click();   // about Velno
+    void inform_Click();
+    void image1_click();     // the ranking of the last two dated columns
 
     QToolBar* Toolbar1 = nullptr;
     PulsantiBarra pulsante{};
