@@ -128,18 +128,12 @@ void bilancio::costruiscicontrolli()
         numero[i] = n;
         connect(n, &EtichettaClic::clic, this, [this, i] { numero_Click(i); });
 
-        auto* c = new QComboBox(a);
-        c->setObjectName(QStringLiteral("nomea_%1").arg(i));
         // Editable as it always was; a typed name is caught when the sale is entered.
-        c->setEditable(true);
-        c->setInsertPolicy(QComboBox::NoInsert);
-        c->setCompleter(nullptr);
+        QComboBox* c = elenco(a, QStringLiteral("nomea_%1").arg(i), r(cnomea));
         // Leaving the box (or Enter) would make Qt pick the item whose name the box shows and
         // report it as chosen: the row would be copied again from the holding as it is now,
         // and a balance in euro turned back to lire. Only a pick from the list chooses.
         QObject::disconnect(c->lineEdit(), &QLineEdit::editingFinished, c, nullptr);
-        c->setMaxVisibleItems(20);
-        c->setGeometry(r(cnomea));
         c->setToolTip(QStringLiteral("cliccare sulla freccia e scegliere un titolo (cliccando su di esso) tra quelli "
                                      "acquistati e riportati nella lista"));
         nomea[i] = c;

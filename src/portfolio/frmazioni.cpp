@@ -146,18 +146,12 @@ void frmAzioni::costruiscicontrolli()
         cmdazione[i] = c;
         connect(c, &QPushButton::clicked, this, [this, i] { cmdazione_Click(i); });
 
-        auto* n = new QComboBox(a);
-        n->setObjectName(QStringLiteral("nome_%1").arg(i));
-        n->setEditable(true);
-        n->setInsertPolicy(QComboBox::NoInsert);
-        n->setCompleter(nullptr);   // what is typed stays as typed
-        n->setMaxVisibleItems(20);
+        QComboBox* n = elenco(a, QStringLiteral("nome_%1").arg(i), QRect(xnome, y, lnome, altriga));
         for (const char* s : nomiazioni)
             n->addItem(QString::fromUtf8(s));
         n->setCurrentIndex(-1);
         n->setEditText(QString());
         n->setToolTip(QStringLiteral("cliccare sulla freccia per visualizzare la lista delle azioni del MIB30"));
-        metti(n, xnome, y, lnome, altriga);
         nome[i] = n;
         connect(n, &QComboBox::editTextChanged, this, [this, i] { nome_Change(i); });
 

@@ -225,6 +225,18 @@ QScrollBar* barra(QWidget* area, const QString& nomeoggetto, Qt::Orientation ver
     return b;
 }
 
+QComboBox* elenco(QWidget* area, const QString& nomeoggetto, QRect r)
+{
+    auto* c = new QComboBox(area);
+    c->setObjectName(nomeoggetto);
+    c->setEditable(true);
+    c->setInsertPolicy(QComboBox::NoInsert);
+    c->setCompleter(nullptr);
+    c->setMaxVisibleItems(20);
+    c->setGeometry(r);
+    return c;
+}
+
 QLineEdit* casella(QWidget* area, const QString& nomeoggetto, QRect r, std::function<void()> cambio)
 {
     auto* e = new QLineEdit(area);

@@ -8,6 +8,7 @@
 
 class QAction;
 class QIcon;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -58,6 +59,9 @@ QPushButton* bottone(QWidget* area, const QString& nomeoggetto, const QString& t
 // `pagina`; `cambio` follows every new value.
 QScrollBar* barra(QWidget* area, const QString& nomeoggetto, Qt::Orientation verso, int minimo, int massimo,
                   int pagina, QRect r, std::function<void()> cambio);
+// An editable list of names of a window's area: what is typed stays as typed (nothing is
+// completed or added to the list), twenty names show at a time.
+QComboBox* elenco(QWidget* area, const QString& nomeoggetto, QRect r);
 // A single-line box of a window's area; `cambio` follows every change of its text.
 QLineEdit* casella(QWidget* area, const QString& nomeoggetto, QRect r, std::function<void()> cambio = {});
 
