@@ -458,38 +458,51 @@ SalesBalance bilancioesempio(const Portfolio& p)
 
 // ---- What the run checks ----
 
+QString diversa(const QString& cosa, const QString& casella, const QString& tabella)
+{
+    return QStringLiteral("%1: la casella mostra \"%2\", la tabella ha \"%3\"").arg(cosa, casella.left(60), tabella.left(60));
+}
+
+// A box's text beside the table cell it shows.
+struct Confronto {
+    QString cosa, casella, tabella;
+};
+// The first box of a row (`riga`) that shows other than its cell; empty when all agree.
+QString primadifferenza(const QString& riga, std::initializer_list<Confronto> confronti)
+{
+    for (const Confronto& c : confronti)
+        if (c.casella != c.tabella)
+            return diversa(riga + c.cosa, c.casella, c.tabella);
+    return QString();
+}
+
 // Where the Azioni grid shows something other than the tables at its rows and columns.
 QString differenzagriglia(frmAzioni& a, const Portfolio& p)
 {
-    auto diversa = [](const QString& cosa, const QString& casella, const QString& tabella) {
-        return QStringLiteral("%1: la casella mostra \"%2\", la tabella ha \"%3\"").arg(cosa, casella.left(60), tabella.left(60));
-    };
     const int primo = a.primotitolo, prima = a.primacolonna;
     if (!Portfolio::titolovalido(primo) || !Portfolio::titolovalido(primo + 9) || !Portfolio::colonnavalida(prima)
         || !Portfolio::colonnavalida(prima + 4))
         return QStringLiteral("la griglia è fuori dalle tabelle: riga %1, colonna %2").arg(primo).arg(prima);
     for (int i = 1; i <= 10; ++i) {
         const int n = primo + i - 1;
-        if (trova<QPushButton>(a, "cmdazione", i)->text() != QString::number(n))
-            return QStringLiteral("la riga %1 è numerata %2 ma mostra il titolo %3").arg(i).arg(trova<QPushButton>(a, "cmdazione", i)->text()).arg(n);
+        if (const QString numero = trova<QPushButton>(a, "cmdazione", i)->text(); numero != QString::number(n))
+            return QStringLiteral("la riga %1 è numerata %2 ma mostra il titolo %3").arg(i).arg(numero).arg(n);
         const QString riga = QStringLiteral("titolo %1 ").arg(n);
-        if (trova<QComboBox>(a, "nome", i)->currentText() != p.nomititoli[n])
-            return diversa(riga + QStringLiteral("nome"), trova<QComboBox>(a, "nome", i)->currentText(), p.nomititoli[n]);
-        if (trova<QLineEdit>(a, "na", i)->text() != p.quantitatitoli[n])
-            return diversa(riga + QStringLiteral("quantità"), trova<QLineEdit>(a, "na", i)->text(), p.quantitatitoli[n]);
-        if (trova<QLineEdit>(a, "prezzo", i)->text() != p.prezzititoli[n])
-            return diversa(riga + QStringLiteral("prezzo"), trova<QLineEdit>(a, "prezzo", i)->text(), p.prezzititoli[n]);
-        if (trova<QLineEdit>(a, "dataacquisto", i)->text() != p.dateacquisto[n])
-            return diversa(riga + QStringLiteral("data d'acquisto"), trova<QLineEdit>(a, "dataacquisto", i)->text(), p.dateacquisto[n]);
+        const QString d = primadifferenza(riga, {
+            {QStringLiteral("nome"), trova<QComboBox>(a, "nome", i)->currentText(), p.nomititoli[n]},
+            {QStringLiteral("quantità"), trova<QLineEdit>(a, "na", i)->text(), p.quantitatitoli[n]},
+            {QStringLiteral("prezzo"), trova<QLineEdit>(a, "prezzo", i)->text(), p.prezzititoli[n]},
+            {QStringLiteral("data d'acquisto"), trova<QLineEdit>(a, "dataacquisto", i)->text(), p.dateacquisto[n]},
+        });
+        if (!d.isEmpty())
+            return d;
         for (int K = 1; K <= 5; ++K)
-            if (trova<QLineEdit>(a, "valore", K, i)->text() != p.quotazioni(prima + K - 1, n))
-                return diversa(riga + QStringLiteral("quotazione %1").arg(prima + K - 1), trova<QLineEdit>(a, "valore", K, i)->text(),
-                               p.quotazioni(prima + K - 1, n));
+            if (const QString q = trova<QLineEdit>(a, "valore", K, i)->text(); q != p.quotazioni(prima + K - 1, n))
+                return diversa(riga + QStringLiteral("quotazione %1").arg(prima + K - 1), q, p.quotazioni(prima + K - 1, n));
     }
     for (int j = 1; j <= 5; ++j)
-        if (trova<QLineEdit>(a, "giorno", j)->text() != p.datequotazioni[prima + j - 1])
-            return diversa(QStringLiteral("data della colonna %1").arg(prima + j - 1), trova<QLineEdit>(a, "giorno", j)->text(),
-                           p.datequotazioni[prima + j - 1]);
+        if (const QString g = trova<QLineEdit>(a, "giorno", j)->text(); g != p.datequotazioni[prima + j - 1])
+            return diversa(QStringLiteral("data della colonna %1").arg(prima + j - 1), g, p.datequotazioni[prima + j - 1]);
     return QString();
 }
 
@@ -503,11 +516,6 @@ QString comeriga(QString t)
         .replace(QChar::Nbsp, u' ');
 }
 
-QString diversa(const QString& cosa, const QString& casella, const QString& tabella)
-{
-    return QStringLiteral("%1: la casella mostra \"%2\", la tabella ha \"%3\"").arg(cosa, casella.left(60), tabella.left(60));
-}
-
 // The balance's ten lines against the sales they show (the stock box is left out: a name typed
 // there is not a choice from the list, and is not kept).
 QString differenzabilancio(bilancio& w, const SalesBalance& b)
@@ -518,20 +526,18 @@ QString differenzabilancio(bilancio& w, const SalesBalance& b)
         const int r = b.primariga + i - 1;
         if (!SalesBalance::rigavalida(r))
             return QStringLiteral("la riga %1 del bilancio è fuori dalle tabelle (%2)").arg(i).arg(r);
-        if (trova<EtichettaClic>(w, "numero", i)->text() != QString::number(r))
-            return QStringLiteral("la riga %1 del bilancio è numerata %2 ma mostra la vendita %3").arg(i).arg(trova<EtichettaClic>(w, "numero", i)->text()).arg(r);
+        if (const QString numero = trova<EtichettaClic>(w, "numero", i)->text(); numero != QString::number(r))
+            return QStringLiteral("la riga %1 del bilancio è numerata %2 ma mostra la vendita %3").arg(i).arg(numero).arg(r);
         const auto k = std::size_t(r);
-        const QString riga = QStringLiteral("vendita %1 ").arg(r);
-        if (trova<QLineEdit>(w, "datavendita", i)->text() != b.datavendita[k])
-            return diversa(riga + QStringLiteral("data di vendita"), trova<QLineEdit>(w, "datavendita", i)->text(), b.datavendita[k]);
-        if (trova<QLineEdit>(w, "na", i)->text() != b.na[k])
-            return diversa(riga + QStringLiteral("azioni vendute"), trova<QLineEdit>(w, "na", i)->text(), b.na[k]);
-        if (trova<QLineEdit>(w, "prezzo", i)->text() != b.prezzo[k])
-            return diversa(riga + QStringLiteral("prezzo di vendita"), trova<QLineEdit>(w, "prezzo", i)->text(), b.prezzo[k]);
-        if (trova<QLabel>(w, "dataacquisto", i)->text() != b.dataacquisto[k])
-            return diversa(riga + QStringLiteral("data d'acquisto"), trova<QLabel>(w, "dataacquisto", i)->text(), b.dataacquisto[k]);
-        if (trova<QLabel>(w, "nacq", i)->text() != b.nacq[k])
-            return diversa(riga + QStringLiteral("azioni possedute"), trova<QLabel>(w, "nacq", i)->text(), b.nacq[k]);
+        const QString d = primadifferenza(QStringLiteral("vendita %1 ").arg(r), {
+            {QStringLiteral("data di vendita"), trova<QLineEdit>(w, "datavendita", i)->text(), b.datavendita[k]},
+            {QStringLiteral("azioni vendute"), trova<QLineEdit>(w, "na", i)->text(), b.na[k]},
+            {QStringLiteral("prezzo di vendita"), trova<QLineEdit>(w, "prezzo", i)->text(), b.prezzo[k]},
+            {QStringLiteral("data d'acquisto"), trova<QLabel>(w, "dataacquisto", i)->text(), b.dataacquisto[k]},
+            {QStringLiteral("azioni possedute"), trova<QLabel>(w, "nacq", i)->text(), b.nacq[k]},
+        });
+        if (!d.isEmpty())
+            return d;
     }
     return QString();
 }
@@ -558,22 +564,21 @@ QString differenzaappunti(Finestre& f, const Portfolio& p)
 QString differenzascheda(singola& s, const Portfolio& p)
 {
     // A card out of sight is filled anew whenever it is shown.
-    if (!s.isVisible() || !trova<CasellaTesto>(s, "text1")->isEnabled())
+    const CasellaTesto* appunti = trova<CasellaTesto>(s, "text1");
+    if (!s.isVisible() || !appunti->isEnabled())
         return QString();   // no holding on the card
+    const QString numero = trova<QLabel>(s, "Label1")->text();
     bool ok = false;
-    const int n = trova<QLabel>(s, "Label1")->text().mid(2).trimmed().toInt(&ok);
+    const int n = numero.mid(2).trimmed().toInt(&ok);
     if (!ok || !Portfolio::titolovalido(n))
-        return QStringLiteral("la scheda mostra le note ma il numero del titolo è \"%1\"").arg(trova<QLabel>(s, "Label1")->text());
-    auto diversa = [&](const QString& cosa, const QString& casella, const QString& tabella) {
-        return ::diversa(QStringLiteral("scheda del titolo %1, %2").arg(n).arg(cosa), casella, tabella);
-    };
-    if (comeriga(trova<CasellaTesto>(s, "text1")->toPlainText()) != comeriga(p.notetitoli[n]))
-        return diversa(QStringLiteral("appunti"), trova<CasellaTesto>(s, "text1")->toPlainText(), p.notetitoli[n]);
-    if (trova<QLineEdit>(s, "stac")->text() != p.datestacco[n])
-        return diversa(QStringLiteral("data dello stacco"), trova<QLineEdit>(s, "stac")->text(), p.datestacco[n]);
-    if (trova<QLineEdit>(s, "divid")->text() != p.dividendi[n])
-        return diversa(QStringLiteral("dividendo"), trova<QLineEdit>(s, "divid")->text(), p.dividendi[n]);
-    return QString();
+        return QStringLiteral("la scheda mostra le note ma il numero del titolo è \"%1\"").arg(numero);
+    const QString riga = QStringLiteral("scheda del titolo %1, ").arg(n);
+    if (comeriga(appunti->toPlainText()) != comeriga(p.notetitoli[n]))
+        return diversa(riga + QStringLiteral("appunti"), appunti->toPlainText(), p.notetitoli[n]);
+    return primadifferenza(riga, {
+        {QStringLiteral("data dello stacco"), trova<QLineEdit>(s, "stac")->text(), p.datestacco[n]},
+        {QStringLiteral("dividendo"), trova<QLineEdit>(s, "divid")->text(), p.dividendi[n]},
+    });
 }
 
 // ---- The run ----
