@@ -42,42 +42,35 @@ Nota pagina(int riga)
             [riga](Finestre& f) -> QWidget* { return f.caricata(paginaguida(riga)) ? &f.finestra(paginaguida(riga)) : nullptr; }};
 }
 
-// The windows by name.
-const QMap<QString, Nota>& note()
-{
-    static const QMap<QString, Nota> n = {
-        {"frmSplash", nota<frmSplash>()},
-        {"frmAzioni", nota<frmAzioni>()},
-        {"singola", nota<singola>()},
-        {"grafici", nota<grafici>()},
-        {"classifica", nota<classifica>()},
-        {"bilancio", nota<bilancio>()},
-        {"mensile", nota<mensile>()},
-        {"piano", nota<piano>()},
-        {"cancella", nota<cancella>()},
-        {"sommario", nota<sommario>()},
-        {"informa", nota<informa>()},
-        {"frmTip", nota<frmTip>()},
-        {"manuale", pagina(1)},
-        {"guidafunzionamento", pagina(2)},
-        {"guidaarchivio", pagina(3)},
-        {"guidaAZIONI", pagina(4)},
-        {"guidasaldo", pagina(5)},
-        {"guidaquotazioni", pagina(6)},
-        {"guidasingola", pagina(7)},
-        {"guidagraduatoria", pagina(8)},
-        {"guidabilancio", pagina(9)},
-        {"guidAMENSILE", pagina(10)},
-        {"guidagrafici", pagina(11)},
-        {"guidapiano", pagina(12)},
-        {"guidaeuro", pagina(13)},
-    };
-    return n;
-}
-
+// The help pages, in the contents' order.
 const char* const pagine[] = {"manuale", "guidafunzionamento", "guidaarchivio", "guidaAZIONI", "guidasaldo",
                               "guidaquotazioni", "guidasingola", "guidagraduatoria", "guidabilancio",
                               "guidAMENSILE", "guidagrafici", "guidapiano", "guidaeuro"};
+
+// The windows by name.
+const QMap<QString, Nota>& note()
+{
+    static const QMap<QString, Nota> n = [] {
+        QMap<QString, Nota> m = {
+            {"frmSplash", nota<frmSplash>()},
+            {"frmAzioni", nota<frmAzioni>()},
+            {"singola", nota<singola>()},
+            {"grafici", nota<grafici>()},
+            {"classifica", nota<classifica>()},
+            {"bilancio", nota<bilancio>()},
+            {"mensile", nota<mensile>()},
+            {"piano", nota<piano>()},
+            {"cancella", nota<cancella>()},
+            {"sommario", nota<sommario>()},
+            {"informa", nota<informa>()},
+            {"frmTip", nota<frmTip>()},
+        };
+        for (int riga = 1; riga <= 13; ++riga)
+            m.insert(QString::fromLatin1(pagine[riga - 1]), pagina(riga));
+        return m;
+    }();
+    return n;
+}
 
 // Uses control `nome` of window `w` as a person would: clicks a button, a label or a
 // toolbar button, chooses a menu item; the window's own name clicks its background.
