@@ -458,19 +458,16 @@ void singola::HScroll1_Change()
 
 // ---- The three fields ----------------------------------------------------------------
 
-void singola::Text1_Change()
+// What is typed on the card belongs to its holding, through the Portfolio's document: the
+// change is unsaved and the recovery copy follows it.
+void singola::campo_Change(DocumentoAzioni::Campo campo, const QString& testo)
 {
-    if (m_riempimento || m_titolo == 0)
-        return;
-    p().notetitoli[std::size_t(m_titolo)] = text1->toPlainText();
+    if (!m_riempimento && m_titolo != 0)
+        m_modulo.azioni.imposta(campo, m_titolo, testo);
 }
 
-void singola::stac_Change()
-{
-    if (m_riempimento || m_titolo == 0)
-        return;
-    p().datestacco[std::size_t(m_titolo)] = stac->text();
-}
+void singola::Text1_Change() { campo_Change(DocumentoAzioni::Campo::Note, text1->toPlainText()); }
+void singola::stac_Change() { campo_Change(DocumentoAzioni::Campo::DataStacco, stac->text()); }
 
 void singola::divid_Change()
 {
@@ -480,7 +477,7 @@ void singola::divid_Change()
         perquot->clear();
         return;
     }
-    p().dividendi[std::size_t(m_titolo)] = divid->text();
+    campo_Change(DocumentoAzioni::Campo::Dividendo, divid->text());
     perquot->setText(testopercentualedividendo(p(), m_titolo, divid->text(), lbl2->text()));
 }
 
@@ -488,10 +485,7 @@ void singola::cancelladati_Click()
 {
     if (m_titolo == 0)
         return;   // no holding on the card
-    const auto h = std::size_t(m_titolo);
-    p().notetitoli[h].clear();
-    p().datestacco[h].clear();
-    p().dividendi[h].clear();
+    // Each box emptied writes its empty field.
     text1->clear();
     stac->clear();
     divid->clear();

@@ -1,4 +1,5 @@
 #pragma once
+#include "documenti/documentoazioni.h"
 #include "shell/finestravelno.h"
 
 #include <array>
@@ -91,6 +92,8 @@ private:
     // A message box, once the scroll bars let go of the mouse.
     void mostra(const Messaggio& m) override;
     Portfolio& p();
+    // A field of the card typed: into the holding on screen, unless the boxes are filling.
+    void campo_Change(DocumentoAzioni::Campo campo, const QString& testo);
 
     bool m_riempimento = false;   // the boxes are being filled from the tables
     // The holding on screen: the three fields write into it, whatever the card state says

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -309,9 +310,14 @@ private slots:
         singola& s = e.s();
         QCOMPARE(trova<QLineEdit>(s, "divid")->text(), QStringLiteral("0.25"));
         QCOMPARE(trova<QLabel>(s, "perquot")->text(), QStringLiteral("1,25"));
+        // What is typed on the card is a change of the Portfolio: unsaved, and announced.
+        QSignalSpy cambi(&e.modulo.azioni, &DocumentoAzioni::cambiato);
+        QVERIFY(!e.modulo.azioni.modificato());
         trova<QLineEdit>(s, "divid")->selectAll();
         QTest::keyClicks(trova<QLineEdit>(s, "divid"), QStringLiteral("0.5"));
         QCOMPARE(e.p().dividendi[2], QStringLiteral("0.5"));
+        QVERIFY(e.modulo.azioni.modificato());
+        QVERIFY(!cambi.isEmpty());
         QCOMPARE(trova<QLabel>(s, "perquot")->text(), QStringLiteral("2,50"));
         QTest::keyClicks(trova<QLineEdit>(s, "stac"), QStringLiteral("21/05/00"));
         QCOMPARE(e.p().datestacco[2], QStringLiteral("21/05/00"));
