@@ -471,28 +471,6 @@ void bilancio::ricalcolatotali()
     mediapercento->setText(t.media);
 }
 
-void bilancio::scrivitotali(const TotaliBilancio& t)
-{
-    // The totals files and the yearly totals are in lire (a save is): the monthly window
-    // divides them by the rate for euro.
-    const int a = d().anno();
-    if (b().numerorighe == 0 || a < ModuloVelno::primoanno || a > ModuloVelno::ultimoanno)
-        return;
-    // A sale typed in another year (the "anni diversi" warning) would put this year's sales
-    // into that year's file: both files keep what they hold until the dates agree again.
-    if (!soloanno(b(), a))
-        return;
-    const auto k = std::size_t(a - ModuloVelno::primoanno);
-    m_modulo.totalepagato[k] = t.testopagato;
-    m_modulo.totaleguadagno[k] = t.testoguadagno;
-    m_modulo.mediepercento[k] = t.media;
-    const QString file = m_modulo.percorsoutente(ModuloVelno::nometotali(a));
-    QString errore;
-    if (!ModuloVelno::scrivitotali(a, t.testopagato, t.testoguadagno, t.media, m_modulo.cartella, &errore))
-        mostra(avviso(QStringLiteral("Impossibile scrivere il file dei totali \"%1\": %2.").arg(file, errore),
-                      Icona::Critica));
-}
-
 // ---- Currency ------------------------------------------------------------------------
 
 void bilancio::cmdeuro_Click() { valuta(true); }
@@ -572,7 +550,12 @@ bool bilancio::scrivibilancio(const QString& titolo)
     }
     if (!archivio().scrivi(titolo))
         return false;
-    scrivitotali(calcolatotali(b()));
+    // The totals files and the yearly totals are in lire (a save is): the monthly window
+    // divides them by the rate for euro.
+    if (QString errore; !m_modulo.registratotali(&errore))
+        mostra(avviso(QStringLiteral("Impossibile scrivere il file dei totali \"%1\": %2.")
+                          .arg(m_modulo.percorsoutente(ModuloVelno::nometotali(d().anno())), errore),
+                      Icona::Critica));
     return true;
 }
 

@@ -12,7 +12,6 @@ class Immagine;
 struct SalesBalance;
 class DocumentoBilancio;
 template <class D> class Archiviazione;
-struct TotaliBilancio;
 
 // A label that answers a click (the line numbers of the balance).
 class EtichettaClic : public QLabel {
@@ -101,8 +100,6 @@ private:
     void mostrafigure(int i);
     // The totals of the year, the captions formatted.
     void ricalcolatotali();
-    // The year's totals file and the yearly totals in memory, after a save.
-    void scrivitotali(const TotaliBilancio& t);
     void scorri(int passo);
     // The figure typed in line i's box, checked once it is left.
     void controllacifra(QLineEdit* casella, bool quantita, int i);

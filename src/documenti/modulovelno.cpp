@@ -1,4 +1,5 @@
 #include "documenti/modulovelno.h"
+#include "balance/vendite.h"
 #include "shared/campi.h"
 #include "shared/numeri.h"
 
@@ -71,4 +72,20 @@ bool ModuloVelno::scrivitotali(int anno, const QString& pagato, const QString& g
     s.testo(media);
     s.fineriga();
     return scrivisicuro(percorso(cartella, nometotali(anno)), codificaarchivio(s.risultato()), errore);
+}
+
+bool ModuloVelno::registratotali(QString* errore)
+{
+    const SalesBalance& b = vendite.tabelle();
+    const int a = vendite.anno();
+    // A sale typed in another year (the "anni diversi" warning) would put this year's sales
+    // into that year's file: both files keep what they hold until the dates agree again.
+    if (b.numerorighe == 0 || a < primoanno || a > ultimoanno || !soloanno(b, a))
+        return true;
+    const TotaliBilancio t = calcolatotali(b);
+    const auto k = std::size_t(a - primoanno);
+    totalepagato[k] = t.testopagato;
+    totaleguadagno[k] = t.testoguadagno;
+    mediepercento[k] = t.media;
+    return scrivitotali(a, t.testopagato, t.testoguadagno, t.media, cartella, errore);
 }

@@ -46,8 +46,10 @@ public:
     static bool scrivitotali(int anno, const QString& pagato, const QString& guadagno,
                              const QString& media, const QString& cartella = QString(),
                              QString* errore = nullptr);
-
-
+    // After a save of the balance: the year's totals kept here and written to its totals
+    // file, in lire. Nothing is done when the balance is empty, of no year in range, or holds
+    // a sale of another year. False, with the reason, when the file cannot be written.
+    bool registratotali(QString* errore);
 
     // The user's Velno folder: the yearly totals files and the pictures of prints live
     // there, and the file dialogs start there. Empty: the current folder.

@@ -2,7 +2,7 @@
 #include "card/scheda.h"
 #include "portfolio/archivio.h"
 #include "portfolio/controllo.h"
-#include "portfolio/importa.h"
+#include "documenti/importazione.h"
 #include "portfolio/ordinamento.h"
 #include "portfolio/portfolio.h"
 #include "portfolio/stampaazioni.h"
@@ -13,7 +13,6 @@
 #include "documenti/modulovelno.h"
 #include "shared/numeri.h"
 #include "shared/date.h"
-#include "shared/scritturasicura.h"
 #include "shell/finestre.h"
 #include "shell/archiviazione.h"
 #include "shell/arredo.h"
@@ -30,7 +29,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QElapsedTimer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -38,7 +36,6 @@
 #include <QStyle>
 #include <QTimer>
 
-#include <cerrno>
 
 namespace {
 
@@ -719,61 +716,21 @@ bool frmAzioni::incolladate_Grid(int j, const QString& testo)
 
 void frmAzioni::importa_Click()
 {
-    const QString titolo = QStringLiteral("Importa quotazioni");
-    const QString file = m_finestre.dialoghi().apri(
-        this, RichiestaFile{titolo, QStringLiteral("File di testo CSV|*.csv *.txt|Tutti i file (*.*)|*.*"), 1});
-    if (file.isEmpty())
-        return;
-    QByteArray dati;
-    if (QString perche; !leggisicuro(file, 16 * 1024 * 1024, &dati, &perche,
-                                     QStringLiteral("è troppo grande per un elenco di quotazioni"))) {
-        mostra(avviso(QStringLiteral("Impossibile leggere il file \"%1\": %2.").arg(file, perche), Icona::Critica));
-        return;
-    }
-    // A long list takes a moment: after a tenth of a second the bar shows how far it is.
-    QElapsedTimer orologio;
-    orologio.start();
-    auto avanzamento = [&](int percento) {
-        if (orologio.elapsed() < 100)
-            return;
-        ProgressBar1->show();
-        ProgressBar1->setValue(percento);
-        ProgressBar1->repaint();
+    // A long list takes a moment: the bar shows how far it is.
+    auto avanzamento = [this](int percento) {
+        ProgressBar1->setVisible(percento >= 0);
+        if (percento >= 0) {
+            ProgressBar1->setValue(percento);
+            ProgressBar1->repaint();
+        }
     };
-    FileQuotazioni quotazioni = leggiquotazioni(dati, -1, avanzamento);
-    if (quotazioni.dascegliere()) {
-        // Which column holds today's prices, the user says: never a cost taken silently.
-        const QString domanda = quotazioni.colonneprezzo.size() == 1
-            ? QStringLiteral("Il file non ha una colonna del prezzo di mercato, ma solo questa: contiene le quotazioni da "
-                             "importare?")
-            : QStringLiteral("Il file ha più colonne di prezzi: quale contiene le quotazioni da importare?");
-        const auto scelta = m_finestre.dialoghi().scelta(this, titolo, domanda, quotazioni.vocicolonne());
-        if (!scelta) {
-            ProgressBar1->hide();
-            return;
-        }
-        quotazioni = leggiquotazioni(dati, quotazioni.colonneprezzo.value(*scelta), avanzamento);
-    }
-    ProgressBar1->hide();
-    QString data;
-    if (quotazioni.errore.isEmpty() && !quotazioni.condata) {
-        // The file has no date: the user says which day its prices are of.
-        const auto d = m_finestre.dialoghi().data(this, titolo, QStringLiteral("Data delle quotazioni del file (gg/mm/aa):"),
-                                                  QDate::currentDate().toString(QStringLiteral("dd/MM/yy")));
-        if (!d)
-            return;
-        if (const auto m = controllodatacompleta(*d, QStringLiteral(" delle quotazioni importate"), m_modulo.titolocontrollo)) {
-            mostra(*m);
-            return;
-        }
-        data = *d;
-    }
     const QScopedValueRollback propria(m_propria, true);
-    const EsitoImporta e = m_modulo.azioni.importa(quotazioni, data, m_modulo.titolocontrollo);
-    if (!e.rifiuto) {
+    const Importazione i = importaquotazioni(m_modulo.azioni, m_finestre.dialoghi(), this, m_modulo.titolocontrollo,
+                                             avanzamento, QDate::currentDate());
+    if (const auto& e = i.esito; e && !e->rifiuto) {
         // The new column comes into view.
-        const int colonna = std::clamp(e.colonna - 4, 1, HScroll1->maximum());
-        if (e.colonna < primacolonna || e.colonna > primacolonna + 4) {
+        const int colonna = std::clamp(e->colonna - 4, 1, HScroll1->maximum());
+        if (e->colonna < primacolonna || e->colonna > primacolonna + 4) {
             if (HScroll1->value() != colonna)
                 HScroll1->setValue(colonna);
             else
@@ -782,9 +739,10 @@ void frmAzioni::importa_Click()
             aggiornaquotazioni();
         }
         calcolacosto();
-        saldo_Click(e.colonna - primacolonna + 1);
+        saldo_Click(e->colonna - primacolonna + 1);
     }
-    mostra(e.riepilogo(m_modulo.titolocontrollo));
+    if (i.messaggio)
+        mostra(*i.messaggio);
 }
 
 // ---- Report --------------------------------------------------------------------------
