@@ -1,5 +1,6 @@
 #include "balance/archiviobilancio.h"
 #include "shared/campi.h"
+#include "colonne.h"
 
 #include <QDir>
 #include <QFile>
@@ -168,8 +169,7 @@ private slots:
 
     void rifiutati_data()
     {
-        QTest::addColumn<QByteArray>("dati");
-        QTest::addColumn<QString>("motivo");
+        colonne<QByteArray, QString>("dati", "motivo");
         QByteArray troncato = esempioatteso;
         troncato.chop(30);
         QTest::newRow("troncato") << troncato << "la riga 3 non ha la forma attesa";

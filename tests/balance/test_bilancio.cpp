@@ -11,6 +11,7 @@
 #include "shell/finestre.h"
 #include "shell/immagini.h"
 #include "controlli.h"
+#include "colonne.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -484,9 +485,7 @@ private slots:
 
     void cifreedaterifiutate_data()
     {
-        QTest::addColumn<QString>("casella");
-        QTest::addColumn<QString>("testo");
-        QTest::addColumn<QString>("messaggio");
+        colonne<QString, QString, QString>("casella", "testo", "messaggio");
         const QString n = QStringLiteral(" del titolo n. 1");
         QTest::newRow("lettere nel prezzo") << "prezzo" << "abc"
                                             << "Inserire un valore numerico valido per il prezzo di vendita" + n + ".";

@@ -1,6 +1,7 @@
 #include "balance/vendite.h"
 #include "portfolio/portfolio.h"
 #include "shared/numeri.h"
+#include "colonne.h"
 
 #include <QTest>
 
@@ -43,9 +44,7 @@ class TestVendite : public QObject {
 private slots:
     void prezzodiacquisto_data()
     {
-        QTest::addColumn<QString>("data");
-        QTest::addColumn<QString>("prezzo");
-        QTest::addColumn<QString>("atteso");
+        colonne<QString, QString, QString>("data", "prezzo", "atteso");
         QTest::newRow("31/12/98: lire, tenuto") << "31/12/98" << "14500" << "14500";
         QTest::newRow("30/11/97: lire, tenuto") << "30/11/97" << "2950" << "2950";
         QTest::newRow("01/01/99: euro in lire") << "01/01/99" << "6.10" << "11811";        // 11811.247
@@ -158,9 +157,7 @@ private slots:
     void totali_data()
     {
         QTest::addColumn<QStringList>("righe");   // "purchase price;sold;sale price" per row
-        QTest::addColumn<QString>("pagato");
-        QTest::addColumn<QString>("guadagno");
-        QTest::addColumn<QString>("media");
+        colonne<QString, QString, QString>("pagato", "guadagno", "media");
         QTest::newRow("guadagno") << QStringList{"1000;10;1100", "2000;5;1800"} << "20000" << "0" << "";
         QTest::newRow("percento") << QStringList{"1000;10;1250"} << "10000" << "2500" << "25";
         QTest::newRow("due decimali") << QStringList{"3000;1;3100"} << "3000" << "100" << "3,33";
@@ -194,8 +191,7 @@ private slots:
 
     void vendute_data()
     {
-        QTest::addColumn<QString>("data");
-        QTest::addColumn<QString>("vendute");
+        colonne<QString, QString>("data", "vendute");
         QTest::addColumn<QString>("messaggio");   // beginning of the message; empty: none
         QTest::addColumn<QString>("rimaste");     // shares sold the row keeps
         QTest::newRow("tutte le possedute") << "15/03/01" << "300" << "" << "300";

@@ -1,4 +1,5 @@
 #include "card/scheda.h"
+#include "colonne.h"
 
 #include <QTest>
 
@@ -30,14 +31,8 @@ class TestScheda : public QObject {
 private slots:
     void figure_data()
     {
-        QTest::addColumn<QString>("quantita");
-        QTest::addColumn<QString>("prezzo");
-        QTest::addColumn<QString>("quotazione");
-        QTest::addColumn<QString>("valin");
-        QTest::addColumn<QString>("tot");
-        QTest::addColumn<QString>("corr");
-        QTest::addColumn<QString>("guad");
-        QTest::addColumn<bool>("negativa");
+        colonne<QString, QString, QString, QString, QString, QString, QString, bool>(
+            "quantita", "prezzo", "quotazione", "valin", "tot", "corr", "guad", "negativa");
         QTest::newRow("guadagno") << "1500" << "12.5" << "15" << "18.750,00" << "22.500,00" << "3.750,00" << "20,00" << false;
         QTest::newRow("perdita") << "100" << "10" << "7.5" << "1.000,00" << "750,00" << "-250,00" << "-25,00" << true;
         QTest::newRow("prezzo zero") << "10" << "0" << "3" << "0,00" << "30,00" << "30,00" << "tutto guadagno" << false;
@@ -74,10 +69,7 @@ private slots:
 
     void colonnamostrata_data()
     {
-        QTest::addColumn<QStringList>("date");
-        QTest::addColumn<int>("chiesta");
-        QTest::addColumn<int>("mostrata");
-        QTest::addColumn<bool>("mancante");
+        colonne<QStringList, int, int, bool>("date", "chiesta", "mostrata", "mancante");
         QTest::newRow("datata") << QStringList{"10/01/00", "10/02/00", "10/03/00"} << 2 << 2 << false;
         QTest::newRow("oltre l'ultima") << QStringList{"10/01/00", "10/02/00", "10/03/00"} << 5 << 3 << true;
         QTest::newRow("buco") << QStringList{"10/01/00", "", "10/03/00"} << 2 << 1 << true;
@@ -109,8 +101,7 @@ private slots:
 
     void attenzione_data()
     {
-        QTest::addColumn<QString>("acquisto");
-        QTest::addColumn<bool>("attenzione");
+        colonne<QString, bool>("acquisto", "attenzione");
         QTest::newRow("prima") << "01/01/00" << false;
         QTest::newRow("lo stesso giorno") << "10/02/00" << false;
         QTest::newRow("dopo") << "11/02/00" << true;
@@ -128,11 +119,8 @@ private slots:
 
     void estremi_data()
     {
-        QTest::addColumn<QStringList>("quotazioni");
-        QTest::addColumn<QString>("migliore");
-        QTest::addColumn<QString>("mdata");
-        QTest::addColumn<QString>("peggiore");
-        QTest::addColumn<QString>("pdata");
+        colonne<QStringList, QString, QString, QString, QString>(
+            "quotazioni", "migliore", "mdata", "peggiore", "pdata");
         QTest::newRow("12 15 9") << QStringList{"12", "15", "9", ""} << "15" << "10/02/00" << "9" << "10/03/00";
         QTest::newRow("zero in testa") << QStringList{"0", "12", "9"} << "12" << "10/02/00" << "9" << "10/03/00";
         QTest::newRow("zero in mezzo") << QStringList{"12", "0", "15"} << "15" << "10/03/00" << "12" << "10/01/00";
@@ -156,9 +144,7 @@ private slots:
 
     void primaquotazione_data()
     {
-        QTest::addColumn<QString>("acquisto");
-        QTest::addColumn<int>("colonna");
-        QTest::addColumn<bool>("mancante");
+        colonne<QString, int, bool>("acquisto", "colonna", "mancante");
         // Columns dated 10/01/00 .. 10/04/00, then none.
         QTest::newRow("prima di tutte") << "01/01/00" << 1 << false;
         QTest::newRow("salta due") << "15/02/00" << 3 << false;
@@ -179,10 +165,7 @@ private slots:
 
     void percentualedividendo_data()
     {
-        QTest::addColumn<QStringList>("quotazioni");
-        QTest::addColumn<QString>("dividendo");
-        QTest::addColumn<QString>("data");
-        QTest::addColumn<QString>("testo");
+        colonne<QStringList, QString, QString, QString>("quotazioni", "dividendo", "data", "testo");
         QTest::newRow("euro") << QStringList{"15", "20"} << "0.5" << "10/02/00" << "2,50";
         QTest::newRow("lire 1998") << QStringList{"9", "10"} << "500" << "30/12/98" << "2,58";
         QTest::newRow("lire 1999") << QStringList{"9", "10"} << "500" << "31/12/99" << "2,58";

@@ -9,6 +9,7 @@
 #include "shell/finestre.h"
 #include "shell/immagini.h"
 #include "controlli.h"
+#include "colonne.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -153,8 +154,7 @@ private slots:
 
     void dariga_rifiutata_data()
     {
-        QTest::addColumn<int>("guasto");
-        QTest::addColumn<QString>("testo");
+        colonne<int, QString>("guasto", "testo");
         const QString senzadati = QStringLiteral("Non esistono dati da visualizzare.");
         const QString incompleti = QStringLiteral("Impossibile visualizzare la scheda: i dati relativi al titolo sono incompleti.");
         QTest::newRow("senza nome") << 0 << senzadati;
@@ -275,9 +275,7 @@ private slots:
 
     void colori_data()
     {
-        QTest::addColumn<QString>("prezzo");
-        QTest::addColumn<QString>("guad");
-        QTest::addColumn<QColor>("fondo");
+        colonne<QString, QString, QColor>("prezzo", "guad", "fondo");
         QTest::newRow("guadagno") << "10" << "10,00" << QColor(0, 128, 0);
         QTest::newRow("perdita") << "20" << "-45,00" << QColor(255, 0, 0);
         QTest::newRow("tutto guadagno") << "0" << "tutto guadagno" << QColor(0, 128, 0);

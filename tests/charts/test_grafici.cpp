@@ -9,6 +9,7 @@
 #include "documenti/modulovelno.h"
 #include "shell/finestre.h"
 #include "controlli.h"
+#include "colonne.h"
 
 #include <QAction>
 #include <QChartView>
@@ -151,9 +152,7 @@ private slots:
 
     void settetipi_data()
     {
-        QTest::addColumn<QString>("pulsante");
-        QTest::addColumn<int>("tipo");
-        QTest::addColumn<QString>("titolo");
+        colonne<QString, int, QString>("pulsante", "tipo", "titolo");
         QTest::newRow("barre") << "cmdbarre" << 1 << "Andamento quotazioni con grafico a barre";
         QTest::newRow("torta") << "cmdtorta" << 14 << "Patrimonio azionario (dimensioni e percentuali)";
         QTest::newRow("linee") << "cmdlinee" << 3 << "Andamento quotazioni con grafico a linee";
@@ -287,8 +286,7 @@ private slots:
     // side by side or upright, never cut to "10/01/...".
     void date_intere_data()
     {
-        QTest::addColumn<QString>("pulsante");
-        QTest::addColumn<int>("larghezza");
+        colonne<QString, int>("pulsante", "larghezza");
         QTest::newRow("linee") << "cmdlinee" << 640;
         QTest::newRow("barre") << "cmdbarre" << 640;
         QTest::newRow("linee, finestra larga") << "cmdlinee" << 760;
@@ -459,8 +457,7 @@ private slots:
 
     void aperturaarchivio_data()
     {
-        QTest::addColumn<int>("colonne");
-        QTest::addColumn<int>("primacolonna");
+        colonne<int, int>("colonne", "primacolonna");
         QTest::newRow("12 colonne") << 12 << 2;
         QTest::newRow("5 colonne") << 5 << 1;
     }

@@ -3,6 +3,7 @@
 #include "charts/stampagrafici.h"
 #include "shared/documentotesto.h"
 #include "documenti/modulovelno.h"
+#include "colonne.h"
 
 #include <QDate>
 #include <QImage>
@@ -111,9 +112,7 @@ private slots:
     // Each step: the first holding charted after it, or the answer that refused it.
     void paginatitoli_data()
     {
-        QTest::addColumn<int>("titoli");
-        QTest::addColumn<QString>("passi");
-        QTest::addColumn<QStringList>("attesi");
+        colonne<int, QString, QStringList>("titoli", "passi", "attesi");
         QTest::newRow("10 titoli") << 10 << "+-" << QStringList{ulteriori, ritroso};
         QTest::newRow("12 titoli") << 12 << "+++--" << QStringList{"T2", "T3", ulteriori, "T2", "T1"};
         QTest::newRow("12 titoli, a ritroso dal primo") << 12 << "-" << QStringList{ritroso};
@@ -141,9 +140,7 @@ private slots:
 
     void lira_data()
     {
-        QTest::addColumn<QString>("data");
-        QTest::addColumn<QString>("quotazione");
-        QTest::addColumn<double>("atteso");
+        colonne<QString, QString, double>("data", "quotazione", "atteso");
         QTest::newRow("01/01/99 in euro") << "01/01/99" << "10" << 19362.7;
         QTest::newRow("31/12/98 in lire") << "31/12/98" << "10" << 10.0;
         QTest::newRow("anno di quattro cifre") << "31/12/1998" << "10" << 10.0;
@@ -326,9 +323,7 @@ private slots:
 
     void scala_copreivalori_data()
     {
-        QTest::addColumn<double>("minimo");
-        QTest::addColumn<double>("massimo");
-        QTest::addColumn<bool>("conzero");
+        colonne<double, double, bool>("minimo", "massimo", "conzero");
         QTest::newRow("lire") << 5600.0 << 49000.0 << true;
         QTest::newRow("stretta") << 19362.7 << 19500.0 << false;
         QTest::newRow("un valore") << 5.0 << 5.0 << false;

@@ -2,6 +2,7 @@
 #include "documenti/documentobilancio.h"
 #include "portfolio/archivio.h"
 #include "balance/archiviobilancio.h"
+#include "colonne.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -64,8 +65,7 @@ private slots:
     // what a cell already holds (a redraw does) is no change.
     void azioni_annunci_data()
     {
-        QTest::addColumn<std::function<void(DocumentoAzioni&)>>("cambia");
-        QTest::addColumn<QStringList>("emessi");
+        colonne<std::function<void(DocumentoAzioni&)>, QStringList>("cambia", "emessi");
         using F = std::function<void(DocumentoAzioni&)>;
         using C = DocumentoAzioni::Campo;
         QTest::newRow("nome") << F([](DocumentoAzioni& d) { d.imposta(C::Nome, 1, QStringLiteral("Fiat")); })

@@ -1,5 +1,6 @@
 #include "portfolio/archivio.h"
 #include "shared/campi.h"
+#include "colonne.h"
 
 #include <QDir>
 #include <QFile>
@@ -231,8 +232,7 @@ private slots:
 
     void rifiutati_data()
     {
-        QTest::addColumn<QByteArray>("dati");
-        QTest::addColumn<QString>("motivo");
+        colonne<QByteArray, QString>("dati", "motivo");
         QByteArray troncato = esempioatteso;
         troncato.chop(40);
         QTest::newRow("troncato") << troncato << "il file finisce prima del previsto";

@@ -1,4 +1,5 @@
 #include "portfolio/controllo.h"
+#include "colonne.h"
 
 #include <QTest>
 
@@ -43,9 +44,7 @@ private slots:
 
     void rifiuti_data()
     {
-        QTest::addColumn<int>("caso");
-        QTest::addColumn<QString>("testo");
-        QTest::addColumn<int>("icona");
+        colonne<int, QString, int>("caso", "testo", "icona");
         QTest::newRow("portafoglio vuoto") << 0 << "Impossibile proseguire: non è stato inserito nessun dato."
                                            << int(Icona::Critica);
         QTest::newRow("solo la riga 5") << 1 << "Correggere la data  d'acquisto del titolo n. 1" << int(Icona::Critica);

@@ -14,6 +14,7 @@
 #include "shell/immagini.h"
 #include "portfolio/archivio.h"
 #include "controlli.h"
+#include "colonne.h"
 
 #include <QAction>
 #include <QBuffer>
@@ -126,8 +127,7 @@ private slots:
 
     void scorciatoie_dallecaselle_data()
     {
-        QTest::addColumn<QString>("tasto");
-        QTest::addColumn<QString>("messaggio");
+        colonne<QString, QString>("tasto", "messaggio");
         QTest::newRow("Ctrl+A: finestra Azioni") << "Ctrl+A" << "E' questa la finestra Azioni.";
         QTest::newRow("Ctrl+G: riga successiva") << "Ctrl+G" << "Non vi sono altre azioni da visualizzare.";
         QTest::newRow("Ctrl+H: colonna precedente") << "Ctrl+H" << "Non sono state registrate altre quotazioni precedenti.";
@@ -540,9 +540,7 @@ private slots:
 
     void spostamenti_rifiutati_data()
     {
-        QTest::addColumn<QString>("comando");
-        QTest::addColumn<QString>("testo");
-        QTest::addColumn<int>("icona");
+        colonne<QString, QString, int>("comando", "testo", "icona");
         QTest::newRow("prima") << "prima"
                                << "Impossibile procedere a ritroso: sono visualizzate le prime azioni disponibili."
                                << int(Icona::Critica);

@@ -1,6 +1,7 @@
 #include "portfolio/ordinamento.h"
 #include "portfolio/totali.h"
 #include "shared/numeri.h"
+#include "colonne.h"
 
 #include <QTest>
 
@@ -19,9 +20,7 @@ class TestTotali : public QObject {
 private slots:
     void prezzoeuro_data()
     {
-        QTest::addColumn<QString>("prezzo");
-        QTest::addColumn<QString>("data");
-        QTest::addColumn<double>("atteso");
+        colonne<QString, QString, double>("prezzo", "data", "atteso");
         QTest::newRow("30/12/98 in lire") << "20000" << "30/12/98" << 20000 / 1936.27;
         QTest::newRow("31/12/98 in euro") << "10" << "31/12/98" << 10.0;
         QTest::newRow("1999 in euro") << "10" << "04/01/99" << 10.0;
@@ -57,11 +56,7 @@ private slots:
 
     void saldo_data()
     {
-        QTest::addColumn<QString>("quotazione");
-        QTest::addColumn<QString>("acquisto");
-        QTest::addColumn<double>("valore");
-        QTest::addColumn<double>("investito");
-        QTest::addColumn<double>("guadagno");
+        colonne<QString, QString, double, double, double>("quotazione", "acquisto", "valore", "investito", "guadagno");
         QTest::newRow("guadagno") << "12.5" << "04/01/99" << 125.0 << 100.0 << 25.0;
         QTest::newRow("perdita") << "9" << "04/01/99" << 90.0 << 100.0 << -10.0;
         QTest::newRow("comprato lo stesso giorno") << "9" << "15/03/99" << 90.0 << 100.0 << -10.0;

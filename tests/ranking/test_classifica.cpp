@@ -9,6 +9,7 @@
 #include "shell/finestre.h"
 #include "shell/immagini.h"
 #include "controlli.h"
+#include "colonne.h"
 
 #include <QAction>
 #include <QLabel>
@@ -118,9 +119,7 @@ private slots:
 
     void barraorizzontale_dallelireaglieuro_data()
     {
-        QTest::addColumn<QString>("prima");
-        QTest::addColumn<QString>("data");
-        QTest::addColumn<QString>("atteso");
+        colonne<QString, QString, QString>("prima", "data", "atteso");
         QTest::newRow("04/01/99") << "31/12/98" << "04/01/99" << "6,49";
         // A first euro column of another day converts too (it read -99,95).
         QTest::newRow("29/01/99") << "31/12/98" << "29/01/99" << "6,49";

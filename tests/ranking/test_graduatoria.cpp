@@ -2,6 +2,7 @@
 #include "ranking/graduatoria.h"
 #include "ranking/stampaclassifica.h"
 #include "shared/documentotesto.h"
+#include "colonne.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -49,10 +50,7 @@ class TestGraduatoria : public QObject {
 private slots:
     void incremento_data()
     {
-        QTest::addColumn<QString>("iniziale");
-        QTest::addColumn<QString>("finale");
-        QTest::addColumn<float>("fattore");
-        QTest::addColumn<double>("atteso");
+        colonne<QString, QString, float, double>("iniziale", "finale", "fattore", "atteso");
         QTest::newRow("rialzo") << "10" << "12" << 1.0f << 20.0;
         QTest::newRow("ribasso") << "8" << "6" << 1.0f << -25.0;
         QTest::newRow("senza finale") << "10" << "" << 1.0f << 0.0;
@@ -75,8 +73,7 @@ private slots:
 
     void cambio_data()
     {
-        QTest::addColumn<QString>("iniziale");
-        QTest::addColumn<QString>("finale");
+        colonne<QString, QString>("iniziale", "finale");
         QTest::addColumn<bool>("scelte");   // chosen with the choosers, else consecutive
         QTest::addColumn<bool>("converte");
         QTest::newRow("scavalca l'euro") << "15/12/98" << "05/01/99" << true << true;
@@ -103,8 +100,7 @@ private slots:
 
     void ordinascambio_data()
     {
-        QTest::addColumn<QList<double>>("percentuali");
-        QTest::addColumn<QStringList>("ordine");
+        colonne<QList<double>, QStringList>("percentuali", "ordine");
         QTest::newRow("pari non scambiano") << QList<double>{1, 4, 4, 5} << QStringList{"D", "C", "B", "A"};
         QTest::newRow("pari al primo posto") << QList<double>{3, 3, 1} << QStringList{"A", "B", "C"};
         QTest::newRow("segni") << QList<double>{20, -25, 0} << QStringList{"A", "C", "B"};
@@ -128,11 +124,8 @@ private slots:
 
     void ordina_ultimotitolo_data()
     {
-        QTest::addColumn<int>("iniziale");
-        QTest::addColumn<int>("finale");
-        QTest::addColumn<QList<QStringList>>("quotazioni");
-        QTest::addColumn<QStringList>("ordine");
-        QTest::addColumn<QList<double>>("attese");
+        colonne<int, int, QList<QStringList>, QStringList, QList<double>>(
+            "iniziale", "finale", "quotazioni", "ordine", "attese");
         // C, the last holding, has no final quotation: its recomputation reaches column 1,
         // where it meets itself, and it stays at 0.
         QTest::newRow("colonne adiacenti") << 1 << 2 << QList<QStringList>{{"10", "12"}, {"8", "6"}, {"7", ""}}

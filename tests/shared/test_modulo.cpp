@@ -1,5 +1,6 @@
 #include "shared/campi.h"
 #include "documenti/modulovelno.h"
+#include "colonne.h"
 
 #include <QDir>
 #include <QFile>
@@ -52,8 +53,7 @@ private slots:
 
     void campi_letti_data()
     {
-        QTest::addColumn<QString>("testo");
-        QTest::addColumn<QStringList>("attesi");
+        colonne<QString, QStringList>("testo", "attesi");
         QTest::newRow("testi e numeri") << "3,\"a, b\",.5\r\n" << QStringList{"3", "a, b", ".5"};
         QTest::newRow("cella vuota") << "\"x\",,\"y\"\r\n" << QStringList{"x", "", "y"};
         QTest::newRow("a capo nel testo") << "\"riga1\r\nriga2\"\r\n\"z\"\r\n" << QStringList{"riga1\r\nriga2", "z"};

@@ -1,4 +1,5 @@
 #include "shared/numeri.h"
+#include "colonne.h"
 
 #include <QTest>
 
@@ -10,8 +11,7 @@ class TestNumeri : public QObject {
 private slots:
     void valore_data()
     {
-        QTest::addColumn<QString>("testo");
-        QTest::addColumn<double>("atteso");
+        colonne<QString, double>("testo", "atteso");
         QTest::newRow("intero") << "100" << 100.0;
         QTest::newRow("punto decimale") << "12.5" << 12.5;
         QTest::newRow("virgola chiude il numero") << "12,50" << 12.0;
@@ -45,9 +45,7 @@ private slots:
 
     void formatta_data()
     {
-        QTest::addColumn<double>("numero");
-        QTest::addColumn<QString>("formato");
-        QTest::addColumn<QString>("atteso");
+        colonne<double, QString, QString>("numero", "formato", "atteso");
         QTest::newRow("un milione duecentomila") << 1200000.0 << "###,0" << "1.200.000";
         QTest::newRow("zero migliaia") << 0.0 << "###,0" << "0";
         QTest::newRow("zero euro") << 0.0 << "##,##0.00" << "0,00";
@@ -80,8 +78,7 @@ private slots:
 
     void formattatesto_data()
     {
-        QTest::addColumn<QString>("testo");
-        QTest::addColumn<QString>("atteso");
+        colonne<QString, QString>("testo", "atteso");
         QTest::newRow("vuoto") << "" << "";
         QTest::newRow("virgola decimale") << "12,5" << "12,5000";
         QTest::newRow("migliaia") << "1.500" << "1.500,0000";

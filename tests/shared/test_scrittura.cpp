@@ -1,5 +1,6 @@
 #include "discopieno.h"
 #include "shared/scritturasicura.h"
+#include "colonne.h"
 
 #include <QDir>
 #include <QFile>
@@ -122,8 +123,7 @@ private slots:
 
     void letturasolodifileordinari_data()
     {
-        QTest::addColumn<QString>("percorso");
-        QTest::addColumn<QString>("errore");
+        colonne<QString, QString>("percorso", "errore");
         QTest::newRow("pipe senza scrittore") << "pipe" << "non è un file ordinario ma un dispositivo o una pipe";
         QTest::newRow("/dev/zero, senza fine") << "/dev/zero" << "non è un file ordinario ma un dispositivo o una pipe";
         QTest::newRow("cartella") << "." << "al posto del file c'è una cartella";

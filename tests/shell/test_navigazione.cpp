@@ -13,6 +13,7 @@
 #include "shell/guida.h"
 #include "shell/informa.h"
 #include "shell/sommario.h"
+#include "colonne.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -136,9 +137,7 @@ private slots:
 
     void collegamenti_data()
     {
-        QTest::addColumn<QString>("da");
-        QTest::addColumn<QString>("controllo");
-        QTest::addColumn<QString>("atteso");
+        colonne<QString, QString, QString>("da", "controllo", "atteso");
         auto riga = [](const QString& da, const QString& controllo, const QString& atteso) {
             QTest::addRow("%s %s", qPrintable(da), qPrintable(controllo)) << da << controllo << atteso;
         };

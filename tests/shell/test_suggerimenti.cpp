@@ -3,6 +3,7 @@
 #include "didascalie.h"
 #include "shell/frmtip.h"
 #include "shell/suggerimenti.h"
+#include "colonne.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,9 +29,7 @@ private slots:
     // Paging over a tips file: N = next, P = previous; the tip shown after each step.
     void paginazione_data()
     {
-        QTest::addColumn<QByteArray>("contenuto");
-        QTest::addColumn<QString>("passi");
-        QTest::addColumn<QStringList>("mostrati");
+        colonne<QByteArray, QString, QStringList>("contenuto", "passi", "mostrati");
         QTest::newRow("tre avanti tornano al primo") << QByteArray("uno\ndue\ntre\n") << "NNN"
                                                      << QStringList{"uno", "due", "tre", "uno"};
         QTest::newRow("indietro sul primo resta") << QByteArray("uno\ndue\ntre\n") << "PPNP"

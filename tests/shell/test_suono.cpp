@@ -1,5 +1,6 @@
 #include "ambienteshell.h"
 #include "shell/suonofluidsynth.h"
+#include "colonne.h"
 
 #include <QDir>
 #include <QFile>
@@ -65,10 +66,7 @@ private slots:
     // No library, bank, file or device means silence: no hang, no crash, no message.
     void silenzio_data()
     {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QStringList>("banchi");
-        QTest::addColumn<QStringList>("driver");
-        QTest::addColumn<int>("silenzio");
+        colonne<QString, QStringList, QStringList, int>("file", "banchi", "driver", "silenzio");
         const QStringList nessundispositivo{QStringLiteral("nessun-dispositivo")};
         using S = SuonoFluidSynth::Silenzio;
         QTest::newRow("nessun dispositivo") << brano << QStringList{banco} << nessundispositivo << int(S::Dispositivo);
