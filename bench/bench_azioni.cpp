@@ -4,6 +4,7 @@
 #include "documenti/modulovelno.h"
 #include "shell/finestre.h"
 #include "controlli.h"
+#include "ambiente.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -12,12 +13,9 @@
 // The grid scrolled end to end at full scale: every row position, then every column position.
 static void BM_RidisegnoGriglia(benchmark::State& state)
 {
-    ModuloVelno modulo;
-    riempiportafoglio(modulo.azioni.dati());
-    MessaggiRegistrati messaggi;
-    DialoghiRegistrati dialoghi;
-    Finestre finestre(modulo, messaggi, dialoghi);
-    frmAzioni& a = finestre.azioni();
+    AmbienteFinestre e;
+    riempiportafoglio(e.p());
+    frmAzioni& a = e.a();
     a.show();
     QApplication::processEvents();
     QScrollBar* righe = trova<QScrollBar>(a, "VScroll1");
@@ -38,13 +36,10 @@ BENCHMARK(BM_RidisegnoGriglia)->Unit(benchmark::kMillisecond);
 static void BM_AvvioAzioni(benchmark::State& state)
 {
     for (auto _ : state) {
-        ModuloVelno modulo;
-        MessaggiRegistrati messaggi;
-        DialoghiRegistrati dialoghi;
-        Finestre finestre(modulo, messaggi, dialoghi);
-        finestre.mostraazioni();
+        AmbienteFinestre e;
+        e.finestre.mostraazioni();
         QApplication::processEvents();
-        benchmark::DoNotOptimize(finestre.azioni().grab());
+        benchmark::DoNotOptimize(e.a().grab());
     }
 }
 BENCHMARK(BM_AvvioAzioni)->Unit(benchmark::kMillisecond);
@@ -53,11 +48,8 @@ BENCHMARK(BM_AvvioAzioni)->Unit(benchmark::kMillisecond);
 // open and painted (Qt wraps a run without blanks in a time that grows with its square).
 static void BM_NotaLunga(benchmark::State& state)
 {
-    ModuloVelno modulo;
-    MessaggiRegistrati messaggi;
-    DialoghiRegistrati dialoghi;
-    Finestre finestre(modulo, messaggi, dialoghi);
-    frmAzioni& a = finestre.azioni();
+    AmbienteFinestre e;
+    frmAzioni& a = e.a();
     a.show();
     QApplication::processEvents();
     QString nota;
@@ -67,7 +59,7 @@ static void BM_NotaLunga(benchmark::State& state)
     for (auto _ : state) {
         Portfolio p;
         p.strategia = nota;
-        modulo.azioni.sostituisci(std::move(p), QString(), true);
+        e.modulo.azioni.sostituisci(std::move(p), QString(), true);
         benchmark::DoNotOptimize(a.grab());
     }
 }

@@ -7,6 +7,7 @@
 #include "shared/documentotesto.h"
 #include "documenti/modulovelno.h"
 #include "shell/finestre.h"
+#include "ambiente.h"
 
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -62,13 +63,10 @@ BENCHMARK(BM_CambioValuta)->Unit(benchmark::kMicrosecond);
 static void BM_CambioValutaFinestra(benchmark::State& state)
 {
     QTemporaryDir dir;
-    ModuloVelno modulo;
-    modulo.cartella = dir.path();
-    MessaggiRegistrati messaggi;
-    DialoghiRegistrati dialoghi;
-    Finestre finestre(modulo, messaggi, dialoghi);
-    modulo.vendite.dati() = centovendite();
-    bilancio& w = finestre.finestra<bilancio>();
+    AmbienteFinestre e;
+    e.modulo.cartella = dir.path();
+    e.v() = centovendite();
+    bilancio& w = e.finestre.finestra<bilancio>();
     w.VScroll1_Change();
     for (auto _ : state) {
         w.cmdeuro_Click();

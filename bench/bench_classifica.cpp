@@ -7,6 +7,7 @@
 #include "documenti/modulovelno.h"
 #include "shell/finestre.h"
 #include "controlli.h"
+#include "ambiente.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -33,12 +34,9 @@ BENCHMARK(BM_OrdinaCento)->Unit(benchmark::kMicrosecond);
 // The consecutive-pair bar moved over all 300 columns, each move ranking and redrawing.
 static void BM_ScorrimentoColonne(benchmark::State& state)
 {
-    ModuloVelno modulo;
-    riempiportafoglio(modulo.azioni.dati());
-    MessaggiRegistrati messaggi;
-    DialoghiRegistrati dialoghi;
-    Finestre finestre(modulo, messaggi, dialoghi);
-    classifica& c = finestre.finestra<classifica>();
+    AmbienteFinestre e;
+    riempiportafoglio(e.p());
+    classifica& c = e.finestre.finestra<classifica>();
     c.show();
     QApplication::processEvents();
     QScrollBar* coppia = trova<QScrollBar>(c, "HScroll1");

@@ -4,6 +4,7 @@
 #include "documenti/modulovelno.h"
 #include "shell/finestre.h"
 #include "controlli.h"
+#include "ambiente.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -25,21 +26,18 @@ QString colonna100()
 // A hundred figures pasted into the grid's first quotation box, redraw and message included.
 static void BM_IncollaCento(benchmark::State& state)
 {
-    ModuloVelno modulo;
+    AmbienteFinestre e;
     for (int i = 1; i <= 100; ++i)
-        modulo.azioni.dati().nomititoli[i] = QStringLiteral("Titolo %1").arg(i);
-    modulo.azioni.dati().datequotazioni[1] = QStringLiteral("04/01/99");
-    MessaggiRegistrati messaggi;
-    DialoghiRegistrati dialoghi;
-    Finestre finestre(modulo, messaggi, dialoghi);
-    frmAzioni& a = finestre.azioni();
+        e.p().nomititoli[i] = QStringLiteral("Titolo %1").arg(i);
+    e.p().datequotazioni[1] = QStringLiteral("04/01/99");
+    frmAzioni& a = e.a();
     a.show();
     QApplication::processEvents();
     QGuiApplication::clipboard()->setText(colonna100());
     QLineEdit* casella = trova<QLineEdit>(a, "valore", 1, 1);
     for (auto _ : state) {
         QTest::keySequence(casella, QKeySequence::Paste);
-        messaggi.registrati.clear();
+        e.messaggi.registrati.clear();
     }
 }
 BENCHMARK(BM_IncollaCento)->Unit(benchmark::kMillisecond);

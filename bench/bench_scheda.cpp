@@ -5,6 +5,7 @@
 #include "documenti/modulovelno.h"
 #include "shell/finestre.h"
 #include "controlli.h"
+#include "ambiente.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -28,13 +29,10 @@ BENCHMARK(BM_FigureScheda)->Unit(benchmark::kMillisecond);
 // The card window on screen, moved through every holding and then every column of one.
 static void BM_ScorrimentoScheda(benchmark::State& state)
 {
-    ModuloVelno modulo;
-    riempiportafoglio(modulo.azioni.dati());
-    MessaggiRegistrati messaggi;
-    DialoghiRegistrati dialoghi;
-    Finestre finestre(modulo, messaggi, dialoghi);
-    finestre.aprischeda();
-    singola& s = finestre.finestra<singola>();
+    AmbienteFinestre e;
+    riempiportafoglio(e.p());
+    e.finestre.aprischeda();
+    singola& s = e.finestre.finestra<singola>();
     QApplication::processEvents();
     QScrollBar* titoli = trova<QScrollBar>(s, "VScroll1");
     QScrollBar* colonne = trova<QScrollBar>(s, "HScroll1");

@@ -7,6 +7,7 @@
 #include "shell/frmdocumento.h"
 #include "documenti/modulovelno.h"
 #include "shell/finestre.h"
+#include "ambiente.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -63,19 +64,16 @@ BENCHMARK(BM_SalvaStampa)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 // showing the whole report, at 100 holdings.
 static void BM_StampaDallaFinestra100(benchmark::State& state)
 {
-    ModuloVelno modulo;
-    riempiportafoglio(modulo.azioni.dati());
-    MessaggiRegistrati messaggi;
-    DialoghiRegistrati dialoghi;
-    Finestre finestre(modulo, messaggi, dialoghi);
-    frmAzioni& a = finestre.azioni();
+    AmbienteFinestre e;
+    riempiportafoglio(e.p());
+    frmAzioni& a = e.a();
     a.show();
     QApplication::processEvents();
     for (auto _ : state) {
         a.solodati_Click();
         QApplication::processEvents();
         state.PauseTiming();
-        for (frmDocumento* d : finestre.documenti())
+        for (frmDocumento* d : e.finestre.documenti())
             d->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         state.ResumeTiming();

@@ -7,6 +7,7 @@
 #include "documenti/modulovelno.h"
 #include "shell/finestre.h"
 #include "controlli.h"
+#include "ambiente.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
@@ -269,12 +270,9 @@ private slots:
     // screen, under its own column.
     void guadagno_solodelmarcatorevisibile()
     {
-        ModuloVelno modulo;
-        MessaggiRegistrati messaggi;
-        DialoghiRegistrati dialoghi;
-        Finestre finestre(modulo, messaggi, dialoghi);
-        modulo.azioni.dati() = tretitoli();
-        frmAzioni& a = finestre.azioni();
+        AmbienteFinestre e;
+        e.p() = tretitoli();
+        frmAzioni& a = e.a();
         trova<QScrollBar>(a, "HScroll1")->setValue(3);   // columns 3..7
         trova<QScrollBar>(a, "VScroll1")->setValue(3);   // where the print puts the grid: its redraw changes no box
         trova<QPushButton>(a, "saldo", 1)->click();
@@ -282,9 +280,9 @@ private slots:
         trova<QPushButton>(a, "saldo", 2)->click();
         QVERIFY(trova<QLabel>(a, "guadagno", 1)->isHidden() && !vecchio.isEmpty());
         a.findChild<QAction*>(QStringLiteral("solodati"))->trigger();
-        QCOMPARE(finestre.documenti().size(), 1);
+        QCOMPARE(e.finestre.documenti().size(), 1);
         QTextTable* t = nullptr;
-        for (QTextBlock b = finestre.documenti()[0]->documento()->begin(); b.isValid() && !t; b = b.next())
+        for (QTextBlock b = e.finestre.documenti()[0]->documento()->begin(); b.isValid() && !t; b = b.next())
             t = QTextCursor(b).currentTable();
         QVERIFY(t);
         const int ultima = t->rows() - 1;
@@ -303,37 +301,34 @@ private slots:
 
     void dallafinestra()
     {
-        ModuloVelno modulo;
-        MessaggiRegistrati messaggi;
-        DialoghiRegistrati dialoghi;
-        Finestre finestre(modulo, messaggi, dialoghi);
-        frmAzioni& a = finestre.azioni();
+        AmbienteFinestre e;
+        frmAzioni& a = e.a();
         // Nothing established yet: refused, no document.
         a.pulsante[5]->trigger();
-        QCOMPARE(messaggi.registrati.size(), 1);
-        QCOMPARE(messaggi.registrati[0], (Messaggio{QStringLiteral("Immettere prima i dati."),
+        QCOMPARE(e.messaggi.registrati.size(), 1);
+        QCOMPARE(e.messaggi.registrati[0], (Messaggio{QStringLiteral("Immettere prima i dati."),
                                                     QStringLiteral("Velno: stampa dati finestra"), Icona::Esclamativa}));
-        QVERIFY(finestre.documenti().isEmpty());
+        QVERIFY(e.finestre.documenti().isEmpty());
 
-        modulo.azioni.dati() = tretitoli();
+        e.p() = tretitoli();
         for (int i = 20; i <= 30; ++i) {   // beyond the first ten rows: the totals must cover them
-            modulo.azioni.dati().nomititoli[i] = QStringLiteral("T%1").arg(i);
-            modulo.azioni.dati().quantitatitoli[i] = QStringLiteral("1");
-            modulo.azioni.dati().prezzititoli[i] = QStringLiteral("1");
-            modulo.azioni.dati().dateacquisto[i] = QStringLiteral("01/01/99");
+            e.p().nomititoli[i] = QStringLiteral("T%1").arg(i);
+            e.p().quantitatitoli[i] = QStringLiteral("1");
+            e.p().prezzititoli[i] = QStringLiteral("1");
+            e.p().dateacquisto[i] = QStringLiteral("01/01/99");
         }
         for (int i = 4; i < 20; ++i) {
-            modulo.azioni.dati().nomititoli[i] = QStringLiteral("R%1").arg(i);
-            modulo.azioni.dati().quantitatitoli[i] = QStringLiteral("1");
-            modulo.azioni.dati().prezzititoli[i] = QStringLiteral("1");
-            modulo.azioni.dati().dateacquisto[i] = QStringLiteral("01/01/99");
+            e.p().nomititoli[i] = QStringLiteral("R%1").arg(i);
+            e.p().quantitatitoli[i] = QStringLiteral("1");
+            e.p().prezzititoli[i] = QStringLiteral("1");
+            e.p().dateacquisto[i] = QStringLiteral("01/01/99");
         }
-        modulo.azioni.dati().numerotitoli = 30;
+        e.p().numerotitoli = 30;
         a.aggiornatitoli();
         a.findChild<QAction*>(QStringLiteral("solodati"))->trigger();
         QCOMPARE(trova<QScrollBar>(a, "VScroll1")->value(), 30);
-        QCOMPARE(finestre.documenti().size(), 1);
-        frmDocumento* w = finestre.documenti()[0];
+        QCOMPARE(e.finestre.documenti().size(), 1);
+        frmDocumento* w = e.finestre.documenti()[0];
         QVERIFY(w->isVisible());
         const QString testo = w->documento()->toPlainText();
         QVERIFY(testo.contains(QStringLiteral("T30")));
@@ -345,25 +340,25 @@ private slots:
 
         // Saving from the document window, and a folder that refuses it.
         QTemporaryDir dir;
-        dialoghi.prossimofile = dir.filePath(QStringLiteral("rapporto"));
+        e.dialoghi.prossimofile = dir.filePath(QStringLiteral("rapporto"));
         w->salvapdf_Click();
         QVERIFY(QFile::exists(dir.filePath(QStringLiteral("rapporto.pdf"))));
         w->salvadocx_Click();
         QVERIFY(QFile::exists(dir.filePath(QStringLiteral("rapporto.docx"))));
-        dialoghi.prossimofile = QStringLiteral("/cartella-che-non-esiste/rapporto.pdf");
+        e.dialoghi.prossimofile = QStringLiteral("/cartella-che-non-esiste/rapporto.pdf");
         w->salvapdf_Click();
-        QCOMPARE(messaggi.registrati.last().icona, Icona::Critica);
-        QVERIFY(messaggi.registrati.last().testo.contains(QStringLiteral("/cartella-che-non-esiste/rapporto.pdf")));
+        QCOMPARE(e.messaggi.registrati.last().icona, Icona::Critica);
+        QVERIFY(e.messaggi.registrati.last().testo.contains(QStringLiteral("/cartella-che-non-esiste/rapporto.pdf")));
         // No word processor on the desktop: told, with where the file is.
         QString aperto;
         w->apriesterno = [&](const QUrl& u) { aperto = u.toLocalFile(); return false; };
         w->elaboratore_Click();
         QVERIFY(aperto.endsWith(QStringLiteral(".docx")));
         QVERIFY(QFile::exists(aperto));
-        QVERIFY(messaggi.registrati.last().testo.contains(aperto));
+        QVERIFY(e.messaggi.registrati.last().testo.contains(aperto));
         QFile::remove(aperto);
         // Printing changed nothing in the Portfolio.
-        QCOMPARE(modulo.azioni.dati().nomititoli[1], QStringLiteral("Fiat"));
+        QCOMPARE(e.p().nomititoli[1], QStringLiteral("Fiat"));
     }
 };
 

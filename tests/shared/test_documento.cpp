@@ -7,6 +7,7 @@
 #include "shared/scritturasicura.h"
 #include "documenti/modulovelno.h"
 #include "shell/finestre.h"
+#include "ambiente.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -115,11 +116,8 @@ private slots:
     void finestradeldocumento_letterediverse()
     {
         // Each item of the document window's menu has its own Alt letter.
-        ModuloVelno modulo;
-        MessaggiRegistrati messaggi;
-        DialoghiRegistrati dialoghi;
-        Finestre finestre(modulo, messaggi, dialoghi);
-        frmDocumento w(finestre, new QTextDocument);
+        AmbienteFinestre e;
+        frmDocumento w(e.finestre, new QTextDocument);
         for (const QMenu* m : w.menuBar()->findChildren<QMenu*>())
             QCOMPARE(mnemonicidoppi(m), QStringList());
     }
@@ -130,25 +128,22 @@ private slots:
         // unless the user says so. The copy for the word processor is in a folder of the
         // user's alone, never a shared one.
         QTemporaryDir dir;
-        ModuloVelno modulo;
-        MessaggiRegistrati messaggi;
-        DialoghiRegistrati dialoghi;
-        Finestre finestre(modulo, messaggi, dialoghi);
+        AmbienteFinestre e;
         auto* doc = new QTextDocument;
         doc->setPlainText(QStringLiteral("nuovo"));
-        frmDocumento w(finestre, doc);
+        frmDocumento w(e.finestre, doc);
         const QString pdf = dir.filePath(QStringLiteral("x.pdf"));
         QVERIFY(scrivisicuro(pdf, "vecchio", nullptr));
-        dialoghi.prossimofile = dir.filePath(QStringLiteral("x"));
+        e.dialoghi.prossimofile = dir.filePath(QStringLiteral("x"));
         w.salvapdf_Click();
-        QCOMPARE(messaggi.registrati.size(), 1);
-        QCOMPARE(messaggi.registrati[0].testo, QStringLiteral("Il file \"%1\" esiste già. Sostituirlo?").arg(pdf));
-        QCOMPARE(messaggi.registrati[0].pulsanti, Pulsanti::SiNo);
+        QCOMPARE(e.messaggi.registrati.size(), 1);
+        QCOMPARE(e.messaggi.registrati[0].testo, QStringLiteral("Il file \"%1\" esiste già. Sostituirlo?").arg(pdf));
+        QCOMPARE(e.messaggi.registrati[0].pulsanti, Pulsanti::SiNo);
         QFile f(pdf);
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("vecchio"));
         f.close();
-        messaggi.risposte.push_back(Risposta::Si);
+        e.messaggi.risposte.push_back(Risposta::Si);
         w.salvapdf_Click();
         QVERIFY(f.open(QIODevice::ReadOnly));
         QVERIFY(f.readAll().startsWith("%PDF"));
@@ -171,11 +166,8 @@ private slots:
         // A report shown in its window, whose table has cells as full as a box can make them
         // (32,767 characters): saved as PDF it takes seconds (Qt first laid the copy out at
         // the screen's width in the printer's pixels, one letter a line, for many minutes).
-        ModuloVelno modulo;
-        MessaggiRegistrati messaggi;
-        DialoghiRegistrati dialoghi;
-        Finestre finestre(modulo, messaggi, dialoghi);
-        const auto d = finestre.elaboratore();
+        AmbienteFinestre e;
+        const auto d = e.finestre.elaboratore();
         d->avvia();
         d->visibile(true);
         d->aggiungidocumento();
@@ -187,16 +179,16 @@ private slots:
         for (int r = 1; r <= 12; ++r)
             for (int k = 1; k <= 10; ++k)
                 d->testocella(t, r, k, (r == 8 && k == 5) || (r == 9 && k == 9) || (r == 10 && k == 6) ? pieno : QStringLiteral("12,5"));
-        frmDocumento* w = finestre.documenti().constFirst();
+        frmDocumento* w = e.finestre.documenti().constFirst();
         QCoreApplication::processEvents();
         QVERIFY(w->documento()->pageSize().width() > 0);   // the window gave it its width
         QTemporaryDir dir;
-        dialoghi.prossimofile = dir.filePath(QStringLiteral("pieno.pdf"));
+        e.dialoghi.prossimofile = dir.filePath(QStringLiteral("pieno.pdf"));
         QElapsedTimer orologio;
         orologio.start();
         w->salvapdf_Click();
         QVERIFY2(orologio.elapsed() < 60000, qPrintable(QString::number(orologio.elapsed())));
-        QVERIFY(QFileInfo(dialoghi.prossimofile).size() > 1000);
+        QVERIFY(QFileInfo(e.dialoghi.prossimofile).size() > 1000);
     }
 
     void corsalunga_entranellapagina()
@@ -241,16 +233,13 @@ private slots:
     {
         // A print opens the window, then writes its document: the box lays the document out
         // once it is whole, not again at every cell (a hundred holdings took minutes).
-        ModuloVelno modulo;
-        MessaggiRegistrati messaggi;
-        DialoghiRegistrati dialoghi;
-        Finestre finestre(modulo, messaggi, dialoghi);
-        const auto d = finestre.elaboratore();
+        AmbienteFinestre e;
+        const auto d = e.finestre.elaboratore();
         d->avvia();
         d->visibile(true);
         d->aggiungidocumento();
-        QCOMPARE(finestre.documenti().size(), 1);
-        frmDocumento* w = finestre.documenti().constFirst();
+        QCOMPARE(e.finestre.documenti().size(), 1);
+        frmDocumento* w = e.finestre.documenti().constFirst();
         QVERIFY(w->isVisible());
         QSignalSpy impaginazioni(w->testo->document()->documentLayout(), &QAbstractTextDocumentLayout::update);
         const int t = d->aggiungitabella(d->finedocumento(), 40, 5);

@@ -19,6 +19,7 @@
 #include "shell/filedistribuiti.h"
 #include "shell/finestre.h"
 #include "controlli.h"
+#include "ambiente.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -278,25 +279,22 @@ private slots:
         QVERIFY(preparacartella(cartella, nullptr));
         QCOMPARE(copiaesempi(esempi, cartella, QDir(d.path()).filePath(QStringLiteral("segno"))).size(), 5);
 
-        ModuloVelno modulo;
-        modulo.cartella = cartella;
-        MessaggiRegistrati messaggi;
-        DialoghiRegistrati dialoghi;
-        Finestre finestre(modulo, messaggi, dialoghi);
-        frmAzioni& a = finestre.azioni();
-        dialoghi.prossimofile = QDir(cartella).filePath(azioni);
+        AmbienteFinestre e;
+        e.modulo.cartella = cartella;
+        frmAzioni& a = e.a();
+        e.dialoghi.prossimofile = QDir(cartella).filePath(azioni);
         a.apri_Click();
-        QVERIFY(messaggi.registrati.isEmpty());
+        QVERIFY(e.messaggi.registrati.isEmpty());
         QCOMPARE(trova<QComboBox>(a, "nome", 1)->currentText(), portafoglio().nomititoli[1]);
 
-        bilancio& b = finestre.finestra<bilancio>();
+        bilancio& b = e.finestre.finestra<bilancio>();
         b.show();
-        dialoghi.prossimofile = QDir(cartella).filePath(bilancioesempio);
+        e.dialoghi.prossimofile = QDir(cartella).filePath(bilancioesempio);
         b.apri_Click();
         QCOMPARE(trova<QLabel>(b, "anno")->text(), QStringLiteral("anno 1999"));
         b.mens_Click();
-        QVERIFY2(messaggi.registrati.isEmpty(), messaggi.registrati.isEmpty() ? "" : qPrintable(messaggi.registrati[0].testo));
-        mensile& m = finestre.finestra<mensile>();
+        QVERIFY2(e.messaggi.registrati.isEmpty(), e.messaggi.registrati.isEmpty() ? "" : qPrintable(e.messaggi.registrati[0].testo));
+        mensile& m = e.finestre.finestra<mensile>();
         int mesi = 0;
         for (int k = 1; k <= 12; ++k)
             mesi += !trova<QLabel>(m, "realizzato", k)->text().isEmpty();
