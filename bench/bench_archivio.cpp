@@ -1,3 +1,4 @@
+#include "archivi.h"
 #include "pienoportafoglio.h"
 #include "portfolio/archivio.h"
 
@@ -15,30 +16,8 @@ Portfolio realistico()
 }
 } // namespace
 
-static void BM_SalvaArchivio(benchmark::State& state)
-{
-    const Portfolio p = realistico();
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("Velno-azioni-bench"));
-    for (auto _ : state) {
-        QString errore;
-        if (!salvaarchivio(p, file, &errore))
-            state.SkipWithError(qPrintable(errore));
-    }
-}
+static void BM_SalvaArchivio(benchmark::State& s) { salvataggio(s, realistico(), salvaarchivio); }
 BENCHMARK(BM_SalvaArchivio)->Unit(benchmark::kMillisecond);
 
-static void BM_ApriArchivio(benchmark::State& state)
-{
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("Velno-azioni-bench"));
-    salvaarchivio(realistico(), file, nullptr);
-    for (auto _ : state) {
-        QString errore;
-        auto p = apriarchivio(file, &errore);
-        if (!p)
-            state.SkipWithError(qPrintable(errore));
-        benchmark::DoNotOptimize(p);
-    }
-}
+static void BM_ApriArchivio(benchmark::State& s) { lettura(s, realistico(), salvaarchivio, apriarchivio); }
 BENCHMARK(BM_ApriArchivio)->Unit(benchmark::kMillisecond);

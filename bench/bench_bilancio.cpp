@@ -1,3 +1,4 @@
+#include "archivi.h"
 #include "balance/archiviobilancio.h"
 #include "balance/frmbilancio.h"
 #include "balance/stampabilancio.h"
@@ -12,32 +13,10 @@
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-static void BM_SalvaBilancio(benchmark::State& state)
-{
-    const SalesBalance b = centovendite();
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("Velno-bilancio-bench-2001"));
-    for (auto _ : state) {
-        QString errore;
-        if (!salvabilancio(b, file, &errore))
-            state.SkipWithError(qPrintable(errore));
-    }
-}
+static void BM_SalvaBilancio(benchmark::State& s) { salvataggio(s, centovendite(), salvabilancio); }
 BENCHMARK(BM_SalvaBilancio)->Unit(benchmark::kMillisecond);
 
-static void BM_ApriBilancio(benchmark::State& state)
-{
-    QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("Velno-bilancio-bench-2001"));
-    salvabilancio(centovendite(), file, nullptr);
-    for (auto _ : state) {
-        QString errore;
-        auto b = apribilancio(file, &errore);
-        if (!b)
-            state.SkipWithError(qPrintable(errore));
-        benchmark::DoNotOptimize(b);
-    }
-}
+static void BM_ApriBilancio(benchmark::State& s) { lettura(s, centovendite(), salvabilancio, apribilancio); }
 BENCHMARK(BM_ApriBilancio)->Unit(benchmark::kMillisecond);
 
 static void BM_TotaliBilancio(benchmark::State& state)

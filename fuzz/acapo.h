@@ -9,6 +9,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 
 inline QString acapo(QString t)
 {
@@ -28,4 +29,15 @@ template <std::size_t N> bool stessitesti(const std::array<QString, N>& a, const
 inline QString testofuzz(const uint8_t* dati, size_t n)
 {
     return decodificaarchivio(QByteArray(reinterpret_cast<const char*>(dati), qsizetype(n)));
+}
+
+// The bytes read by `leggi`: what it read, or nothing when it refused them, always with a
+// reason (a refusal without one is a fault).
+template <class Leggi> auto letto(Leggi leggi, const uint8_t* dati, size_t n)
+{
+    QString errore;
+    auto letti = leggi(testofuzz(dati, n), &errore);
+    if (!letti && errore.isEmpty())
+        std::abort();
+    return letti;
 }

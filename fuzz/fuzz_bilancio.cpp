@@ -8,16 +8,12 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* dati, size_t n)
 {
-    QString errore;
-    const auto b = leggibilancio(testofuzz(dati, n), &errore);
-    if (!b) {
-        if (errore.isEmpty())
-            std::abort();
+    const auto b = letto(leggibilancio, dati, n);
+    if (!b)
         return 0;
-    }
     if (b->numerorighe < 0 || b->numerorighe > SalesBalance::maxvendite)
         std::abort();
-    const auto c = leggibilancio(testobilancio(*b), &errore);
+    const auto c = leggibilancio(testobilancio(*b), nullptr);
     if (!c || c->numerorighe != b->numerorighe || !stessitesti(c->nomea, b->nomea)
         || !stessitesti(c->appunti, b->appunti) || !stessitesti(c->prezzo, b->prezzo)
         || !stessitesti(c->percento, b->percento) || !stessitesti(c->datavendita, b->datavendita))
