@@ -1,6 +1,7 @@
 #include "balance/stampabilancio.h"
 #include "balance/vendite.h"
 #include "shared/documentotesto.h"
+#include "celle.h"
 
 #include <QTest>
 #include <QTextBlock>
@@ -36,11 +37,6 @@ StampaBilancio dati(const QString& valori)
 {
     return StampaBilancio{QStringLiteral("Velno"), QStringLiteral("programma per la gestione dei titoli di velno"),
                           QStringLiteral("anno 2001"), valori};
-}
-
-QString cella(QTextTable* t, int r, int k)
-{
-    return selezionacella(t->cellAt(r - 1, k - 1)).selectedText();
 }
 
 QStringList riga(QTextTable* t, int r)

@@ -10,6 +10,7 @@
 #include "shell/immagini.h"
 #include "controlli.h"
 #include "colonne.h"
+#include "celle.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -55,22 +56,6 @@ struct Ambiente : AmbienteFinestre {
     singola& s() { return finestre.finestra<singola>(); }
     QAction* voce(QWidget& w, const char* nome) { return w.findChild<QAction*>(QString::fromLatin1(nome)); }
 };
-
-QTextTable* primatabella(QTextDocument* d)
-{
-    for (QTextFrame* f : d->rootFrame()->childFrames())
-        if (auto* t = qobject_cast<QTextTable*>(f))
-            return t;
-    return nullptr;
-}
-
-QString cella(QTextTable* t, int r, int k)
-{
-    const QTextTableCell c = t->cellAt(r - 1, k - 1);
-    QTextCursor cur = c.firstCursorPosition();
-    cur.setPosition(c.lastCursorPosition().position(), QTextCursor::KeepAnchor);
-    return cur.selectedText();
-}
 
 } // namespace
 

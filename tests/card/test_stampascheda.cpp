@@ -1,5 +1,6 @@
 #include "card/stampascheda.h"
 #include "shared/documentotesto.h"
+#include "celle.h"
 
 #include <QTest>
 #include <QTextBlock>
@@ -21,11 +22,6 @@ StampaScheda dati()
         s.valori[std::size_t(r)] = valori[r - 2];
     s.note = QStringLiteral("Tenere fino al dividendo.\nPoi vendere metà.");
     return s;
-}
-
-QString cella(QTextTable* t, int r, int k)
-{
-    return selezionacella(t->cellAt(r - 1, k - 1)).selectedText();
 }
 
 } // namespace

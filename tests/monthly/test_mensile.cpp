@@ -10,6 +10,7 @@
 #include "documenti/modulovelno.h"
 #include "shell/finestre.h"
 #include "controlli.h"
+#include "celle.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -72,11 +73,6 @@ void vendi(bilancio& w, int i, const QString& data, const QString& vendute, cons
     trova<QLineEdit>(w, "datavendita", i)->setText(data);
     trova<QLineEdit>(w, "na", i)->setText(vendute);
     trova<QLineEdit>(w, "prezzo", i)->setText(prezzo);
-}
-
-QString cella(QTextTable* t, int r, int k)
-{
-    return selezionacella(t->cellAt(r - 1, k - 1)).selectedText();
 }
 
 } // namespace

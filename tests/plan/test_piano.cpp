@@ -10,6 +10,7 @@
 #include "shell/casellatesto.h"
 #include "shell/finestre.h"
 #include "controlli.h"
+#include "celle.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -27,7 +28,6 @@ struct Ambiente : AmbienteFinestre {
     piano& w() { return finestre.finestra<piano>(); }
 };
 
-QString cella(QTextTable* t, int r, int k) { return selezionacella(t->cellAt(r - 1, k - 1)).selectedText(); }
 QString righeunix(QString t) { return t.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
 } // namespace
 
@@ -120,7 +120,7 @@ private slots:
         QTextDocument* d = e.finestre.documenti().constFirst()->documento();
         QVERIFY(d->toPlainText().startsWith(
             QStringLiteral("VELNO\n(programma per la gestione dei titoli di velno)\n\nPiano strategico")));
-        auto* t = qobject_cast<QTextTable*>(d->rootFrame()->childFrames().value(0));
+        QTextTable* t = primatabella(d);
         QVERIFY(t);
         QCOMPARE(t->rows(), 14);
         QCOMPARE(t->columns(), 2);

@@ -8,6 +8,7 @@
 #include "shell/finestre.h"
 #include "controlli.h"
 #include "ambiente.h"
+#include "celle.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
@@ -63,14 +64,6 @@ StampaAzioni dati()
     s.totinvestito = QStringLiteral("investimento al 13/02/99............euro");
     s.totalecorrente = QStringLiteral("11.357,43");
     return s;
-}
-
-QString cella(QTextTable* t, int r, int k)
-{
-    const QTextTableCell c = t->cellAt(r - 1, k - 1);
-    QTextCursor cur = c.firstCursorPosition();
-    cur.setPosition(c.lastCursorPosition().position(), QTextCursor::KeepAnchor);
-    return cur.selectedText();
 }
 
 Qt::Alignment allineamento(QTextTable* t, int r, int k)

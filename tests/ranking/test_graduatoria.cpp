@@ -3,6 +3,7 @@
 #include "ranking/stampaclassifica.h"
 #include "shared/documentotesto.h"
 #include "colonne.h"
+#include "celle.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -42,7 +43,6 @@ QList<double> valori(const Graduatoria& g, int n)
     return r;
 }
 
-QString cella(QTextTable* t, int r, int k) { return selezionacella(t->cellAt(r - 1, k - 1)).selectedText(); }
 } // namespace
 
 class TestGraduatoria : public QObject {
