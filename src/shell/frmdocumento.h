@@ -15,7 +15,6 @@ public:
     frmDocumento(Finestre& finestre, QTextDocument* documento);
 
     QTextDocument* documento() const { return m_documento; }
-    QTextEdit* testo = nullptr;
 
     // Hands a file to the desktop; QDesktopServices unless a test sets another.
     std::function<bool(const QUrl&)> apriesterno;
@@ -31,6 +30,8 @@ public slots:
     void elaboratore_Click();
 
 private:
+    // The controls: from outside the window they are found by their object names.
+    QTextEdit* testo = nullptr;
     bool salvacome(const QString& filtro, const QString& estensione);
     Finestre& m_finestre;
     QTextDocument* m_documento;

@@ -19,10 +19,6 @@ public:
     explicit frmSplash(Finestre& finestre);
     ~frmSplash() override;
 
-    std::unique_ptr<ControlloMidi> MMControl1;
-    std::array<QLabel*, 9> label{};   // items 2..8 (item 1 unused)
-    QLabel* Image1 = nullptr;
-    QFrame* Shape1 = nullptr;
 
 public slots:
     void Form_Click();
@@ -44,6 +40,11 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
+    std::unique_ptr<ControlloMidi> MMControl1;   // the opening tune
+    // The controls: from outside the window they are found by their object names.
+    std::array<QLabel*, 9> label{};   // items 2..8 (item 1 unused)
+    QLabel* Image1 = nullptr;
+    QFrame* Shape1 = nullptr;
     Finestre& m_finestre;
     clsResize m_resize;
     bool m_dipinta = false;

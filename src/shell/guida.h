@@ -15,14 +15,9 @@ class FinestraGuida : public QWidget {
 public:
     FinestraGuida(Finestre& finestre, const char* nome);
 
-    QLabel* Label1 = nullptr;   // title
-    QLabel* Label2 = nullptr;   // text
     // The text as written: paragraphs separated by a blank line (the label shows them
     // with a narrower gap, so that the longest pages fit their window).
     const QString& testo() const { return m_testo; }
-    QPushButton* cmdChiudi = nullptr;
-    QPushButton* cmdStampa = nullptr;
-    QPushButton* cmdSommario = nullptr;
 
 public slots:
     void cmdchiudi_Click();
@@ -33,6 +28,12 @@ protected:
     void closeEvent(QCloseEvent* e) override;
 
 private:
+    // The controls: from outside the window they are found by their object names.
+    QLabel* Label1 = nullptr;   // title
+    QLabel* Label2 = nullptr;   // text
+    QPushButton* cmdChiudi = nullptr;
+    QPushButton* cmdStampa = nullptr;
+    QPushButton* cmdSommario = nullptr;
     Finestre& m_finestre;
     clsResize m_resize;
     QString m_testo;

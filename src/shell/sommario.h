@@ -18,11 +18,6 @@ public:
     explicit sommario(Finestre& finestre);
 
     static constexpr int righe = 14;
-    std::array<QPushButton*, righe + 1> puls{};   // 1-based
-    std::array<QLabel*, righe + 1> lbl{};
-    QPushButton* cmdchiudi = nullptr;
-    QPushButton* cmdstampa = nullptr;
-    QPushButton* uscita = nullptr;
 
     // The name of the guide's file in the user's folder.
     static QString nomefileguida(const QString& nomeprogramma);
@@ -42,6 +37,12 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
+    // The controls: from outside the window they are found by their object names.
+    std::array<QPushButton*, righe + 1> puls{};   // 1-based
+    std::array<QLabel*, righe + 1> lbl{};
+    QPushButton* cmdchiudi = nullptr;
+    QPushButton* cmdstampa = nullptr;
+    QPushButton* uscita = nullptr;
     void apririga(int indice);
     void mostra(const Messaggio& m);
     Finestre& m_finestre;

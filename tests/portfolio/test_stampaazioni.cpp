@@ -326,8 +326,8 @@ private slots:
         const QString testo = w->documento()->toPlainText();
         QVERIFY(testo.contains(QStringLiteral("T30")));
         // The window shows the report once the print is over (it is laid out then, once).
-        QTRY_COMPARE(w->testo->document(), w->documento());
-        QVERIFY(w->testo->toPlainText().contains(QStringLiteral("T30")));
+        QTRY_COMPARE(trova<QTextEdit>(*w, "testo")->document(), w->documento());
+        QVERIFY(trova<QTextEdit>(*w, "testo")->toPlainText().contains(QStringLiteral("T30")));
         QVERIFY(testo.contains(trova<QLabel>(a, "totaleiniziale")->text()));
         QCOMPARE(trova<QLabel>(a, "totaleiniziale")->text(), QStringLiteral("21.750.147,00"));   // 1500 x 14500 + 10 x 12 + 27 x 1
 

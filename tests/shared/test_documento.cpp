@@ -8,6 +8,7 @@
 #include "documenti/modulovelno.h"
 #include "shell/finestre.h"
 #include "ambiente.h"
+#include "controlli.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -241,7 +242,7 @@ private slots:
         QCOMPARE(e.finestre.documenti().size(), 1);
         frmDocumento* w = e.finestre.documenti().constFirst();
         QVERIFY(w->isVisible());
-        QSignalSpy impaginazioni(w->testo->document()->documentLayout(), &QAbstractTextDocumentLayout::update);
+        QSignalSpy impaginazioni(trova<QTextEdit>(*w, "testo")->document()->documentLayout(), &QAbstractTextDocumentLayout::update);
         const int t = d->aggiungitabella(d->finedocumento(), 40, 5);
         for (int r = 1; r <= 40; ++r)
             for (int k = 1; k <= 5; ++k)
@@ -249,9 +250,9 @@ private slots:
         d->allineacolonna(t, 2, Documento::Allineamento::Destra);
         QCOMPARE(impaginazioni.count(), 0);   // nothing laid out while the print writes
         QCoreApplication::processEvents();
-        QCOMPARE(w->testo->document(), w->documento());
-        QVERIFY(w->testo->isReadOnly());
-        QVERIFY(w->testo->toPlainText().contains(QStringLiteral("riga 40")));
+        QCOMPARE(trova<QTextEdit>(*w, "testo")->document(), w->documento());
+        QVERIFY(trova<QTextEdit>(*w, "testo")->isReadOnly());
+        QVERIFY(trova<QTextEdit>(*w, "testo")->toPlainText().contains(QStringLiteral("riga 40")));
     }
 
     void filtri_comeliscrive()

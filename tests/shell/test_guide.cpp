@@ -5,6 +5,7 @@
 #include "shell/guida.h"
 #include "shell/guide.h"
 #include "shell/sommario.h"
+#include "controlli.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -39,7 +40,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&g));
         QCOMPARE(g.objectName(), QString::fromLatin1(p.nome));   // one class, made for its page
         QCOMPARE(g.windowTitle(), QStringLiteral("Guida in linea"));
-        QCOMPARE(g.Label1->text(), QString::fromUtf8(p.titolo));
+        QCOMPARE(trova<QLabel>(g, "Label1")->text(), QString::fromUtf8(p.titolo));
         QCOMPARE(g.size(), QSize(p.larghezza / 15, 6825 / 15));
 
         // The text written for this page, built into the program, whole on screen.
@@ -47,13 +48,14 @@ private slots:
         QCOMPARE(testo, testoguida(QString::fromLatin1(p.nome)));
         QVERIFY(!testo.trimmed().isEmpty());
         QVERIFY2(testo.contains(argomento, Qt::CaseInsensitive), qPrintable(testo.left(80)));
-        QVERIFY(g.Label2->text().contains(testo.split(u'\n').last().toHtmlEscaped()));
+        const QLabel* mostrato = trova<QLabel>(g, "Label2");
+        QVERIFY(mostrato->text().contains(testo.split(u'\n').last().toHtmlEscaped()));
         QVERIFY(didascalietroncate(&g).isEmpty());
-        QVERIFY2(g.Label2->heightForWidth(g.Label2->width()) <= g.Label2->height(),
-                 qPrintable(QStringLiteral("%1 > %2").arg(g.Label2->heightForWidth(g.Label2->width())).arg(g.Label2->height())));
+        const int serve = mostrato->heightForWidth(mostrato->width());
+        QVERIFY2(serve <= mostrato->height(), qPrintable(QStringLiteral("%1 > %2").arg(serve).arg(mostrato->height())));
 
         // Its print: the heading, then "Guida: " and its own title, then its text.
-        QTest::mouseClick(g.cmdStampa, Qt::LeftButton);
+        QTest::mouseClick(trova<QPushButton>(g, "cmdStampa"), Qt::LeftButton);
         QCOMPARE(e.finestre.documenti().size(), 1);
         QTextDocument* d = e.finestre.documenti().first()->documento();
         QStringList blocchi;
@@ -72,13 +74,13 @@ private slots:
     {
         Ambiente e;
         FinestraGuida* g = &static_cast<FinestraGuida&>(e.finestre.mostra(Finestra::GuidaSaldo));
-        g->cmdChiudi->click();
+        trova<QPushButton>(*g, "cmdChiudi")->click();
         QVERIFY(!e.finestre.caricata(Finestra::GuidaSaldo));
         eliminarimandate();
         // Opened again: a new window, shown.
         FinestraGuida& nuova = static_cast<FinestraGuida&>(e.finestre.mostra(Finestra::GuidaSaldo));
         QVERIFY(nuova.isVisible());
-        QCOMPARE(nuova.Label1->text(), QStringLiteral("SALDO"));
+        QCOMPARE(trova<QLabel>(nuova, "Label1")->text(), QStringLiteral("SALDO"));
         // The title bar's close unloads too.
         nuova.close();
         QVERIFY(!e.finestre.caricata(Finestra::GuidaSaldo));
@@ -90,20 +92,22 @@ private slots:
         FinestraGuida& m = static_cast<FinestraGuida&>(e.finestre.mostra(Finestra::Manuale));
         QVERIFY(QTest::qWaitForWindowExposed(&m));
         const QSize progetto = m.size();
-        const QRect testo = m.Label2->geometry(), chiudi = m.cmdChiudi->geometry();
+        QLabel* l = trova<QLabel>(m, "Label2");
+        QPushButton* c = trova<QPushButton>(m, "cmdChiudi");
+        const QRect testo = l->geometry(), chiudi = c->geometry();
         m.resize(progetto * 2);
-        QTRY_COMPARE(m.Label2->width(), testo.width() * 2);
-        QCOMPARE(m.Label2->x(), testo.x() * 2);
-        QVERIFY(std::abs(m.cmdChiudi->y() - chiudi.y() * 2) <= 1);
+        QTRY_COMPARE(l->width(), testo.width() * 2);
+        QCOMPARE(l->x(), testo.x() * 2);
+        QVERIFY(std::abs(c->y() - chiudi.y() * 2) <= 1);
         m.resize(progetto);
-        QTRY_COMPARE(m.Label2->geometry(), testo);
-        QCOMPARE(m.cmdChiudi->geometry(), chiudi);
+        QTRY_COMPARE(l->geometry(), testo);
+        QCOMPARE(c->geometry(), chiudi);
         // Smaller than its design, the text scrolls (it was cut off), and it can be selected.
         m.resize(progetto / 2);
         auto* scorrevole = m.findChild<QScrollArea*>(QStringLiteral("scorrevole"));
         QVERIFY(scorrevole);
         QTRY_VERIFY(scorrevole->verticalScrollBar()->maximum() > 0);
-        QVERIFY(m.Label2->textInteractionFlags() & Qt::TextSelectableByMouse);
+        QVERIFY(l->textInteractionFlags() & Qt::TextSelectableByMouse);
     }
 };
 

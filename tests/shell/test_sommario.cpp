@@ -21,8 +21,8 @@ QStringList grassetti(const sommario& s)
 {
     QStringList r;
     for (int i = 1; i <= sommario::righe; ++i)
-        if (s.lbl[std::size_t(i)]->font().bold())
-            r << s.lbl[std::size_t(i)]->objectName();
+        if (trova<QLabel>(s, "lbl", i)->font().bold())
+            r << trova<QLabel>(s, "lbl", i)->objectName();
     return r;
 }
 
@@ -43,8 +43,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&s));
         QCOMPARE(s.windowTitle(), QStringLiteral("Guida in linea: sommario"));
         QCOMPARE(s.size(), QSize(3975 / 15, 6825 / 15));
-        QCOMPARE(s.lbl[1]->text(), QStringLiteral(" Manuale d'uso rapido"));
-        QCOMPARE(s.lbl[14]->text(), QStringLiteral("  Suggerimento del giorno"));
+        QCOMPARE(trova<QLabel>(s, "lbl", 1)->text(), QStringLiteral(" Manuale d'uso rapido"));
+        QCOMPARE(trova<QLabel>(s, "lbl", 14)->text(), QStringLiteral("  Suggerimento del giorno"));
         QVERIFY(grassetti(s).isEmpty());
         QVERIFY(didascalietroncate(&s).isEmpty());
     }
@@ -54,13 +54,13 @@ private slots:
         Ambiente e;
         sommario& s = e.finestre.mostra<sommario>();
         QVERIFY(QTest::qWaitForWindowExposed(&s));
-        QTest::mouseMove(s.lbl[3], QPoint(20, 10));
+        QTest::mouseMove(trova<QLabel>(s, "lbl", 3), QPoint(20, 10));
         QTRY_COMPARE(grassetti(s), QStringList{QStringLiteral("lbl_3")});
-        QTest::mouseMove(s.lbl[5], QPoint(30, 8));
+        QTest::mouseMove(trova<QLabel>(s, "lbl", 5), QPoint(30, 8));
         QTRY_COMPARE(grassetti(s), QStringList{QStringLiteral("lbl_5")});
         // A bold label with its longer text still fits.
         QVERIFY(didascalietroncate(&s).isEmpty());
-        QTest::mouseMove(&s, QPoint(s.width() - 4, s.lbl[7]->y() + 4));   // the background, right of the rows
+        QTest::mouseMove(&s, QPoint(s.width() - 4, trova<QLabel>(s, "lbl", 7)->y() + 4));   // the background, right of the rows
         QTRY_VERIFY(grassetti(s).isEmpty());
     }
 
@@ -69,13 +69,13 @@ private slots:
         Ambiente e;
         sommario& s = e.finestre.mostra<sommario>();
         QVERIFY(QTest::qWaitForWindowExposed(&s));
-        QTest::mousePress(s.lbl[2], Qt::LeftButton);
-        QCOMPARE(s.lbl[2]->frameShape(), QFrame::NoFrame);   // the pressed look
+        QTest::mousePress(trova<QLabel>(s, "lbl", 2), Qt::LeftButton);
+        QCOMPARE(trova<QLabel>(s, "lbl", 2)->frameShape(), QFrame::NoFrame);   // the pressed look
         QVERIFY(e.finestre.caricata(Finestra::GuidaFunzionamento));
         QVERIFY(e.finestre.finestra(Finestra::GuidaFunzionamento).isVisible());
-        QTest::mouseRelease(s.lbl[2], Qt::LeftButton);
-        QCOMPARE(s.lbl[2]->frameShape(), QFrame::Panel);
-        QCOMPARE(s.lbl[3]->frameShape(), QFrame::Panel);
+        QTest::mouseRelease(trova<QLabel>(s, "lbl", 2), Qt::LeftButton);
+        QCOMPARE(trova<QLabel>(s, "lbl", 2)->frameShape(), QFrame::Panel);
+        QCOMPARE(trova<QLabel>(s, "lbl", 3)->frameShape(), QFrame::Panel);
     }
 
     void riapertomantienelostato()
@@ -88,7 +88,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(s));
         s->resize(340, 520);
         s->lbl_MouseMove(6);
-        QTest::mouseClick(s->cmdchiudi, Qt::LeftButton);
+        QTest::mouseClick(trova<QPushButton>(*s, "cmdchiudi"), Qt::LeftButton);
         QVERIFY(!s->isVisible());
         QVERIFY(e.finestre.caricata<sommario>());
         a.findChild<QAction*>(QStringLiteral("guida"))->trigger();
@@ -102,7 +102,7 @@ private slots:
     {
         Ambiente e;
         sommario& s = e.finestre.mostra<sommario>();
-        s.uscita->click();
+        trova<QPushButton>(s, "uscita")->click();
         QCOMPARE(e.messaggi.registrati.size(), 1);
         QCOMPARE(e.messaggi.registrati[0].testo, QStringLiteral("Vuoi uscire da Velno?"));
         QVERIFY(s.isVisible());
@@ -115,7 +115,7 @@ private slots:
         Ambiente e;
         e.modulo.cartella = d.filePath(QStringLiteral("nuova/Velno"));   // not there yet
         sommario& s = e.finestre.mostra<sommario>();
-        s.cmdstampa->click();
+        trova<QPushButton>(s, "cmdstampa")->click();
         QVERIFY2(e.messaggi.registrati.isEmpty(), qPrintable(e.messaggi.registrati.value(0).testo));
         QCOMPARE(e.finestre.documenti().size(), 1);
         QVERIFY(e.finestre.documenti().first()->isVisible());
@@ -161,7 +161,7 @@ private slots:
         ostacolo.close();
         Ambiente e;
         e.modulo.cartella = d.filePath(QStringLiteral("file/Velno"));   // a file stands where the folder should be
-        e.finestre.mostra<sommario>().cmdstampa->click();
+        trova<QPushButton>(e.finestre.mostra<sommario>(), "cmdstampa")->click();
         QCOMPARE(e.messaggi.registrati.size(), 1);
         const Messaggio m = e.messaggi.registrati[0];
         QCOMPARE(m.icona, Icona::Critica);

@@ -43,11 +43,11 @@ private slots:
         // Identity and titles exist before any other window loads.
         QCOMPARE(e.modulo.nomeprogramma, QStringLiteral("Velno"));
         QCOMPARE(e.modulo.titolocontrollo, QStringLiteral("Velno: controllo dati immessi nella finestra attiva"));
-        QCOMPARE(s.label[3]->text(), QStringLiteral("Velno"));
-        QCOMPARE(s.label[4]->text(), QStringLiteral("programma per la gestione dei titoli di velno"));
-        QCOMPARE(s.label[5]->text(), QStringLiteral("2.04.08"));
-        QCOMPARE(s.label[8]->text(), QStringLiteral("(cliccare sulla finestra per iniziare; premere un tasto per uscire)"));
-        QVERIFY(s.label[2]->text().isEmpty());
+        QCOMPARE(trova<QLabel>(s, "label", 3)->text(), QStringLiteral("Velno"));
+        QCOMPARE(trova<QLabel>(s, "label", 4)->text(), QStringLiteral("programma per la gestione dei titoli di velno"));
+        QCOMPARE(trova<QLabel>(s, "label", 5)->text(), QStringLiteral("2.04.08"));
+        QCOMPARE(trova<QLabel>(s, "label", 8)->text(), QStringLiteral("(cliccare sulla finestra per iniziare; premere un tasto per uscire)"));
+        QVERIFY(trova<QLabel>(s, "label", 2)->text().isEmpty());
         // Nothing of the tune's player runs before the first frame; then the tune starts.
         QVERIFY(e.suono.isEmpty());
         QVERIFY(QTest::qWaitForWindowExposed(&s));
@@ -88,7 +88,7 @@ private slots:
         frmAzioni* a = &e.finestre.azioni();
         QVERIFY(a->isVisible());
         // The second click, on a label this time, only brings the same window forward.
-        QTest::mouseClick(s.label[4], Qt::LeftButton);
+        QTest::mouseClick(trova<QLabel>(s, "label", 4), Qt::LeftButton);
         QCOMPARE(&e.finestre.azioni(), a);
         QCOMPARE(finestreazioni(), 1);
         QCOMPARE(e.suono.count(QStringLiteral("pause")), 2);
@@ -100,7 +100,7 @@ private slots:
     {
         Ambiente e;
         frmSplash& s = avvia(e);
-        QTest::mouseClick(s.Image1, Qt::LeftButton);
+        QTest::mouseClick(trova<QLabel>(s, "Image1"), Qt::LeftButton);
         QVERIFY(e.finestre.azionicaricata());
         QVERIFY(e.finestre.azioni().isVisible());
     }
@@ -126,7 +126,7 @@ private slots:
 
         trova<QPushButton>(a, "cmdesci")->click();   // No: nothing changes
         QVERIFY(a.isVisible());
-        QVERIFY(s.label[2]->text().isEmpty());
+        QVERIFY(trova<QLabel>(s, "label", 2)->text().isEmpty());
 
         e.messaggi.risposte.push_back(Risposta::Si);
         trova<QPushButton>(a, "cmdesci")->click();
@@ -134,7 +134,7 @@ private slots:
         QVERIFY(e.finestre.caricata<frmSplash>());
         frmSplash& chiusura = e.finestre.finestra<frmSplash>();
         QVERIFY(chiusura.isVisible());
-        QCOMPARE(chiusura.label[2]->text(), QStringLiteral("       elaborazione eseguita con"));
+        QCOMPARE(trova<QLabel>(chiusura, "label", 2)->text(), QStringLiteral("       elaborazione eseguita con"));
         QCOMPARE(e.fine, 0);
         eliminarimandate();
         QVERIFY(QTest::qWaitForWindowExposed(&chiusura));
