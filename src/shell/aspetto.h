@@ -2,11 +2,7 @@
 #include <QFont>
 #include <QIcon>
 
-class QLabel;
-class QPushButton;
-class QWidget;
-
-// The look the shell's windows share.
+// The look the windows share: fonts and the program's own pictures (no widgets).
 
 // Nimbus Sans 8, the font of every window's controls.
 QFont caratterefinestra();

@@ -102,3 +102,71 @@ QIcon iconavelno(const QString& nome)
     }
     return i;
 }
+
+QPixmap disegnaimmagine(TipoImmagine tipo, bool evidenziata, int lato)
+{
+    QPixmap pm = tela(lato);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor fondo = evidenziata ? QColor(255, 236, 140) : QColor(214, 214, 214);
+    const QColor tratto = evidenziata ? QColor(150, 40, 20) : QColor(90, 90, 90);
+    p.setPen(QPen(tratto, evidenziata ? 2 : 1));
+    p.setBrush(fondo);
+    p.drawRoundedRect(QRectF(1, 1, lato - 2, lato - 2), 4, 4);
+    const double u = lato / 16.0;
+    p.setPen(QPen(tratto, 1.2));
+    switch (tipo) {
+    case TipoImmagine::Bilancio:   // a pair of scales
+        p.drawLine(QPointF(8 * u, 3 * u), QPointF(8 * u, 13 * u));
+        p.drawLine(QPointF(3 * u, 5 * u), QPointF(13 * u, 5 * u));
+        p.drawLine(QPointF(5 * u, 13 * u), QPointF(11 * u, 13 * u));
+        p.setBrush(tratto);
+        p.drawChord(QRectF(1.5 * u, 6 * u, 5 * u, 4 * u), 180 * 16, 180 * 16);
+        p.drawChord(QRectF(9.5 * u, 6 * u, 5 * u, 4 * u), 180 * 16, 180 * 16);
+        break;
+    case TipoImmagine::Graduatoria: // rising bars
+        p.setBrush(evidenziata ? QColor(0, 128, 0) : QColor(120, 120, 120));
+        for (int k = 0; k < 4; ++k)
+            p.drawRect(QRectF((3 + 2.6 * k) * u, (12 - 2.2 * k) * u, 2 * u, (1.5 + 2.2 * k) * u));
+        break;
+    case TipoImmagine::Piano:      // a notebook
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(4 * u, 2.5 * u, 8 * u, 11 * u));
+        for (int k = 0; k < 4; ++k)
+            p.drawLine(QPointF(5.5 * u, (5 + 2 * k) * u), QPointF(10.5 * u, (5 + 2 * k) * u));
+        break;
+    }
+    return pm;
+}
+
+QPixmap lampadina(int lato)
+{
+    QPixmap pm = tela(lato);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double u = lato / 32.0;
+    QRadialGradient luce(QPointF(14 * u, 10 * u), 12 * u);
+    luce.setColorAt(0, QColor(255, 255, 220));
+    luce.setColorAt(1, QColor(252, 210, 40));
+    p.setPen(QPen(QColor(160, 120, 0), 1.2 * u));
+    p.setBrush(luce);
+    QPainterPath bulbo;
+    bulbo.addEllipse(QPointF(16 * u, 12 * u), 9 * u, 9 * u);
+    QPainterPath collo;
+    collo.moveTo(11 * u, 18 * u);
+    collo.lineTo(21 * u, 18 * u);
+    collo.lineTo(19.5 * u, 23 * u);
+    collo.lineTo(12.5 * u, 23 * u);
+    collo.closeSubpath();
+    p.drawPath(bulbo.united(collo));
+    p.setBrush(QColor(136, 138, 133));
+    p.setPen(QPen(QColor(85, 87, 83), 0.8 * u));
+    for (int k = 0; k < 3; ++k)
+        p.drawRoundedRect(QRectF(12.5 * u, (23.5 + 2.2 * k) * u, 7 * u, 1.8 * u), 0.6 * u, 0.6 * u);
+    p.setPen(QPen(QColor(252, 175, 62), 1.4 * u, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(3 * u, 12 * u), QPointF(5.5 * u, 12 * u));
+    p.drawLine(QPointF(26.5 * u, 12 * u), QPointF(29 * u, 12 * u));
+    p.drawLine(QPointF(6 * u, 3 * u), QPointF(8 * u, 5 * u));
+    p.drawLine(QPointF(26 * u, 3 * u), QPointF(24 * u, 5 * u));
+    return pm;
+}

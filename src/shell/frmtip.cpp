@@ -1,52 +1,18 @@
 #include "shell/frmtip.h"
 #include "shell/arredo.h"
 #include "shell/aspetto.h"
+#include "shell/disegni.h"
 #include "shell/filedistribuiti.h"
 #include "shell/finestre.h"
 
 #include <QFrame>
 #include <QLabel>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 
 namespace {
 constexpr int larghezzaprogetto = 6300;   // twips
 constexpr int altezzaprogetto = 3900;
 
-// A lit bulb, the tip window's picture.
-QPixmap lampadina(int lato)
-{
-    QPixmap pm(lato, lato);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    const double u = lato / 32.0;
-    QRadialGradient luce(QPointF(14 * u, 10 * u), 12 * u);
-    luce.setColorAt(0, QColor(255, 255, 220));
-    luce.setColorAt(1, QColor(252, 210, 40));
-    p.setPen(QPen(QColor(160, 120, 0), 1.2 * u));
-    p.setBrush(luce);
-    QPainterPath bulbo;
-    bulbo.addEllipse(QPointF(16 * u, 12 * u), 9 * u, 9 * u);
-    QPainterPath collo;
-    collo.moveTo(11 * u, 18 * u);
-    collo.lineTo(21 * u, 18 * u);
-    collo.lineTo(19.5 * u, 23 * u);
-    collo.lineTo(12.5 * u, 23 * u);
-    collo.closeSubpath();
-    p.drawPath(bulbo.united(collo));
-    p.setBrush(QColor(136, 138, 133));
-    p.setPen(QPen(QColor(85, 87, 83), 0.8 * u));
-    for (int k = 0; k < 3; ++k)
-        p.drawRoundedRect(QRectF(12.5 * u, (23.5 + 2.2 * k) * u, 7 * u, 1.8 * u), 0.6 * u, 0.6 * u);
-    p.setPen(QPen(QColor(252, 175, 62), 1.4 * u, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(3 * u, 12 * u), QPointF(5.5 * u, 12 * u));
-    p.drawLine(QPointF(26.5 * u, 12 * u), QPointF(29 * u, 12 * u));
-    p.drawLine(QPointF(6 * u, 3 * u), QPointF(8 * u, 5 * u));
-    p.drawLine(QPointF(26 * u, 3 * u), QPointF(24 * u, 5 * u));
-    return pm;
-}
 } // namespace
 
 frmTip::frmTip(Finestre&)

@@ -1,11 +1,13 @@
 #pragma once
+#include "shell/disegni.h"
+
 #include <QLabel>
 
 // A picture of the Azioni window: reports the mouse moving over it and clicks.
 class Immagine : public QLabel {
     Q_OBJECT
 public:
-    enum class Tipo { Bilancio, Graduatoria, Piano };
+    using Tipo = TipoImmagine;
     Immagine(Tipo tipo, bool evidenziata, QWidget* genitore);
 
 signals:
@@ -16,5 +18,3 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
 };
-
-QPixmap disegnaimmagine(Immagine::Tipo tipo, bool evidenziata, int lato);
