@@ -71,7 +71,7 @@ singola::singola(Finestre& finestre)
 
 singola::~singola() = default;
 
-Portfolio& singola::p() { return m_modulo.azioni.dati(); }
+const Portfolio& singola::p() const { return m_modulo.azioni.tabelle(); }
 
 void singola::costruiscicontrolli()
 {

@@ -91,7 +91,7 @@ private:
     void colori(bool perdita);
     // A message box, once the scroll bars let go of the mouse.
     void mostra(const Messaggio& m) override;
-    Portfolio& p();
+    const Portfolio& p() const;
     // A field of the card typed: into the holding on screen, unless the boxes are filling.
     void campo_Change(DocumentoAzioni::Campo campo, const QString& testo);
 

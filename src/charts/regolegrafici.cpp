@@ -14,7 +14,7 @@ constexpr int finestra = 10;
 
 RegoleGrafici::RegoleGrafici(ModuloVelno& modulo, GrigliaGrafico& griglia) : m_modulo(modulo), m_griglia(griglia) {}
 
-Portfolio& RegoleGrafici::p() const { return m_modulo.azioni.dati(); }
+const Portfolio& RegoleGrafici::p() const { return m_modulo.azioni.tabelle(); }
 
 int RegoleGrafici::numerotitoli() const { return std::clamp(p().numerotitoli, 0, Portfolio::maxtitoli); }
 

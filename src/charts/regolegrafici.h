@@ -58,7 +58,7 @@ private:
     int numerotitoli() const;
     std::optional<Messaggio> disegnamodo();
     Messaggio avviso(const QString& testo, Icona icona) const;
-    Portfolio& p() const;
+    const Portfolio& p() const;
 
     ModuloVelno& m_modulo;
     GrigliaGrafico& m_griglia;
