@@ -59,7 +59,4 @@ public:
 
     // The background colour last chosen in a window's colour dialog.
     QColor colore;
-
-    // Save flag: set by the archive writer before the input check, cleared by a passed check.
-    int salvataggio = 0;
 };

@@ -316,10 +316,7 @@ void frmAzioni::costruiscimenu()
     };
     const std::vector<Comando> barra = {
         {"", {}, 6, QStringLiteral("visualizza finestra Azioni"), f(&C::fin1_Click)},
-        {"", {}, 20, QStringLiteral("controllo dati immessi"), [this] {
-            solocontrollo = 1;
-            controlloinput();
-        }},
+        {"", {}, 20, QStringLiteral("controllo dati immessi"), f(&C::contr_Click)},
     };
     Toolbar1 = costruiscicomandi(this, menu, barra, pulsante);
     spunta(this, "fin1");
@@ -482,29 +479,24 @@ void frmAzioni::giorno_Change(int j)
 
 void frmAzioni::calcolacosto()
 {
-    costototale = ::calcolacosto(p(), primotitolo + 9);
-    totaleiniziale->setText(formatta(costototale, u"##,##0.00"));
+    totaleiniziale->setText(formatta(::calcolacosto(p(), primotitolo + 9), u"##,##0.00"));
 }
 
 void frmAzioni::saldo_Click(int K)
 {
     if (K <= 0)
         return;
-    saldorichiesto = ultimosaldo = std::min(K, 5);
-    const int c = saldorichiesto + primacolonna - 1;
+    const int richiesto = ultimosaldo = std::min(K, 5);
+    const int c = richiesto + primacolonna - 1;
     const auto s = calcolasaldo(p(), c, primotitolo + 9);
-    if (!s) {
-        saldorichiesto = 0;
+    if (!s)
         return;
-    }
-    valoredatato = s->valoredatato;
-    totaledatato->setText(formatta(valoredatato, u"##,##0.00"));
+    totaledatato->setText(formatta(s->valoredatato, u"##,##0.00"));
     nascondimarcatori();
-    investitodatato = s->investitodatato;
-    totalecorrente->setText(formatta(investitodatato, u"##,##0.00"));
+    totalecorrente->setText(formatta(s->investitodatato, u"##,##0.00"));
     totaleal->setText(QStringLiteral("quotazioni al...") + s->data + QStringLiteral("..............euro"));
     totinvestito->setText(QStringLiteral("investimento al ") + s->data + QStringLiteral("............euro"));
-    QLabel* g = guadagno[saldorichiesto];
+    QLabel* g = guadagno[richiesto];
     g->setText(formatta(s->guadagno, u"##,##0.00"));
     QPalette pal = g->palette();
     pal.setColor(QPalette::Window, s->guadagno < 0 ? QColor(255, 0, 0) : QColor(0, 128, 0));
@@ -512,7 +504,6 @@ void frmAzioni::saldo_Click(int K)
     pal.setColor(QPalette::WindowText, s->guadagno < 0 ? Qt::black : Qt::white);
     g->setPalette(pal);
     g->setVisible(true);
-    saldorichiesto = 0;
 }
 
 // ---- Checks and sorts ----------------------------------------------------------------
@@ -524,24 +515,15 @@ bool frmAzioni::controlloinput()
         primacolonna = e.primacolonna;
         aggiornaquotazioni();
     }
-    if (!e.superato) {
-        if (e.messaggio)
-            mostra(*e.messaggio);
-        // Whoever asked is answered now: no flag is left for the next caller to trip on.
-        solocontrollo = 0;
-        m_modulo.salvataggio = 0;
-        esitocontrollo = 0;
-        return false;
-    }
-    if (solocontrollo == 1) {
-        solocontrollo = 0;
+    if (!e.superato && e.messaggio)
+        mostra(*e.messaggio);
+    return e.superato;
+}
+
+void frmAzioni::contr_Click()
+{
+    if (controlloinput())
         mostra(avviso(QStringLiteral("I dati sono stati immessi correttamente."), Icona::Informativa));
-    } else if (m_modulo.salvataggio == 1) {
-        m_modulo.salvataggio = 0;
-    } else {
-        esitocontrollo = 0;
-    }
-    return true;
 }
 
 void frmAzioni::ordinamentoazioni_click()
@@ -666,13 +648,7 @@ void frmAzioni::mostratabelle()
 
 bool frmAzioni::scriviarchivio(const QString& titolo)
 {
-    m_modulo.salvataggio = 1;
-    const bool superato = controlloinput();
-    if (!superato || m_modulo.salvataggio == 1) {
-        m_modulo.salvataggio = 0;
-        return false;
-    }
-    if (!archivio().scrivi(titolo))
+    if (!controlloinput() || !archivio().scrivi(titolo))
         return false;
     HScroll1_Change();
     return true;
@@ -800,21 +776,10 @@ void frmAzioni::cmdazione_Click(int i)
     m_finestre.mostrascheda(n);
 }
 
-void frmAzioni::contr_Click()
-{
-    solocontrollo = 1;
-    avanti_Click();
-}
-
 void frmAzioni::avanti_Click()
 {
-    esitocontrollo = 1;
-    const bool superato = controlloinput();
-    if (!superato || esitocontrollo == 1) {
-        esitocontrollo = 0;
-        return;
-    }
-    emit aprigrafici();
+    if (controlloinput())
+        emit aprigrafici();
 }
 
 void frmAzioni::canc_Click()

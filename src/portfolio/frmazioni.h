@@ -28,14 +28,13 @@ public:
 
     // Window state
     int primotitolo = 1, primacolonna = 1;
-    int solocontrollo = 0, esitocontrollo = 0, saldorichiesto = 0, ultimosaldo = 0;
-    double costototale = 0, valoredatato = 0, investitodatato = 0;
+    int ultimosaldo = 0;   // the column of the last saldo asked (1..5)
 
     // Redraws
     void aggiornatitoli();
     void aggiornaquotazioni();
     void nascondimarcatori();
-    // The whole-Portfolio check with the flags of its callers; true when it passed.
+    // The whole-Portfolio check, its message shown when it fails; true when it passed.
     bool controlloinput();
     // Clears the totals and scroll bars after everything was deleted.
     void azzeravisualizzazione();
