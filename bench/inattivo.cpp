@@ -1,8 +1,9 @@
 // Velno idle: the full-scale Portfolio and balance open, one quotation changed and not saved,
 // the recovery copy kept as the program keeps it; then nothing touched for SECONDS (60). Prints
 // the processor time the process used while untouched (utime + stime of /proc/self/stat), and
-// how many recovery copies were written meanwhile.
-//   velno-inattivo [SECONDS]
+// how many recovery copies were written meanwhile. With "senzacursore" the focused box's text
+// cursor does not blink: what is left is Velno's own work.
+//   velno-inattivo [SECONDS] [senzacursore]
 #include "portfolio/frmazioni.h"
 #include "scena.h"
 #include "documenti/ripristino.h"
@@ -55,14 +56,17 @@ int main(int argc, char** argv)
     }
     QApplication::processEvents();
     const QDateTime scritta = QFileInfo(copia).lastModified();
+    const bool senzacursore = argc > 2 && qstrcmp(argv[2], "senzacursore") == 0;
+    if (senzacursore)
+        QApplication::setCursorFlashTime(0);
     const long long prima = tempoprocessore();
     // exit, not quit: quit asks the windows to close, and the Azioni window asks the user first.
     QTimer::singleShot(secondi * 1000, &app, [] { QCoreApplication::exit(0); });
     app.exec();
     const long long dopo = tempoprocessore();
     const double tick = double(sysconf(_SC_CLK_TCK));
-    std::printf("inattivo %d s, portafoglio a piena scala non salvato: %.2f s di processore, copia di recupero %s\n",
-                secondi, (dopo - prima) / tick,
+    std::printf("inattivo %d s%s, portafoglio a piena scala non salvato: %.2f s di processore, copia di recupero %s\n",
+                secondi, senzacursore ? " (cursore fermo)" : "", (dopo - prima) / tick,
                 QFileInfo(copia).lastModified() == scritta ? "non riscritta" : "RISCRITTA");
     return 0;
 }
