@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSysInfo>
 #include "shared/scritturasicura.h"
 
 ModuloVelno::ModuloVelno()
@@ -88,4 +89,14 @@ bool ModuloVelno::registratotali(QString* errore)
     totaleguadagno[k] = t.testoguadagno;
     mediepercento[k] = t.media;
     return scrivitotali(a, t.testopagato, t.testoguadagno, t.media, cartella, errore);
+}
+
+QString ModuloVelno::piattaforma()
+{
+    QString sistema = QSysInfo::kernelType();
+    if (sistema == u"linux")
+        sistema = QStringLiteral("Linux");
+    else if (!sistema.isEmpty())
+        sistema[0] = sistema[0].toUpper();
+    return QStringLiteral("per sistemi %1 a %2 bit ").arg(sistema).arg(QSysInfo::WordSize);
 }

@@ -19,6 +19,8 @@ public:
     QString descrizione;
     QString versione;
     QString datarilascio;
+    // "per sistemi Linux a 64 bit ": the system this build runs on.
+    static QString piattaforma();
 
     // Standard titles
     QString titolocontrollo;   // every input-validation message box

@@ -4,7 +4,6 @@
 #include "shell/aspetto.h"
 #include "shell/filedistribuiti.h"
 #include "shell/finestre.h"
-#include "shell/informa.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -73,7 +72,7 @@ frmSplash::frmSplash(Finestre& finestre)
     descrizione->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     voce(6, QStringLiteral("versione"), 160, 166, 56, 18);
     voce(5, modulo.versione, 216, 166, 120, 18);
-    voce(7, informa::piattaforma(), 160, 186, 296, 18);
+    voce(7, ModuloVelno::piattaforma(), 160, 186, 296, 18);
     QLabel* istruzioni = voce(8, QStringLiteral("(cliccare sulla finestra per iniziare; premere un tasto per uscire)"),
                               16, 250, 448, 20);
     istruzioni->setAlignment(Qt::AlignCenter);

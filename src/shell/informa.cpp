@@ -7,22 +7,11 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QSysInfo>
 
 namespace {
 constexpr int larghezzaprogetto = 5760;   // twips
 constexpr int altezzaprogetto = 3600;
 } // namespace
-
-QString informa::piattaforma()
-{
-    QString sistema = QSysInfo::kernelType();
-    if (sistema == u"linux")
-        sistema = QStringLiteral("Linux");
-    else if (!sistema.isEmpty())
-        sistema[0] = sistema[0].toUpper();
-    return QStringLiteral("per sistemi %1 a %2 bit ").arg(sistema).arg(QSysInfo::WordSize);
-}
 
 informa::informa(Finestre& finestre)
 {
@@ -44,7 +33,7 @@ informa::informa(Finestre& finestre)
     Label3 = etichetta(this, QStringLiteral("Label3"), QStringLiteral("versione"), QRect(96, 100, 50, 18));
     Label6 = etichetta(this, QStringLiteral("Label6"), modulo.versione, QRect(146, 100, 60, 18));
     Label4 = etichetta(this, QStringLiteral("Label4"), QStringLiteral("del ") + modulo.datarilascio, QRect(206, 100, 100, 18));
-    Label5 = etichetta(this, QStringLiteral("Label5"), piattaforma(), QRect(96, 120, 272, 18));
+    Label5 = etichetta(this, QStringLiteral("Label5"), ModuloVelno::piattaforma(), QRect(96, 120, 272, 18));
 
     auto* linea = new QFrame(this);
     linea->setObjectName(QStringLiteral("Line1"));

@@ -14,9 +14,6 @@ class informa : public QWidget {
 public:
     explicit informa(Finestre& finestre);
 
-    // "per sistemi Linux a 64 bit ": the system this build runs on.
-    static QString piattaforma();
-
 public slots:
     void cmdOK_Click();
 
