@@ -12,8 +12,6 @@
 #include <QIcon>
 #include <QComboBox>
 #include <QKeyEvent>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
@@ -23,7 +21,6 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QToolBar>
-#include <QTranslator>
 
 namespace {
 
@@ -133,40 +130,6 @@ void mostrainizio(QWidget* finestra)
                 l->setCursorPosition(0);
         });
     }
-}
-
-void preparaapplicazione()
-{
-    QApplication::setApplicationName(QStringLiteral("Velno"));
-    QApplication::setDesktopFileName(QStringLiteral("velno"));
-    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    impostaicone();
-    auto* qtbase = new QTranslator(qApp);
-    if (qtbase->load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(qtbase);
-}
-
-void impostaicone()
-{
-    QStringList cartelle = QIcon::themeSearchPaths();
-    const QByteArray xdg = qgetenv("XDG_DATA_DIRS");
-    const QStringList dati = xdg.isEmpty() ? QStringList{QStringLiteral("/usr/local/share"), QStringLiteral("/usr/share")}
-                                           : QString::fromLocal8Bit(xdg).split(u':', Qt::SkipEmptyParts);
-    for (const QString& d : dati) {
-        const QString icone = d + QStringLiteral("/icons");
-        if (!cartelle.contains(icone))
-            cartelle << icone;
-    }
-    QIcon::setThemeSearchPaths(cartelle);
-    QIcon::setThemeName(QStringLiteral("Tango"));
-}
-
-QIcon icona(const QString& nome)
-{
-    if (nome.startsWith(u':'))
-        return iconavelno(nome);
-    return QIcon::fromTheme(nome);
 }
 
 QIcon iconabarra(int k)

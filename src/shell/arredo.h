@@ -1,4 +1,6 @@
 #pragma once
+#include "shell/aspetto.h"
+
 #include <QRect>
 #include <QString>
 #include <qnamespace.h>
@@ -23,22 +25,12 @@ class Finestre;
 // toolbar, the menus, the window-number item at the right of the menu bar, the background
 // colour. Each window passes its own texts and handlers.
 
-// Velno's icons: the Tango theme, installed with Velno, asked for by name whatever the
-// desktop's theme (and found even where the platform names no icon folders).
-void impostaicone();
-
-// What every Velno process sets up once its QApplication exists: the name, the Italian locale,
-// the icons and the Italian texts of Qt's own dialogs.
-void preparaapplicazione();
-
 // The 22 toolbar buttons' actions, element 0 unused; a separator that keeps its index (the
 // card's 10 and 15) is null.
 using PulsantiBarra = std::array<QAction*, 23>;
 
 // The icon of toolbar button k (1..22) as the Azioni window uses it.
 QIcon iconabarra(int k);
-// An icon by name: Velno's own drawing for ":" names, else the theme's.
-QIcon icona(const QString& nome);
 
 // The central area of a main window at its design size (in pixels), in the windows' font:
 // the controls are placed on it at their design positions.

@@ -1,19 +1,12 @@
 #include "shell/frmdocumento.h"
-#include "shared/dialoghi.h"
-#include "shared/docx.h"
+#include "shell/copiedocumento.h"
 #include "shared/documentotesto.h"
 #include "shared/messaggi.h"
 #include "documenti/modulovelno.h"
 #include "shell/finestre.h"
 
 #include <QAction>
-#include <QDateTime>
 #include <QDesktopServices>
-#include <QDir>
-#include <QCoreApplication>
-#include <QTemporaryDir>
-#include <QStandardPaths>
-#include <QFileInfo>
 #include <QLayout>
 #include <QMenuBar>
 #include <QPrintDialog>
@@ -127,75 +120,24 @@ void frmDocumento::anteprima_Click()
     d.exec();
 }
 
-namespace {
-QTemporaryDir* copie = nullptr;
-} // namespace
-
-QString frmDocumento::cartellacopie()
-{
-    // The copies handed to the word processor are the user's alone (a folder of their own,
-    // 0700, in the session's runtime folder) and go when Velno ends.
-    if (!copie) {
-        QString base = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-        if (base.isEmpty() || !QFileInfo(base).isDir())
-            base = QDir::tempPath();
-        copie = new QTemporaryDir(QDir(base).filePath(QStringLiteral("velno-stampe-XXXXXX")));
-        qAddPostRoutine([] {
-            delete copie;
-            copie = nullptr;
-        });
-    }
-    return copie->isValid() ? copie->path() : QString();
-}
-
-bool frmDocumento::salvacome(const QString& filtro, const QString& estensione)
-{
-    QString file = m_finestre.dialoghi().salva(this, RichiestaFile{QStringLiteral("Salva documento"), filtro, 1});
-    if (file.isEmpty())
-        return false;
-    if (QFileInfo(file).suffix().compare(estensione, Qt::CaseInsensitive) != 0) {
-        file += u'.' + estensione;
-        // The dialog asked about the name typed: the name written may be another file's.
-        if (QFileInfo::exists(file)
-            && m_finestre.messaggi().mostra(Messaggio{
-                   QStringLiteral("Il file \"%1\" esiste già. Sostituirlo?").arg(file),
-                   m_finestre.modulo().nomeprogramma + QStringLiteral(": stampa dati finestra"), Icona::Domanda,
-                   Pulsanti::SiNo}) != Risposta::Si)
-            return false;
-    }
-    QString errore;
-    const bool fatto = estensione == u"pdf" ? salvapdf(m_documento, file, &errore) : salvadocx(m_documento, file, &errore);
-    if (!fatto)
-        m_finestre.messaggi().mostra(Messaggio{QStringLiteral("Impossibile salvare il documento \"%1\": %2.").arg(file, errore),
-                                               m_finestre.modulo().nomeprogramma + QStringLiteral(": stampa dati finestra"),
-                                               Icona::Critica});
-    return fatto;
-}
-
 void frmDocumento::salvapdf_Click()
 {
-    salvacome(QStringLiteral("Documento PDF|*.pdf"), QStringLiteral("pdf"));
+    salvadocumentocome(m_documento, m_finestre.dialoghi(), m_finestre.messaggi(), this, titolomessaggi(),
+                       QStringLiteral("Documento PDF|*.pdf"), QStringLiteral("pdf"));
 }
 
 void frmDocumento::salvadocx_Click()
 {
-    salvacome(QStringLiteral("Documento di Word|*.docx"), QStringLiteral("docx"));
+    salvadocumentocome(m_documento, m_finestre.dialoghi(), m_finestre.messaggi(), this, titolomessaggi(),
+                       QStringLiteral("Documento di Word|*.docx"), QStringLiteral("docx"));
 }
 
 void frmDocumento::elaboratore_Click()
 {
-    const QString cartella = cartellacopie();
-    const QString file = QDir(cartella).filePath(
-        QStringLiteral("Velno-stampa-%1.docx").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss-zzz"))));
-    QString errore;
-    const QString titolo = m_finestre.modulo().nomeprogramma + QStringLiteral(": stampa dati finestra");
-    if (!salvadocx(m_documento, file, &errore)) {
-        m_finestre.messaggi().mostra(
-            Messaggio{QStringLiteral("Impossibile preparare il documento \"%1\": %2.").arg(file, errore), titolo, Icona::Critica});
-        return;
-    }
-    if (!apriesterno || !apriesterno(QUrl::fromLocalFile(file)))
-        m_finestre.messaggi().mostra(Messaggio{
-            QStringLiteral("Nessun elaboratore di testi del desktop ha aperto il documento. È stato salvato in \"%1\".").arg(file),
-            titolo, Icona::Esclamativa});
+    consegnaelaboratore(m_documento, m_finestre.messaggi(), titolomessaggi(), apriesterno);
+}
+
+QString frmDocumento::titolomessaggi() const
+{
+    return m_finestre.modulo().nomeprogramma + QStringLiteral(": stampa dati finestra");
 }

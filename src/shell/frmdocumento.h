@@ -18,9 +18,6 @@ public:
 
     // Hands a file to the desktop; QDesktopServices unless a test sets another.
     std::function<bool(const QUrl&)> apriesterno;
-    // Where the copies for the word processor go: a folder of the user's own, removed when
-    // the program ends.
-    static QString cartellacopie();
 
 public slots:
     void stampa_Click();
@@ -32,7 +29,7 @@ public slots:
 private:
     // The controls: from outside the window they are found by their object names.
     QTextEdit* testo = nullptr;
-    bool salvacome(const QString& filtro, const QString& estensione);
+    QString titolomessaggi() const;
     Finestre& m_finestre;
     QTextDocument* m_documento;
 };

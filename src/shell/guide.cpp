@@ -1,7 +1,10 @@
 #include "shell/guide.h"
+#include "documenti/modulovelno.h"
 #include "shared/documento.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 const QString gotico = QStringLiteral("Century Gothic");
@@ -64,4 +67,29 @@ void stampaguidaintera(Documento& d, const QString& nomeprogramma, const QString
             d.nuovapagina();
     }
     d.allineatutto(Documento::Allineamento::Giustificato);
+}
+
+QString nomefileguida(const QString& nomeprogramma)
+{
+    // The word processor's old format cannot be written: the guide is an Office Open XML file.
+    return nomeprogramma + QStringLiteral("-guida.docx");
+}
+
+std::optional<Messaggio> stampaesalvaguida(Documento& d, const ModuloVelno& m)
+{
+    QList<SezioneGuida> sezioni;
+    for (const PaginaGuida& p : pagineguida())
+        sezioni.append(SezioneGuida{QString::fromUtf8(p.titolo), testoguida(QString::fromLatin1(p.nome))});
+    stampaguidaintera(d, m.nomeprogramma, m.descrizione, sezioni);
+    const QString file = m.percorsoutente(nomefileguida(m.nomeprogramma));
+    QString errore;
+    const QString cartella = QFileInfo(file).absolutePath();
+    if (!QDir().mkpath(cartella))
+        errore = QStringLiteral("impossibile creare la cartella \"%1\"").arg(cartella);
+    else if (d.salva(file, &errore))
+        return std::nullopt;
+    return Messaggio{QStringLiteral("Impossibile salvare la guida nel file \"%1\": %2. La guida resta aperta "
+                                    "nella finestra del documento.")
+                         .arg(QFileInfo(file).absoluteFilePath(), errore),
+                     m.titoloaiuto, Icona::Critica};
 }

@@ -1,9 +1,13 @@
 #pragma once
+#include "shared/messaggio.h"
+
 #include <QList>
 #include <QString>
 #include <array>
+#include <optional>
 
 class Documento;
+class ModuloVelno;
 
 // The thirteen help pages, in the order of the contents window's rows.
 struct PaginaGuida {
@@ -29,3 +33,10 @@ struct SezioneGuida {
 };
 void stampaguidaintera(Documento& d, const QString& nomeprogramma, const QString& descrizione,
                        const QList<SezioneGuida>& sezioni);
+
+// The guide's file in the user's folder: "Velno-guida.docx".
+QString nomefileguida(const QString& nomeprogramma);
+// The whole guide printed into `d`, every page as its window shows it, then saved in the
+// user's folder (not the program's: an installed program's folder is read-only). What to tell
+// the user when it could not be saved; nothing otherwise.
+std::optional<Messaggio> stampaesalvaguida(Documento& d, const ModuloVelno& m);

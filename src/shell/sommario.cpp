@@ -7,8 +7,6 @@
 #include "shell/aspetto.h"
 #include "shell/finestre.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -44,12 +42,6 @@ void grassetto(QLabel* l, bool si)
     l->setFont(f);
 }
 } // namespace
-
-QString sommario::nomefileguida(const QString& nomeprogramma)
-{
-    // The word processor's old format cannot be written: the guide is an Office Open XML file.
-    return nomeprogramma + QStringLiteral("-guida.docx");
-}
 
 sommario::sommario(Finestre& finestre) : m_finestre(finestre)
 {
@@ -119,26 +111,9 @@ void sommario::uscita_Click() { m_finestre.confermauscita(); }
 
 void sommario::cmdstampa_Click()
 {
-    const ModuloVelno& m = m_finestre.modulo();
-    QList<SezioneGuida> sezioni;
-    // The pages as their windows show them: title and text.
-    for (const PaginaGuida& p : pagineguida())
-        sezioni.append(SezioneGuida{QString::fromUtf8(p.titolo), testoguida(QString::fromLatin1(p.nome))});
     const auto documento = m_finestre.elaboratore();
-    stampaguidaintera(*documento, m.nomeprogramma, m.descrizione, sezioni);
-
-    // The user's folder, not the program's: an installed program's folder is read-only.
-    const QString file = m.percorsoutente(nomefileguida(m.nomeprogramma));
-    QString errore;
-    const QString cartella = QFileInfo(file).absolutePath();
-    if (!QDir().mkpath(cartella))
-        errore = QStringLiteral("impossibile creare la cartella \"%1\"").arg(cartella);
-    else if (documento->salva(file, &errore))
-        return;
-    mostra(Messaggio{QStringLiteral("Impossibile salvare la guida nel file \"%1\": %2. La guida resta aperta "
-                                    "nella finestra del documento.")
-                         .arg(QFileInfo(file).absoluteFilePath(), errore),
-                     m.titoloaiuto, Icona::Critica});
+    if (const auto m = stampaesalvaguida(*documento, m_finestre.modulo()))
+        mostra(*m);
 }
 
 void sommario::mostra(const Messaggio& m) { m_finestre.messaggi().mostra(m); }

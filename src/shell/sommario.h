@@ -19,9 +19,6 @@ public:
 
     static constexpr int righe = 14;
 
-    // The name of the guide's file in the user's folder.
-    static QString nomefileguida(const QString& nomeprogramma);
-
 public slots:
     void puls_Click(int indice);
     void lbl_Mousedown(int indice);

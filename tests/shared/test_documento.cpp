@@ -3,6 +3,7 @@
 #include "leggizip.h"
 #include "shell/dialoghiqt.h"
 #include "shared/documentotesto.h"
+#include "shell/copiedocumento.h"
 #include "shell/frmdocumento.h"
 #include "shared/scritturasicura.h"
 #include "documenti/modulovelno.h"
@@ -159,7 +160,7 @@ private slots:
         QVERIFY(copia.exists());
         QVERIFY(!aperto.startsWith(QDir::temp().filePath(QStringLiteral("velno/"))));
         QCOMPARE(QFileInfo(copia.absolutePath()).permissions() & (QFile::ReadGroup | QFile::ReadOther | QFile::WriteOther), QFile::Permissions());
-        QCOMPARE(copia.absolutePath(), frmDocumento::cartellacopie());
+        QCOMPARE(copia.absolutePath(), cartellacopie());
     }
 
     void tabellepiene_sistampanoinsecondi()
