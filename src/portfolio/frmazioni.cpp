@@ -36,7 +36,6 @@
 #include <QStyle>
 #include <QTimer>
 
-
 namespace {
 
 // Design of the inner area in twips (15 twips = 1 pixel).
