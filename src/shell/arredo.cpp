@@ -137,11 +137,8 @@ QIcon iconabarra(int k)
     if (k < 1 || k > 22)
         return {};
     const IconaBarra& d = iconeazioni[k];
-    const QString nome = QString::fromLatin1(d.tema);
-    if (nome.startsWith(u':'))
-        return iconavelno(nome);
-    const QIcon tema = QIcon::fromTheme(nome);
-    return tema.isNull() ? QApplication::style()->standardIcon(d.riserva) : tema;
+    const QIcon i = icona(QString::fromLatin1(d.tema));
+    return i.isNull() ? QApplication::style()->standardIcon(d.riserva) : i;
 }
 
 QLabel* etichetta(QWidget* area, const QString& nomeoggetto, const QString& testo, QRect r, Qt::Alignment allinea)
