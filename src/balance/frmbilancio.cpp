@@ -552,10 +552,8 @@ bool bilancio::scrivibilancio(const QString& titolo)
         return false;
     // The totals files and the yearly totals are in lire (a save is): the monthly window
     // divides them by the rate for euro.
-    if (QString errore; !m_modulo.registratotali(&errore))
-        mostra(avviso(QStringLiteral("Impossibile scrivere il file dei totali \"%1\": %2.")
-                          .arg(m_modulo.percorsoutente(ModuloVelno::nometotali(d().anno())), errore),
-                      Icona::Critica));
+    if (const auto m = m_modulo.registratotali())
+        mostra(*m);
     return true;
 }
 

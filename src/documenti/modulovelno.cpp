@@ -75,20 +75,24 @@ bool ModuloVelno::scrivitotali(int anno, const QString& pagato, const QString& g
     return scrivisicuro(percorso(cartella, nometotali(anno)), codificaarchivio(s.risultato()), errore);
 }
 
-bool ModuloVelno::registratotali(QString* errore)
+std::optional<Messaggio> ModuloVelno::registratotali()
 {
     const SalesBalance& b = vendite.tabelle();
     const int a = vendite.anno();
     // A sale typed in another year (the "anni diversi" warning) would put this year's sales
     // into that year's file: both files keep what they hold until the dates agree again.
     if (b.numerorighe == 0 || a < primoanno || a > ultimoanno || !soloanno(b, a))
-        return true;
+        return std::nullopt;
     const TotaliBilancio t = calcolatotali(b);
     const auto k = std::size_t(a - primoanno);
     totalepagato[k] = t.testopagato;
     totaleguadagno[k] = t.testoguadagno;
     mediepercento[k] = t.media;
-    return scrivitotali(a, t.testopagato, t.testoguadagno, t.media, cartella, errore);
+    if (QString errore; !scrivitotali(a, t.testopagato, t.testoguadagno, t.media, cartella, &errore))
+        return Messaggio{QStringLiteral("Impossibile scrivere il file dei totali \"%1\": %2.")
+                             .arg(percorsoutente(nometotali(a)), errore),
+                         titolocontrollo, Icona::Critica};
+    return std::nullopt;
 }
 
 QString ModuloVelno::piattaforma()

@@ -1,10 +1,12 @@
 #pragma once
 #include "documenti/documentoazioni.h"
 #include "documenti/documentobilancio.h"
+#include "shared/messaggio.h"
 
 #include <QColor>
 #include <QString>
 #include <array>
+#include <optional>
 
 // The program's state: identity, message titles, the two documents, the yearly totals. main creates one and hands it to every window.
 class ModuloVelno {
@@ -50,8 +52,8 @@ public:
                              QString* errore = nullptr);
     // After a save of the balance: the year's totals kept here and written to its totals
     // file, in lire. Nothing is done when the balance is empty, of no year in range, or holds
-    // a sale of another year. False, with the reason, when the file cannot be written.
-    bool registratotali(QString* errore);
+    // a sale of another year. What to tell the user when the file cannot be written.
+    std::optional<Messaggio> registratotali();
 
     // The user's Velno folder: the yearly totals files and the pictures of prints live
     // there, and the file dialogs start there. Empty: the current folder.

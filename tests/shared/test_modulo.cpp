@@ -26,6 +26,43 @@ private slots:
         QCOMPARE(m.mediepercento[4], QStringLiteral("3,5"));
     }
 
+    // After a balance's save: a totals file that cannot be written is told, naming it; a
+    // balance holding a sale of another year writes no year's file.
+    void totali_dopoilsalvataggio()
+    {
+        QTemporaryDir dir;
+        const QString nonunacartella = dir.filePath(QStringLiteral("file"));
+        QFile f(nonunacartella);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        ModuloVelno m;
+        m.impostatitoli();
+        m.cartella = nonunacartella;
+        m.vendite.modifica([](SalesBalance& s) {
+            s.numerorighe = 1;
+            s.nomea[1] = QStringLiteral("Fiat");
+            s.datavendita[1] = QStringLiteral("10/05/99");
+            s.pagato[1] = QStringLiteral("1000");
+            s.realizzato[1] = QStringLiteral("100");
+        });
+        m.vendite.impostaanno(1999);
+        const auto avviso = m.registratotali();
+        QVERIFY(avviso);
+        QCOMPARE(avviso->icona, Icona::Critica);
+        QVERIFY2(avviso->testo.contains(m.percorsoutente(QStringLiteral("Velno-totali- 1999"))), qPrintable(avviso->testo));
+
+        m.cartella = dir.path();
+        const QString tenuto = m.totalepagato[5];
+        m.vendite.modifica([](SalesBalance& s) {
+            s.numerorighe = 2;
+            s.datavendita[2] = QStringLiteral("10/05/00");
+            s.pagato[2] = QStringLiteral("500");
+        });
+        QVERIFY(!m.registratotali());
+        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("Velno-totali- 1999"))));
+        QCOMPARE(m.totalepagato[5], tenuto);
+    }
+
     void totali_rifiutati_data()
     {
         QTest::addColumn<int>("anno");
