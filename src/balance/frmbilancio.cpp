@@ -1,14 +1,10 @@
 #include "balance/frmbilancio.h"
-#include "balance/archiviobilancio.h"
 #include "balance/stampabilancio.h"
 #include "balance/vendite.h"
-#include "portfolio/controllo.h"
-#include "shared/dialoghi.h"
 #include "shared/documento.h"
 #include "shared/messaggi.h"
 #include "documenti/modulovelno.h"
 #include "shared/numeri.h"
-#include "shared/scritturasicura.h"
 #include "shell/archiviazione.h"
 #include "shell/comandi.h"
 #include "shell/finestre.h"
@@ -299,9 +295,7 @@ void bilancio::mostrafigure(int i)
     prezzo0[i]->setText(s.prezzo0[r]);
     pagato[i]->setText(mostraimporto(s.pagato[r], euro));
     realizzato[i]->setText(mostraimporto(s.realizzato[r], euro));
-    // A percentage too long to show every digit of is no figure to read.
-    const qsizetype cifre = std::count_if(s.percento[r].cbegin(), s.percento[r].cend(), [](QChar c) { return c.isDigit(); });
-    percento[i]->setText(cifre > 15 ? fuorimisura() : s.percento[r]);
+    percento[i]->setText(mostrapercento(s.percento[r]));
 }
 
 void bilancio::VScroll1_Change()
@@ -528,27 +522,8 @@ bool bilancio::scrivibilancio(const QString& titolo)
 {
     if (ineuro())
         cmdlira_Click();
-    if (b().numerorighe == 0) {
-        mostra(avviso(QStringLiteral("Attenzione: non esistono dati da archiviare."), Icona::Critica));
-        return false;
-    }
-    // A sale typed below an empty line is outside the count: it would not be written.
-    if (const int oltre = venditaoltreilvuoto(b())) {
-        const Messaggio domanda{
-            QStringLiteral("La riga n.%1 è vuota: la vendita della riga n.%2 e le seguenti non verrebbero archiviate. "
-                           "Spostarle in su, chiudendo le righe vuote, e archiviare?")
-                .arg(str(b().numerorighe + 1), str(oltre)),
-            m_modulo.titolocontrollo, Icona::Domanda, Pulsanti::SiNo};
-        if (m_finestre.messaggi().mostra(domanda) != Risposta::Si)
-            return false;
-        d().modifica(chiudivuoti);
-        VScroll1_Change();
-    }
-    if (auto m = controllobilancio(b(), m_modulo.titolocontrollo)) {
-        mostra(*m);
-        return false;
-    }
-    if (!archivio().scrivi(titolo))
+    if (!d().prontoperarchiviare(m_finestre.messaggi(), m_modulo.titolocontrollo, [this] { VScroll1_Change(); })
+        || !archivio().scrivi(titolo))
         return false;
     // The totals files and the yearly totals are in lire (a save is): the monthly window
     // divides them by the rate for euro.
@@ -612,19 +587,7 @@ void bilancio::solodati_Click()
 
 // ---- Other windows and commands ------------------------------------------------------
 
-void bilancio::aiuto_Click()
-{
-    mostraaiuto({
-        QStringLiteral("- Cliccare in ordine sulla freccia per scegliere tra la lista delle azioni possedute;"),
-        QStringLiteral("- muoversi con il tasto TAB o con il muose per digitare i dati nei soli campi bianchi;"),
-        QStringLiteral("- cliccare sul numero d'ordine del titolo venduto per visualizzare gli appunti relativi;"),
-        QStringLiteral("- i dati possono essere modificati nella valuta a piacere;"),
-        QStringLiteral("- aprire un file archiviato del tipo Velno-bilancio-... per aggiornarlo o visualizzarne i dati;"),
-        QStringLiteral("- archiviare i dati, procedere con la finestra Bilancio mensile o tornare alla finestra Azioni."),
-    });
-}
 
-void bilancio::uscita_Click() { m_finestre.confermauscita(); }
 void bilancio::fin_Click() { m_finestre.mostra(Finestra::GuidaBilancio); }
 
 void bilancio::fin3_Click()
@@ -639,10 +602,6 @@ void bilancio::showEvent(QShowEvent* e)
 {
     // Opened from a menu as well as from the Azioni window's picture: the lists always offer
     // the holdings as they are now.
-    QStringList nomi;
-    const Portfolio& p = m_modulo.azioni.tabelle();
-    for (int i = 1; i <= std::clamp(std::max(p.numerotitoli, contatitoli(p)), 0, Portfolio::maxtitoli); ++i)
-        nomi << p.nomititoli[std::size_t(i)];
-    caricanomi(nomi);
+    caricanomi(titolidascegliere(m_modulo.azioni.tabelle()));
     QMainWindow::showEvent(e);
 }

@@ -63,8 +63,6 @@ public slots:
     void eliminare_click();
     void solodati_Click();
     void cancelladati_Click();
-    void aiuto_Click();
-    void uscita_Click();
     void fin_Click();
     void fin3_Click();
     void fin4_Click();

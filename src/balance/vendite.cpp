@@ -54,6 +54,12 @@ QString mostraimporto(const QString& testo, bool euro)
     return formatta(valore(testo), euro ? u"##,##0.00" : u"###,0");
 }
 
+QString mostrapercento(const QString& percento)
+{
+    const auto cifre = std::count_if(percento.cbegin(), percento.cend(), [](QChar c) { return c.isDigit(); });
+    return cifre > 15 ? fuorimisura() : percento;
+}
+
 std::optional<int> annovendita(const QString& data)
 {
     const auto d = convertidata(data);
@@ -80,6 +86,14 @@ bool soloanno(const SalesBalance& b, int anno)
             return false;
     }
     return true;
+}
+
+QStringList titolidascegliere(const Portfolio& p)
+{
+    QStringList nomi;
+    for (int i = 1; i <= std::clamp(std::max(p.numerotitoli, contatitoli(p)), 0, Portfolio::maxtitoli); ++i)
+        nomi << p.nomititoli[std::size_t(i)];
+    return nomi;
 }
 
 std::optional<Messaggio> sceglititolo(SalesBalance& b, const Portfolio& p, int riga, int indice,

@@ -3,6 +3,7 @@
 #include "shared/messaggio.h"
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 struct Portfolio;
@@ -22,6 +23,8 @@ QString testonumero(double v);
 QString testopercento(double p);
 // An amount caption of the window: "###,0" in lire, "##,##0.00" in euro; empty stays empty.
 QString mostraimporto(const QString& testo, bool euro);
+// A row's percentage caption: as stored, or fuorimisura() when too long to show every digit of.
+QString mostrapercento(const QString& percento);
 // The year of a sale date, when the text is a date.
 std::optional<int> annovendita(const QString& data);
 
@@ -31,6 +34,10 @@ int contarighe(const SalesBalance& b);
 // Whether no sale of the balance is dated in a year other than `anno`. A balance that mixes
 // years has no totals of its own: they must not replace the file of either year.
 bool soloanno(const SalesBalance& b, int anno);
+
+// The names the rows' lists offer: the Portfolio's holdings, in holding order (names typed
+// beyond the count included), so that pick `indice` is holding `indice`.
+QStringList titolidascegliere(const Portfolio& p);
 
 // Copies holding `indice` of the list (1-based, the list holding the names of the holdings
 // in holding order) into row `riga`: name, notes, shares owned, purchase date and purchase

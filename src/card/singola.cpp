@@ -3,7 +3,6 @@
 #include "card/stampascheda.h"
 #include "portfolio/portfolio.h"
 #include "shared/documento.h"
-#include "shared/messaggi.h"
 #include "documenti/modulovelno.h"
 #include "shell/comandi.h"
 #include "shell/casellatesto.h"
@@ -519,16 +518,6 @@ void singola::hardcopy_Click()
 }
 
 
-void singola::aiuto_Click()
-{
-    mostraaiuto({
-        QStringLiteral("La finestra, se si escludono gli 'appunti sul titolo' e i dati sui dividendi è di sola lettura:"),
-        QStringLiteral("- i dati da visualizzare provengono dalla finestra Azioni;"),
-        QStringLiteral("- diversamente va aperto un file archiviato che contiene i dati desiderati;"),
-        QStringLiteral("- si possono correggere gli appunti o digitarne altri, ricordando di archiviarli;"),
-        QStringLiteral("- si può visionare a piacere la scheda di ogni titolo cliccando sugli appositi tasti."),
-    });
-}
 
 // The archive belongs to the Azioni window: the card runs its commands.
 void singola::apri_Click() { m_finestre.esegui(Finestra::Azioni, "apri"); }
@@ -537,7 +526,6 @@ void singola::salvanome_Click() { m_finestre.esegui(Finestra::Azioni, "salvanome
 void singola::eliminare_click() { m_finestre.esegui(Finestra::Azioni, "eliminare"); }
 
 void singola::usci_Click() { m_finestre.confermauscita(); }
-void singola::Command5_Click() { m_finestre.mostraazioni(); }
 
 void singola::fin2_Click()
 {
@@ -545,8 +533,6 @@ void singola::fin2_Click()
 }
 
 void singola::fin4_Click() { m_finestre.mostra(Finestra::Bilancio); }
-void singola::fin5_Click() { m_finestre.mostra(Finestra::Grafici); }
-void singola::guida_Click() { m_finestre.mostra(Finestra::Sommario); }
 void singola::sugg_Click() { m_finestre.mostra(Finestra::Suggerimenti); }
 void singola::fin_Click() { m_finestre.mostra(Finestra::GuidaScheda); }
 

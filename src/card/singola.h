@@ -51,17 +51,13 @@ public slots:
     void cancelladati_Click();
     void controllodati_Click();
     void hardcopy_Click();
-    void aiuto_Click();
     void apri_Click();
     void salva_Click();
     void salvanome_Click();
     void eliminare_click();
     void usci_Click();
-    void Command5_Click();
     void fin2_Click();
     void fin4_Click();
-    void fin5_Click();
-    void guida_Click();
     void sugg_Click();
     void fin_Click();
 

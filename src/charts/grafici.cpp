@@ -9,7 +9,6 @@
 #include "shell/comandi.h"
 #include "shell/finestre.h"
 
-#include <QAction>
 #include <QMouseEvent>
 #include <QCoreApplication>
 #include <QPushButton>
@@ -275,23 +274,13 @@ void grafici::stampa_Click()
     stampagrafico(*documento, file);
 }
 
-void grafici::Command1_Click()
-{
-    mostraaiuto({
-        QStringLiteral("- Cliccare su un tasto posto in basso, sulla sinistra, per visualizzare un tipo di grafico;"),
-        QStringLiteral("- qualora non esistano dati prelevarli da un file archiviato (Velno-azioni-)"),
-        QStringLiteral("- utilizzare le frecce della barra degli strumenti per visualizzare i dati successivi;"),
-        QStringLiteral("- cliccare su Indietro per tornare alla finestra sull'immissione dei dati;"),
-        QStringLiteral("- cliccare su Uscita o sulla 'porta aperta' per chiudere il programma."),
-    }, QStringLiteral("Velno: aiuto (grafici)."));
-}
+void grafici::Command1_Click() { mostraaiuto(QStringLiteral("Velno: aiuto (grafici).")); }
 
 // ---- Other windows and files -----------------------------------------------------------
 
 void grafici::Command2_Click() { guida_Click(); }
 void grafici::Command3_Click() { fin1_Click(); }
 void grafici::Command4_Click() { m_finestre.confermauscita(); }
-void grafici::esci_Click() { m_finestre.confermauscita(); }
 
 void grafici::apri_Click() { m_finestre.esegui(Finestra::Azioni, "apri"); }
 void grafici::salva_Click() { m_finestre.esegui(Finestra::Azioni, "salva"); }
@@ -305,7 +294,6 @@ void grafici::fin4_Click()
     mostra(avviso(QStringLiteral("E' questa la finestra Grafici."), Icona::Esclamativa));
 }
 
-void grafici::guida_Click() { m_finestre.mostra(Finestra::Sommario); }
 void grafici::sugger_Click() { m_finestre.mostra(Finestra::Suggerimenti); }
 void grafici::supporto_Click() {}
 void grafici::finestra5_Click() { m_finestre.mostra(Finestra::GuidaGrafici); }

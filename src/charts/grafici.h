@@ -53,10 +53,8 @@ public slots:
     void salva_Click();
     void salvanome_Click();
     void eliminare_click();
-    void esci_Click();
     void fin3_Click();
     void fin4_Click();
-    void guida_Click();
     void sugger_Click();
     void supporto_Click();
     void finestra5_Click();

@@ -1,6 +1,8 @@
 #include "documenti/documentobilancio.h"
 #include "balance/archiviobilancio.h"
 #include "balance/vendite.h"
+#include "shared/messaggi.h"
+#include "shared/numeri.h"
 
 void DocumentoBilancio::modifica(const std::function<void(SalesBalance&)>& cambia)
 {
@@ -24,6 +26,32 @@ void DocumentoBilancio::cambiavaluta(bool euro)
         convertiinlire(m_b);
     emit valutacambiata(euro);
     cambio();
+}
+
+bool DocumentoBilancio::prontoperarchiviare(Messaggi& messaggi, const QString& titolo,
+                                            const std::function<void()>& chiusi)
+{
+    if (m_b.numerorighe == 0) {
+        messaggi.mostra(Messaggio{QStringLiteral("Attenzione: non esistono dati da archiviare."), titolo, Icona::Critica});
+        return false;
+    }
+    // A sale typed below an empty line is outside the count: it would not be written.
+    if (const int oltre = venditaoltreilvuoto(m_b)) {
+        const Messaggio domanda{
+            QStringLiteral("La riga n.%1 è vuota: la vendita della riga n.%2 e le seguenti non verrebbero archiviate. "
+                           "Spostarle in su, chiudendo le righe vuote, e archiviare?")
+                .arg(str(m_b.numerorighe + 1), str(oltre)),
+            titolo, Icona::Domanda, Pulsanti::SiNo};
+        if (messaggi.mostra(domanda) != Risposta::Si)
+            return false;
+        modifica(chiudivuoti);
+        chiusi();
+    }
+    if (auto m = controllobilancio(m_b, titolo)) {
+        messaggi.mostra(*m);
+        return false;
+    }
+    return true;
 }
 
 bool DocumentoBilancio::apri(const QString& file, QString* errore)

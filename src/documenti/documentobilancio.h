@@ -4,6 +4,8 @@
 
 #include <functional>
 
+class Messaggi;
+
 // The sales balance as a document: its rows, the archive they belong to, whether they hold
 // changes not yet saved, and the currency the rows are shown in. Every change is announced,
 // so that the monthly window and the recovery copy follow without being told.
@@ -33,6 +35,11 @@ public:
     // The rows converted to euro, or back to lire (never twice the same way).
     void inEuro();
     void inLire();
+
+    // Before a save: false, once the user is told why, when the rows cannot be archived (none,
+    // or one not complete). Sales typed below an empty row are moved up when the user agrees,
+    // asked through `messaggi`; `chiusi` runs once they are, before anything else is told.
+    bool prontoperarchiviare(Messaggi& messaggi, const QString& titolo, const std::function<void()>& chiusi);
 
     // The archive. An open replaces the rows only with a whole file, in lire.
     bool apri(const QString& file, QString* errore);

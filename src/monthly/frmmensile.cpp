@@ -212,18 +212,5 @@ void mensile::stampa_Click()
 }
 
 void mensile::annuale_Click() { m_finestre.mostra(Finestra::Bilancio); }
-void mensile::uscita_Click() { m_finestre.confermauscita(); }
 
-void mensile::aiuto_Click()
-{
-    mostraaiuto({
-        QStringLiteral("La finestra è di sola lettura:"),
-        QStringLiteral("- la parte sinistra visualizza i risultati mensile sulle vendite nell'anno di riferimento;"),
-        QStringLiteral("- la parte destra visualizza i risultati relativi ad ogni anno archiviato (dal 1995 al 2044);"),
-        QStringLiteral("- cliccare sui tasti dei valori desiderati per modificare la valuta;"),
-        QStringLiteral("- cliccare sulla freccia per visualizzare anni diversi;"),
-        QStringLiteral("- cliccare sul tasto 'Bilancio annuale' per visualizzare i dati e i risultati del bilancio "
-                       "annuale."),
-    });
-}
 

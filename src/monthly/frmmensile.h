@@ -28,8 +28,6 @@ public slots:
     void cambiavaluta();
     void stampa_Click();
     void annuale_Click();
-    void aiuto_Click();
-    void uscita_Click();
 
 private:
     // The controls: from outside the window they are found by their object names.

@@ -133,16 +133,5 @@ void piano::stampa_Click()
     passo->setText(QStringLiteral("ho visualizzato i dati su WORD"));
 }
 
-void piano::aiuto_Click()
-{
-    mostraaiuto({
-        QStringLiteral("- Inserire i dati muovendo il cursore con il tasto TAB;"),
-        QStringLiteral("- gestire l'archivio tramite la finestra Azioni per prelevare o registrare i dati "
-                       "(Velno-azioni-...);"),
-        QStringLiteral("- stampare gli appunti del piano strategico cliccando su Stampa;"),
-        QStringLiteral("- per una stampa corretta non inserire righi a capo (tasto Invio) negli appunti."),
-    });
-}
 
 void piano::indietro_Click() { m_finestre.mostraazioni(); }
-void piano::cmdesci_Click() { m_finestre.confermauscita(); }

@@ -21,9 +21,7 @@ public:
 public slots:
     void Text1_Change(int indice);
     void stampa_Click();
-    void aiuto_Click();
     void indietro_Click();
-    void cmdesci_Click();
 
 private:
     // The controls: from outside the window they are found by their object names.

@@ -1,21 +1,16 @@
 #include "portfolio/frmazioni.h"
 #include "card/scheda.h"
-#include "portfolio/archivio.h"
 #include "portfolio/controllo.h"
 #include "documenti/importazione.h"
-#include "portfolio/ordinamento.h"
 #include "portfolio/portfolio.h"
 #include "portfolio/stampaazioni.h"
 #include "shared/documento.h"
 #include "portfolio/totali.h"
-#include "shared/dialoghi.h"
-#include "shared/messaggi.h"
 #include "documenti/modulovelno.h"
 #include "shared/numeri.h"
 #include "shared/date.h"
 #include "shell/finestre.h"
 #include "shell/archiviazione.h"
-#include "shell/arredo.h"
 #include "shell/comandi.h"
 #include "shell/casellagriglia.h"
 #include "shell/casellatesto.h"
@@ -33,7 +28,6 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
-#include <QStyle>
 #include <QTimer>
 
 namespace {
@@ -41,21 +35,6 @@ namespace {
 // Design of the inner area in twips (15 twips = 1 pixel).
 constexpr int larghezzaprogetto = 9600;
 constexpr int altezzaprogetto = 5895;
-
-const char* const nomiazioni[] = {
-    "Aem", "Alitalia", "Alleanza Assicurazioni", "Autogrill", "Autostrade", "Banca MPS",
-    "Bca Pop. Italiana", "Bca Pop. Milano", "Bp Verona e Novara", "Bulgari", "Buzzi Unicem",
-    "Capitalia", "Enel", "Eni", "Fastweb", "Fiat", "Finmeccanica", "Fondiaria-Sai",
-    "Generali Ass.", "Gr. Edit. l'Espresso", "Intesa Sanpaolo", "Italcementi", "Lottomatica",
-    "Luxottica Group", "Mediaset", "Mediobanca", "Mediolanum", "Mondadori Edit.", "Parmalat",
-    "Pirelli e C.", "Saipem", "Seat Pagine Gialle", "Snam rete gas", "ATMicroelectronics",
-    "Telecom Italia", "Tenaris", "Terna", "Ubi Banca", "Unicredito Italiano", "Unipol"};
-
-// Places a control at a design position given in pixels of the design (x 15 = twips).
-void metti(QWidget* w, int x, int y, int larghezza, int altezza)
-{
-    w->setGeometry(x, y, larghezza, altezza);
-}
 
 QLabel* etichetta(QWidget* area, const char* nomeoggetto, const QString& testo, int x, int y, int l, int a,
                   Qt::Alignment allinea = Qt::AlignLeft | Qt::AlignVCenter)
@@ -128,7 +107,7 @@ void frmAzioni::costruiscicontrolli()
         g->incollamultiplo = [this, j](const QString& t) { return incolladate_Grid(j, t); };
         g->setObjectName(QStringLiteral("giorno_%1").arg(j));
         g->setToolTip(QStringLiteral("data delle quotazioni sottoriportate"));
-        metti(g, xvalore + (j - 1) * passovalore, 20, lvalore, altriga);
+        g->setGeometry(xvalore + (j - 1) * passovalore, 20, lvalore, altriga);
         giorno[j] = g;
         connect(g, &QLineEdit::textChanged, this, [this, j] { giorno_Change(j); });
     }
@@ -138,13 +117,12 @@ void frmAzioni::costruiscicontrolli()
         auto* c = new QPushButton(QString::number(i), a);
         c->setObjectName(QStringLiteral("cmdazione_%1").arg(i));
         c->setToolTip(QStringLiteral("cliccare per visualizzare i guadagni del singolo titolo"));
-        metti(c, xcmd, y, lcmd, altriga);
+        c->setGeometry(xcmd, y, lcmd, altriga);
         cmdazione[i] = c;
         connect(c, &QPushButton::clicked, this, [this, i] { cmdazione_Click(i); });
 
         QComboBox* n = elenco(a, QStringLiteral("nome_%1").arg(i), QRect(xnome, y, lnome, altriga));
-        for (const char* s : nomiazioni)
-            n->addItem(QString::fromUtf8(s));
+        n->addItems(nomimib30());
         n->setCurrentIndex(-1);
         n->setEditText(QString());
         n->setToolTip(QStringLiteral("cliccare sulla freccia per visualizzare la lista delle azioni del MIB30"));
@@ -159,7 +137,7 @@ void frmAzioni::costruiscicontrolli()
         for (int K = 1; K <= 5; ++K) {
             auto* v = new CasellaGriglia(a);
             v->setObjectName(QStringLiteral("valore%1_%2").arg(K).arg(i));
-            metti(v, xvalore + (K - 1) * passovalore, y, lvalore, altriga);
+            v->setGeometry(xvalore + (K - 1) * passovalore, y, lvalore, altriga);
             // A column copied from a spreadsheet or a web page fills the holdings downwards.
             v->multiplo = [](const QString& t) { return righeincollate(t).size() > 1; };
             v->incollamultiplo = [this, K, i](const QString& t) { return incollaquotazioni_Grid(K, i, t); };
@@ -178,7 +156,7 @@ void frmAzioni::costruiscicontrolli()
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setRange(0, 100);
     ProgressBar1->setTextVisible(false);
-    metti(ProgressBar1, xcmd, ybasso, xdata + ldata - xcmd, 14);
+    ProgressBar1->setGeometry(xcmd, ybasso, xdata + ldata - xcmd, 14);
     ProgressBar1->hide();
 
     const int ysaldo = ybasso + 18;   // 272
@@ -192,7 +170,7 @@ void frmAzioni::costruiscicontrolli()
         g->setObjectName(QStringLiteral("guadagno_%1").arg(K));
         g->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         g->setAutoFillBackground(true);
-        metti(g, xvalore + (K - 1) * passovalore, ysaldo + 24, lvalore, 18);
+        g->setGeometry(xvalore + (K - 1) * passovalore, ysaldo + 24, lvalore, 18);
         g->hide();
         guadagno[K] = g;
     }
@@ -227,7 +205,7 @@ void frmAzioni::costruiscicontrolli()
     strategia->setObjectName(QStringLiteral("strategia"));
     strategia->setToolTip(QStringLiteral("appunti generici"));
     strategia->mostratesto(p().strategia);
-    metti(strategia, xvalore, ysaldo + 46, 180, 70);
+    strategia->setGeometry(xvalore, ysaldo + 46, 180, 70);
     connect(strategia, &QPlainTextEdit::textChanged, this,
             [this] { m_modulo.azioni.impostastrategia(strategia->toPlainText()); });
     connect(strategia, &CasellaTesto::troppolungo, this,
@@ -238,7 +216,7 @@ void frmAzioni::costruiscicontrolli()
     auto immagine = [&](const char* nomeoggetto, Immagine::Tipo t, bool evid, int x, const QString& suggerimento) {
         auto* im = new Immagine(t, evid, a);
         im->setObjectName(QString::fromLatin1(nomeoggetto));
-        metti(im, x, yimg, 36, 36);
+        im->setGeometry(x, yimg, 36, 36);
         if (!suggerimento.isEmpty())
             im->setToolTip(suggerimento);
         return im;
@@ -786,21 +764,7 @@ void frmAzioni::canc_Click()
     m_finestre.mostra(Finestra::Cancella);
 }
 
-void frmAzioni::aiuto_Click()
-{
-    mostraaiuto({
-        QStringLiteral("- Inserire i dati muovendo il cursore con il tasto TAB;"),
-        QStringLiteral("- cliccare sul tasto ABC per controllare la correttezza dei dati digitati;"),
-        QStringLiteral("- le voci di risposta elencate si scelgono con il mouse o con le frecce;"),
-        QStringLiteral("- aprire un file archiviato per prelevare, eventualmente, i dati registrati (Velno-azioni-...);"),
-        QStringLiteral("- non digitare nomi di azioni più lunghi di 30 spazi (per una stampa corretta);"),
-        QStringLiteral("- digitare le date delle quotazioni nella prima riga delle ultime 5 colonne;"),
-        QStringLiteral("- digitare le quotazioni periodiche sotto le rispettive date di rilevamento."),
-    });
-}
 
-void frmAzioni::cmdesci_Click() { m_finestre.confermauscita(); }
-void frmAzioni::esci_Click() { m_finestre.confermauscita(); }
 void frmAzioni::suggerimenti_Click() { m_finestre.mostra(Finestra::Suggerimenti); }
 void frmAzioni::finestra_Click() { m_finestre.mostra(Finestra::GuidaAzioni); }
 
@@ -811,7 +775,6 @@ void frmAzioni::fin1_Click()
 
 void frmAzioni::fin3_Click() { m_finestre.mostra(Finestra::Graduatoria); }
 void frmAzioni::fin4_Click() { m_finestre.mostra(Finestra::Bilancio); }
-void frmAzioni::fin5_Click() { m_finestre.mostra(Finestra::Grafici); }
 
 void frmAzioni::Image1_Click()
 {

@@ -64,15 +64,11 @@ public slots:
     void contr_Click();
     void avanti_Click();
     void canc_Click();
-    void aiuto_Click();
-    void cmdesci_Click();
-    void esci_Click();
     void suggerimenti_Click();
     void finestra_Click();
     void fin1_Click();
     void fin3_Click();
     void fin4_Click();
-    void fin5_Click();
     void Image1_Click();
     void Image2_Click();
     void Image4_Click();

@@ -135,3 +135,19 @@ bool cancelladata(Portfolio& p, const QString& data)
         --p.numerocolonne;
     return true;
 }
+
+QStringList nomimib30()
+{
+    static const char* const nomi[] = {
+        "Aem", "Alitalia", "Alleanza Assicurazioni", "Autogrill", "Autostrade", "Banca MPS",
+        "Bca Pop. Italiana", "Bca Pop. Milano", "Bp Verona e Novara", "Bulgari", "Buzzi Unicem",
+        "Capitalia", "Enel", "Eni", "Fastweb", "Fiat", "Finmeccanica", "Fondiaria-Sai",
+        "Generali Ass.", "Gr. Edit. l'Espresso", "Intesa Sanpaolo", "Italcementi", "Lottomatica",
+        "Luxottica Group", "Mediaset", "Mediobanca", "Mediolanum", "Mondadori Edit.", "Parmalat",
+        "Pirelli e C.", "Saipem", "Seat Pagine Gialle", "Snam rete gas", "ATMicroelectronics",
+        "Telecom Italia", "Tenaris", "Terna", "Ubi Banca", "Unicredito Italiano", "Unipol"};
+    QStringList l;
+    for (const char* n : nomi)
+        l << QString::fromUtf8(n);
+    return l;
+}

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <vector>
 
@@ -77,3 +78,6 @@ bool cancellatitolo(Portfolio& p, const QString& nome);
 // Deletes the first quotation column dated `data`, moving the later ones left. False when
 // no column has that date.
 bool cancelladata(Portfolio& p, const QString& data);
+
+// The shares of the MIB30 the Azioni window's name lists offer, in their order.
+QStringList nomimib30();

@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScrollBar>
-#include <QSignalBlocker>
 #include <QStyle>
 #include <QToolButton>
 
@@ -24,9 +23,6 @@ constexpr int altezzaprogetto = 6825;
 const QColor giallo(255, 255, 0);
 const QColor verde(0, 128, 0);
 const QColor rosso(255, 0, 0);
-
-const QString suggerimentoiniziale = QStringLiteral("cliccare per scegliere il giorno della quotazione iniziale");
-const QString suggerimentofinale = QStringLiteral("cliccare per scegliere il giorno della quotazione finale");
 
 void colora(QLabel* l, const QColor& fondo, const QColor& testo)
 {
@@ -141,11 +137,11 @@ void classifica::costruiscicontrolli()
     VScroll3 = barra(a, QStringLiteral("VScroll3"), Qt::Vertical, 2, Portfolio::maxcolonne, 1,
                      QRect(cornice.left() + 14, cornice.top() + 88, 18, 48), [this] { VScroll3_Change(); });
 
-    Label5 = etichetta(a, QStringLiteral("Label5"), suggerimentoiniziale,
+    Label5 = etichetta(a, QStringLiteral("Label5"), suggerimentoiniziale(),
                        QRect(cornice.left() + 40, cornice.top() + 28, ldestra - 52, 48));
     Label5->setWordWrap(true);
     Label5->setToolTip(QStringLiteral("visualizza i suggerimenti per la freccia di sinistra"));
-    Label7 = etichetta(a, QStringLiteral("Label7"), suggerimentofinale,
+    Label7 = etichetta(a, QStringLiteral("Label7"), suggerimentofinale(),
                        QRect(cornice.left() + 40, cornice.top() + 88, ldestra - 52, 48));
     Label7->setWordWrap(true);
     Label7->setToolTip(QStringLiteral("visualizza i suggerimenti per la freccia di destra"));
@@ -214,50 +210,19 @@ void classifica::imposta(QScrollBar* barra, int valore, void (classifica::*gesto
 
 // ---- Choosers ------------------------------------------------------------------------
 
-void classifica::VScroll2_Change()
+void classifica::VScroll2_Change() { scegli(sceltainiziale(stato, p(), VScroll2->value()), VScroll2, Label5); }
+void classifica::VScroll3_Change() { scegli(sceltafinale(stato, p(), VScroll3->value()), VScroll3, Label7); }
+
+void classifica::scegli(const SceltaColonna& s, QScrollBar* barra, QLabel* suggerimento)
 {
     mostrafinale = 0;
-    stato.quotazioneiniziale = VScroll2->value();
-    if (stato.quotazionefinale != 0 && stato.quotazioneiniziale >= stato.quotazionefinale) {
-        // The hint first: the step raises this handler again, and where that draws a ranking
-        // its own hint replaces this one.
-        Label5->setText(QStringLiteral("andare indietro"));
-        VScroll2->setValue(VScroll2->value() - 1);
-        return;
-    }
-    if (p().datequotazioni[stato.quotazioneiniziale].isEmpty())
-        return;
-    Label5->setText(suggerimentoiniziale);
-    if (stato.quotazionefinale == 0)
-        stato.quotazionefinale = stato.quotazioneiniziale + 1;
-    stato.fattorecambio = calcolacambio(p(), stato.quotazioneiniziale, stato.quotazionefinale);
-    ordina();
+    if (!s.suggerimento.isEmpty())
+        suggerimento->setText(s.suggerimento);
+    if (s.passo)
+        barra->setValue(barra->value() + s.passo);
+    else if (s.ordina)
+        ordina();
 }
-
-void classifica::VScroll3_Change()
-{
-    mostrafinale = 0;
-    stato.quotazionefinale = VScroll3->value();
-    if (stato.quotazionefinale <= stato.quotazioneiniziale) {
-        Label7->setText(QStringLiteral("andare avanti"));
-        VScroll3->setValue(VScroll3->value() + 1);
-        return;
-    }
-    if (p().datequotazioni[stato.quotazionefinale].isEmpty()) {
-        // Back to the dated columns, but never onto the initial one: from there the chooser
-        // would be sent forward again, and back, without end.
-        Label7->setText(QStringLiteral("andare indietro"));
-        if (VScroll3->value() - 1 > stato.quotazioneiniziale)
-            VScroll3->setValue(VScroll3->value() - 1);
-        return;
-    }
-    Label7->setText(suggerimentofinale);
-    if (stato.quotazioneiniziale == 0)
-        stato.quotazioneiniziale = stato.quotazionefinale - 1;
-    stato.fattorecambio = calcolacambio(p(), stato.quotazioneiniziale, stato.quotazionefinale);
-    ordina();
-}
-
 
 void classifica::HScroll1_Change()
 {
@@ -328,21 +293,7 @@ void classifica::stampa_Click()
     passo->setText(QStringLiteral("ho visualizzato i dati su WORD"));
 }
 
-void classifica::aiuto_Click()
-{
-    mostraaiuto({
-        QStringLiteral("- La finestra è di sola lettura;"),
-        QStringLiteral("- la barra di scorrimento verticale sulla sinistra consente di visualizzare la graduatoria "
-                       "di tutti i titoli oltre i primi 15;"),
-        QStringLiteral("- la barra di scorrimento orizzontale in alto a destra consente di muoversi liberamente tra "
-                       "tutte le quotazioni disponibili (incrementi delle quotazioni rispetto alle ultime precedenti);"),
-        QStringLiteral("- i tasti di scorrimento al centro a destra consentono di scegliere le quotazioni di "
-                       "riferimento per il calcolo degli incrementi relativi."),
-    });
-}
 
-void classifica::Command5_Click() { m_finestre.mostraazioni(); }
 void classifica::Command2_Click() { m_finestre.aprischeda(); }
 void classifica::Command3_Click() { m_finestre.mostra(Finestra::Bilancio); }
 void classifica::image1_click() { m_finestre.mostra(Finestra::GuidaGraduatoria); }
-void classifica::cmdesci_Click() { m_finestre.confermauscita(); }

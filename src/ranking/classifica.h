@@ -27,8 +27,6 @@ public:
     // Opened from a picture: ranks the last two dated columns (the horizontal bar on the last
     // dated column). The caller refuses first when there is no holding.
     void posizionaultimacolonna();
-    // The pictures of the Azioni window, the card and the balance: refused with no holding
-    // in the Portfolio, else the window is shown on the last two dated columns. True when shown.
 
 public slots:
     void VScroll1_Change();
@@ -37,12 +35,9 @@ public slots:
     void HScroll1_Change();
     void ordina();
     void stampa_Click();
-    void aiuto_Click();
-    void Command5_Click();
     void Command2_Click();
     void Command3_Click();
     void image1_click();
-    void cmdesci_Click();
 
 private:
     // The controls: from outside the window they are found by their object names.
@@ -59,6 +54,8 @@ private:
     QToolButton* Image1 = nullptr;
 
     void costruiscicontrolli();
+    // A chooser moved: its hint, its step back into the allowed columns, or the ranking.
+    void scegli(const SceltaColonna& s, QScrollBar* barra, QLabel* suggerimento);
     void mostra(const Messaggio& m) override;
     const Portfolio& p() const;
     // Sets a scroll bar's value and runs its handler once, even when the value stays.

@@ -133,3 +133,36 @@ ColoreIncremento coloreincremento(const std::optional<double>& v)
         return ColoreIncremento::Rosso;
     return ColoreIncremento::Giallo;
 }
+
+QString suggerimentoiniziale() { return QStringLiteral("cliccare per scegliere il giorno della quotazione iniziale"); }
+QString suggerimentofinale() { return QStringLiteral("cliccare per scegliere il giorno della quotazione finale"); }
+
+SceltaColonna sceltainiziale(Graduatoria& g, const Portfolio& p, int colonna)
+{
+    g.quotazioneiniziale = colonna;
+    // The hint comes first: the step runs the chooser again, and where that ranks, its own
+    // hint replaces this one.
+    if (g.quotazionefinale != 0 && colonna >= g.quotazionefinale)
+        return {QStringLiteral("andare indietro"), -1};
+    if (p.datequotazioni[std::size_t(colonna)].isEmpty())
+        return {};
+    if (g.quotazionefinale == 0)
+        g.quotazionefinale = colonna + 1;
+    g.fattorecambio = calcolacambio(p, g.quotazioneiniziale, g.quotazionefinale);
+    return {suggerimentoiniziale(), 0, true};
+}
+
+SceltaColonna sceltafinale(Graduatoria& g, const Portfolio& p, int colonna)
+{
+    g.quotazionefinale = colonna;
+    if (colonna <= g.quotazioneiniziale)
+        return {QStringLiteral("andare avanti"), 1};
+    // Back to the dated columns, but never onto the initial one: from there the chooser would
+    // be sent forward again, and back, without end.
+    if (p.datequotazioni[std::size_t(colonna)].isEmpty())
+        return {QStringLiteral("andare indietro"), colonna - 1 > g.quotazioneiniziale ? -1 : 0};
+    if (g.quotazioneiniziale == 0)
+        g.quotazioneiniziale = colonna - 1;
+    g.fattorecambio = calcolacambio(p, g.quotazioneiniziale, g.quotazionefinale);
+    return {suggerimentofinale(), 0, true};
+}

@@ -35,6 +35,20 @@ double incremento(const Portfolio& p, int titolo, int iniziale, int finale, floa
 void ordinascambio(std::array<QString, Portfolio::maxtitoli + 1>& titoli,
                    std::array<std::optional<double>, Portfolio::maxtitoli + 1>& valori, int n);
 
+// A move of the initial (`Label5`/`VScroll2`) or final (`Label7`/`VScroll3`) chooser to column
+// `colonna`, the period updated: the hint to show (none when empty), the chooser's step to
+// take back into the allowed columns (its handler then runs again), or whether to rank.
+struct SceltaColonna {
+    QString suggerimento;
+    int passo = 0;
+    bool ordina = false;
+};
+SceltaColonna sceltainiziale(Graduatoria& g, const Portfolio& p, int colonna);
+SceltaColonna sceltafinale(Graduatoria& g, const Portfolio& p, int colonna);
+// The choosers' hints while they are on dated columns.
+QString suggerimentoiniziale();
+QString suggerimentofinale();
+
 enum class EsitoOrdina {
     NessunaQuotazione,   // final column below 2: nothing to compare
     NonDisponibile,      // the final column has no date: the last ranking stays

@@ -2,6 +2,7 @@
 #include "documenti/modulovelno.h"
 #include "shared/messaggi.h"
 #include "shell/finestre.h"
+#include "shell/guide.h"
 
 #include <QAction>
 
@@ -39,9 +40,9 @@ template <class Q> Messaggio FinestraVelno<Q>::avviso(const QString& testo, Icon
     return Messaggio{testo, m_modulo.titolocontrollo, icona};
 }
 
-template <class Q> void FinestraVelno<Q>::mostraaiuto(const QStringList& righe, const QString& titolo)
+template <class Q> void FinestraVelno<Q>::mostraaiuto(const QString& titolo)
 {
-    mostra(Messaggio{righe.join(u'\r'), titolo, Icona::Informativa});
+    mostra(Messaggio{consigli(this->objectName()).join(u'\r'), titolo, Icona::Informativa});
 }
 
 template <class Q> void FinestraVelno<Q>::Toolbar1_ButtonClick(int indice)
@@ -55,10 +56,17 @@ template <class Q> void FinestraVelno<Q>::colorare_Click()
     coloredisfondo(m_finestre, this, m_area);
 }
 
+template <class Q> void FinestraVelno<Q>::aiuto_Click() { mostraaiuto(); }
 template <class Q> void FinestraVelno<Q>::Command1_Click() { m_finestre.mostra(Finestra::Sommario); }
+template <class Q> void FinestraVelno<Q>::guida_Click() { m_finestre.mostra(Finestra::Sommario); }
 template <class Q> void FinestraVelno<Q>::fin1_Click() { m_finestre.mostraazioni(); }
 template <class Q> void FinestraVelno<Q>::cmdazioni_Click() { m_finestre.mostraazioni(); }
+template <class Q> void FinestraVelno<Q>::Command5_Click() { m_finestre.mostraazioni(); }
 template <class Q> void FinestraVelno<Q>::fin2_Click() { m_finestre.aprischeda(); }
+template <class Q> void FinestraVelno<Q>::fin5_Click() { m_finestre.mostra(Finestra::Grafici); }
+template <class Q> void FinestraVelno<Q>::cmdesci_Click() { m_finestre.confermauscita(); }
+template <class Q> void FinestraVelno<Q>::esci_Click() { m_finestre.confermauscita(); }
+template <class Q> void FinestraVelno<Q>::uscita_Click() { m_finestre.confermauscita(); }
 template <class Q> void FinestraVelno<Q>::informazioni_Click() { m_finestre.mostra(Finestra::Informazioni); }
 template <class Q> void FinestraVelno<Q>::inform_Click() { m_finestre.mostra(Finestra::Informazioni); }
 template <class Q> void FinestraVelno<Q>::image1_click() { m_finestre.mostragraduatoria(); }

@@ -20,12 +20,20 @@ public:
     void Toolbar1_ButtonClick(int indice);
     // The colour dialog for the window's background.
     void colorare_Click();
+    // The window's "AIUTO" box.
+    void aiuto_Click();
     // What these handlers do in every window that has them (a window whose button of the
     // same name does something else has a handler of its own).
     void Command1_Click();   // the help contents
+    void guida_Click();
     void fin1_Click();       // the Azioni window
     void cmdazioni_Click();
+    void Command5_Click();
     void fin2_Click();       // the card, from the first holding
+    void fin5_Click();       // the charts
+    void cmdesci_Click();    // leaving Velno, once confirmed
+    void esci_Click();
+    void uscita_Click();
     void informazioni_Click();   // about Velno
     void inform_Click();
     void image1_click();     // the ranking of the last two dated columns
@@ -46,7 +54,7 @@ protected:
     // A message with the program's check title.
     Messaggio avviso(const QString& testo, Icona icona) const;
     // The "AIUTO" box: the window's lines of advice, one under the other.
-    void mostraaiuto(const QStringList& righe, const QString& titolo = QStringLiteral("Velno: aiuto"));
+    void mostraaiuto(const QString& titolo = QStringLiteral("Velno: aiuto"));
 
     Finestre& m_finestre;
     ModuloVelno& m_modulo;

@@ -27,15 +27,7 @@ Finestre::Finestre(ModuloVelno& modulo, Messaggi& messaggi, Dialoghi& dialoghi)
     : m_modulo(modulo), m_messaggi(messaggi), m_dialoghi(dialoghi)
 {
     allafine = [] { QCoreApplication::quit(); };
-    creasuono = [] {
-        struct Muto : Suono {
-            void apri(const QString&) override {}
-            void suona() override {}
-            void pausa() override {}
-            void chiudi() override {}
-        };
-        return std::unique_ptr<Suono>(std::make_unique<Muto>());
-    };
+    creasuono = [] { return std::make_unique<Suono>(); };
     // An archive opened is shown at once by the plan and the charts (its line chart ready),
     // loaded unshown if they are not yet: they then follow the document like every window.
     m_apertura = QObject::connect(&m_modulo.azioni, &DocumentoAzioni::aperto, &m_modulo.azioni, [this] {

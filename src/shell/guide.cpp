@@ -13,19 +13,19 @@ const QString gotico = QStringLiteral("Century Gothic");
 const std::array<PaginaGuida, 13>& pagineguida()
 {
     static const std::array<PaginaGuida, 13> pagine = {{
-        {"manuale", "MANUALE D'USO RAPIDO", 9600},
-        {"guidafunzionamento", "FUNZIONAMENTO DEL PROGRAMMA", 5640},
-        {"guidaarchivio", "ARCHIVIO DATI", 5640},
-        {"guidaAZIONI", "FINESTRA AZIONI", 5640},
-        {"guidasaldo", "SALDO", 5640},
-        {"guidaquotazioni", "QUOTAZIONI PERIODICHE", 5640},
-        {"guidasingola", "FINESTRA SINGOLO TITOLO", 5640},
-        {"guidagraduatoria", "GRADUATORIA DEGLI INCREMENTI", 5640},
-        {"guidabilancio", "FINESTRA BILANCIO ANNUALE", 5640},
-        {"guidAMENSILE", "FINESTRA BILANCIO MENSILE E PLURIENNALE", 5640},
-        {"guidagrafici", "FINESTRA GRAFICI", 5640},
-        {"guidapiano", "FINESTRA PIANO STRATEGICO", 5640},
-        {"guidaeuro", "TRASFORMAZIONI IN EURO", 5640},
+        {"manuale", "MANUALE D'USO RAPIDO", " Manuale d'uso rapido", 9600},
+        {"guidafunzionamento", "FUNZIONAMENTO DEL PROGRAMMA", "  Funzionamento del programma", 5640},
+        {"guidaarchivio", "ARCHIVIO DATI", "  Archivio dati", 5640},
+        {"guidaAZIONI", "FINESTRA AZIONI", " Finestra Azioni", 5640},
+        {"guidasaldo", "SALDO", " Saldo", 5640},
+        {"guidaquotazioni", "QUOTAZIONI PERIODICHE", " Quotazioni periodiche", 5640},
+        {"guidasingola", "FINESTRA SINGOLO TITOLO", " Finestra singolo titolo", 5640},
+        {"guidagraduatoria", "GRADUATORIA DEGLI INCREMENTI", " Finestra graduatoria incrementi", 5640},
+        {"guidabilancio", "FINESTRA BILANCIO ANNUALE", " Finestra bilancio annuale", 5640},
+        {"guidAMENSILE", "FINESTRA BILANCIO MENSILE E PLURIENNALE", " Finestra bilancio mensile", 5640},
+        {"guidagrafici", "FINESTRA GRAFICI", " Finestra Grafici", 5640},
+        {"guidapiano", "FINESTRA PIANO STRATEGICO", " Finestra Piano strategico", 5640},
+        {"guidaeuro", "TRASFORMAZIONI IN EURO", " Trasformazioni in euro", 5640},
     }};
     return pagine;
 }
@@ -42,6 +42,11 @@ QString testoguida(const QString& nome)
     while (t.endsWith(u'\n'))
         t.chop(1);
     return t;
+}
+
+QStringList consigli(const QString& finestra)
+{
+    return testoguida(QStringLiteral("aiuto-") + finestra).split(u'\n');
 }
 
 void stampaguida(Documento& d, const QString& nomeprogramma, const QString& descrizione,

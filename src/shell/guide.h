@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <optional>
 
@@ -13,6 +14,7 @@ class ModuloVelno;
 struct PaginaGuida {
     const char* nome;      // the window's class name, and its text's name
     const char* titolo;    // the caption of its title label
+    const char* voce;      // its row in the contents window
     int larghezza;         // design width in twips
 };
 const std::array<PaginaGuida, 13>& pagineguida();
@@ -20,6 +22,9 @@ const std::array<PaginaGuida, 13>& pagineguida();
 // The help text of page `nome`, built into the program: paragraphs separated by a blank
 // line. Empty for a name that is no page.
 QString testoguida(const QString& nome);
+// The lines of the "AIUTO" box of the window named `finestra` (its object name), kept with
+// the help texts.
+QStringList consigli(const QString& finestra);
 
 // One help page as a document: the program's name and description, "Guida: " and the
 // title, then the text, justified.

@@ -15,24 +15,6 @@ namespace {
 constexpr int larghezzaprogetto = 3975;   // twips
 constexpr int altezzaprogetto = 6825;
 
-const char* const titoli[sommario::righe + 1] = {
-    "",
-    " Manuale d'uso rapido",
-    "  Funzionamento del programma",
-    "  Archivio dati",
-    " Finestra Azioni",
-    " Saldo",
-    " Quotazioni periodiche",
-    " Finestra singolo titolo",
-    " Finestra graduatoria incrementi",
-    " Finestra bilancio annuale",
-    " Finestra bilancio mensile",
-    " Finestra Grafici",
-    " Finestra Piano strategico",
-    " Trasformazioni in euro",
-    "  Suggerimento del giorno",
-};
-
 void grassetto(QLabel* l, bool si)
 {
     QFont f = l->font();
@@ -55,7 +37,9 @@ sommario::sommario(Finestre& finestre) : m_finestre(finestre)
         QPushButton* p = bottone(this, QStringLiteral("puls_%1").arg(i), QStringLiteral("--->"), QRect(10, y, 40, 22));
         puls[std::size_t(i)] = p;
         connect(p, &QPushButton::clicked, this, [this, i] { puls_Click(i); });
-        QLabel* l = etichetta(this, QStringLiteral("lbl_%1").arg(i), QString::fromUtf8(titoli[i]), QRect(56, y, 197, 22));
+        // The help pages, then the tip of the day.
+        const char* voce = i <= 13 ? pagineguida()[std::size_t(i - 1)].voce : "  Suggerimento del giorno";
+        QLabel* l = etichetta(this, QStringLiteral("lbl_%1").arg(i), QString::fromUtf8(voce), QRect(56, y, 197, 22));
         l->setFrameStyle(QFrame::Panel | QFrame::Raised);
         l->setMouseTracking(true);
         l->setCursor(Qt::PointingHandCursor);

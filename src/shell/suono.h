@@ -4,14 +4,14 @@
 #include <memory>
 
 // The splash tune's player. Every failure (no sound device, no sound bank, no file) is
-// silence: a player never reports, never blocks its caller.
+// silence: a player never reports, never blocks its caller. This one is silence itself.
 class Suono {
 public:
     virtual ~Suono() = default;
-    virtual void apri(const QString& file) = 0;   // "open"
-    virtual void suona() = 0;                     // "play": from where it paused
-    virtual void pausa() = 0;                     // "pause"
-    virtual void chiudi() = 0;                    // "close"
+    virtual void apri(const QString&) {}   // "open"
+    virtual void suona() {}                // "play": from where it paused
+    virtual void pausa() {}                // "pause"
+    virtual void chiudi() {}               // "close"
 };
 
 // The splash's multimedia control: the tune's file name and its commands by name. Commands

@@ -290,6 +290,26 @@ private slots:
             QVERIFY2(pulsanti.contains(w->findChild<QAction*>(QString::fromLatin1(c))), c);
     }
 
+    // Each window's "AIUTO" box shows that window's own lines of advice, kept with the help
+    // texts under the window's name: none is missing, empty or another window's.
+    void aiuto()
+    {
+        QSet<QString> testi;
+        for (const auto& [finestra, pulsante] : {std::pair{"frmAzioni", "aiuto"}, {"singola", "aiuto"}, {"classifica", "aiuto"},
+                                                  {"bilancio", "aiuto"}, {"mensile", "aiuto"}, {"piano", "aiuto"},
+                                                  {"grafici", "Command1"}}) {
+            Ambiente e;
+            QVERIFY2(usa(note()[QString::fromLatin1(finestra)].apri(e.finestre), QString::fromLatin1(pulsante)), finestra);
+            QCOMPARE(e.messaggi.registrati.size(), 1);
+            const Messaggio& m = e.messaggi.registrati[0];
+            QVERIFY2(m.titolo.startsWith(QStringLiteral("Velno: aiuto")), finestra);
+            const QStringList righe = m.testo.split(u'\r');
+            QVERIFY2(righe.size() >= 4 && !righe.contains(QString()), finestra);
+            QVERIFY2(!testi.contains(m.testo), finestra);
+            testi.insert(m.testo);
+        }
+    }
+
     void collegamenti()
     {
         QFETCH(QString, da);
