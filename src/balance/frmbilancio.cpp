@@ -52,6 +52,7 @@ bilancio::bilancio(Finestre& finestre)
 {
     costruiscicontrolli();
     costruiscimenu();
+    vocistoria(this, "modif", m_modulo.vendite);
     adatta(QSize(larghezzaprogetto / clsResize::twip, 6825 / clsResize::twip));
 
     b().primariga = 1;
@@ -65,6 +66,11 @@ bilancio::bilancio(Finestre& finestre)
         // The file is in lire.
         mostravaluta(false);
         primapagina();
+    });
+    // An undo or a redo: the lines where they are, the currency the rows are in.
+    connect(&d(), &DocumentoBilancio::ripristinato, this, [this] {
+        mostravaluta(ineuro());
+        VScroll1_Change();
     });
 }
 
@@ -83,6 +89,12 @@ DocumentoBilancio& bilancio::d() { return m_modulo.vendite; }
 SalesBalance& bilancio::b() { return m_modulo.vendite.dati(); }
 const SalesBalance& bilancio::b() const { return m_modulo.vendite.tabelle(); }
 int bilancio::riga(int i) const { return b().primariga + i - 1; }
+// The typing in field `campo` of line i's row, as a step of the history.
+QString bilancio::digitazione(const char* campo, int i) const
+{
+    return QStringLiteral("digitazione in %1 n.%2").arg(QString::fromUtf8(campo)).arg(riga(i));
+}
+int bilancio::chiave(SalesBalance::Campo campo, int i) const { return int(campo) * (SalesBalance::maxrighe + 1) + riga(i); }
 bool bilancio::ineuro() const { return m_modulo.vendite.ineuro(); }
 
 void bilancio::costruiscicontrolli()
@@ -342,7 +354,8 @@ void bilancio::nomea_Click(int i)
         VScroll1->setValue(prima);
     }
     std::optional<Messaggio> m;
-    d().modifica([&](SalesBalance& s) { m = sceglititolo(s, m_modulo.azioni.tabelle(), riga(i), k + 1, nome, m_modulo.titolocontrollo); });
+    d().modifica([&](SalesBalance& s) { m = sceglititolo(s, m_modulo.azioni.tabelle(), riga(i), k + 1, nome, m_modulo.titolocontrollo); },
+                 QStringLiteral("scelta del titolo n.%1").arg(riga(i)));
     riempilinea(i);
     ricalcolatotali();
     if (m)
@@ -365,7 +378,7 @@ void bilancio::datavendita_Change(int i)
     d().modifica([&](SalesBalance& s) {
         s.datavendita[std::size_t(riga(i))] = datavendita[i]->text();
         s.imposta(riga(i), SalesBalance::DataVendita);
-    });
+    }, digitazione("data di vendita", i), chiave(SalesBalance::DataVendita, i));
 }
 
 void bilancio::datavendita_LostFocus(int i)
@@ -402,7 +415,7 @@ void bilancio::na_Change(int i)
     d().modifica([&](SalesBalance& s) {
         e = immettivendute(s, riga(i), i, na[i]->text(), nomea[i]->currentText(),
                            i > 1 ? datavendita[i - 1]->text() : QString(), m_modulo.titolocontrollo);
-    });
+    }, digitazione("azioni vendute", i), chiave(SalesBalance::Vendute, i));
     if (e.anno)
         mostraanno(*e.anno);
     if (e.svuotata) {
@@ -427,7 +440,7 @@ void bilancio::prezzo_Change(int i)
         s.prezzonumero[std::size_t(R)] = false;
         s.imposta(R, SalesBalance::PrezzoVendita);
         calcolariga(s, R);
-    });
+    }, digitazione("prezzo di vendita", i), chiave(SalesBalance::PrezzoVendita, i));
     mostrafigure(i);
     ricalcolatotali();
 }

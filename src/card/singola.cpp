@@ -58,6 +58,7 @@ singola::singola(Finestre& finestre)
 {
     costruiscicontrolli();
     costruiscimenu();
+    vocistoria(this, "modifica", m_modulo.azioni);
     adatta(QSize(larghezzaprogetto / clsResize::twip, 6825 / clsResize::twip));
     svuota();
     // The card follows the Portfolio: another archive shows its first holding, a clear
@@ -66,6 +67,12 @@ singola::singola(Finestre& finestre)
     connect(&d, &DocumentoAzioni::sostituito, this, &singola::ridisegna);
     connect(&d, &DocumentoAzioni::svuotato, this, &singola::svuota);
     connect(&d, &DocumentoAzioni::titolispostati, this, &singola::segui);
+    connect(&d, &DocumentoAzioni::ripristinato, this, [this] {
+        if (m_titolo)
+            segui();
+        else
+            ridisegna();
+    });
 }
 
 singola::~singola() = default;
@@ -484,10 +491,8 @@ void singola::cancelladati_Click()
 {
     if (m_titolo == 0)
         return;   // no holding on the card
-    // Each box emptied writes its empty field.
-    text1->clear();
-    stac->clear();
-    divid->clear();
+    m_modulo.azioni.svuotascheda(m_titolo);
+    rileggi();
 }
 
 void singola::controllodati_Click()

@@ -33,6 +33,7 @@ grafici::grafici(Finestre& finestre)
     costruiscicontrolli();
     m_regole = std::make_unique<RegoleGrafici>(m_modulo, MSChart1->griglia());
     costruiscimenu();
+    vocistoria(this, "modifica", m_modulo.azioni);
 
     // Until a kind is chosen the chart draws lines.
     MSChart1->griglia().impostatipo(TipoGrafico::Linee);
@@ -43,6 +44,16 @@ grafici::grafici(Finestre& finestre)
     connect(&m_modulo.azioni, &DocumentoAzioni::sostituito, this, [this] {
         m_regole->primacolonna = 1;
         dopoapertura();
+    });
+    // An undo or a redo: the same chart from the tables; the line chart again after a clear
+    // taken back.
+    connect(&m_modulo.azioni, &DocumentoAzioni::ripristinato, this, [this] {
+        if (!MSChart1->griglia().visibile() && !m_modulo.azioni.tabelle().vuoto())
+            dopoapertura();
+        else if (isVisible()) {
+            m_regole->ridisegna();
+            MSChart1->aggiorna();
+        }
     });
 }
 

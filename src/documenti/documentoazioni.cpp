@@ -1,90 +1,167 @@
 #include "documenti/documentoazioni.h"
+#include "documenti/storia.h"
 #include "portfolio/archivio.h"
 #include "portfolio/controllo.h"
 #include "portfolio/ordinamento.h"
+
+// The Portfolio as the history reads it: the holdings' seven text fields, the column dates,
+// the plan's notes, the strategy, the quotations; the counts and identities beside them.
+struct DocumentoAzioni::Celle {
+    using Tabelle = Portfolio;
+    static constexpr int n = Portfolio::maxtitoli + 1;
+    static constexpr int date = 7 * n;
+    static constexpr int piano = date + Portfolio::maxcolonne + 1;
+    static constexpr int strategia = piano + 13;
+    static constexpr int quotazioni = strategia + 1;
+    static constexpr int numero() { return quotazioni + (Portfolio::maxcolonne + 1) * n; }
+
+    static QString& cella(Portfolio& p, int k)
+    {
+        if (k < date) {
+            Portfolio::TabellaTitoli* campi[] = {&p.nomititoli, &p.quantitatitoli, &p.prezzititoli, &p.dateacquisto,
+                                                 &p.notetitoli, &p.datestacco,     &p.dividendi};
+            return (*campi[k / n])[std::size_t(k % n)];
+        }
+        if (k < piano)
+            return p.datequotazioni[std::size_t(k - date)];
+        if (k < strategia)
+            return p.notepiano[std::size_t(k - piano)];
+        if (k == strategia)
+            return p.strategia;
+        return p.quotazioni((k - quotazioni) / n, (k - quotazioni) % n);
+    }
+
+    struct Scalari {
+        int numerotitoli = 0, numerocolonne = 0;
+        std::array<int, Portfolio::maxtitoli + 1> identita{};
+        bool operator==(const Scalari&) const = default;
+    };
+    static Scalari leggi(const DocumentoAzioni& d) { return {d.m_p.numerotitoli, d.m_p.numerocolonne, d.m_p.identita}; }
+    static void scrivi(DocumentoAzioni& d, const Scalari& s)
+    {
+        d.m_p.numerotitoli = s.numerotitoli;
+        d.m_p.numerocolonne = s.numerocolonne;
+        d.m_p.identita = s.identita;
+    }
+    static Portfolio& tabelle(DocumentoAzioni& d) { return d.m_p; }
+    static void applicato(DocumentoAzioni& d) { d.applicato(); }
+};
+
+bool DocumentoAzioni::scrivi(QString& cella, int indice, const QString& testo, const QString& didascalia)
+{
+    // A redraw writes back what the tables hold: no change, nothing to tell.
+    if (cella == testo)
+        return false;
+    const auto scalari = Celle::leggi(*this);
+    const QString prima = cella;
+    cella = testo;
+    auto* passo = new Passo<DocumentoAzioni, Celle>(*this, QStringLiteral("digitazione ") + didascalia, indice, nuovadigitazione(indice));
+    passo->cella(indice, prima, scalari);
+    registra(passo);
+    return true;
+}
 
 void DocumentoAzioni::imposta(Campo campo, int titolo, const QString& testo)
 {
     if (!Portfolio::titolovalido(titolo))
         return;
-    const auto n = std::size_t(titolo);
-    QString* cella = nullptr;
-    switch (campo) {
-    case Campo::Nome: cella = &m_p.nomititoli[n]; break;
-    case Campo::Quantita: cella = &m_p.quantitatitoli[n]; break;
-    case Campo::Prezzo: cella = &m_p.prezzititoli[n]; break;
-    case Campo::DataAcquisto: cella = &m_p.dateacquisto[n]; break;
-    case Campo::Note: cella = &m_p.notetitoli[n]; break;
-    case Campo::DataStacco: cella = &m_p.datestacco[n]; break;
-    case Campo::Dividendo: cella = &m_p.dividendi[n]; break;
-    }
-    // A redraw writes back what the tables hold: no change, nothing to tell.
-    if (*cella == testo)
+    static const char* const nomi[] = {"nome", "quantità", "prezzo", "data d'acquisto", "appunti",
+                                       "data stacco dividendo", "dividendo"};
+    const int k = int(campo) * Celle::n + titolo;
+    if (!scrivi(Celle::cella(m_p, k), k, testo,
+                QStringLiteral("in %1 n.%2").arg(QString::fromUtf8(nomi[int(campo)])).arg(titolo)))
         return;
-    *cella = testo;
     emit titolocambiato(titolo);
     cambio();
 }
 
 void DocumentoAzioni::impostaquotazione(int colonna, int titolo, const QString& testo)
 {
-    if (!Portfolio::titolovalido(titolo) || !Portfolio::colonnavalida(colonna) || m_p.quotazioni(colonna, titolo) == testo)
+    if (!Portfolio::titolovalido(titolo) || !Portfolio::colonnavalida(colonna))
         return;
-    m_p.quotazioni(colonna, titolo) = testo;
+    const int k = Celle::quotazioni + colonna * Celle::n + titolo;
+    if (!scrivi(Celle::cella(m_p, k), k, testo, QStringLiteral("in quotazione n.%1 della colonna %2").arg(titolo).arg(colonna)))
+        return;
     emit quotazionecambiata(colonna, titolo);
     cambio();
 }
 
 void DocumentoAzioni::impostadata(int colonna, const QString& testo)
 {
-    if (!Portfolio::colonnavalida(colonna) || m_p.datequotazioni[std::size_t(colonna)] == testo)
+    if (!Portfolio::colonnavalida(colonna))
         return;
-    m_p.datequotazioni[std::size_t(colonna)] = testo;
+    const int k = Celle::date + colonna;
+    if (!scrivi(Celle::cella(m_p, k), k, testo, QStringLiteral("in data della colonna %1").arg(colonna)))
+        return;
     emit datacambiata(colonna);
     cambio();
 }
 
 void DocumentoAzioni::impostastrategia(const QString& testo)
 {
-    if (m_p.strategia == testo)
+    if (!scrivi(m_p.strategia, Celle::strategia, testo, QStringLiteral("negli appunti generici")))
         return;
-    m_p.strategia = testo;
     emit notecambiate();
     cambio();
 }
 
 void DocumentoAzioni::impostanotapiano(int indice, const QString& testo)
 {
-    if (indice < 0 || indice >= int(m_p.notepiano.size()) || m_p.notepiano[std::size_t(indice)] == testo)
+    if (indice < 0 || indice >= int(m_p.notepiano.size()))
         return;
-    m_p.notepiano[std::size_t(indice)] = testo;
+    if (!scrivi(m_p.notepiano[std::size_t(indice)], Celle::piano + indice, testo, QStringLiteral("nel piano strategico")))
+        return;
     emit notecambiate();
+    cambio();
+}
+
+void DocumentoAzioni::svuotascheda(int titolo)
+{
+    if (!Portfolio::titolovalido(titolo))
+        return;
+    const auto n = std::size_t(titolo);
+    registrata<Celle>(*this, QStringLiteral("cancellazione dei dati della scheda n.%1").arg(titolo), -1, [&] {
+        for (QString* c : {&m_p.notetitoli[n], &m_p.datestacco[n], &m_p.dividendi[n]})
+            c->clear();
+        return 0;
+    });
+    emit titolocambiato(titolo);
     cambio();
 }
 
 void DocumentoAzioni::ordinaperazioni()
 {
-    ordinaazioni(m_p);
+    registrata<Celle>(*this, QStringLiteral("ordinamento per nome"), -1, [this] {
+        ordinaazioni(m_p);
+        return 0;
+    });
     emit titolispostati();
     cambio();
 }
 
 void DocumentoAzioni::ordinaperdata()
 {
-    m_p.numerotitoli = contatitoli(m_p);
-    ordinaquotazioni(m_p);
+    registrata<Celle>(*this, QStringLiteral("ordinamento per data"), -1, [this] {
+        m_p.numerotitoli = contatitoli(m_p);
+        ordinaquotazioni(m_p);
+        return 0;
+    });
     emit colonnecambiate();
     cambio();
 }
 
 bool DocumentoAzioni::eliminatitolo(const QString& nome)
 {
-    return annuncia(cancellatitolo(m_p, nome), &DocumentoAzioni::titolispostati);
+    const bool fatto = registrata<Celle>(*this, QStringLiteral("cancellazione del titolo ") + QString(nome).replace(u'&', QStringLiteral("&&")), -1,
+                                         [&] { return cancellatitolo(m_p, nome); });
+    return annuncia(fatto, &DocumentoAzioni::titolispostati);
 }
 
 bool DocumentoAzioni::eliminadata(const QString& data)
 {
-    return annuncia(cancelladata(m_p, data), &DocumentoAzioni::colonnecambiate);
+    const bool fatto = registrata<Celle>(*this, QStringLiteral("cancellazione della data ") + data, -1,
+                                         [&] { return cancelladata(m_p, data); });
+    return annuncia(fatto, &DocumentoAzioni::colonnecambiate);
 }
 
 bool DocumentoAzioni::annuncia(bool fatto, void (DocumentoAzioni::*segnale)())
@@ -98,14 +175,18 @@ bool DocumentoAzioni::annuncia(bool fatto, void (DocumentoAzioni::*segnale)())
 
 void DocumentoAzioni::svuota()
 {
-    cancellatutto(m_p);
+    registrata<Celle>(*this, QStringLiteral("cancellazione di tutti i dati"), -1, [this] {
+        cancellatutto(m_p);
+        return 0;
+    });
     emit svuotato();
     cambio();
 }
 
 EsitoIncolla DocumentoAzioni::incollaquotazioni(int colonna, int titolo, const QString& testo, const QString& titolocontrollo)
 {
-    EsitoIncolla e = incollacolonna(m_p, colonna, titolo, testo, titolocontrollo);
+    EsitoIncolla e = registrata<Celle>(*this, QStringLiteral("incolla quotazioni"), -1,
+                                [&] { return incollacolonna(m_p, colonna, titolo, testo, titolocontrollo); });
     if (!e.rifiuto && e.collocati > 0) {
         emit colonnecambiate();
         cambio();
@@ -115,7 +196,8 @@ EsitoIncolla DocumentoAzioni::incollaquotazioni(int colonna, int titolo, const Q
 
 EsitoIncolla DocumentoAzioni::incolladate(int colonna, const QString& testo, const QString& titolocontrollo)
 {
-    EsitoIncolla e = ::incolladate(m_p, colonna, testo, titolocontrollo);
+    EsitoIncolla e = registrata<Celle>(*this, QStringLiteral("incolla date"), -1,
+                                [&] { return ::incolladate(m_p, colonna, testo, titolocontrollo); });
     if (!e.rifiuto && e.collocati > 0) {
         emit colonnecambiate();
         cambio();
@@ -125,7 +207,8 @@ EsitoIncolla DocumentoAzioni::incolladate(int colonna, const QString& testo, con
 
 EsitoImporta DocumentoAzioni::importa(const FileQuotazioni& f, const QString& data, const QString& titolocontrollo)
 {
-    EsitoImporta e = importaquotazioni(m_p, f, data, titolocontrollo);
+    EsitoImporta e = registrata<Celle>(*this, QStringLiteral("importazione del ") + data, -1,
+                                [&] { return importaquotazioni(m_p, f, data, titolocontrollo); });
     if (!e.rifiuto) {
         emit colonnecambiate();
         cambio();
@@ -157,5 +240,5 @@ void DocumentoAzioni::sostituisci(Portfolio letto, const QString& file, bool sal
 void DocumentoAzioni::annunciasostituito()
 {
     emit sostituito();
-    cambio();
+    cambiofuoristoria();
 }

@@ -29,6 +29,8 @@ public:
     void impostadata(int colonna, const QString& testo);
     void impostastrategia(const QString& testo);
     void impostanotapiano(int indice, const QString& testo);
+    // The card's three fields of holding `titolo` emptied at once.
+    void svuotascheda(int titolo);
 
     // Sorts, deletions, the whole Portfolio emptied (the plan's notes stay).
     void ordinaperazioni();
@@ -49,7 +51,7 @@ public:
     // `letto` becomes the document, belonging to `file`; `salvato`: it is what the file holds.
     void sostituisci(Portfolio letto, const QString& file, bool salvato);
 
-    // For whoever changed dati() by hand.
+    // For whoever changed dati() by hand (not a step of the history).
     void annunciasostituito();
 
 signals:
@@ -64,6 +66,10 @@ signals:
                                                      // (then sostituito)
 
 private:
+    struct Celle;
+    // One text cell typed: `cella`, number `indice` of the tables' cells, becomes `testo`, as
+    // a step `didascalia` that the next typing in the same box joins.
+    bool scrivi(QString& cella, int indice, const QString& testo, const QString& didascalia);
     // What a change that may find nothing to do (`fatto`) announces when it did.
     bool annuncia(bool fatto, void (DocumentoAzioni::*segnale)());
 

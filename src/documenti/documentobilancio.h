@@ -27,8 +27,11 @@ public:
     int anno() const { return m_anno; }
     void impostaanno(int anno) { m_anno = anno; }
 
-    // A change of the rows: `cambia` runs on them and the change is announced.
-    void modifica(const std::function<void(SalesBalance&)>& cambia);
+    // A change of the rows: `cambia` runs on them and the change is announced, as a step of
+    // the history captioned `didascalia`. `chiave`, for the typing in a box (the row's field),
+    // joins the keystrokes in it into one step.
+    void modifica(const std::function<void(SalesBalance&)>& cambia,
+                  const QString& didascalia = QStringLiteral("modifica delle vendite"), int chiave = -1);
     // Where the window stands (the first row shown): no change of the data.
     void impostaprimariga(int riga) { m_b.primariga = riga; }
 
@@ -53,6 +56,7 @@ signals:
     void valutacambiata(bool euro);
 
 private:
+    struct Celle;
     void cambiavaluta(bool euro);
 
     SalesBalance m_b;

@@ -1,4 +1,5 @@
 #include "plan/piano.h"
+#include "shell/comandi.h"
 #include "plan/stampapiano.h"
 #include "shared/documento.h"
 #include "documenti/modulovelno.h"
@@ -37,6 +38,11 @@ piano::piano(Finestre& finestre)
     // The notes outlive the window: loaded again, it shows them; another archive, its own.
     riempi();
     connect(&m_modulo.azioni, &DocumentoAzioni::sostituito, this, &piano::riempi);
+    connect(&m_modulo.azioni, &DocumentoAzioni::ripristinato, this, &piano::riempi);
+    // No menu: the history's commands are the window's keys.
+    const auto [annulla, ripeti] = azionistoria(this, m_modulo.azioni);
+    addActions({annulla, ripeti});
+    scorciatoiedimenu(this);
     connect(&m_modulo.azioni, &DocumentoAzioni::notecambiate, this, [this] {
         if (!m_scrivendo)
             riempi();

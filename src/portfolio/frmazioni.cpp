@@ -57,6 +57,7 @@ frmAzioni::frmAzioni(Finestre& finestre) : FinestraVelno(finestre, "frmAzioni", 
 {
     costruiscicontrolli();
     costruiscimenu();
+    vocistoria(this, "modif", m_modulo.azioni);
     adatta(QSize(larghezzaprogetto / clsResize::twip, 6825 / clsResize::twip));
 
     primotitolo = primacolonna = 1;
@@ -71,6 +72,12 @@ frmAzioni::frmAzioni(Finestre& finestre) : FinestraVelno(finestre, "frmAzioni", 
     connect(&d, &DocumentoAzioni::colonnecambiate, this, [this] {
         if (!m_propria)
             aggiornaquotazioni();
+    });
+    // An undo or a redo: the grid where it is, the notes, the totals, all from the tables.
+    connect(&d, &DocumentoAzioni::ripristinato, this, [this] {
+        if (strategia->toPlainText() != p().strategia)
+            strategia->mostratesto(p().strategia);
+        aggiornatitoli();
     });
     // The Portfolio outlives the window (loaded again after the exit's closing screen): the
     // grid shows what it holds.

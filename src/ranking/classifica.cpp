@@ -52,7 +52,8 @@ classifica::classifica(Finestre& finestre)
     DocumentoAzioni& d = m_modulo.azioni;
     using Segnale = void (DocumentoAzioni::*)();
     for (Segnale segnale : std::initializer_list<Segnale>{&DocumentoAzioni::sostituito, &DocumentoAzioni::svuotato,
-                                                          &DocumentoAzioni::titolispostati, &DocumentoAzioni::colonnecambiate})
+                                                          &DocumentoAzioni::titolispostati, &DocumentoAzioni::colonnecambiate,
+                                                          &DocumentoAzioni::ripristinato})
         connect(&d, segnale, this, &classifica::segui);
 }
 

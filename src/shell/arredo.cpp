@@ -21,6 +21,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QToolBar>
+#include <utility>
 
 namespace {
 
@@ -58,7 +59,7 @@ const IconaBarra iconeazioni[23] = {
 
 class ScorciatoieMenu : public QObject {
 public:
-    explicit ScorciatoieMenu(QMainWindow* f) : QObject(f), m_finestra(f) {}
+    explicit ScorciatoieMenu(QWidget* f) : QObject(f), m_finestra(f) {}
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override
@@ -71,7 +72,7 @@ protected:
         auto* k = static_cast<QKeyEvent*>(e);
         const QKeySequence tasto(k->keyCombination());
         for (QAction* a : m_finestra->findChildren<QAction*>())
-            if (a->isEnabled() && !a->shortcut().isEmpty() && a->shortcut() == tasto) {
+            if (a->isEnabled() && a->shortcuts().contains(tasto)) {
                 // Left unaccepted, the key goes to the window's shortcut, not to the box.
                 k->ignore();
                 return true;
@@ -80,7 +81,7 @@ protected:
     }
 
 private:
-    QPointer<QMainWindow> m_finestra;
+    QPointer<QWidget> m_finestra;
 };
 
 class InizioTesto : public QObject {
@@ -129,6 +130,18 @@ void mostrainizio(QWidget* finestra)
             if (!l->isModified())
                 l->setCursorPosition(0);
         });
+    }
+}
+
+void storianelmenu(QMenu* menu, QWidget* casella)
+{
+    for (const auto& [sua, nostra] : {std::pair{"edit-undo", "annulla"}, std::pair{"edit-redo", "ripeti"}}) {
+        QAction* propria = menu->findChild<QAction*>(QString::fromLatin1(sua));
+        QAction* storia = casella->window()->findChild<QAction*>(QString::fromLatin1(nostra));
+        if (!propria || !storia)
+            continue;
+        menu->insertAction(propria, storia);
+        menu->removeAction(propria);
     }
 }
 
@@ -239,7 +252,7 @@ QAction* voceangolo(QMainWindow* finestra, const char* nomeoggetto, const QStrin
     return a;
 }
 
-void scorciatoiedimenu(QMainWindow* finestra)
+void scorciatoiedimenu(QWidget* finestra)
 {
     qApp->installEventFilter(new ScorciatoieMenu(finestra));
 }

@@ -63,10 +63,14 @@ QMenu* aggiungimenu(QMainWindow* finestra, const char* nomeoggetto, const QStrin
 QAction* voceangolo(QMainWindow* finestra, const char* nomeoggetto, const QString& testo,
                     std::function<void()> gestore);
 
-// The menu shortcuts of `finestra` work from every control of it: a text box no longer
+// The menu (and window) shortcuts of `finestra` work from every control of it: a text box no longer
 // takes Ctrl+A, Ctrl+C and the like for itself when the menu defines them (its context
 // menu still copies and selects).
-void scorciatoiedimenu(QMainWindow* finestra);
+void scorciatoiedimenu(QWidget* finestra);
+
+// In the menu of text box `casella`, the window's "annulla" and "ripeti" (the document's
+// history) in place of the box's own undo and redo; the menu as it is when it has none.
+void storianelmenu(QMenu* menu, QWidget* casella);
 
 // Every single-line box of `finestra` (combo boxes' included) shows the beginning of its
 // text when it is filled by the program or loses the focus, not the tail of a long name.

@@ -1,4 +1,5 @@
 #include "shell/casellagriglia.h"
+#include "shell/arredo.h"
 
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -46,6 +47,7 @@ void CasellaGriglia::contextMenuEvent(QContextMenuEvent* e)
                     paste();
             });
         }
+    storianelmenu(menu, this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(e->globalPos());
 }

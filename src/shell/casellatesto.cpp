@@ -26,6 +26,8 @@ bool corsalunga(QStringView t)
 
 CasellaTesto::CasellaTesto(QWidget* genitore) : QPlainTextEdit(genitore)
 {
+    // What is typed is a step of the document's history: the box keeps none of its own.
+    setUndoRedoEnabled(false);
     // Only the paragraph being typed can have grown a long run.
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
         if (lineWrapMode() != NoWrap)

@@ -1,9 +1,12 @@
 #include "shell/comandi.h"
+#include "documenti/archiviato.h"
 
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QToolBar>
 
 namespace {
@@ -91,4 +94,45 @@ void spunta(QMainWindow* finestra, const char* nome)
     a->setCheckable(true);
     a->setChecked(true);
     QObject::connect(a, &QAction::triggered, a, [a] { a->setChecked(true); });
+}
+
+std::pair<QAction*, QAction*> azionistoria(QWidget* finestra, DocumentoArchiviato& d)
+{
+    QAction* annulla = d.storia().createUndoAction(finestra, QStringLiteral("Annulla"));
+    annulla->setObjectName(QStringLiteral("annulla"));
+    annulla->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction* ripeti = d.storia().createRedoAction(finestra, QStringLiteral("Ripeti"));
+    ripeti->setObjectName(QStringLiteral("ripeti"));
+    ripeti->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    // The grid's boxes make their menus themselves, and offer these too.
+    for (QLineEdit* l : finestra->findChildren<QLineEdit*>()) {
+        if (l->contextMenuPolicy() != Qt::DefaultContextMenu || l->inherits("CasellaGriglia"))
+            continue;
+        l->setContextMenuPolicy(Qt::CustomContextMenu);
+        QObject::connect(l, &QWidget::customContextMenuRequested, l, [l](QPoint dove) {
+            QMenu* m = l->createStandardContextMenu();
+            storianelmenu(m, l);
+            m->setAttribute(Qt::WA_DeleteOnClose);
+            m->popup(l->mapToGlobal(dove));
+        });
+    }
+    for (QPlainTextEdit* t : finestra->findChildren<QPlainTextEdit*>()) {
+        t->setContextMenuPolicy(Qt::CustomContextMenu);
+        QObject::connect(t, &QWidget::customContextMenuRequested, t, [t](QPoint dove) {
+            QMenu* m = t->createStandardContextMenu(dove);
+            storianelmenu(m, t);
+            m->setAttribute(Qt::WA_DeleteOnClose);
+            m->popup(t->viewport()->mapToGlobal(dove));
+        });
+    }
+    return {annulla, ripeti};
+}
+
+void vocistoria(QMainWindow* finestra, const char* menu, DocumentoArchiviato& d)
+{
+    const auto [annulla, ripeti] = azionistoria(finestra, d);
+    QMenu* m = finestra->findChild<QMenu*>(QString::fromLatin1(menu));
+    QAction* primo = m->actions().value(0);
+    m->insertActions(primo, {annulla, ripeti});
+    m->insertSeparator(primo);
 }

@@ -4,8 +4,11 @@
 #include <QKeySequence>
 #include <QString>
 #include <functional>
+#include <utility>
 #include <vector>
 
+class DocumentoArchiviato;
+class QAction;
 class QMainWindow;
 
 // A window's commands, described once: each is one QAction, in its menu, on its toolbar
@@ -57,3 +60,10 @@ QToolBar* costruiscicomandi(QMainWindow* finestra, const std::vector<MenuComandi
 
 // The window's own item of its Visualizza menu (action `nome`), ticked and staying ticked.
 void spunta(QMainWindow* finestra, const char* nome);
+
+// "Annulla" (Ctrl+Z) and "Ripeti" (Ctrl+Y, Ctrl+Shift+Z) of document `d` for `finestra`,
+// captioned with the step they take back or do again and greyed when there is none. The text
+// boxes of the window offer them in their own menus in place of their own undo.
+std::pair<QAction*, QAction*> azionistoria(QWidget* finestra, DocumentoArchiviato& d);
+// The same at the top of the window's menu `menu`, above a separator.
+void vocistoria(QMainWindow* finestra, const char* menu, DocumentoArchiviato& d);

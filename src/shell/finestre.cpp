@@ -20,6 +20,7 @@
 #include "documenti/ripristino.h"
 #include "shell/suono.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QAction>
 
@@ -30,6 +31,12 @@ Finestre::Finestre(ModuloVelno& modulo, Messaggi& messaggi, Dialoghi& dialoghi)
     creasuono = [] { return std::make_unique<Suono>(); };
     // An archive opened is shown at once by the plan and the charts (its line chart ready),
     // loaded unshown if they are not yet: they then follow the document like every window.
+    // Typing in a box is one step of the history until the focus leaves it.
+    if (auto* a = qobject_cast<QApplication*>(QCoreApplication::instance()))
+        m_fuoco = QObject::connect(a, &QApplication::focusChanged, &m_modulo.azioni, [this] {
+            m_modulo.azioni.chiudidigitazione();
+            m_modulo.vendite.chiudidigitazione();
+        });
     m_apertura = QObject::connect(&m_modulo.azioni, &DocumentoAzioni::aperto, &m_modulo.azioni, [this] {
         finestra<piano>();
         finestra<grafici>();
@@ -39,6 +46,7 @@ Finestre::Finestre(ModuloVelno& modulo, Messaggi& messaggi, Dialoghi& dialoghi)
 Finestre::~Finestre()
 {
     QObject::disconnect(m_apertura);
+    QObject::disconnect(m_fuoco);
     m_ripristino.reset();   // it looks at the windows: it goes before them
     for (const auto& d : m_documenti)
         delete d.data();

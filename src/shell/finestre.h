@@ -117,6 +117,6 @@ private:
     QList<QPointer<QWidget>> m_ordine;   // in order of creation: unloaded in that order
     QList<QPointer<frmDocumento>> m_documenti;
     std::unique_ptr<Ripristino> m_ripristino;
-    QList<QPointer<QWidget>> m_scaricate;
-    QMetaObject::Connection m_apertura;   // unloaded, deleted when the event loop next runs
+    QList<QPointer<QWidget>> m_scaricate;   // unloaded, deleted when the event loop next runs
+    QMetaObject::Connection m_apertura, m_fuoco;
 };

@@ -129,6 +129,36 @@ private slots:
         QVERIFY(w.isVisible());
     }
 
+    // Ctrl+Z from the keyboard takes back a price typed (the whole of it), then the switch to
+    // euro; the lines, the totals and the currency buttons follow. Back at the saved balance
+    // nothing is unsaved.
+    void annullaeripeti()
+    {
+        Ambiente e;
+        bilancio& w = e.b();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        vendi(w, 1, 1, QStringLiteral("15/03/01"), QStringLiteral("100"), QStringLiteral("16320"));
+        e.dialoghi.prossimofile = e.file(QStringLiteral("Velno-bilancio-2001"));
+        w.salva_Click();
+        QVERIFY(!e.modulo.vendite.modificato());
+        QLineEdit* prezzo = trova<QLineEdit>(w, "prezzo", 1);
+        digita(prezzo, QStringLiteral("0"));
+        QCOMPARE(trova<QLabel>(w, "totguadagno")->text(), QStringLiteral("14.870.000"));
+        trova<QPushButton>(w, "cmdeuro")->click();
+        QCOMPARE(w.findChild<QAction*>(QStringLiteral("annulla"))->text(), QStringLiteral("Annulla valori in euro"));
+        QTest::keyClick(prezzo, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(trova<QLabel>(w, "valori")->text(), QStringLiteral("valori in lire"));
+        QVERIFY(!trova<QPushButton>(w, "cmdlira")->isEnabled() && trova<QPushButton>(w, "cmdeuro")->isEnabled());
+        QCOMPARE(prezzo->text(), QStringLiteral("163200"));
+        QTest::keyClick(prezzo, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(prezzo->text(), QStringLiteral("16320"));
+        QCOMPARE(trova<QLabel>(w, "totguadagno")->text(), QStringLiteral("182.000"));
+        QVERIFY(!e.modulo.vendite.modificato());
+        QTest::keyClick(prezzo, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(e.v().prezzo[1], QStringLiteral("163200"));
+        QVERIFY(e.modulo.vendite.modificato());
+    }
+
     void vendita_completa()
     {
         Ambiente e;

@@ -324,6 +324,20 @@ private slots:
         QVERIFY(e.p().notetitoli[2].isEmpty() && e.p().datestacco[2].isEmpty() && e.p().dividendi[2].isEmpty());
         QVERIFY(trova<CasellaTesto>(s, "text1")->toPlainText().isEmpty() && trova<QLineEdit>(s, "stac")->text().isEmpty() && trova<QLineEdit>(s, "divid")->text().isEmpty());
         QCOMPARE(e.p().quotazioni(4, 2), QStringLiteral("20"));
+
+        // Ctrl+Z takes the clear back as one step, then the notes typed as another.
+        s.show();
+        QVERIFY(QTest::qWaitForWindowActive(&s));
+        CasellaTesto* note = trova<CasellaTesto>(s, "text1");
+        QCOMPARE(e.voce(s, "annulla")->text(), QStringLiteral("Annulla cancellazione dei dati della scheda n.2"));
+        QTest::keyClick(note, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(note->toPlainText(), QStringLiteral("tenere"));
+        QCOMPARE(trova<QLineEdit>(s, "divid")->text(), QStringLiteral("0.5"));
+        QCOMPARE(trova<QLabel>(s, "perquot")->text(), QStringLiteral("2,50"));
+        QTest::keyClick(note, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(note->toPlainText().isEmpty());
+        QVERIFY(e.p().notetitoli[2].isEmpty());
+        QCOMPARE(e.p().datestacco[2], QStringLiteral("21/05/00"));
     }
 
     // Holdings sorted or deleted in the Azioni window while the card is open: back on the

@@ -395,6 +395,15 @@ private slots:
         trova<QPushButton>(g, "cmdlinee")->click();
         QCOMPARE(e.messaggi.registrati.last().icona, Icona::Critica);
         QVERIFY(!trova<Grafico>(g, "MSChart1")->isVisible());
+        // Ctrl+Z brings the Portfolio back whole, in the grid and in a chart.
+        QVERIFY(QTest::qWaitForWindowActive(&g));
+        QCOMPARE(g.findChild<QAction*>(QStringLiteral("annulla"))->text(),
+                 QStringLiteral("Annulla cancellazione di tutti i dati"));
+        QTest::keyClick(&g, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(e.p().quotazioni(4, 3), QStringLiteral("14"));
+        QCOMPARE(trova<QComboBox>(a, "nome", 3)->currentText(), QStringLiteral("Titolo 3"));
+        QVERIFY(!trova<QLabel>(a, "totaleiniziale")->text().isEmpty());
+        QVERIFY(e.griglia().visibile());
     }
 
     void messaggi()

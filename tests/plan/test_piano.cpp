@@ -102,6 +102,24 @@ private slots:
         }
     }
 
+    // The plan has no menu: Ctrl+Z and Ctrl+Y are its keys, over the Portfolio's history.
+    void annullaeripeti()
+    {
+        Ambiente e;
+        piano& w = e.w();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        CasellaTesto* marzo = trova<CasellaTesto>(w, "Text1", 3);
+        marzo->setFocus();
+        QTest::keyClicks(marzo, QStringLiteral("comprare"));
+        QCOMPARE(e.p().notepiano[3], QStringLiteral("comprare"));
+        QTest::keyClick(marzo, Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(marzo->toPlainText().isEmpty());
+        QVERIFY(e.p().notepiano[3].isEmpty());
+        QTest::keyClick(marzo, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(marzo->toPlainText(), QStringLiteral("comprare"));
+    }
+
     void stampa()
     {
         Ambiente e;

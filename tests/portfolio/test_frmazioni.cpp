@@ -70,6 +70,59 @@ class TestFrmAzioni : public QObject {
 private slots:
     void initTestCase() { impostaicone(); }
 
+    // Ctrl+Z from the keyboard takes back the typing of a box as one step, a sort as another;
+    // Ctrl+Y does them again. The grid and its totals follow; the menu names the step.
+    void annullaeripeti()
+    {
+        Ambiente e;
+        frmAzioni& a = e.a();
+        a.show();
+        QVERIFY(QTest::qWaitForWindowActive(&a));
+        const char* righe[][4] = {{"Zeta", "100", "5", "04/01/99"}, {"Alfa", "10", "7", "04/01/99"}};
+        for (int i = 1; i <= 2; ++i) {
+            digita(trova<QComboBox>(a, "nome", i)->lineEdit(), QString::fromLatin1(righe[i - 1][0]));
+            for (int k = 1; k <= 3; ++k)
+                digita(trova<QLineEdit>(a, (const char*[]){"na", "prezzo", "dataacquisto"}[k - 1], i),
+                       QString::fromLatin1(righe[i - 1][k]));
+        }
+        digita(trova<QLineEdit>(a, "giorno", 1), QStringLiteral("05/01/99"));
+        digita(trova<QLineEdit>(a, "valore", 1, 1), QStringLiteral("6"));
+        digita(trova<QLineEdit>(a, "valore", 1, 2), QStringLiteral("8"));
+        QCOMPARE(trova<QLabel>(a, "totaleiniziale")->text(), QStringLiteral("570,00"));
+        QMenu* modifica = a.findChild<QMenu*>(QStringLiteral("modif"));
+        const QList<QAction*> voci = modifica->actions();
+        QCOMPARE(voci[0]->objectName(), QStringLiteral("annulla"));
+        QCOMPARE(voci[0]->text(), QStringLiteral("Annulla digitazione in quotazione n.2 della colonna 1"));
+        QCOMPARE(voci[1]->text(), QStringLiteral("Ripeti"));
+        QVERIFY(!voci[1]->isEnabled());
+        QVERIFY(voci[2]->isSeparator());
+        QCOMPARE(voci[3]->objectName(), QStringLiteral("ordinamentoazioni"));
+
+        // Two quotations, the column's date, the purchase date and the price of row 2, whole.
+        QLineEdit* prezzo = trova<QLineEdit>(a, "prezzo", 2);
+        for (int k = 1; k <= 5; ++k)
+            QTest::keyClick(prezzo, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(prezzo->text(), QString());
+        QCOMPARE(e.p().prezzititoli[2], QString());
+        QCOMPARE(trova<QLineEdit>(a, "giorno", 1)->text(), QString());
+        QCOMPARE(trova<QLabel>(a, "totaleiniziale")->text(), QStringLiteral("500,00"));
+        for (int k = 1; k <= 5; ++k)
+            QTest::keyClick(prezzo, Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(prezzo->text(), QStringLiteral("7"));
+        QCOMPARE(trova<QLineEdit>(a, "valore", 1, 2)->text(), QStringLiteral("8"));
+
+        a.findChild<QAction*>(QStringLiteral("ordinamentoazioni"))->trigger();
+        e.messaggi.registrati.clear();
+        QCOMPARE(trova<QComboBox>(a, "nome", 1)->currentText(), QStringLiteral("Alfa"));
+        QCOMPARE(voci[0]->text(), QStringLiteral("Annulla ordinamento per nome"));
+        QTest::keyClick(trova<QComboBox>(a, "nome", 1)->lineEdit(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(trova<QComboBox>(a, "nome", 1)->currentText(), QStringLiteral("Zeta"));
+        QCOMPARE(trova<QLineEdit>(a, "prezzo", 2)->text(), QStringLiteral("7"));
+        QTest::keyClick(trova<QComboBox>(a, "nome", 1)->lineEdit(), Qt::Key_Z, Qt::ShiftModifier | Qt::ControlModifier);
+        QCOMPARE(trova<QComboBox>(a, "nome", 1)->currentText(), QStringLiteral("Alfa"));
+        QVERIFY(e.messaggi.registrati.isEmpty());
+    }
+
     void allavvio()
     {
         Ambiente e;
