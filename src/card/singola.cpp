@@ -312,8 +312,7 @@ void singola::riempischeda()
         const QScopedValueRollback riempimento(m_riempimento, true);
         for (QWidget* w : {static_cast<QWidget*>(text1), static_cast<QWidget*>(stac), static_cast<QWidget*>(divid)})
             w->setEnabled(true);
-        if (text1->toPlainText() != f.note)
-            text1->mostratesto(f.note);
+        text1->aggiornatesto(f.note);
         if (stac->text() != f.stacco)
             stac->setText(f.stacco);
         if (divid->text() != f.dividendo)

@@ -109,12 +109,9 @@ void piano::costruiscicontrolli()
 
 void piano::riempi()
 {
-    for (int i = 0; i <= 12; ++i) {
-        CasellaTesto* t = Text1[std::size_t(i)];
-        // The notes stay as they were read (the box would turn CR LF into LF).
-        const QSignalBlocker blocco(t);
-        t->mostratesto(m_modulo.azioni.tabelle().notepiano[std::size_t(i)]);
-    }
+    // The notes stay as they were read (the box would turn CR LF into LF).
+    for (int i = 0; i <= 12; ++i)
+        Text1[std::size_t(i)]->aggiornatesto(m_modulo.azioni.tabelle().notepiano[std::size_t(i)]);
 }
 
 void piano::Text1_Change(int indice)

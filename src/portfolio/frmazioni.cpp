@@ -75,8 +75,7 @@ frmAzioni::frmAzioni(Finestre& finestre) : FinestraVelno(finestre, "frmAzioni", 
     });
     // An undo or a redo: the grid where it is, the notes, the totals, all from the tables.
     connect(&d, &DocumentoAzioni::ripristinato, this, [this] {
-        if (strategia->toPlainText() != p().strategia)
-            strategia->mostratesto(p().strategia);
+        strategia->aggiornatesto(p().strategia);
         aggiornatitoli();
     });
     // The Portfolio outlives the window (loaded again after the exit's closing screen): the
@@ -613,9 +612,8 @@ void frmAzioni::showEvent(QShowEvent* e)
 
 void frmAzioni::mostratabelle()
 {
-    const QString testo = p().strategia;
-    strategia->mostratesto(testo);
-    p().strategia = testo;   // the box may have normalised its line ends
+    // The notes stay as they are in the tables: showing them writes nothing.
+    strategia->aggiornatesto(p().strategia);
     primotitolo = 1;
     {
         const QSignalBlocker blocco(VScroll1);

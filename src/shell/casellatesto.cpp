@@ -1,4 +1,6 @@
 #include "shell/casellatesto.h"
+
+#include <QSignalBlocker>
 #include "shared/campi.h"
 #include "shared/numeri.h"
 
@@ -52,6 +54,14 @@ void CasellaTesto::mostratesto(const QString& testo)
 {
     setLineWrapMode(corsalunga(testo) ? NoWrap : WidgetWidth);
     setPlainText(testo);
+}
+
+void CasellaTesto::aggiornatesto(const QString& testo)
+{
+    if (toPlainText() == QString(testo).replace(QStringLiteral("\r\n"), QStringLiteral("\n")))
+        return;
+    const QSignalBlocker blocco(this);
+    mostratesto(testo);
 }
 
 qsizetype CasellaTesto::lunghezzasenza() const

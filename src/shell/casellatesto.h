@@ -16,6 +16,9 @@ public:
 
     // Shows `testo`, wrapped unless a run of it is too long to wrap.
     void mostratesto(const QString& testo);
+    // The same, without telling textChanged, unless the box shows `testo` already (line ends
+    // aside: the box turns CR LF into LF), when it keeps its cursor and is not painted again.
+    void aggiornatesto(const QString& testo);
     // What a window tells when troppolungo() comes.
     static QString testotroppolungo();
 

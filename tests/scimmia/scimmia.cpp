@@ -1125,7 +1125,7 @@ private:
             QApplication::setActiveWindow(f);
         }
         QPointer<QWidget> finestra(f);
-        int tipo = m_caso.pesato({22, 12, 24, 3, 8, 10, 4, 7, 3, 2, 3, 2});
+        int tipo = m_caso.pesato({22, 12, 24, 3, 8, 10, 4, 7, 3, 2, 3, 5, 2});
         if ((tipo == 0 || tipo == 7) && modificabili(f).isEmpty())
             tipo = 2;   // nothing to type into: a click
         switch (tipo) {
@@ -1321,7 +1321,19 @@ private:
                   m_caso.prob(0.3) ? Qt::AltModifier : Qt::NoModifier);
             break;
         }
-        default: {   // another window to the front
+        case 11: {   // undo and redo from the keyboard, a few times over
+            QWidget* w = f->focusWidget() ? f->focusWidget() : f;
+            for (int volte = m_caso.tra(1, 6); volte > 0 && w && !QApplication::activeModalWidget(); --volte) {
+                switch (m_caso.pesato({60, 25, 15})) {
+                case 0: tasto(w, Qt::Key_Z, Qt::ControlModifier); break;
+                case 1: tasto(w, Qt::Key_Y, Qt::ControlModifier); break;
+                default: tasto(w, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier); break;
+                }
+                w = finestra && finestra->focusWidget() ? finestra->focusWidget() : nullptr;
+            }
+            break;
+        }
+                default: {   // another window to the front
             QWidget* altra = m_caso.uno(aperte);
             annota(QStringLiteral("porta davanti ") + nomewidget(altra));
             altra->raise();
