@@ -133,10 +133,32 @@ void mostrainizio(QWidget* finestra)
     }
 }
 
+QAction* vocedimenu(QMenu* menu, QKeySequence::StandardKey tasto)
+{
+    // The name, and the place in the menu of an editable single-line box: undo, redo, a line,
+    // cut, copy, paste, delete, a line, select all. (The captions cannot tell: they leave out
+    // a key the window uses for a command of its own.)
+    static const struct {
+        QKeySequence::StandardKey tasto;
+        const char* nome;
+        int posto;
+    } voci[] = {{QKeySequence::Undo, "edit-undo", 0}, {QKeySequence::Redo, "edit-redo", 1}, {QKeySequence::Paste, "edit-paste", 5}};
+    for (const auto& v : voci) {
+        if (v.tasto != tasto)
+            continue;
+        if (QAction* a = menu->findChild<QAction*>(QString::fromLatin1(v.nome)))
+            return a;
+        const QList<QAction*> azioni = menu->actions();
+        if (azioni.size() == 9 && azioni[2]->isSeparator() && azioni[7]->isSeparator())
+            return azioni[v.posto];
+    }
+    return nullptr;
+}
+
 void storianelmenu(QMenu* menu, QWidget* casella)
 {
-    for (const auto& [sua, nostra] : {std::pair{"edit-undo", "annulla"}, std::pair{"edit-redo", "ripeti"}}) {
-        QAction* propria = menu->findChild<QAction*>(QString::fromLatin1(sua));
+    for (const auto& [sua, nostra] : {std::pair{QKeySequence::Undo, "annulla"}, std::pair{QKeySequence::Redo, "ripeti"}}) {
+        QAction* propria = vocedimenu(menu, sua);
         QAction* storia = casella->window()->findChild<QAction*>(QString::fromLatin1(nostra));
         if (!propria || !storia)
             continue;

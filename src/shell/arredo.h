@@ -1,6 +1,7 @@
 #pragma once
 #include "shell/aspetto.h"
 
+#include <QKeySequence>
 #include <QRect>
 #include <QString>
 #include <qnamespace.h>
@@ -67,6 +68,11 @@ QAction* voceangolo(QMainWindow* finestra, const char* nomeoggetto, const QStrin
 // takes Ctrl+A, Ctrl+C and the like for itself when the menu defines them (its context
 // menu still copies and selects).
 void scorciatoiedimenu(QWidget* finestra);
+
+// The item of a text box's own menu that does `tasto` (QKeySequence::Undo, Redo or Paste):
+// Qt names those of a multi-line box ("edit-paste"), not those of a single-line one, found by
+// their place instead. Null when there is none (a read-only box).
+QAction* vocedimenu(QMenu* menu, QKeySequence::StandardKey tasto);
 
 // In the menu of text box `casella`, the window's "annulla" and "ripeti" (the document's
 // history) in place of the box's own undo and redo; the menu as it is when it has none.

@@ -39,14 +39,13 @@ void CasellaGriglia::mouseReleaseEvent(QMouseEvent* e)
 void CasellaGriglia::contextMenuEvent(QContextMenuEvent* e)
 {
     QMenu* menu = createStandardContextMenu();
-    for (QAction* a : menu->actions())
-        if (a->objectName() == u"edit-paste") {
-            QObject::disconnect(a, &QAction::triggered, nullptr, nullptr);
-            connect(a, &QAction::triggered, this, [this] {
-                if (!incolla(QClipboard::Clipboard))
-                    paste();
-            });
-        }
+    if (QAction* a = vocedimenu(menu, QKeySequence::Paste)) {
+        QObject::disconnect(a, &QAction::triggered, nullptr, nullptr);
+        connect(a, &QAction::triggered, this, [this] {
+            if (!incolla(QClipboard::Clipboard))
+                paste();
+        });
+    }
     storianelmenu(menu, this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(e->globalPos());

@@ -19,6 +19,8 @@
 #include <QAction>
 #include <QBuffer>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QSet>
@@ -246,6 +248,24 @@ private slots:
         trova<QLineEdit>(a, "valore", 3, 1)->setFocus();
         QTest::keySequence(trova<QLineEdit>(a, "valore", 3, 1), QKeySequence::Paste);
         QCOMPARE(e.p().quotazioni(3, 1), QStringLiteral("7"));
+
+        // The box's own menu pastes a column the same way, and its undo is the Portfolio's:
+        // the paste taken back whole.
+        QGuiApplication::clipboard()->setText(QStringLiteral("3\n4\n5\n"));
+        QLineEdit* casella = trova<QLineEdit>(a, "valore", 4, 1);
+        QContextMenuEvent clic(QContextMenuEvent::Mouse, QPoint(5, 5), casella->mapToGlobal(QPoint(5, 5)));
+        QCoreApplication::sendEvent(casella, &clic);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        const QList<QAction*> voci = menu->actions();
+        QVERIFY(voci.contains(a.findChild<QAction*>(QStringLiteral("annulla"))));
+        QVERIFY(voci.contains(a.findChild<QAction*>(QStringLiteral("ripeti"))));
+        QCOMPARE(voci.size(), 9);
+        vocedimenu(menu, QKeySequence::Paste)->trigger();
+        menu->close();
+        QCOMPARE(e.p().quotazioni(4, 3), QStringLiteral("5"));
+        a.findChild<QAction*>(QStringLiteral("annulla"))->trigger();
+        QVERIFY(e.p().quotazioni(4, 1).isEmpty() && e.p().quotazioni(4, 3).isEmpty());
     }
 
     void importare_unfilecsv()

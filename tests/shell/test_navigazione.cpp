@@ -288,6 +288,12 @@ private slots:
         // Every file command is on both.
         for (const char* c : {"apri", "salva", "salvanome", "eliminare"})
             QVERIFY2(pulsanti.contains(w->findChild<QAction*>(QString::fromLatin1(c))), c);
+        // The history's two commands head the Modifica menu, above a line, and nowhere else.
+        const QList<QAction*> modifica = w->findChild<QMenuBar*>()->actions().value(1)->menu()->actions();
+        QCOMPARE(modifica.value(0)->objectName(), QStringLiteral("annulla"));
+        QCOMPARE(modifica.value(1)->objectName(), QStringLiteral("ripeti"));
+        QVERIFY(modifica.value(2)->isSeparator());
+        QVERIFY(!pulsanti.contains(modifica.value(0)) && !pulsanti.contains(modifica.value(1)));
     }
 
     // Each window's "AIUTO" box shows that window's own lines of advice, kept with the help

@@ -291,7 +291,8 @@ private slots:
 
     void salvato_nessunacopia()
     {
-        // Typed, then saved, then left: nothing is kept aside, and nothing is offered again.
+        // Typed, then saved (or undone back to what was saved), then left: nothing is kept
+        // aside, and nothing is offered again.
         QTemporaryDir cartella, utente;
         {
             Ambiente e(cartella.path());
@@ -305,6 +306,13 @@ private slots:
             e.dialoghi.prossimofile = QDir(utente.path()).filePath(QStringLiteral("Velno-azioni-prova"));
             a.salva_Click();
             QVERIFY(!QFile::exists(r->fileportafoglio()));
+            // Typed again, a copy; undone back to the saved tables, none.
+            trova<QLineEdit>(a, "prezzo", 1)->setText(QStringLiteral("7"));
+            QVERIFY(attendi([r] { return QFile::exists(r->fileportafoglio()); }));
+            e.modulo.azioni.storia().undo();
+            QCOMPARE(trova<QLineEdit>(a, "prezzo", 1)->text(), QStringLiteral("6"));
+            QVERIFY(!e.modulo.azioni.modificato());
+            QVERIFY(attendi([r] { return !QFile::exists(r->fileportafoglio()); }));
             e.messaggi.risposte.push_back(Risposta::Si);
             e.finestre.confermauscita();
             // Only the lock of the Velno running.
