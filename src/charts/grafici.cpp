@@ -45,12 +45,9 @@ grafici::grafici(Finestre& finestre)
         m_regole->primacolonna = 1;
         dopoapertura();
     });
-    // An undo or a redo: the same chart from the tables; the line chart again after a clear
-    // taken back.
+    // An undo or a redo: the same chart from the tables (hidden, the window draws when shown).
     connect(&m_modulo.azioni, &DocumentoAzioni::ripristinato, this, [this] {
-        if (!MSChart1->griglia().visibile() && !m_modulo.azioni.tabelle().vuoto())
-            dopoapertura();
-        else if (isVisible()) {
+        if (isVisible()) {
             m_regole->ridisegna();
             MSChart1->aggiorna();
         }
