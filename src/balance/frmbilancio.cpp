@@ -193,16 +193,16 @@ void bilancio::costruiscicontrolli()
                       QRect(cnumero.x + 156, y1, 150, 26), QStringLiteral("cliccare per avere il bilancio in lire"),
                       f(&C::cmdlira_Click));
     cmdlira->setEnabled(false);   // the balance starts in lire
-    mens = bottone(a, QStringLiteral("mens"), QStringLiteral("&Bilancio mensile"), QRect(cnumero.x + 312, y1, 120, 26),
-                   QStringLiteral("cliccare per visualizzare il bilancio mensile e pluriennale"), f(&C::mens_Click));
-    cmdazioni = bottone(a, QStringLiteral("cmdazioni"), QStringLiteral("finestra A&zioni"), QRect(cnumero.x, y2, 110, 26),
-                        QStringLiteral("cliccare per visualizzare la finestra Azioni"), f(&C::cmdazioni_Click));
-    aiuto = bottone(a, QStringLiteral("aiuto"), QStringLiteral("&AIUTO"), QRect(cnumero.x + 116, y2, 70, 26),
-                    QStringLiteral("cliccare per avere indicazioni sulla immissione dei dati"), f(&C::aiuto_Click));
-    Command1 = bottone(a, QStringLiteral("Command1"), QStringLiteral("&Guida in linea"), QRect(cnumero.x + 192, y2, 110, 26),
-                       QStringLiteral("cliccare per visualizzare il Sommario della guida"), f(&C::Command1_Click));
-    uscita = bottone(a, QStringLiteral("uscita"), QStringLiteral(" US&CITA"), QRect(cnumero.x + 308, y2, 80, 26),
-                     QStringLiteral("cliccare per uscire da Velno"), f(&C::uscita_Click));
+    bottone(a, QStringLiteral("mens"), QStringLiteral("&Bilancio mensile"), QRect(cnumero.x + 312, y1, 120, 26),
+            QStringLiteral("cliccare per visualizzare il bilancio mensile e pluriennale"), f(&C::mens_Click));
+    bottone(a, QStringLiteral("cmdazioni"), QStringLiteral("finestra A&zioni"), QRect(cnumero.x, y2, 110, 26),
+            QStringLiteral("cliccare per visualizzare la finestra Azioni"), f(&C::cmdazioni_Click));
+    bottone(a, QStringLiteral("aiuto"), QStringLiteral("&AIUTO"), QRect(cnumero.x + 116, y2, 70, 26),
+            QStringLiteral("cliccare per avere indicazioni sulla immissione dei dati"), f(&C::aiuto_Click));
+    bottone(a, QStringLiteral("Command1"), QStringLiteral("&Guida in linea"), QRect(cnumero.x + 192, y2, 110, 26),
+            QStringLiteral("cliccare per visualizzare il Sommario della guida"), f(&C::Command1_Click));
+    bottone(a, QStringLiteral("uscita"), QStringLiteral(" US&CITA"), QRect(cnumero.x + 308, y2, 80, 26),
+            QStringLiteral("cliccare per uscire da Velno"), f(&C::uscita_Click));
 
     image1 = new Immagine(Immagine::Tipo::Graduatoria, true, a);
     image1->setObjectName(QStringLiteral("image1"));

@@ -85,8 +85,7 @@ private:
     QScrollBar* VScroll1 = nullptr;
     QLabel *anno = nullptr, *valori = nullptr, *totpagato = nullptr, *totguadagno = nullptr, *mediapercento = nullptr,
            *stato = nullptr;
-    QPushButton *cmdeuro = nullptr, *cmdlira = nullptr, *mens = nullptr, *cmdazioni = nullptr, *aiuto = nullptr,
-                *Command1 = nullptr, *uscita = nullptr;
+    QPushButton *cmdeuro = nullptr, *cmdlira = nullptr;
     Immagine* image1 = nullptr;
 
     void costruiscicontrolli();

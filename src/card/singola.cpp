@@ -165,7 +165,7 @@ void singola::costruiscicontrolli()
 
     // What the user keeps per holding.
     const int xdx = 344, ldx = 288;
-    Label14 = etichetta(a, QStringLiteral("Label14"), QStringLiteral(" APPUNTI SUL TITOLO:"), xdx, 6, 200, altriga);
+    etichetta(a, QStringLiteral("Label14"), QStringLiteral(" APPUNTI SUL TITOLO:"), xdx, 6, 200, altriga);
     text1 = new CasellaTesto(a);
     text1->setObjectName(QStringLiteral("text1"));
     text1->setGeometry(xdx, 26, ldx, 148);
@@ -177,7 +177,7 @@ void singola::costruiscicontrolli()
     stac = casella(a, QStringLiteral("stac"), QRect(xdx + 150, 184, 90, 20), [this] { stac_Change(); });
     etichetta(a, QStringLiteral("Label7"), QStringLiteral("Ultimo dividendo pagato:"), xdx, 208, 140, 20);
     divid = casella(a, QStringLiteral("divid"), QRect(xdx + 150, 208, 90, 20), [this] { divid_Change(); });
-    Label3 = etichetta(a, QStringLiteral("Label3"), QStringLiteral("% su quotaz."), xdx, 232, 140, altriga);
+    etichetta(a, QStringLiteral("Label3"), QStringLiteral("% su quotaz."), xdx, 232, 140, altriga);
     perquot = figura(a, "perquot", xdx + 150, 232, 90);
 
     Image1 = new Immagine(Immagine::Tipo::Graduatoria, true, a);
@@ -188,11 +188,11 @@ void singola::costruiscicontrolli()
 
     const auto f = gestoridi(this);
     auto riga = [](int x, int l) { return QRect(x, 352, l, 26); };
-    Command5 = bottone(a, QStringLiteral("Command5"), QStringLiteral("finestra A&zioni"), riga(xvoce, 110), {},
-                       f(&singola::Command5_Click));
-    aiuto = bottone(a, QStringLiteral("aiuto"), QStringLiteral("&AIUTO"), riga(124, 64), {}, f(&singola::aiuto_Click));
-    Command1 = bottone(a, QStringLiteral("Command1"), QStringLiteral("&Guida in linea"), riga(194, 100), {},
-                       f(&singola::Command1_Click));
+    bottone(a, QStringLiteral("Command5"), QStringLiteral("finestra A&zioni"), riga(xvoce, 110), {},
+            f(&singola::Command5_Click));
+    bottone(a, QStringLiteral("aiuto"), QStringLiteral("&AIUTO"), riga(124, 64), {}, f(&singola::aiuto_Click));
+    bottone(a, QStringLiteral("Command1"), QStringLiteral("&Guida in linea"), riga(194, 100), {},
+            f(&singola::Command1_Click));
     esci = bottone(a, QStringLiteral("esci"), QStringLiteral("US&CITA"), riga(xdx + ldx - 72, 72), {}, f(&singola::usci_Click));
 }
 

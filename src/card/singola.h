@@ -73,12 +73,11 @@ private:
     std::array<QLabel*, 10> lbl{};
     QLabel *datacq = nullptr, *quant = nullptr, *prez = nullptr, *lbl2 = nullptr, *agg = nullptr, *valin = nullptr,
            *tot = nullptr, *corr = nullptr, *guad = nullptr, *migliore = nullptr, *mdata = nullptr,
-           *peggiore = nullptr, *pdata = nullptr, *moneta = nullptr, *attenz = nullptr, *Label14 = nullptr,
-           *Label3 = nullptr, *perquot = nullptr;
+           *peggiore = nullptr, *pdata = nullptr, *moneta = nullptr, *attenz = nullptr, *perquot = nullptr;
     CasellaTesto* text1 = nullptr;
     QLineEdit *stac = nullptr, *divid = nullptr;
     Immagine* Image1 = nullptr;
-    QPushButton *Command5 = nullptr, *Command1 = nullptr, *aiuto = nullptr, *esci = nullptr;
+    QPushButton *esci = nullptr;
 
     void costruiscicontrolli();
     void costruiscimenu();

@@ -98,12 +98,12 @@ void grafici::costruiscicontrolli()
         x += 34;
     }
     auto riga = [](int x, int l) { return QRect(x, 357, l, 28); };
-    Command1 = bottone(m_area, QStringLiteral("Command1"), QStringLiteral("&AIUTO"), riga(254, 76), {}, f(&grafici::Command1_Click));
-    Command2 = bottone(m_area, QStringLiteral("Command2"), QStringLiteral("&Guida in linea"), riga(334, 108), {},
-                       f(&grafici::Command2_Click));
-    Command3 = bottone(m_area, QStringLiteral("Command3"), QStringLiteral("finestra A&zioni"), riga(446, 112), {},
-                       f(&grafici::Command3_Click));
-    Command4 = bottone(m_area, QStringLiteral("Command4"), QStringLiteral("&USCITA"), riga(562, 74), {}, f(&grafici::Command4_Click));
+    bottone(m_area, QStringLiteral("Command1"), QStringLiteral("&AIUTO"), riga(254, 76), {}, f(&grafici::Command1_Click));
+    bottone(m_area, QStringLiteral("Command2"), QStringLiteral("&Guida in linea"), riga(334, 108), {},
+            f(&grafici::Command2_Click));
+    bottone(m_area, QStringLiteral("Command3"), QStringLiteral("finestra A&zioni"), riga(446, 112), {},
+            f(&grafici::Command3_Click));
+    bottone(m_area, QStringLiteral("Command4"), QStringLiteral("&USCITA"), riga(562, 74), {}, f(&grafici::Command4_Click));
 }
 
 void grafici::costruiscimenu()

@@ -66,10 +66,6 @@ private:
     // The controls: from outside the window they are found by their object names.
     Grafico* MSChart1 = nullptr;
     QScrollBar* HScroll1 = nullptr;
-    QPushButton* Command1 = nullptr;   // "&AIUTO"
-    QPushButton* Command2 = nullptr;   // "&Guida in linea"
-    QPushButton* Command3 = nullptr;   // "finestra A&zioni"
-    QPushButton* Command4 = nullptr;   // "&USCITA"
     QPushButton *cmdbarre = nullptr, *cmdtorta = nullptr, *cmdlinee = nullptr, *cmd3darea = nullptr,
                 *cmdlinee3d = nullptr, *cmdbarre3d = nullptr, *cmd3dstep = nullptr;
 

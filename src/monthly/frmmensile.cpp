@@ -114,18 +114,18 @@ void mensile::costruiscicontrolli()
     cmdeuro = bottone(a, QStringLiteral("cmdeuro"), QStringLiteral("modifica i valori in &euro"),
                       QRect(xmese + 156, y1, 150, 26), QStringLiteral("cliccare per avere i valori in euro"),
                       f(&C::cmdeuro_Click));
-    stampa = bottone(a, QStringLiteral("stampa"), QStringLiteral("S&tampa"), QRect(xann, y1, 80, 26),
-                     QStringLiteral("cliccare per avere la stampa dei dati visualizzati"), f(&C::stampa_Click));
-    annuale = bottone(a, QStringLiteral("annuale"), QStringLiteral(" &Bilancio annuale"), QRect(xann + 86, y1, 120, 26),
-                      QStringLiteral("cliccare per visualizzare la finestra Bilancio"), f(&C::annuale_Click));
-    cmdazioni = bottone(a, QStringLiteral("cmdazioni"), QStringLiteral("finestra A&zioni"), QRect(xmese, y2, 110, 26),
-                        QStringLiteral("cliccare per visualizzare la finestra Azioni"), f(&C::cmdazioni_Click));
-    aiuto = bottone(a, QStringLiteral("aiuto"), QStringLiteral("&AIUTO"), QRect(xmese + 116, y2, 70, 26),
-                    QStringLiteral("cliccare per avere indicazioni sulla finestra"), f(&C::aiuto_Click));
-    Command1 = bottone(a, QStringLiteral("Command1"), QStringLiteral("&Guida in linea"), QRect(xmese + 192, y2, 110, 26),
-                       QStringLiteral("cliccare per visualizzare il Sommario della guida"), f(&C::Command1_Click));
-    uscita = bottone(a, QStringLiteral("uscita"), QStringLiteral(" US&CITA"), QRect(xann, y2, 80, 26),
-                     QStringLiteral("cliccare per uscire da Velno"), f(&C::uscita_Click));
+    bottone(a, QStringLiteral("stampa"), QStringLiteral("S&tampa"), QRect(xann, y1, 80, 26),
+            QStringLiteral("cliccare per avere la stampa dei dati visualizzati"), f(&C::stampa_Click));
+    bottone(a, QStringLiteral("annuale"), QStringLiteral(" &Bilancio annuale"), QRect(xann + 86, y1, 120, 26),
+            QStringLiteral("cliccare per visualizzare la finestra Bilancio"), f(&C::annuale_Click));
+    bottone(a, QStringLiteral("cmdazioni"), QStringLiteral("finestra A&zioni"), QRect(xmese, y2, 110, 26),
+            QStringLiteral("cliccare per visualizzare la finestra Azioni"), f(&C::cmdazioni_Click));
+    bottone(a, QStringLiteral("aiuto"), QStringLiteral("&AIUTO"), QRect(xmese + 116, y2, 70, 26),
+            QStringLiteral("cliccare per avere indicazioni sulla finestra"), f(&C::aiuto_Click));
+    bottone(a, QStringLiteral("Command1"), QStringLiteral("&Guida in linea"), QRect(xmese + 192, y2, 110, 26),
+            QStringLiteral("cliccare per visualizzare il Sommario della guida"), f(&C::Command1_Click));
+    bottone(a, QStringLiteral("uscita"), QStringLiteral(" US&CITA"), QRect(xann, y2, 80, 26),
+            QStringLiteral("cliccare per uscire da Velno"), f(&C::uscita_Click));
     stato = etichetta(a, QStringLiteral("stato"), QString(), QRect(xmese, y2 + 32, 300, 18));
 }
 

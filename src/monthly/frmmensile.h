@@ -38,8 +38,7 @@ private:
     std::array<QLabel*, 13> pagatanno{}, guadagnanno{}, percentanno{};
     QLabel *totpagatanno = nullptr, *totguadagnanno = nullptr, *annipercento = nullptr;
     QScrollBar* VScroll1 = nullptr;
-    QPushButton *lira = nullptr, *cmdeuro = nullptr, *stampa = nullptr, *annuale = nullptr, *cmdazioni = nullptr,
-                *aiuto = nullptr, *Command1 = nullptr, *uscita = nullptr;
+    QPushButton *lira = nullptr, *cmdeuro = nullptr;
     QLabel* stato = nullptr;   // "sto caricando WORD" while the report is built
 
     void costruiscicontrolli();

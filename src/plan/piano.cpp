@@ -96,15 +96,15 @@ void piano::costruiscicontrolli()
     passo->setGeometry(8, 376, 624, 22);
 
     auto riga = [](int x, int l) { return QRect(x, 414, l, 28); };
-    stampa = bottone(this, QStringLiteral("stampa"), QStringLiteral("&Stampa"), riga(8, 80), {}, [this] { stampa_Click(); });
-    indietro = bottone(this, QStringLiteral("indietro"), QStringLiteral("finestra A&zioni"), riga(100, 110),
-                       QStringLiteral("cliccare per visualizzare la finestra Azioni"), [this] { indietro_Click(); });
-    aiuto = bottone(this, QStringLiteral("aiuto"), QStringLiteral("&AIUTO"), riga(346, 80),
-                    QStringLiteral("cliccare per avere indicazioni sulla immissione dei dati"), [this] { aiuto_Click(); });
-    Command1 = bottone(this, QStringLiteral("Command1"), QStringLiteral("&Guida in linea"), riga(438, 110),
-                       QStringLiteral("cliccare per visualizzare il Sommario della guida"), [this] { Command1_Click(); });
-    cmdesci = bottone(this, QStringLiteral("cmdesci"), QStringLiteral("US&CITA"), riga(560, 72),
-                      QStringLiteral("cliccare per uscire da Velno"), [this] { cmdesci_Click(); });
+    bottone(this, QStringLiteral("stampa"), QStringLiteral("&Stampa"), riga(8, 80), {}, [this] { stampa_Click(); });
+    bottone(this, QStringLiteral("indietro"), QStringLiteral("finestra A&zioni"), riga(100, 110),
+            QStringLiteral("cliccare per visualizzare la finestra Azioni"), [this] { indietro_Click(); });
+    bottone(this, QStringLiteral("aiuto"), QStringLiteral("&AIUTO"), riga(346, 80),
+            QStringLiteral("cliccare per avere indicazioni sulla immissione dei dati"), [this] { aiuto_Click(); });
+    bottone(this, QStringLiteral("Command1"), QStringLiteral("&Guida in linea"), riga(438, 110),
+            QStringLiteral("cliccare per visualizzare il Sommario della guida"), [this] { Command1_Click(); });
+    bottone(this, QStringLiteral("cmdesci"), QStringLiteral("US&CITA"), riga(560, 72),
+            QStringLiteral("cliccare per uscire da Velno"), [this] { cmdesci_Click(); });
 }
 
 void piano::riempi()

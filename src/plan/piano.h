@@ -28,7 +28,6 @@ private:
     std::array<CasellaTesto*, 13> Text1{};
     std::array<QLabel*, 13> label2{};
     QLabel* passo = nullptr;
-    QPushButton *stampa = nullptr, *indietro = nullptr, *aiuto = nullptr, *Command1 = nullptr, *cmdesci = nullptr;
 
     void costruiscicontrolli();
 

@@ -200,12 +200,12 @@ void frmAzioni::costruiscicontrolli()
     const int ybottoni = ysaldo + 92;   // 364
     const auto f = gestoridi(this);
     auto riga = [ybottoni](int x, int l) { return QRect(x, ybottoni, l, 24); };
-    avanti = bottone(a, QStringLiteral("avanti"), QStringLiteral("finestra Graf&ici"), riga(xcmd, 96), {},
-                     f(&frmAzioni::avanti_Click));
-    aiuto = bottone(a, QStringLiteral("aiuto"), QStringLiteral("&AIUTO"), riga(104, 56), {}, f(&frmAzioni::aiuto_Click));
-    Command1 = bottone(a, QStringLiteral("Command1"), QStringLiteral("&Guida in linea"), riga(164, 90), {},
-                       f(&frmAzioni::Command1_Click));
-    cmdesci = bottone(a, QStringLiteral("cmdesci"), QStringLiteral("US&CITA"), riga(258, 60), {}, f(&frmAzioni::cmdesci_Click));
+    bottone(a, QStringLiteral("avanti"), QStringLiteral("finestra Graf&ici"), riga(xcmd, 96), {},
+            f(&frmAzioni::avanti_Click));
+    bottone(a, QStringLiteral("aiuto"), QStringLiteral("&AIUTO"), riga(104, 56), {}, f(&frmAzioni::aiuto_Click));
+    bottone(a, QStringLiteral("Command1"), QStringLiteral("&Guida in linea"), riga(164, 90), {},
+            f(&frmAzioni::Command1_Click));
+    bottone(a, QStringLiteral("cmdesci"), QStringLiteral("US&CITA"), riga(258, 60), {}, f(&frmAzioni::cmdesci_Click));
 
     strategia = new CasellaTesto(a);
     strategia->setObjectName(QStringLiteral("strategia"));

@@ -101,7 +101,6 @@ private:
     QScrollBar *VScroll1 = nullptr, *HScroll1 = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
     CasellaTesto* strategia = nullptr;
-    QPushButton *cmdesci = nullptr, *avanti = nullptr, *aiuto = nullptr, *Command1 = nullptr;
     Immagine* Image1 = nullptr;   // highlighted pictures (respond to clicks)
     Immagine *Image2 = nullptr, *Image4 = nullptr;
     Immagine* bil = nullptr;      // their idle forms

@@ -115,9 +115,9 @@ void classifica::costruiscicontrolli()
     VScroll1 = barra(a, QStringLiteral("VScroll1"), Qt::Vertical, 1, Portfolio::maxtitoli - righe + 1, righe,
                      QRect(xpercento + lpercento + 4, yrighe, 16, righe * passoriga - 2), [this] { VScroll1_Change(); });
 
-    Label3 = etichetta(a, QStringLiteral("Label3"),
-                       QStringLiteral("gli incrementi in percentuale sono calcolati tra i periodi scelti"),
-                       QRect(xnumero, yrighe + righe * passoriga + 2, 336, 18));
+    etichetta(a, QStringLiteral("Label3"),
+              QStringLiteral("gli incrementi in percentuale sono calcolati tra i periodi scelti"),
+              QRect(xnumero, yrighe + righe * passoriga + 2, 336, 18));
 
     // Right: the consecutive-pair bar, the final-quotation caption, the two choosers.
     HScroll1 = barra(a, QStringLiteral("HScroll1"), Qt::Horizontal, 1, Portfolio::maxcolonne, 5,

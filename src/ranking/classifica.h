@@ -47,7 +47,7 @@ private:
     QScrollBar* HScroll1 = nullptr;   // a column against the one before it
     QGroupBox* Frame1 = nullptr;
     std::array<QLabel*, righe + 1> numero{}, Label1{}, Label2{};
-    QLabel *Label3 = nullptr, *Label4 = nullptr, *Label5 = nullptr, *Label6 = nullptr, *Label7 = nullptr,
+    QLabel *Label4 = nullptr, *Label5 = nullptr, *Label6 = nullptr, *Label7 = nullptr,
            *passo = nullptr;
     QPushButton *stampa = nullptr, *Command5 = nullptr, *Command2 = nullptr, *Command3 = nullptr, *Command1 = nullptr,
                 *aiuto = nullptr, *cmdesci = nullptr;

@@ -68,6 +68,32 @@ SalesBalance duevendite()
     b.numerorighe = 2;
     return b;
 }
+// The change of the test's row, on document D opened from `tabelle`, is one step captioned as
+// the row says: undone, the tables are as before it and nothing is unsaved; redone, as after
+// it. Each undo and redo is told.
+template <class D, class T> void unpasso(T tabelle)
+{
+    QFETCH(std::function<void(D&)>, cambia);
+    QFETCH(QString, didascalia);
+    D d;
+    d.sostituisci(std::move(tabelle), QStringLiteral("Velno-archivio-1999"), true);
+    const QString prima = fotografia(d);
+    cambia(d);
+    const QString dopo = fotografia(d);
+    QVERIFY(dopo != prima);
+    QCOMPARE(d.storia().count(), 1);
+    QCOMPARE(d.storia().undoText(), didascalia);
+    QVERIFY(d.modificato());
+    int ripristini = 0;
+    QObject::connect(&d, &DocumentoArchiviato::ripristinato, &d, [&] { ++ripristini; });
+    d.storia().undo();
+    QCOMPARE(fotografia(d), prima);
+    QVERIFY(!d.modificato());
+    d.storia().redo();
+    QCOMPARE(fotografia(d), dopo);
+    QVERIFY(d.modificato());
+    QCOMPARE(ripristini, 2);
+}
 } // namespace
 
 class TestStoria : public QObject {
@@ -115,29 +141,7 @@ private slots:
             QVERIFY(!d.importa(f, QStringLiteral("10/02/99"), QString()).rifiuto);
         }) << "importazione del 10/02/99";
     }
-    void azioni()
-    {
-        QFETCH(std::function<void(DocumentoAzioni&)>, cambia);
-        QFETCH(QString, didascalia);
-        DocumentoAzioni d;
-        d.sostituisci(treazioni(), QStringLiteral("archivio"), true);
-        const QString prima = fotografia(d);
-        cambia(d);
-        const QString dopo = fotografia(d);
-        QVERIFY(dopo != prima);
-        QCOMPARE(d.storia().count(), 1);
-        QCOMPARE(d.storia().undoText(), didascalia);
-        QVERIFY(d.modificato());
-        int ripristini = 0;
-        connect(&d, &DocumentoArchiviato::ripristinato, this, [&] { ++ripristini; });
-        d.storia().undo();
-        QCOMPARE(fotografia(d), prima);
-        QVERIFY(!d.modificato());
-        d.storia().redo();
-        QCOMPARE(fotografia(d), dopo);
-        QVERIFY(d.modificato());
-        QCOMPARE(ripristini, 2);
-    }
+    void azioni() { unpasso<DocumentoAzioni>(treazioni()); }
 
     // Every kind of change of the balance, the currency switch included.
     void bilancio_data()
@@ -161,25 +165,7 @@ private slots:
         QTest::newRow("in euro") << F([](DocumentoBilancio& d) { d.inEuro(); }) << "valori in euro";
         QTest::newRow("svuota") << F([](DocumentoBilancio& d) { d.svuota(); }) << "cancellazione di tutti i dati";
     }
-    void bilancio()
-    {
-        QFETCH(std::function<void(DocumentoBilancio&)>, cambia);
-        QFETCH(QString, didascalia);
-        DocumentoBilancio d;
-        d.sostituisci(duevendite(), QStringLiteral("Velno-bilancio-1999"), true);
-        const QString prima = fotografia(d);
-        cambia(d);
-        const QString dopo = fotografia(d);
-        QVERIFY(dopo != prima);
-        QCOMPARE(d.storia().count(), 1);
-        QCOMPARE(d.storia().undoText(), didascalia);
-        d.storia().undo();
-        QCOMPARE(fotografia(d), prima);
-        QVERIFY(!d.modificato());
-        d.storia().redo();
-        QCOMPARE(fotografia(d), dopo);
-        QVERIFY(d.modificato());
-    }
+    void bilancio() { unpasso<DocumentoBilancio>(duevendite()); }
 
     // The rows moved up at a save, asked and agreed to, are one step too.
     void bilancio_righechiuse()

@@ -635,9 +635,9 @@ public:
             errore = verificafinale();
         const double secondi = m_tempo.elapsed() / 1000.0;
         std::printf("scimmia: seme %llu, %ld eventi in %.1f s; %ld messaggi, %ld dialoghi, %d riavvii, %ld finestre "
-                    "modali chiuse\n",
+                    "modali chiuse, %ld annullamenti o ripetizioni\n",
                     static_cast<unsigned long long>(m_opzioni.seme), m_fatti, secondi, m_messaggi.quanti,
-                    m_dialoghi.quanti, m_riavvii, m_modali);
+                    m_dialoghi.quanti, m_riavvii, m_modali, m_ripristini);
         std::fflush(stdout);
         chiudi();
         if (!errore.isEmpty()) {
@@ -711,6 +711,10 @@ private:
     {
         m_modulo = std::make_unique<ModuloVelno>();
         m_modulo->cartella = m_cartella;
+        // The undos and redos that reached a document, for the summary.
+        for (DocumentoArchiviato* d : {static_cast<DocumentoArchiviato*>(&m_modulo->azioni),
+                                       static_cast<DocumentoArchiviato*>(&m_modulo->vendite)})
+            QObject::connect(d, &DocumentoArchiviato::ripristinato, d, [this] { ++m_ripristini; });
         m_finestre = std::make_unique<Finestre>(*m_modulo, m_messaggi, m_dialoghi);
         m_finestre->allafine = [this] {
             diario.scrivi(QStringLiteral("    fine del programma: riavvio"));
@@ -1358,6 +1362,7 @@ private:
     long m_fatti = 0;
     long m_modali = 0;
     int m_riavvii = 0;
+    long m_ripristini = 0;
     bool m_riavvio = false;
     int profondita = 0;   // > 0 while an event is being handled: a step now runs in a nested loop
     int m_annidati = 0;   // steps in the current nested loop
