@@ -89,12 +89,6 @@ DocumentoBilancio& bilancio::d() { return m_modulo.vendite; }
 SalesBalance& bilancio::b() { return m_modulo.vendite.dati(); }
 const SalesBalance& bilancio::b() const { return m_modulo.vendite.tabelle(); }
 int bilancio::riga(int i) const { return b().primariga + i - 1; }
-// The typing in field `campo` of line i's row, as a step of the history.
-QString bilancio::digitazione(const char* campo, int i) const
-{
-    return QStringLiteral("digitazione in %1 n.%2").arg(QString::fromUtf8(campo)).arg(riga(i));
-}
-int bilancio::chiave(SalesBalance::Campo campo, int i) const { return int(campo) * (SalesBalance::maxrighe + 1) + riga(i); }
 bool bilancio::ineuro() const { return m_modulo.vendite.ineuro(); }
 
 void bilancio::costruiscicontrolli()
@@ -375,10 +369,10 @@ void bilancio::datavendita_Change(int i)
 {
     if (m_riempimento)
         return;
-    d().modifica([&](SalesBalance& s) {
+    d().digita(SalesBalance::DataVendita, riga(i), [&](SalesBalance& s) {
         s.datavendita[std::size_t(riga(i))] = datavendita[i]->text();
         s.imposta(riga(i), SalesBalance::DataVendita);
-    }, digitazione("data di vendita", i), chiave(SalesBalance::DataVendita, i));
+    });
 }
 
 void bilancio::datavendita_LostFocus(int i)
@@ -412,10 +406,10 @@ void bilancio::na_Change(int i)
     if (m_riempimento)
         return;
     EsitoVendita e;
-    d().modifica([&](SalesBalance& s) {
+    d().digita(SalesBalance::Vendute, riga(i), [&](SalesBalance& s) {
         e = immettivendute(s, riga(i), i, na[i]->text(), nomea[i]->currentText(),
                            i > 1 ? datavendita[i - 1]->text() : QString(), m_modulo.titolocontrollo);
-    }, digitazione("azioni vendute", i), chiave(SalesBalance::Vendute, i));
+    });
     if (e.anno)
         mostraanno(*e.anno);
     if (e.svuotata) {
@@ -435,12 +429,12 @@ void bilancio::prezzo_Change(int i)
     if (m_riempimento)
         return;
     const int R = riga(i);
-    d().modifica([&](SalesBalance& s) {
+    d().digita(SalesBalance::PrezzoVendita, R, [&](SalesBalance& s) {
         s.prezzo[std::size_t(R)] = prezzo[i]->text();
         s.prezzonumero[std::size_t(R)] = false;
         s.imposta(R, SalesBalance::PrezzoVendita);
         calcolariga(s, R);
-    }, digitazione("prezzo di vendita", i), chiave(SalesBalance::PrezzoVendita, i));
+    });
     mostrafigure(i);
     ricalcolatotali();
 }

@@ -1,5 +1,4 @@
 #pragma once
-#include "balance/salesbalance.h"
 #include "shell/finestravelno.h"
 
 #include <QLabel>
@@ -91,8 +90,6 @@ private:
     void costruiscicontrolli();
     void costruiscimenu();
     int riga(int i) const;
-    QString digitazione(const char* campo, int i) const;
-    int chiave(SalesBalance::Campo campo, int i) const;
     SalesBalance& b();
     const SalesBalance& b() const;
     // Line i from its row, without raising the boxes' handlers.

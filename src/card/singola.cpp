@@ -523,11 +523,6 @@ void singola::hardcopy_Click()
 
 
 
-// The archive belongs to the Azioni window: the card runs its commands.
-void singola::apri_Click() { m_finestre.esegui(Finestra::Azioni, "apri"); }
-void singola::salva_Click() { m_finestre.esegui(Finestra::Azioni, "salva"); }
-void singola::salvanome_Click() { m_finestre.esegui(Finestra::Azioni, "salvanome"); }
-void singola::eliminare_click() { m_finestre.esegui(Finestra::Azioni, "eliminare"); }
 
 void singola::usci_Click() { m_finestre.confermauscita(); }
 

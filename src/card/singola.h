@@ -51,10 +51,6 @@ public slots:
     void cancelladati_Click();
     void controllodati_Click();
     void hardcopy_Click();
-    void apri_Click();
-    void salva_Click();
-    void salvanome_Click();
-    void eliminare_click();
     void usci_Click();
     void fin2_Click();
     void fin4_Click();

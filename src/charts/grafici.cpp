@@ -290,10 +290,6 @@ void grafici::Command2_Click() { guida_Click(); }
 void grafici::Command3_Click() { fin1_Click(); }
 void grafici::Command4_Click() { m_finestre.confermauscita(); }
 
-void grafici::apri_Click() { m_finestre.esegui(Finestra::Azioni, "apri"); }
-void grafici::salva_Click() { m_finestre.esegui(Finestra::Azioni, "salva"); }
-void grafici::salvanome_Click() { m_finestre.esegui(Finestra::Azioni, "salvanome"); }
-void grafici::eliminare_click() { m_finestre.esegui(Finestra::Azioni, "eliminare"); }
 
 void grafici::fin3_Click() { m_finestre.mostra(Finestra::Bilancio); }
 

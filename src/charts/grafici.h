@@ -49,10 +49,6 @@ public slots:
     void Command2_Click();
     void Command3_Click();
     void Command4_Click();
-    void apri_Click();
-    void salva_Click();
-    void salvanome_Click();
-    void eliminare_click();
     void fin3_Click();
     void fin4_Click();
     void sugger_Click();

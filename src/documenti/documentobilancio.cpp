@@ -80,6 +80,15 @@ void DocumentoBilancio::modifica(const std::function<void(SalesBalance&)>& cambi
     cambio();
 }
 
+void DocumentoBilancio::digita(SalesBalance::Campo campo, int riga, const std::function<void(SalesBalance&)>& cambia)
+{
+    const char* nome = campo == SalesBalance::DataVendita ? "data di vendita"
+                       : campo == SalesBalance::Vendute   ? "azioni vendute"
+                                                          : "prezzo di vendita";
+    modifica(cambia, QStringLiteral("digitazione in %1 n.%2").arg(QString::fromUtf8(nome)).arg(riga),
+             int(campo) * (SalesBalance::maxrighe + 1) + riga);
+}
+
 void DocumentoBilancio::inEuro() { cambiavaluta(true); }
 void DocumentoBilancio::inLire() { cambiavaluta(false); }
 

@@ -32,6 +32,9 @@ public:
     // joins the keystrokes in it into one step.
     void modifica(const std::function<void(SalesBalance&)>& cambia,
                   const QString& didascalia = QStringLiteral("modifica delle vendite"), int chiave = -1);
+    // The typing in field `campo` (a sale date, the shares sold, a sale price) of row `riga`,
+    // as modifica: the keystrokes in that box are one step ("digitazione in azioni vendute n.3").
+    void digita(SalesBalance::Campo campo, int riga, const std::function<void(SalesBalance&)>& cambia);
     // Where the window stands (the first row shown): no change of the data.
     void impostaprimariga(int riga) { m_b.primariga = riga; }
 

@@ -105,24 +105,17 @@ std::pair<QAction*, QAction*> azionistoria(QWidget* finestra, DocumentoArchiviat
     ripeti->setObjectName(QStringLiteral("ripeti"));
     ripeti->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     // The grid's boxes make their menus themselves, and offer these too.
-    for (QLineEdit* l : finestra->findChildren<QLineEdit*>()) {
-        if (l->contextMenuPolicy() != Qt::DefaultContextMenu || l->inherits("CasellaGriglia"))
+    for (QWidget* w : finestra->findChildren<QWidget*>()) {
+        auto* l = qobject_cast<QLineEdit*>(w);
+        auto* t = qobject_cast<QPlainTextEdit*>(w);
+        if ((!l && !t) || w->inherits("CasellaGriglia") || w->contextMenuPolicy() != Qt::DefaultContextMenu)
             continue;
-        l->setContextMenuPolicy(Qt::CustomContextMenu);
-        QObject::connect(l, &QWidget::customContextMenuRequested, l, [l](QPoint dove) {
-            QMenu* m = l->createStandardContextMenu();
-            storianelmenu(m, l);
+        w->setContextMenuPolicy(Qt::CustomContextMenu);
+        QObject::connect(w, &QWidget::customContextMenuRequested, w, [w, l, t](QPoint dove) {
+            QMenu* m = l ? l->createStandardContextMenu() : t->createStandardContextMenu(dove);
+            storianelmenu(m, w);
             m->setAttribute(Qt::WA_DeleteOnClose);
-            m->popup(l->mapToGlobal(dove));
-        });
-    }
-    for (QPlainTextEdit* t : finestra->findChildren<QPlainTextEdit*>()) {
-        t->setContextMenuPolicy(Qt::CustomContextMenu);
-        QObject::connect(t, &QWidget::customContextMenuRequested, t, [t](QPoint dove) {
-            QMenu* m = t->createStandardContextMenu(dove);
-            storianelmenu(m, t);
-            m->setAttribute(Qt::WA_DeleteOnClose);
-            m->popup(t->viewport()->mapToGlobal(dove));
+            m->popup((t ? t->viewport() : w)->mapToGlobal(dove));
         });
     }
     return {annulla, ripeti};

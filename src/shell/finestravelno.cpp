@@ -64,6 +64,10 @@ template <class Q> void FinestraVelno<Q>::cmdazioni_Click() { m_finestre.mostraa
 template <class Q> void FinestraVelno<Q>::Command5_Click() { m_finestre.mostraazioni(); }
 template <class Q> void FinestraVelno<Q>::fin2_Click() { m_finestre.aprischeda(); }
 template <class Q> void FinestraVelno<Q>::fin5_Click() { m_finestre.mostra(Finestra::Grafici); }
+template <class Q> void FinestraVelno<Q>::apri_Click() { m_finestre.esegui(Finestra::Azioni, "apri"); }
+template <class Q> void FinestraVelno<Q>::salva_Click() { m_finestre.esegui(Finestra::Azioni, "salva"); }
+template <class Q> void FinestraVelno<Q>::salvanome_Click() { m_finestre.esegui(Finestra::Azioni, "salvanome"); }
+template <class Q> void FinestraVelno<Q>::eliminare_click() { m_finestre.esegui(Finestra::Azioni, "eliminare"); }
 template <class Q> void FinestraVelno<Q>::cmdesci_Click() { m_finestre.confermauscita(); }
 template <class Q> void FinestraVelno<Q>::esci_Click() { m_finestre.confermauscita(); }
 template <class Q> void FinestraVelno<Q>::uscita_Click() { m_finestre.confermauscita(); }

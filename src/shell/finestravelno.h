@@ -31,6 +31,11 @@ public:
     void Command5_Click();
     void fin2_Click();       // the card, from the first holding
     void fin5_Click();       // the charts
+    // The archive's commands are the Azioni window's (the balance has its own archive).
+    void apri_Click();
+    void salva_Click();
+    void salvanome_Click();
+    void eliminare_click();
     void cmdesci_Click();    // leaving Velno, once confirmed
     void esci_Click();
     void uscita_Click();
