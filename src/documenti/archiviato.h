@@ -15,12 +15,11 @@ public:
     DocumentoArchiviato()
     {
         m_storia.setUndoLimit(limitestoria);
-        // Told once the history stands at its new place, so that modificato() is right.
+        // An undo or a redo (the history moved, not by a new step or a new history): told once
+        // the history stands at its new place, so that modificato() is right.
         connect(&m_storia, &QUndoStack::indexChanged, this, [this] {
-            if (m_applicato) {
-                m_applicato = false;
+            if (!m_registrando)
                 dopostoria();
-            }
         });
     }
 
@@ -70,10 +69,13 @@ protected:
     // `passo`, a change already made, in the history (nothing, when it changed nothing).
     template <class P> void registra(P* passo)
     {
-        if (passo->vuoto())
+        if (passo->vuoto()) {
             delete passo;
-        else
-            m_storia.push(passo);
+            return;
+        }
+        m_registrando = true;
+        m_storia.push(passo);
+        m_registrando = false;
     }
     // `cambia` run on document `d` (whose cells `C` reads) and what it wrote recorded as one
     // step `didascalia`; `chiave` as for nuovadigitazione. Returns what `cambia` returns.
@@ -89,20 +91,13 @@ protected:
         registra(passo);
         return esito;
     }
-    // A step was undone or redone on the tables (the history then moves, and it is told).
-    void applicato() { m_applicato = true; }
-    // After an undo or a redo.
-    void dopostoria()
-    {
-        m_aperta = false;
-        emit ripristinato();
-        cambio();
-    }
     // The tables now belong to `file`; `salvato`: they are what it holds. A new history.
     void appartiene(const QString& file, bool salvato)
     {
         m_nomefile = file;
+        m_registrando = true;
         m_storia.clear();
+        m_registrando = false;
         m_aperta = false;
         if (!salvato)
             m_storia.resetClean();
@@ -134,10 +129,17 @@ protected:
     }
 
 private:
+    void dopostoria()
+    {
+        m_aperta = false;
+        emit ripristinato();
+        cambio();
+    }
+
     QString m_nomefile;
     bool m_modificato = false;
     QUndoStack m_storia;
     bool m_aperta = false;   // a typing step is open
-    bool m_applicato = false;
+    bool m_registrando = false;   // the history moves by a new step, or is cleared
     int m_chiave = -1;       // its box
 };

@@ -44,7 +44,6 @@ struct DocumentoAzioni::Celle {
         d.m_p.identita = s.identita;
     }
     static Portfolio& tabelle(DocumentoAzioni& d) { return d.m_p; }
-    static void applicato(DocumentoAzioni& d) { d.applicato(); }
 };
 
 bool DocumentoAzioni::scrivi(QString& cella, int indice, const QString& testo, const QString& didascalia)

@@ -67,7 +67,6 @@ struct DocumentoBilancio::Celle {
         d.m_ineuro = s.ineuro;
     }
     static SalesBalance& tabelle(DocumentoBilancio& d) { return d.m_b; }
-    static void applicato(DocumentoBilancio& d) { d.applicato(); }
 };
 
 void DocumentoBilancio::modifica(const std::function<void(SalesBalance&)>& cambia, const QString& didascalia, int chiave)

@@ -14,7 +14,7 @@
 //
 // `C` reads the document `D` as cells: C::Tabelle (the tables), C::numero() cells,
 // C::cella(Tabelle&, k), C::Scalari with C::leggi(const D&) and C::scrivi(D&, const Scalari&),
-// C::tabelle(D&), and C::applicato(D&), which the document uses to tell what happened.
+// and C::tabelle(D&).
 template <class D, class C> class Passo : public QUndoCommand {
 public:
     using Scalari = typename C::Scalari;
@@ -86,8 +86,6 @@ public:
         applica(false);
     }
 
-    std::vector<Cella> celle;
-
 private:
     void applica(bool indietro)
     {
@@ -96,7 +94,6 @@ private:
             C::cella(t, c.indice) = indietro ? c.prima : c.dopo;
         if (m_scalari)
             C::scrivi(m_documento, indietro ? m_scalari->first : m_scalari->second);
-        C::applicato(m_documento);
     }
     // The small fields before and after, kept only when they changed (typing never does).
     void scalari(const Scalari& prima)
@@ -106,6 +103,7 @@ private:
             m_scalari = std::make_unique<std::pair<Scalari, Scalari>>(prima, std::move(dopo));
     }
 
+    std::vector<Cella> celle;
     D& m_documento;
     int m_chiave;
     bool m_nuova;
